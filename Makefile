@@ -1,0 +1,32 @@
+# Each target does its own set-up, so a fresh Debian 12 machine needs nothing else.
+.PHONY: deps run test asan format bench screenshots
+
+SKIN ?=
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
+
+deps:
+	@bash tools/install-deps.sh
+
+build/default/build.ninja: | deps
+	cmake --preset default
+
+run: deps build/default/build.ninja
+	cmake --build --preset default --target velmor
+	./build/default/velmor $(SKIN)
+
+test: deps build/default/build.ninja
+	cmake --build --preset default
+	ctest --preset default
+
+asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+format: deps
+	clang-format -i $(FORMAT_FILES)
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/bench/velmor_bench

@@ -1,0 +1,145 @@
+#include "ini/FileBytes.h"
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The file a write must replace: the final target of a symbolic link, else the path.
+fs::path resolveTarget(const fs::path &path)
+{
+    std::error_code error;
+    if (!fs::is_symlink(path, error))
+        return path;
+    fs::path target = fs::canonical(path, error);
+    return error ? path : target;
+}
+
+fs::path temporarySibling(const fs::path &target)
+{
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (;;) {
+        fs::path candidate = target;
+        candidate += ".velmor-" + std::to_string(random() % 1000000000ULL) + ".tmp";
+        std::error_code error;
+        if (!fs::exists(fs::symlink_status(candidate, error)))
+            return candidate;
+    }
+}
+
+std::FILE *openForWriting(const fs::path &path)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+// Writes, flushes and syncs; the rename that follows must not overtake the data.
+bool writeDurably(const fs::path &path, std::string_view bytes)
+{
+    std::FILE *file = openForWriting(path);
+    if (!file)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fflush(file) == 0 && ok;
+#ifdef _WIN32
+    ok = _commit(_fileno(file)) == 0 && ok;
+#else
+    ok = fsync(fileno(file)) == 0 && ok;
+#endif
+    return std::fclose(file) == 0 && ok;
+}
+
+void syncFolder([[maybe_unused]] const fs::path &folder)
+{
+#ifndef _WIN32
+    int handle = open(folder.empty() ? "." : folder.c_str(), O_RDONLY);
+    if (handle >= 0) {
+        fsync(handle);
+        close(handle);
+    }
+#endif
+}
+
+} // namespace
+
+fs::path pathFromUtf8(std::string_view utf8)
+{
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::optional<std::string> readFileBytes(const std::string &path)
+{
+    fs::path file = pathFromUtf8(path);
+    std::error_code error;
+    if (fs::is_directory(file, error))
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+std::vector<std::string> splitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+bool replaceFileAtomically(const std::string &path, std::string_view bytes, bool makeWritable)
+{
+    const fs::path target = resolveTarget(pathFromUtf8(path));
+    std::error_code error;
+    const fs::file_status old = fs::status(target, error);
+    const bool existed = fs::exists(old);
+    if (existed && makeWritable)
+        fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, error);
+
+    const fs::path temporary = temporarySibling(target);
+    if (!writeDurably(temporary, bytes)) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    if (existed) {
+        fs::perms kept = old.permissions();
+        if (makeWritable)
+            kept |= fs::perms::owner_write;
+        fs::permissions(temporary, kept, fs::perm_options::replace, error);
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    syncFolder(target.parent_path());
+    return true;
+}

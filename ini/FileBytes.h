@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// File access for the INI text classes: whole files as bytes, split into lines,
+// and replaced atomically so that no reader ever sees half a file.
+
+// Paths travel through the program as UTF-8 text.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+
+// The whole file, or nothing when it cannot be read (missing, a folder, no access).
+std::optional<std::string> readFileBytes(const std::string &path);
+
+// CR LF, CR and LF each end a line; a last line without an ending still counts,
+// an ending at the very end of the text opens no further line.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Replaces the file with the bytes through a temporary file in the same folder, so
+// a crash or a full disk leaves either the old or the new text. A symbolic link is
+// followed and its target replaced. With makeWritable a read-only file first gets
+// its owner's write permission; every other permission bit is kept. False when the
+// file could not be replaced.
+bool replaceFileAtomically(const std::string &path, std::string_view bytes, bool makeWritable);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The common core of the INI text classes: the whole file as a list of byte lines,
+// the line scan that finds sections and keys, and the write-back. Lines that no
+// operation replaces are written back byte for byte; only their ends become CR LF.
+class IniText {
+public:
+    virtual ~IniText();
+    IniText(const IniText &) = delete;
+    IniText &operator=(const IniText &) = delete;
+
+    // Replaces the file with Lines, each followed by CR LF. A failure is swallowed,
+    // but LastWriteSucceeded() tells a caller that wants to know.
+    void UpdateFile();
+    bool LastWriteSucceeded() const { return lastWriteSucceeded_; }
+
+    // Takes over a whole text, to be written by the next UpdateFile or on release.
+    void ReplaceLines(std::vector<std::string> lines);
+
+    bool ResetAttributes = true;
+    std::string FileName;
+    std::vector<std::string> Lines;
+
+protected:
+    explicit IniText(std::string fileName);
+
+    // The first key line named ident inside any occurrence of the section.
+    std::optional<std::size_t> FindKeyLine(std::string_view section, std::string_view ident) const;
+
+    // Replaces the key's line by its own key text, "=" and valuePart, or adds
+    // ident "=" valuePart where the section ends (appending the section if absent).
+    void PutLine(std::string_view section, std::string_view ident, std::string_view valuePart);
+
+private:
+    // Changes in Lines that the file does not hold yet; only these are written on release.
+    bool pending_ = false;
+    bool lastWriteSucceeded_ = true;
+};

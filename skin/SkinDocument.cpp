@@ -1,0 +1,47 @@
+#include "skin/SkinDocument.h"
+
+namespace {
+
+constexpr std::array<SkinKey, graphicCount> graphicKeys{{
+    {"dlg_main", "bitmap0"},
+    {"dlg_main", "bitmap1"},
+    {"dlg_main", "bitmap2"},
+    {"player_view", "bitmap_left"},
+    {"player_view", "bitmap_center"},
+    {"player_view", "bitmap_right"},
+    {"player_view", "bitmap_stream"},
+    {"player_view", "bitmap_valid_start"},
+    {"player_view", "bitmap_valid_middle"},
+    {"player_view", "bitmap_valid_end"},
+    {"player_view", "bitmap_partvalid_start"},
+    {"player_view", "bitmap_partvalid_middle"},
+    {"player_view", "bitmap_partvalid_end"},
+    {"player_view", "bitmap_invalid_start"},
+    {"player_view", "bitmap_invalid_middle"},
+    {"player_view", "bitmap_invalid_end"},
+    {"player_view", "bitmap_curpos"},
+    {"schedule_list", "bitmap_hd"},
+    {"schedule_list", "bitmap_bg"},
+    {"description_list", "bitmap_hd"},
+    {"description_list", "bitmap_bg"},
+}};
+
+} // namespace
+
+SkinKey graphicKey(Graphic graphic)
+{
+    return graphicKeys[static_cast<std::size_t>(graphic)];
+}
+
+SkinDocument::SkinDocument()
+{
+    for (const CatalogueEntry &entry : catalogue())
+        element(entry).entry = &entry;
+}
+
+std::string folderOf(std::string_view path)
+{
+    const std::size_t cut = path.find_last_of("\\/:");
+    return std::string(cut == std::string_view::npos ? std::string_view{}
+                                                     : path.substr(0, cut + 1));
+}

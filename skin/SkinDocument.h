@@ -1,0 +1,91 @@
+#pragma once
+
+#include "skin/Catalogue.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The open skin as plain data: what loading fills, the editor changes and saving
+// writes. Texts are UTF-8; paths are full paths as the program uses them.
+
+struct Rect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool operator==(const Rect &) const = default;
+};
+
+// The 21 pictures of a skin that belong to no element.
+enum class Graphic : std::uint8_t {
+    ScheduleBackground, // "dlg_main" "bitmap0"
+    PlayerBackground,   // "bitmap1"
+    DescriptionBackground,
+    MenuLeft,
+    MenuCenter,
+    MenuRight,
+    Stream,
+    ValidStart,
+    ValidMiddle,
+    ValidEnd,
+    PartvalidStart,
+    PartvalidMiddle,
+    PartvalidEnd,
+    InvalidStart,
+    InvalidMiddle,
+    InvalidEnd,
+    Curpos,
+    ScheduleHeader,
+    ScheduleTile,
+    DescriptionHeader,
+    DescriptionTile,
+};
+inline constexpr std::size_t graphicCount = 21;
+
+struct SkinKey {
+    std::string_view section;
+    std::string_view key;
+};
+// Where the skin names the graphic.
+SkinKey graphicKey(Graphic graphic);
+
+struct SkinElement {
+    const CatalogueEntry *entry = nullptr;
+    Rect geometry;                         // shared by all views of the element
+    std::array<std::string, 4> statePaths; // by StateBitmap; unused states stay empty
+    bool changed = false;                  // its section is written by the next save
+
+    std::string &statePath(StateBitmap state) { return statePaths[static_cast<int>(state)]; }
+    const std::string &statePath(StateBitmap state) const
+    {
+        return statePaths[static_cast<int>(state)];
+    }
+};
+
+// One place and size in the file; Player's height comes from "player_view" instead.
+struct ListPanels {
+    Rect player;
+    Rect schedule;
+    Rect description;
+};
+
+struct SkinDocument {
+    SkinDocument();
+
+    std::string targetVersion; // empty until a skin is opened
+    std::string skinPath;
+    std::string skinFolder; // the skin path up to and including its last separator
+    std::vector<std::string> openedText;
+    std::array<std::string, graphicCount> graphicPaths;
+    std::string skinName; // empty until the user confirms one
+    std::array<SkinElement, elementCount> elements;
+    ListPanels lists;
+
+    SkinElement &element(const CatalogueEntry &entry) { return elements[catalogueIndex(entry)]; }
+    std::string &graphicPath(Graphic graphic) { return graphicPaths[static_cast<int>(graphic)]; }
+};
+
+// The folder part of a path, with its trailing separator ("\", "/" or ":").
+std::string folderOf(std::string_view path);
