@@ -3,6 +3,18 @@
 #include "ini/FileBytes.h"
 #include "ini/IniLine.h"
 
+namespace {
+
+std::string keyLine(std::string_view key, std::string_view valuePart)
+{
+    std::string line;
+    line.reserve(key.size() + 1 + valuePart.size());
+    line.append(key).append("=").append(valuePart);
+    return line;
+}
+
+} // namespace
+
 IniText::IniText(std::string fileName) : FileName(std::move(fileName))
 {
     if (std::optional<std::string> bytes = readFileBytes(FileName))
@@ -54,7 +66,7 @@ std::optional<std::size_t> IniText::FindKeyLine(std::string_view section,
 void IniText::PutLine(std::string_view section, std::string_view ident, std::string_view valuePart)
 {
     pending_ = true;
-    const std::string newLine = std::string(ident) + "=" + std::string(valuePart);
+    const std::string newLine = keyLine(ident, valuePart);
     bool inSection = false;
     for (std::size_t i = 0; i < Lines.size(); ++i) {
         const IniLine line = IniLine::classify(Lines[i]);
@@ -67,11 +79,11 @@ void IniText::PutLine(std::string_view section, std::string_view ident, std::str
             }
         } else if (line.kind == IniLine::Key && inSection && line.matches(ident)) {
             // The key keeps its own spelling; indentation and any comment are dropped.
-            Lines[i] = std::string(line.name) + "=" + std::string(valuePart);
+            Lines[i] = keyLine(line.name, valuePart);
             return;
         }
     }
     if (!inSection)
-        Lines.push_back("[" + std::string(trimControl(section)) + "]");
+        Lines.push_back(std::string("[").append(trimControl(section)).append("]"));
     Lines.push_back(newLine);
 }
