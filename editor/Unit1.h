@@ -1,18 +1,43 @@
 #pragma once
 
+#include "editor/Commands.h"
+#include "editor/EditingPanel.h"
+#include "editor/Selection.h"
+#include "editor/SkinLoader.h"
+#include "editor/SkinPages.h"
 #include "skin/SkinDocument.h"
 
 #include <QMainWindow>
 
-// The editor's main window: the mock-up of the player's pages and the commands.
+#include <memory>
+
+class Dialogs;
+
+// The editor's main window: the mock-up of the player's pages, the editing controls
+// above it and the commands. It owns the open skin and the selection.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    explicit TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent = nullptr);
+
+    // Opens the skin as if it had been chosen in the Open dialog.
+    void load(const QString &path);
 
     const SkinDocument &document() const { return document_; }
+    const Selection &selection() const { return selection_; }
+    const Commands &commands() const { return commands_; }
+    const SkinPages &pages() const { return pages_; }
+    const EditingPanel &panel() const { return panel_; }
 
 private:
+    void openSkin();
+
+    std::shared_ptr<Dialogs> dialogs_;
     SkinDocument document_;
+    Selection selection_;
+    Commands commands_;
+    EditingPanel panel_;
+    SkinPages pages_;
+    SkinLoader loader_;
 };

@@ -23,7 +23,13 @@ fs::path resolveTarget(const fs::path &path)
     if (!fs::is_symlink(path, error))
         return path;
     fs::path target = fs::canonical(path, error);
-    return error ? path : target;
+    if (!error)
+        return target;
+    // A link to a file not yet there: create that file, keep the link.
+    fs::path link = fs::read_symlink(path, error);
+    if (error)
+        return path;
+    return link.is_absolute() ? link : path.parent_path() / link;
 }
 
 fs::path temporarySibling(const fs::path &target)

@@ -65,7 +65,7 @@ struct SkinElement {
 };
 
 // One place and size in the file; Player's height comes from "player_view" instead.
-struct ListPanels {
+struct ListGeometry {
     Rect player;
     Rect schedule;
     Rect description;
@@ -81,9 +81,13 @@ struct SkinDocument {
     std::array<std::string, graphicCount> graphicPaths;
     std::string skinName; // empty until the user confirms one
     std::array<SkinElement, elementCount> elements;
-    ListPanels lists;
+    ListGeometry lists;
 
     SkinElement &element(const CatalogueEntry &entry) { return elements[catalogueIndex(entry)]; }
+    const SkinElement &element(const CatalogueEntry &entry) const
+    {
+        return elements[catalogueIndex(entry)];
+    }
     std::string &graphicPath(Graphic graphic) { return graphicPaths[static_cast<int>(graphic)]; }
 };
 

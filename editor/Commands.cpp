@@ -1,0 +1,86 @@
+#include "editor/Commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+
+struct CommandSpec {
+    const char *name;
+    const char *caption;
+    const char *shortcut;
+    const char *hint; // short text "|" long text; the short one is the tooltip
+    QStyle::StandardPixmap glyph;
+    bool enabled;
+};
+
+QAction *makeAction(QMainWindow &window, const CommandSpec &spec)
+{
+    auto *action = new QAction(QString::fromUtf8(spec.caption), &window);
+    action->setObjectName(QString::fromLatin1(spec.name));
+    if (*spec.shortcut)
+        action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+    const QString hint = QString::fromUtf8(spec.hint);
+    action->setToolTip(hint.isEmpty() ? action->text().remove(QLatin1Char('&'))
+                                      : hint.section(QLatin1Char('|'), 0, 0));
+    action->setStatusTip(hint.section(QLatin1Char('|'), 1));
+    if (spec.glyph != QStyle::SP_CustomBase)
+        action->setIcon(window.style()->standardIcon(spec.glyph));
+    action->setEnabled(spec.enabled);
+    return action;
+}
+
+constexpr auto noGlyph = QStyle::SP_CustomBase;
+
+} // namespace
+
+Commands Commands::create(QMainWindow &window)
+{
+    Commands c;
+    c.DateiNeu = makeAction(window, {"DateiNeu", "&Neu", "Ctrl+N", "", QStyle::SP_FileIcon, false});
+    c.FileOpen1 =
+        makeAction(window, {"FileOpen1", "Ö&ffnen...", "Ctrl+O", "Öffnen|Vorhandene Datei öffnen",
+                            QStyle::SP_DialogOpenButton, true});
+    c.FileSave1 = makeAction(
+        window, {"FileSave1", "&Speichern", "Ctrl+S", "", QStyle::SP_DialogSaveButton, false});
+    c.FileSaveAs1 = makeAction(window, {"FileSaveAs1", "Speichern &unter...", "",
+                                        "Speichern unter|Aktive Datei unter einem neuen Namen "
+                                        "speichern",
+                                        QStyle::SP_DriveFDIcon, false});
+    c.FileExit1 = makeAction(window, {"FileExit1", "&Beenden", "", "Beenden|Anwendung beenden",
+                                      QStyle::SP_DialogCloseButton, true});
+    c.EditName = makeAction(
+        window, {"EditName", "&Skinname", "Ctrl+J", "", QStyle::SP_FileDialogDetailedView, false});
+    c.Update = makeAction(window, {"Update", "Versions-Update", "", "", noGlyph, true});
+    c.Info = makeAction(window, {"Info", "Über Velmor", "", "", noGlyph, true});
+
+    QMenuBar *menus = window.menuBar();
+    menus->setFixedHeight(25);
+    QMenu *file = menus->addMenu(QStringLiteral("&Datei"));
+    file->addActions({c.DateiNeu, c.FileOpen1, c.FileSave1, c.FileSaveAs1, c.FileExit1});
+    menus->addMenu(QStringLiteral("&Bearbeiten"))->addAction(c.EditName);
+    menus->addMenu(QStringLiteral("I&nfo"))->addActions({c.Update, c.Info});
+
+    auto *tools = new QToolBar(&window);
+    tools->setObjectName(QStringLiteral("ToolBar1"));
+    tools->setFixedHeight(28);
+    tools->setMovable(false);
+    tools->setFloatable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tools->addActions({c.FileOpen1, c.FileSave1});
+    // The tool bar shows the skin-name command under a caption of its own; the
+    // button still follows the one command.
+    QAction *nameButton = tools->addAction(c.EditName->icon(), QStringLiteral("S&kinname"));
+    nameButton->setObjectName(QStringLiteral("EditNameButton"));
+    nameButton->setToolTip(c.EditName->toolTip());
+    nameButton->setEnabled(c.EditName->isEnabled());
+    QObject::connect(c.EditName, &QAction::changed, nameButton,
+                     [c, nameButton] { nameButton->setEnabled(c.EditName->isEnabled()); });
+    QObject::connect(nameButton, &QAction::triggered, c.EditName, &QAction::trigger);
+    window.addToolBar(Qt::TopToolBarArea, tools);
+    return c;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+class QAction;
+class QMainWindow;
+
+// The one command list of the main window; menu bar and tool bar show the same
+// actions, so an enabled state shows in both.
+struct Commands {
+    QAction *DateiNeu = nullptr;
+    QAction *FileOpen1 = nullptr;
+    QAction *FileSave1 = nullptr;
+    QAction *FileSaveAs1 = nullptr;
+    QAction *FileExit1 = nullptr;
+    QAction *EditName = nullptr;
+    QAction *Update = nullptr;
+    QAction *Info = nullptr;
+
+    // Creates the actions with their start states and fills the menu and tool bars.
+    static Commands create(QMainWindow &window);
+};

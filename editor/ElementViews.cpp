@@ -1,0 +1,118 @@
+#include "editor/ElementViews.h"
+
+#include "editor/PictureLabel.h"
+#include "skin/SkinFormat.h"
+
+namespace {
+
+constexpr std::array<char, 3> pageLetters{'p', 's', 'd'};
+
+QString viewName(const CatalogueEntry &entry, Page page)
+{
+    return QStringLiteral("Image") +
+           QString::fromLatin1(entry.numberText.data(), static_cast<int>(entry.numberText.size())) +
+           QLatin1Char(pageLetters[static_cast<std::size_t>(page)]);
+}
+
+QLabel *createStreamLabel(const QString &name, QWidget *page)
+{
+    auto *label = new QLabel(QStringLiteral("Sender"), page);
+    label->setObjectName(name);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+bool shownFor(const CatalogueEntry &entry, Page page, std::string_view targetVersion)
+{
+    const bool is15 = targetVersion == version15;
+    switch (entry.rule) {
+    case VersionRule::NeverShown:
+        return false;
+    case VersionRule::OnlyFor15:
+        return is15;
+    case VersionRule::ScheduleViewFor15:
+        return page != Page::Schedule || is15;
+    case VersionRule::Always:
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+ElementViews::ElementViews(const std::array<QWidget *, 3> &pages)
+{
+    for (const CatalogueEntry &entry : catalogue()) {
+        for (Page page : allPages) {
+            if (!entry.hasView(page))
+                continue;
+            QWidget *parent = pages[static_cast<std::size_t>(page)];
+            const QString name = viewName(entry, page);
+            QLabel *view = entry.kind == ElementKind::StreamCombo
+                               ? createStreamLabel(name, parent)
+                               : new PictureLabel(name, PictureLabel::Drawing::Natural, parent);
+            view->hide();
+            views_[catalogueIndex(entry)][static_cast<std::size_t>(page)] = view;
+        }
+    }
+}
+
+QLabel *ElementViews::view(const CatalogueEntry &entry, Page page) const
+{
+    return views_[catalogueIndex(entry)][static_cast<std::size_t>(page)];
+}
+
+std::vector<QLabel *> ElementViews::views(const CatalogueEntry &entry) const
+{
+    std::vector<QLabel *> result;
+    for (QLabel *view : views_[catalogueIndex(entry)]) {
+        if (view)
+            result.push_back(view);
+    }
+    return result;
+}
+
+QLabel *ElementViews::referenceView(const CatalogueEntry &entry) const
+{
+    return view(entry, entry.referencePage());
+}
+
+void ElementViews::setGeometry(const CatalogueEntry &entry, const Rect &geometry) const
+{
+    for (QLabel *view : views(entry))
+        view->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
+}
+
+void ElementViews::setPicture(const CatalogueEntry &entry, const QImage &image) const
+{
+    for (QLabel *view : views(entry)) {
+        if (auto *picture = qobject_cast<PictureLabel *>(view))
+            picture->setPicture(image);
+    }
+}
+
+void ElementViews::show(const CatalogueEntry &entry, std::string_view targetVersion) const
+{
+    for (Page page : allPages) {
+        if (QLabel *shown = view(entry, page))
+            shown->setVisible(shownFor(entry, page, targetVersion));
+    }
+}
+
+void ElementViews::hideAll() const
+{
+    for (const auto &perPage : views_) {
+        for (QLabel *view : perPage) {
+            if (view)
+                view->hide();
+        }
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "skin/SkinDocument.h"
+
+class PictureLabel;
+class QFrame;
+class QWidget;
+
+// The panels that stand for the player's track lists. The Player list shows the
+// menu view strip; the Schedule and Description lists show their header and tile.
+struct ListPanels {
+    QFrame *ListPlayer = nullptr;
+    QFrame *ListPlayer1 = nullptr; // the strip inside the Player list
+    PictureLabel *Image1 = nullptr;
+    PictureLabel *Image2 = nullptr;
+    PictureLabel *Image3 = nullptr;
+    QFrame *ListSchedule = nullptr;
+    PictureLabel *Listheader2 = nullptr;
+    PictureLabel *List2 = nullptr;
+    QFrame *ListDescription = nullptr;
+    PictureLabel *Listheader3h = nullptr;
+    PictureLabel *List3h = nullptr;
+
+    static ListPanels create(QWidget &playerPage, QWidget &schedulePage, QWidget &descriptionPage);
+
+    void place(const Rect &geometry) const;
+    // The Player list and its strip take the height of the player view.
+    void setPlayerHeight(int height) const;
+    void setVisible(bool visible) const;
+    void raise() const;
+};

@@ -1,0 +1,64 @@
+#include "editor/PictureLabel.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPixmap>
+
+PictureLabel::PictureLabel(const QString &name, Drawing drawing, QWidget *parent)
+    : QLabel(parent), drawing_(drawing)
+{
+    setObjectName(name);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setScaledContents(drawing == Drawing::Stretched);
+}
+
+void PictureLabel::setPicture(const QImage &image)
+{
+    picture_ = image;
+    if (drawing_ == Drawing::FollowsBitmap)
+        resize(image.size());
+    refresh();
+}
+
+void PictureLabel::setTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    refresh();
+}
+
+void PictureLabel::refresh()
+{
+    QPixmap pixmap = QPixmap::fromImage(picture_);
+    if (transparent_ && !picture_.isNull()) {
+        const QColor key = picture_.pixelColor(0, picture_.height() - 1);
+        pixmap.setMask(
+            QBitmap::fromImage(picture_.createMaskFromColor(key.rgb(), Qt::MaskOutColor)));
+    }
+    setPixmap(pixmap);
+}
+
+void PictureLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressedInside_ = event->button() == Qt::LeftButton;
+    emit pressed(event);
+}
+
+void PictureLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    emit moved(event);
+}
+
+void PictureLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit released(event);
+    // A click is a left press and release on the same control, as the platform counts it.
+    if (pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->pos()))
+        emit clicked();
+    pressedInside_ = false;
+}
+
+void PictureLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLabel>
+
+// A picture control of the mock-up: a label that draws its bitmap in one of the ways
+// the player's pages need and reports the mouse to whoever edits it.
+class PictureLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    enum class Drawing {
+        Natural,       // own size from the top-left corner, clipped to the control
+        Stretched,     // scaled to fill the control
+        FollowsBitmap, // the control takes the bitmap's size whenever one is set
+    };
+
+    explicit PictureLabel(const QString &name, Drawing drawing, QWidget *parent);
+
+    void setPicture(const QImage &image);
+    const QImage &picture() const { return picture_; }
+    // Draws without the colour of the bitmap's bottom-left pixel.
+    void setTransparent(bool transparent);
+
+signals:
+    void pressed(QMouseEvent *event);
+    void moved(QMouseEvent *event);
+    void released(QMouseEvent *event);
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void refresh();
+
+    Drawing drawing_;
+    QImage picture_;
+    bool transparent_ = false;
+    bool pressedInside_ = false;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class Dialogs;
+class PictureLabel;
+class ProfileReader;
+class QMainWindow;
+class TIniFile4;
+struct Commands;
+struct EditingPanel;
+struct SkinDocument;
+struct SkinPages;
+
+// Opens a skin into the window, step by step in the order the player's editor always
+// has: a picture that cannot be loaded ends the load where it stands, leaving what the
+// earlier steps did.
+class SkinLoader {
+public:
+    SkinLoader(QMainWindow &window, SkinDocument &document, const SkinPages &pages,
+               const EditingPanel &panel, const Commands &commands, Dialogs &dialogs);
+
+    void load(const QString &path);
+
+private:
+    void hideAndDisable();
+    void accept(const std::string &version, const QString &path, const std::string &bytes);
+    bool loadSkin(const ProfileReader &skin);
+    bool loadBackgrounds(const ProfileReader &skin);
+    void placeLists(const TIniFile4 &pairs, const ProfileReader &skin);
+    bool loadPlayerView(const ProfileReader &skin);
+    bool loadTrackLists(const ProfileReader &skin);
+    bool loadElements(const ProfileReader &skin, const TIniFile4 &pairs);
+    void finish();
+    // The named picture, relative to the skin folder; a failure goes to the error box.
+    std::optional<QImage> readPicture(const std::string &name);
+
+    QMainWindow &window_;
+    SkinDocument &document_;
+    const SkinPages &pages_;
+    const EditingPanel &panel_;
+    const Commands &commands_;
+    Dialogs &dialogs_;
+};

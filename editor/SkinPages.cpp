@@ -1,0 +1,84 @@
+#include "editor/SkinPages.h"
+
+#include "editor/ClientLayout.h"
+#include "editor/PictureLabel.h"
+
+#include <QFrame>
+#include <QTabWidget>
+
+SkinPages SkinPages::create(QWidget &client)
+{
+    SkinPages result;
+    // The plain panel behind the notebook shows while no skin is open.
+    auto *behind = new QFrame(&client);
+    behind->setGeometry(clientRect(0, 216, 1001, 489));
+
+    result.Notebook = new QTabWidget(&client);
+    result.Notebook->setObjectName(QStringLiteral("Notebook"));
+    result.Notebook->setGeometry(clientRect(0, 200, 1001, 505));
+    const std::array<const char *, 3> titles{"Player", "Schedule", "Description"};
+    const std::array<const char *, 3> backgroundNames{"ImageP", "ImageS", "ImageD"};
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("Tab") + QString::fromLatin1(titles[i]));
+        result.Notebook->addTab(page, QString::fromLatin1(titles[i]));
+        result.pages[i] = page;
+        auto *background = new PictureLabel(QString::fromLatin1(backgroundNames[i]),
+                                            PictureLabel::Drawing::Natural, page);
+        background->hide();
+        result.backgrounds[i] = background;
+    }
+    auto *playerView = new QWidget;
+    playerView->setObjectName(QStringLiteral("TabPlayerSicht"));
+    result.Notebook->addTab(playerView, QStringLiteral("Player-Sicht"));
+
+    result.views = ElementViews(result.pages);
+    result.lists = ListPanels::create(*result.pages[0], *result.pages[1], *result.pages[2]);
+    result.playerView = PlayerViewPage::create(*playerView);
+    result.Notebook->setCurrentIndex(static_cast<int>(Page::Description));
+    result.Notebook->hide();
+    return result;
+}
+
+PictureLabel *SkinPages::picture(Graphic graphic) const
+{
+    switch (graphic) {
+    case Graphic::ScheduleBackground:
+        return background(Page::Schedule);
+    case Graphic::PlayerBackground:
+        return background(Page::Player);
+    case Graphic::DescriptionBackground:
+        return background(Page::Description);
+    case Graphic::ScheduleHeader:
+        return lists.Listheader2;
+    case Graphic::ScheduleTile:
+        return lists.List2;
+    case Graphic::DescriptionHeader:
+        return lists.Listheader3h;
+    case Graphic::DescriptionTile:
+        return lists.List3h;
+    default:
+        return playerView.picture(graphic);
+    }
+}
+
+PictureLabel *SkinPages::mirror(Graphic graphic) const
+{
+    switch (graphic) {
+    case Graphic::MenuLeft:
+        return lists.Image1;
+    case Graphic::MenuCenter:
+        return lists.Image2;
+    case Graphic::MenuRight:
+        return lists.Image3;
+    default:
+        return nullptr;
+    }
+}
+
+void SkinPages::restack() const
+{
+    for (PictureLabel *background : backgrounds)
+        background->lower();
+    lists.raise();
+}
