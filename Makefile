@@ -1,7 +1,7 @@
 # Each target does its own set-up, so a fresh Debian 12 machine needs nothing else.
 .PHONY: deps run test asan format bench screenshots
 
-SKIN ?=
+SKIN ?= examples/sonnengelb-15/sonnengelb.lkv
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 deps:
@@ -12,7 +12,7 @@ build/default/build.ninja: | deps
 
 run: deps build/default/build.ninja
 	cmake --build --preset default --target velmor
-	./build/default/velmor $(SKIN)
+	./build/default/velmor "$(SKIN)"
 
 test: deps build/default/build.ninja
 	cmake --build --preset default
@@ -22,6 +22,10 @@ asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+screenshots: deps build/default/build.ninja
+	cmake --build --preset default --target velmor_make_screenshots
+	QT_QPA_PLATFORM=offscreen ./build/default/tools/screenshots/velmor_make_screenshots $(SKIN) docs
 
 format: deps
 	clang-format -i $(FORMAT_FILES)

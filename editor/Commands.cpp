@@ -9,7 +9,7 @@
 
 namespace {
 
-struct CommandSpec {
+struct CommandTraits {
     const char *name;
     const char *caption;
     const char *shortcut;
@@ -18,19 +18,19 @@ struct CommandSpec {
     bool enabled;
 };
 
-QAction *makeAction(QMainWindow &window, const CommandSpec &spec)
+QAction *makeAction(QMainWindow &window, const CommandTraits &traits)
 {
-    auto *action = new QAction(QString::fromUtf8(spec.caption), &window);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    if (*spec.shortcut)
-        action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-    const QString hint = QString::fromUtf8(spec.hint);
+    auto *action = new QAction(QString::fromUtf8(traits.caption), &window);
+    action->setObjectName(QString::fromLatin1(traits.name));
+    if (*traits.shortcut)
+        action->setShortcut(QKeySequence(QString::fromLatin1(traits.shortcut)));
+    const QString hint = QString::fromUtf8(traits.hint);
     action->setToolTip(hint.isEmpty() ? action->text().remove(QLatin1Char('&'))
                                       : hint.section(QLatin1Char('|'), 0, 0));
     action->setStatusTip(hint.section(QLatin1Char('|'), 1));
-    if (spec.glyph != QStyle::SP_CustomBase)
-        action->setIcon(window.style()->standardIcon(spec.glyph));
-    action->setEnabled(spec.enabled);
+    if (traits.glyph != QStyle::SP_CustomBase)
+        action->setIcon(window.style()->standardIcon(traits.glyph));
+    action->setEnabled(traits.enabled);
     return action;
 }
 

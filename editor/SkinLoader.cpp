@@ -118,16 +118,11 @@ bool SkinLoader::loadSkin(const ProfileReader &skin)
 bool SkinLoader::loadBackgrounds(const ProfileReader &skin)
 {
     for (Graphic graphic : backgroundOrder) {
-        const SkinKey where = graphicKey(graphic);
-        const std::string name = readName(skin, where.section, where.key);
-        const std::optional<QImage> image = readPicture(name);
+        const std::optional<QImage> image = loadGraphic(skin, graphic);
         if (!image)
             return false;
-        PictureLabel *background = pages_.picture(graphic);
-        background->setPicture(*image);
         // A page background takes its bitmap's size once, when the skin opens.
-        background->resize(image->size());
-        document_.graphicPath(graphic) = name;
+        pages_.picture(graphic)->resize(image->size());
     }
     for (PictureLabel *background : pages_.backgrounds)
         background->show();
@@ -154,18 +149,10 @@ void SkinLoader::placeLists(const TIniFile4 &pairs, const ProfileReader &skin)
 bool SkinLoader::loadPlayerView(const ProfileReader &skin)
 {
     for (Graphic graphic : playerViewOrder) {
-        const SkinKey where = graphicKey(graphic);
-        const std::string name = readName(skin, where.section, where.key);
-        const std::optional<QImage> image = readPicture(name);
-        if (!image)
+        if (!loadGraphic(skin, graphic))
             return false;
-        PictureLabel *picture = pages_.picture(graphic);
-        picture->setPicture(*image);
-        if (PictureLabel *mirror = pages_.mirror(graphic))
-            mirror->setPicture(*image);
-        document_.graphicPath(graphic) = name;
         if (graphic == Graphic::Stream || graphic == Graphic::Curpos)
-            picture->show();
+            pages_.picture(graphic)->show();
     }
     pages_.playerView.Transparent1->setEnabled(true);
     pages_.playerView.setVisible(true);
@@ -175,15 +162,25 @@ bool SkinLoader::loadPlayerView(const ProfileReader &skin)
 bool SkinLoader::loadTrackLists(const ProfileReader &skin)
 {
     for (Graphic graphic : trackListOrder) {
-        const SkinKey where = graphicKey(graphic);
-        const std::string name = readName(skin, where.section, where.key);
-        const std::optional<QImage> image = readPicture(name);
-        if (!image)
+        if (!loadGraphic(skin, graphic))
             return false;
-        pages_.picture(graphic)->setPicture(*image);
-        document_.graphicPath(graphic) = name;
     }
     return true;
+}
+
+std::optional<QImage> SkinLoader::loadGraphic(const ProfileReader &skin, Graphic graphic)
+{
+    const SkinKey where = graphicKey(graphic);
+    const std::string name = readName(skin, where.section, where.key);
+    std::optional<QImage> image = readPicture(name);
+    if (!image)
+        return std::nullopt;
+    pages_.picture(graphic)->setPicture(*image);
+    if (PictureLabel *mirror = pages_.mirror(graphic))
+        mirror->setPicture(*image);
+    // The path is kept only once its picture has loaded.
+    document_.graphicPath(graphic) = name;
+    return image;
 }
 
 bool SkinLoader::loadElements(const ProfileReader &skin, const TIniFile4 &pairs)

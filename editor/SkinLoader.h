@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@ struct Commands;
 struct EditingPanel;
 struct SkinDocument;
 struct SkinPages;
+enum class Graphic : std::uint8_t;
 
 // Opens a skin into the window, step by step in the order the player's editor always
 // has: a picture that cannot be loaded ends the load where it stands, leaving what the
@@ -36,6 +38,8 @@ private:
     bool loadTrackLists(const ProfileReader &skin);
     bool loadElements(const ProfileReader &skin, const TIniFile4 &pairs);
     void finish();
+    // Loads one of the skin's graphics into its picture (and mirror) and keeps its path.
+    std::optional<QImage> loadGraphic(const ProfileReader &skin, Graphic graphic);
     // The named picture, relative to the skin folder; a failure goes to the error box.
     std::optional<QImage> readPicture(const std::string &name);
 

@@ -1,0 +1,101 @@
+#include "platform/PictureLoader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <optional>
+
+namespace {
+
+QString withSlashes(QString path)
+{
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+// The text after the last dot of the last path component, "" when there is none.
+QString extensionOf(const QString &name)
+{
+    const QString slashed = withSlashes(name);
+    const QString fileName = slashed.mid(slashed.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : fileName.mid(dot + 1);
+}
+
+// The entry of `folder` (empty or ending in "/") that `component` names, exact spelling
+// first; "" when there is none. "." and ".." are left to the file system.
+QString entryNamed(const QString &folder, const QString &component)
+{
+    if (component == QLatin1String(".") || component == QLatin1String("..") ||
+        QFileInfo::exists(folder + component))
+        return component;
+    const QStringList entries = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry.compare(component, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+
+std::optional<QString> matchIgnoringCase(const QString &path)
+{
+    // The deepest folder that exists as spelled needs no search; from there on each
+    // component is looked up in the folder the previous one found.
+    qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    while (slash >= 0 && !QFileInfo(path.left(slash + 1)).isDir())
+        slash = slash > 0 ? path.lastIndexOf(QLatin1Char('/'), slash - 1) : -1;
+    QString resolved = path.left(slash + 1);
+    const QStringList components = path.mid(slash + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < components.size(); ++i) {
+        const QString entry = entryNamed(resolved, components.at(i));
+        if (entry.isEmpty())
+            return std::nullopt;
+        resolved += entry;
+        if (i + 1 < components.size())
+            resolved += QLatin1Char('/');
+    }
+    return resolved;
+}
+
+} // namespace
+
+QString resolvePicturePath(const QString &name, const QString &folder)
+{
+    const QString relative = withSlashes(name);
+    QString path = relative;
+    if (!QDir::isAbsolutePath(relative) && !folder.isEmpty()) {
+        const QString base = QDir::fromNativeSeparators(folder);
+        path =
+            base.endsWith(QLatin1Char('/')) ? base + relative : base + QLatin1Char('/') + relative;
+    }
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    return matchIgnoringCase(path).value_or(path);
+}
+
+LoadedPicture loadPicture(const QString &name, const QString &folder)
+{
+    LoadedPicture picture;
+    const QString extension = extensionOf(name);
+    if (extension.compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
+        picture.error = QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(extension);
+        return picture;
+    }
+    picture.path = resolvePicturePath(name, folder);
+    QFile file(picture.path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        picture.error = QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(name);
+        return picture;
+    }
+    // The name decides the format: a PNG or JPEG that calls itself ".bmp" is not a
+    // bitmap, whatever Qt could make of it.
+    QImageReader reader(&file, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    picture.image = reader.read();
+    if (picture.image.isNull())
+        picture.error = QStringLiteral("Bitmap ist ungültig");
+    return picture;
+}

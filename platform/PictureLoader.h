@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+struct LoadedPicture {
+    QImage image;
+    QString path;  // the file the name led to; empty when the extension stopped the load
+    QString error; // the text for the error box; empty when the picture loaded
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The file a picture name of a skin stands for. A relative name is taken from `folder`,
+// an absolute one as it is; "\" separates folders as "/" does. Skins are made on file
+// systems that ignore case, so when the name does not exist as spelled, a path that
+// differs from it only in case is taken instead. A name that leads nowhere comes back
+// as the spelled path, so that opening it fails.
+QString resolvePicturePath(const QString &name, const QString &folder);
+
+// Loads the Windows bitmap that a picture name stands for (see resolvePicturePath).
+// Only ".bmp" names count as pictures; the checks run in the order extension, opening,
+// decoding, and the first failure is reported with its own German text.
+LoadedPicture loadPicture(const QString &name, const QString &folder);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+// Every question the program puts to the user goes through here, so that tests can
+// answer in place of the user.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual QString openSkin() = 0;                               // "" when cancelled
+    virtual QString saveSkinAs(const QString &initialFolder) = 0; // "" when cancelled
+    virtual QString openPicture() = 0;                            // "" when cancelled
+    virtual void error(const QString &text) = 0;                  // error box, title "Velmor", OK
+    virtual void message(const QString &text) = 0;                // message box with OK
+    virtual bool confirm(const QString &text) = 0; // confirmation box with OK; true on OK
+    virtual bool yesNo(const QString &title, const QString &text) = 0; // true on Yes
+};
+
+struct Platform {
+    std::shared_ptr<Dialogs> dialogs;
+    std::function<void(const QUrl &)> openUrl; // hands a download URL to the browser
+    QUrl server1, server2;                     // update servers' base URLs
+    static Platform system();                  // the real dialogs, browser and servers
+};

@@ -1,0 +1,129 @@
+#include "platform/SystemDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+const QString skinFilter = QStringLiteral("Lakova (*.lkv)|*.lkv");
+const QString pictureFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
+const QString skinSuffix = QStringLiteral("lkv");
+const QString applicationTitle = QStringLiteral("Velmor");
+
+struct FileQuestion {
+    QString title;
+    QString filter; // Windows form
+    QString defaultSuffix;
+    QString folder; // empty: wherever the last file dialog was
+    bool save = false;
+};
+
+// The platform's own dialog is used where there is one: on Windows it speaks the
+// user's language and previews bitmaps. The labels only matter for Qt's fallback
+// dialog, which would otherwise show English ones.
+QString askForFile(const FileQuestion &question)
+{
+    QFileDialog dialog(QApplication::activeWindow(), question.title, question.folder,
+                       qtFilter(question.filter));
+    dialog.setAcceptMode(question.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(question.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The user picked the name to save under; replacing that file needs no second question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, question.save);
+    dialog.setDefaultSuffix(question.defaultSuffix);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        question.save ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.constFirst();
+}
+
+// True when the box was closed with the accepting button. Escape and the title bar's
+// close button count as the other one, or as the only one.
+bool askInBox(QMessageBox::Icon icon, const QString &title, const QString &text,
+              const QString &acceptText, const QString &rejectText = {})
+{
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    // File names and server texts end up in these boxes; none of them is markup.
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    QPushButton *reject =
+        rejectText.isEmpty() ? accept : box.addButton(rejectText, QMessageBox::RejectRole);
+    box.setDefaultButton(accept);
+    box.setEscapeButton(reject);
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+} // namespace
+
+QString qtFilter(const QString &windowsFilter)
+{
+    if (windowsFilter.isEmpty())
+        return {};
+    const QStringList parts = windowsFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString text = parts.at(i).trimmed();
+        QStringList patterns;
+        if (i + 1 < parts.size()) {
+            for (const QString &pattern : parts.at(i + 1).split(QLatin1Char(';')))
+                if (!pattern.trimmed().isEmpty())
+                    patterns.append(pattern.trimmed());
+        }
+        // Without patterns Qt would take the text itself for one.
+        if (patterns.isEmpty())
+            patterns.append(QStringLiteral("*"));
+        const QString bracketed =
+            QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        // Qt reads the patterns from the text's last brackets, so a text that already
+        // shows them is complete.
+        filters.append(text.endsWith(bracketed) ? text
+                                                : (text + QLatin1Char(' ') + bracketed).trimmed());
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString SystemDialogs::openSkin()
+{
+    return askForFile({QStringLiteral("Öffnen"), skinFilter, skinSuffix, {}, false});
+}
+
+QString SystemDialogs::saveSkinAs(const QString &initialFolder)
+{
+    return askForFile(
+        {QStringLiteral("Speichern unter"), skinFilter, skinSuffix, initialFolder, true});
+}
+
+QString SystemDialogs::openPicture()
+{
+    return askForFile({QStringLiteral("Öffnen"), pictureFilter, {}, {}, false});
+}
+
+void SystemDialogs::error(const QString &text)
+{
+    askInBox(QMessageBox::Critical, applicationTitle, text, QStringLiteral("OK"));
+}
+
+void SystemDialogs::message(const QString &text)
+{
+    askInBox(QMessageBox::NoIcon, applicationTitle, text, QStringLiteral("OK"));
+}
+
+bool SystemDialogs::confirm(const QString &text)
+{
+    return askInBox(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
+                    QStringLiteral("OK"), QStringLiteral("Abbrechen"));
+}
+
+bool SystemDialogs::yesNo(const QString &title, const QString &text)
+{
+    return askInBox(QMessageBox::Question, title, text, QStringLiteral("&Ja"),
+                    QStringLiteral("&Nein"));
+}

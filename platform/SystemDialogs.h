@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+// Turns a file filter of the Windows form "Text|pattern;pattern|Text|pattern", the form
+// skins and their tools are used to, into Qt's "Text (pattern pattern);;Text (pattern)".
+QString qtFilter(const QString &windowsFilter);
+
+// The real dialogs: the platform's file dialogs and German message boxes, each modal to
+// the window that is active when it opens.
+class SystemDialogs : public Dialogs {
+public:
+    QString openSkin() override;
+    QString saveSkinAs(const QString &initialFolder) override;
+    QString openPicture() override;
+    void error(const QString &text) override;
+    void message(const QString &text) override;
+    bool confirm(const QString &text) override;
+    bool yesNo(const QString &title, const QString &text) override;
+};

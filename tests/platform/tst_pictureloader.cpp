@@ -1,0 +1,172 @@
+#include "platform/PictureLoader.h"
+
+#include <QtTest>
+
+class PictureLoaderTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+    QString path(const QString &relative) const { return folder_.filePath(relative); }
+
+    void writeBitmap(const QString &relative, QSize size, const char *format = "BMP")
+    {
+        QDir(folder_.path()).mkpath(QFileInfo(relative).path());
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(path(relative), format));
+    }
+
+    void writeBytes(const QString &relative, const QByteArray &bytes)
+    {
+        QDir(folder_.path()).mkpath(QFileInfo(relative).path());
+        QFile file(path(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray bitmapBytes(QSize size)
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(size, QImage::Format_RGB32).save(&buffer, "BMP");
+        return bytes;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder_.isValid());
+        writeBitmap(QStringLiteral("Pic.bmp"), {7, 5});
+        writeBitmap(QStringLiteral("UPPER.BMP"), {3, 2});
+        writeBitmap(QStringLiteral("real.png"), {4, 4}, "PNG");
+        writeBitmap(QStringLiteral("photo.bmp"), {4, 4}, "PNG");
+        writeBytes(QStringLiteral("notes.BMP"), "[dlg_main]\r\nbitmap0=back.bmp\r\n");
+        writeBytes(QStringLiteral("empty.bmp"), {});
+        writeBytes(QStringLiteral("truncated.bmp"), bitmapBytes({16, 16}).left(40));
+        QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("folder.bmp")));
+        writeBitmap(QStringLiteral("sub/pic.bmp"), {2, 9});
+        writeBitmap(QStringLiteral("deep/er/x.bmp"), {6, 1});
+        writeBitmap(QStringLiteral("top.bmp"), {1, 1});
+    }
+
+    void firstFailingCheckIsReported_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("error");
+
+        const QString unknown = QStringLiteral("Unbekannte Bilddateierweiterung (.%1)");
+        const QString unopened = QStringLiteral("Datei %1 kann nicht geöffnet werden");
+        const QString invalid = QStringLiteral("Bitmap ist ungültig");
+        QTest::newRow("missing png") << "missing.png" << unknown.arg("png");
+        QTest::newRow("existing png") << "real.png" << unknown.arg("png");
+        QTest::newRow("missing key") << "0" << unknown.arg("");
+        QTest::newRow("trailing dot") << "Pic." << unknown.arg("");
+        QTest::newRow("dot in a folder only") << "v1.5\\pic" << unknown.arg("");
+        QTest::newRow("missing bmp") << "missing.bmp" << unopened.arg("missing.bmp");
+        QTest::newRow("missing, backslashes") << "Nope\\pic.bmp" << unopened.arg("Nope\\pic.bmp");
+        QTest::newRow("drive path") << "C:\\x\\y.bmp" << unopened.arg("C:\\x\\y.bmp");
+        QTest::newRow("folder named bmp") << "folder.bmp" << unopened.arg("folder.bmp");
+        QTest::newRow("text file") << "notes.BMP" << invalid;
+        QTest::newRow("zero bytes") << "empty.bmp" << invalid;
+        QTest::newRow("cut short") << "truncated.bmp" << invalid;
+        QTest::newRow("png named bmp") << "photo.bmp" << invalid;
+    }
+
+    void firstFailingCheckIsReported()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, error);
+
+        const LoadedPicture picture = loadPicture(name, folder_.path());
+        QCOMPARE(picture.error, error);
+        QVERIFY(!picture.ok());
+        QVERIFY(picture.image.isNull());
+    }
+
+    void bitmapLoadsWithItsSize_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("file");
+
+        const QString folder = folder_.path();
+        QTest::newRow("bare name") << "Pic.bmp" << folder << QSize(7, 5) << "Pic.bmp";
+        QTest::newRow("folder ends in slash")
+            << "Pic.bmp" << folder + "/" << QSize(7, 5) << "Pic.bmp";
+        QTest::newRow("upper-case extension")
+            << "UPPER.BMP" << folder << QSize(3, 2) << "UPPER.BMP";
+        QTest::newRow("absolute name")
+            << path("Pic.bmp") << QString("/elsewhere") << QSize(7, 5) << "Pic.bmp";
+        QTest::newRow("backslash, other case")
+            << "sub\\Pic.bmp" << folder << QSize(2, 9) << "sub/pic.bmp";
+        QTest::newRow("every part in other case")
+            << "SUB\\PIC.BMP" << folder << QSize(2, 9) << "sub/pic.bmp";
+        QTest::newRow("two folders deep")
+            << "Deep\\Er\\X.bmp" << folder << QSize(6, 1) << "deep/er/x.bmp";
+        QTest::newRow("name only in other case") << "pic.BMP" << folder << QSize(7, 5) << "Pic.bmp";
+        QTest::newRow("through a folder and back")
+            << "sub/../top.bmp" << folder << QSize(1, 1) << "sub/../top.bmp";
+        QTest::newRow("back up, other case")
+            << "SUB\\..\\TOP.bmp" << folder << QSize(1, 1) << "sub/../top.bmp";
+    }
+
+    void bitmapLoadsWithItsSize()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, folder);
+        QFETCH(QSize, size);
+        QFETCH(QString, file);
+
+        const LoadedPicture picture = loadPicture(name, folder);
+        QVERIFY2(picture.ok(), qPrintable(picture.error));
+        QCOMPARE(picture.image.size(), size);
+        QCOMPARE(picture.image.pixelColor(0, 0), QColor(Qt::darkCyan));
+        QCOMPARE(picture.path, path(file));
+    }
+
+    void exactSpellingWinsOverOtherCase()
+    {
+        QTemporaryDir dir;
+        QImage(1, 1, QImage::Format_RGB32).save(dir.filePath("a.bmp"), "BMP");
+        QImage(2, 2, QImage::Format_RGB32).save(dir.filePath("A.bmp"), "BMP");
+        if (QDir(dir.path()).entryList(QDir::Files).size() != 2)
+            QSKIP("This file system ignores case itself.");
+
+        QCOMPARE(loadPicture("a.bmp", dir.path()).image.size(), QSize(1, 1));
+        QCOMPARE(loadPicture("A.bmp", dir.path()).image.size(), QSize(2, 2));
+        QCOMPARE(resolvePicturePath("A.bmp", dir.path()), dir.filePath("A.bmp"));
+    }
+
+    // A lexical clean-up of ".." would find files that the file system would not.
+    void dotDotFollowsTheFileSystem()
+    {
+        // Linux refuses a missing folder before "..", Windows does not.
+        QFile spelled(path("nosuch/../top.bmp"));
+        QCOMPARE(loadPicture("nosuch/../top.bmp", folder_.path()).ok(),
+                 spelled.open(QIODevice::ReadOnly));
+
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("other/inner"));
+        QImage(1, 1, QImage::Format_RGB32).save(dir.filePath("top.bmp"), "BMP");
+        QImage(3, 3, QImage::Format_RGB32).save(dir.filePath("other/top.bmp"), "BMP");
+        if (!QFile::link(dir.filePath("other/inner"), dir.filePath("link")) ||
+            !QFileInfo(dir.filePath("link")).isDir())
+            QSKIP("No folder links here.");
+        QCOMPARE(loadPicture("link/../top.bmp", dir.path()).image.size(), QSize(3, 3));
+        QCOMPARE(loadPicture("LINK\\..\\TOP.BMP", dir.path()).image.size(), QSize(3, 3));
+    }
+
+    void unresolvableNameComesBackSpelled()
+    {
+        const QString folder = folder_.path();
+        QCOMPARE(resolvePicturePath("Nope\\x.bmp", folder), folder + "/Nope/x.bmp");
+        QCOMPARE(resolvePicturePath("sub\\nope.bmp", folder), folder + "/sub/nope.bmp");
+    }
+};
+
+QTEST_GUILESS_MAIN(PictureLoaderTest)
+#include "tst_pictureloader.moc"

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// Dialogs that answer from a script instead of a user and remember every question,
+// so tests can drive the windows and check what the user would have been told.
+// An exhausted script answers like a user who cancels: "" or false.
+class ScriptedDialogs : public Dialogs {
+public:
+    enum Kind { OpenSkin, SaveSkinAs, OpenPicture, Error, Message, Confirm, YesNo };
+
+    struct Call {
+        Kind kind;
+        QString text;   // the box's text
+        QString title;  // yesNo only
+        QString folder; // saveSkinAs only
+    };
+
+    void answerOpenSkin(const QString &path) { openSkinAnswers_.enqueue(path); }
+    void answerSaveSkinAs(const QString &path) { saveSkinAsAnswers_.enqueue(path); }
+    void answerOpenPicture(const QString &path) { openPictureAnswers_.enqueue(path); }
+    void answerConfirm(bool ok) { confirmAnswers_.enqueue(ok); }
+    void answerYesNo(bool yes) { yesNoAnswers_.enqueue(yes); }
+
+    const QList<Call> &calls() const { return calls_; }
+    // The texts of the boxes of one kind, in the order they were shown.
+    QStringList texts(Kind kind) const;
+    int count(Kind kind) const;
+    void clearCalls() { calls_.clear(); }
+
+    QString openSkin() override;
+    QString saveSkinAs(const QString &initialFolder) override;
+    QString openPicture() override;
+    void error(const QString &text) override;
+    void message(const QString &text) override;
+    bool confirm(const QString &text) override;
+    bool yesNo(const QString &title, const QString &text) override;
+
+private:
+    QList<Call> calls_;
+    QQueue<QString> openSkinAnswers_;
+    QQueue<QString> saveSkinAsAnswers_;
+    QQueue<QString> openPictureAnswers_;
+    QQueue<bool> confirmAnswers_;
+    QQueue<bool> yesNoAnswers_;
+};

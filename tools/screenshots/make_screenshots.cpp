@@ -1,0 +1,61 @@
+// Renders the main window with a skin open, once per notebook page, to PNG files:
+//   QT_QPA_PLATFORM=offscreen velmor_make_screenshots <skin.lkv> <folder>
+#include "editor/Unit1.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include <cstdio>
+
+namespace {
+
+// A tool run has no user to ask: every box goes to the console and ends the run.
+class ConsoleDialogs : public Dialogs {
+public:
+    QString openSkin() override { return {}; }
+    QString saveSkinAs(const QString &) override { return {}; }
+    QString openPicture() override { return {}; }
+    void error(const QString &text) override { fail(text); }
+    void message(const QString &text) override { fail(text); }
+    bool confirm(const QString &) override { return false; }
+    bool yesNo(const QString &, const QString &) override { return false; }
+
+    bool failed = false;
+
+private:
+    void fail(const QString &text)
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        failed = true;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <skin.lkv> <folder>\n", argv[0]);
+        return 2;
+    }
+    auto dialogs = std::make_shared<ConsoleDialogs>();
+    TForm1 form(dialogs);
+    form.show();
+    form.load(QString::fromLocal8Bit(argv[1]));
+    if (dialogs->failed)
+        return 1;
+    const QDir folder(QString::fromLocal8Bit(argv[2]));
+    const QStringList names{"player", "schedule", "description", "player-view"};
+    auto *notebook = form.findChild<QTabWidget *>(QStringLiteral("Notebook"));
+    for (int page = 0; page < names.size(); ++page) {
+        notebook->setCurrentIndex(page);
+        QApplication::processEvents();
+        const QString file = folder.filePath(QStringLiteral("screenshot-%1.png").arg(names[page]));
+        if (!form.grab().save(file))
+            return 1;
+    }
+    return 0;
+}
