@@ -1,6 +1,5 @@
 #include "editor/PictureLabel.h"
 
-#include <QBitmap>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -14,27 +13,9 @@ PictureLabel::PictureLabel(const QString &name, Drawing drawing, QWidget *parent
 
 void PictureLabel::setPicture(const QImage &image)
 {
-    picture_ = image;
     if (drawing_ == Drawing::FollowsBitmap)
         resize(image.size());
-    refresh();
-}
-
-void PictureLabel::setTransparent(bool transparent)
-{
-    transparent_ = transparent;
-    refresh();
-}
-
-void PictureLabel::refresh()
-{
-    QPixmap pixmap = QPixmap::fromImage(picture_);
-    if (transparent_ && !picture_.isNull()) {
-        const QColor key = picture_.pixelColor(0, picture_.height() - 1);
-        pixmap.setMask(
-            QBitmap::fromImage(picture_.createMaskFromColor(key.rgb(), Qt::MaskOutColor)));
-    }
-    setPixmap(pixmap);
+    setPixmap(QPixmap::fromImage(image));
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent *event)

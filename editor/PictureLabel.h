@@ -17,9 +17,6 @@ public:
     explicit PictureLabel(const QString &name, Drawing drawing, QWidget *parent);
 
     void setPicture(const QImage &image);
-    const QImage &picture() const { return picture_; }
-    // Draws without the colour of the bitmap's bottom-left pixel.
-    void setTransparent(bool transparent);
 
 signals:
     void pressed(QMouseEvent *event);
@@ -35,10 +32,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    void refresh();
-
     Drawing drawing_;
-    QImage picture_;
-    bool transparent_ = false;
     bool pressedInside_ = false;
 };
