@@ -6,13 +6,12 @@
 #include "skin/SkinFormat.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 
 namespace {
 
-const char *const elementKeys[] = {"position", "size",          "bitmap_up", "bitmap_do",
+const char *const elementKeys[] = {"position",  "size",          "bitmap_up", "bitmap_do",
                                    "bitmap_mo", "font_color_up", "font"};
 
 // A skin as the player's authors write them: every section with its usual keys.
