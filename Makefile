@@ -34,3 +34,4 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bench/velmor_bench
+	./build/release/bench/velmor_bench_editor

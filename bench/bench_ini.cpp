@@ -1,9 +1,12 @@
 // How long the INI work of one save and of one skin test takes on a skin of
-// ordinary size (about 400 lines).
+// ordinary size (about 450 lines).
+#include "ini/FileBytes.h"
 #include "ini/Inifiles1.h"
 #include "ini/ProfileReader.h"
 #include "skin/Catalogue.h"
+#include "skin/SkinDocument.h"
 #include "skin/SkinFormat.h"
+#include "skin/SkinSave.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -63,6 +66,46 @@ void saveSizedWriteSequence(benchmark::State &state)
     state.counters["lines"] = static_cast<double>(TIniFile1(skin.path()).Lines.size());
 }
 BENCHMARK(saveSizedWriteSequence)->Unit(benchmark::kMillisecond);
+
+// A 1.5 skin opened from the ordinary text, with every one of its elements moved.
+SkinDocument movedDocument(const SkinFile &skin)
+{
+    SkinDocument document;
+    document.targetVersion = version15;
+    document.skinPath = skin.path();
+    document.skinFolder = folderOf(skin.path());
+    document.openedText = splitLines(skin.text());
+    for (std::string_view section : version15Sections)
+        document.openedText.insert(document.openedText.end(),
+                                   {"[" + std::string(section) + "]", "position=1,2, 0, 0"});
+    document.lists = {{10, 20, 233, 120}, {10, 20, 233, 209}, {10, 20, 233, 209}};
+    for (std::string &path : document.graphicPaths)
+        path = "piece.bmp";
+    for (SkinElement &element : document.elements) {
+        element.geometry = {12, 40, 75, 23};
+        for (std::string &path : element.statePaths)
+            path = document.skinFolder + "state.bmp";
+    }
+    return document;
+}
+
+// The whole save with all elements changed, its one write included.
+void fullSaveAllElementsChanged(benchmark::State &state)
+{
+    SkinFile skin;
+    SkinDocument document = movedDocument(skin);
+    const std::vector<std::string> opened = document.openedText;
+    for (auto _ : state) {
+        // Each round saves the skin as opened, not the text the round before wrote.
+        document.openedText = opened;
+        for (SkinElement &element : document.elements)
+            element.changed = true;
+        if (!saveSkin(document))
+            state.SkipWithError("the skin could not be written");
+    }
+    state.counters["lines"] = static_cast<double>(opened.size());
+}
+BENCHMARK(fullSaveAllElementsChanged)->Unit(benchmark::kMillisecond);
 
 void skinTestAndVersion(benchmark::State &state)
 {

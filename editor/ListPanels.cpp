@@ -39,6 +39,8 @@ PictureLabel *createTileGroup(const QString &caption, const char *pictureName, i
 {
     auto *group = new QGroupBox(caption, panel);
     group->setGeometry(8, top, 177, 89);
+    // Only the panel's own surface takes hold of the list.
+    group->setAttribute(Qt::WA_NoMousePropagation);
     auto *picture = new PictureLabel(QString::fromLatin1(pictureName),
                                      PictureLabel::Drawing::FollowsBitmap, group);
     picture->move(8, 16);
@@ -64,6 +66,7 @@ ListPanels ListPanels::create(QWidget &playerPage, QWidget &schedulePage, QWidge
     lists.ListPlayer1 = new QFrame(lists.ListPlayer);
     lists.ListPlayer1->setObjectName(QStringLiteral("ListPlayer1"));
     lists.ListPlayer1->setGeometry(1, 1, stripWidth, 0);
+    lists.ListPlayer1->setAttribute(Qt::WA_NoMousePropagation);
     auto *row = new QHBoxLayout(lists.ListPlayer1);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);

@@ -1,18 +1,107 @@
 #include "editor/NumberField.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
+#include <algorithm>
 #include <limits>
 
-NumberField::NumberField(const QString &name, bool ranged, QWidget *parent) : QSpinBox(parent)
+NumberField::NumberField(const QString &name, bool ranged, QWidget *parent)
+    : QSpinBox(parent), lowest_(ranged ? 0 : std::numeric_limits<int>::min()),
+      highest_(ranged ? 1000 : std::numeric_limits<int>::max()), typable_(ranged)
 {
     setObjectName(name);
-    if (ranged) {
-        setRange(0, 1000);
-    } else {
-        setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-        lineEdit()->setReadOnly(true);
-    }
+    setRange(lowest_, highest_);
     setValue(0);
+    lineEdit()->setReadOnly(!typable_);
     setEnabled(false);
+    connect(this, &QSpinBox::valueChanged, this, [this] {
+        if (userActions_ > 0)
+            emit edited();
+    });
+}
+
+void NumberField::assign(int value)
+{
+    setValue(std::clamp(value, lowest_, highest_));
+}
+
+QValidator::State NumberField::validate(QString &text, int &) const
+{
+    return acceptsTyped(text) ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+// Anything made of the allowed characters is accepted as it stands; what is not a
+// whole number ("", "-", "1,5") counts as 0, so the views follow every keystroke.
+int NumberField::valueFromText(const QString &text) const
+{
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber);
+    return isNumber ? value : 0;
+}
+
+void NumberField::stepBy(int steps)
+{
+    QScopedValueRollback guard(userActions_, userActions_ + 1);
+    const qint64 stepped = static_cast<qint64>(value()) + steps;
+    setValue(static_cast<int>(std::clamp<qint64>(stepped, lowest_, highest_)));
+}
+
+QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const
+{
+    StepEnabled enabled = StepNone;
+    if (value() < highest_)
+        enabled |= StepUpEnabled;
+    if (value() > lowest_)
+        enabled |= StepDownEnabled;
+    return enabled;
+}
+
+void NumberField::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() && (!typable_ || !acceptsTyped(typed))) {
+        QApplication::beep();
+        event->accept();
+        return;
+    }
+    QScopedValueRollback guard(userActions_, userActions_ + 1);
+    if (typable_)
+        beginTyping();
+    QSpinBox::keyPressEvent(event);
+}
+
+void NumberField::focusOutEvent(QFocusEvent *event)
+{
+    QSpinBox::focusOutEvent(event);
+    QScopedValueRollback guard(userActions_, userActions_ + 1);
+    endTyping();
+}
+
+bool NumberField::acceptsTyped(const QString &text) const
+{
+    const QString decimalPoint = locale().decimalPoint();
+    return std::all_of(text.begin(), text.end(), [&](QChar c) {
+        return c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-') ||
+               decimalPoint.contains(c);
+    });
+}
+
+void NumberField::beginTyping()
+{
+    if (typing_)
+        return;
+    typing_ = true;
+    setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
+
+void NumberField::endTyping()
+{
+    if (!typing_)
+        return;
+    typing_ = false;
+    // Pulling a typed value into the bounds is a change like any other.
+    setRange(lowest_, highest_);
 }

@@ -2,11 +2,42 @@
 
 #include <QSpinBox>
 
-// One of the four size and position fields.
+// One of the four size and position fields. The program and the step buttons keep the
+// value within the field's bounds; a value typed into a size field applies as typed
+// until the field loses the focus, and only then is pulled into the bounds. A
+// position field has no bounds and cannot be typed into.
+//
+// valueChanged() reports every change, whoever made it; edited() follows it when the
+// user made the change (typing, stepping, the clamp after typing).
 class NumberField : public QSpinBox {
     Q_OBJECT
 
 public:
-    // Without a range the field takes every 32-bit value and cannot be typed into.
     NumberField(const QString &name, bool ranged, QWidget *parent);
+
+    // Sets a value for the program, pulled into the bounds even while the user types.
+    void assign(int value);
+
+signals:
+    void edited();
+
+protected:
+    QValidator::State validate(QString &text, int &pos) const override;
+    int valueFromText(const QString &text) const override;
+    void stepBy(int steps) override;
+    StepEnabled stepEnabled() const override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool acceptsTyped(const QString &text) const;
+    // While the user types, the field takes any number; see the class comment.
+    void beginTyping();
+    void endTyping();
+
+    int lowest_;
+    int highest_;
+    bool typable_;
+    bool typing_ = false;
+    int userActions_ = 0; // nesting depth of handlers that act for the user
 };

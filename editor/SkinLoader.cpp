@@ -105,7 +105,8 @@ void SkinLoader::accept(const std::string &version, const QString &path, const s
 
 bool SkinLoader::loadSkin(const ProfileReader &skin)
 {
-    const TIniFile4 pairs(document_.skinPath);
+    // The numbers come from the same bytes as everything else, not from a second read.
+    const TIniFile4 pairs(document_.skinPath, document_.openedText);
     if (!loadBackgrounds(skin))
         return false;
     placeLists(pairs, skin);

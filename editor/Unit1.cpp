@@ -2,8 +2,12 @@
 
 #include "editor/ClientLayout.h"
 #include "platform/Platform.h"
+#include "skin/SkinSave.h"
+#include "skin/Windows1252.h"
 
 #include <QAction>
+#include <QDir>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -25,12 +29,16 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       dialogs_(std::move(dialogs)), commands_(Commands::create(*this)),
       panel_(EditingPanel::create(*createClient(*this))),
       pages_(SkinPages::create(*centralWidget())),
-      loader_(*this, document_, pages_, panel_, commands_, *dialogs_)
+      loader_(*this, document_, pages_, panel_, commands_, *dialogs_),
+      workspace_{document_, selection_, pages_, panel_, commands_, *dialogs_}, fields_(workspace_),
+      previews_(workspace_), dragging_(workspace_, fields_, previews_)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmor"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     connect(commands_.FileOpen1, &QAction::triggered, this, &TForm1::openSkin);
+    connect(commands_.FileSave1, &QAction::triggered, this, &TForm1::save);
+    connect(commands_.FileSaveAs1, &QAction::triggered, this, &TForm1::saveAs);
     connect(commands_.FileExit1, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -44,4 +52,32 @@ void TForm1::openSkin()
     const QString path = dialogs_->openSkin();
     if (!path.isEmpty())
         load(path);
+}
+
+void TForm1::save()
+{
+    if (!commands_.FileSave1->isEnabled() || document_.targetVersion.empty())
+        return;
+    if (!saveSkin(document_)) {
+        dialogs_->error(
+            QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+                .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skinPath))));
+        return;
+    }
+    std::string text;
+    for (const std::string &line : document_.openedText)
+        text.append(line).append("\r\n");
+    panel_.Memo1->setPlainText(QString::fromStdString(decodeWindows1252(text)));
+    commands_.FileSave1->setEnabled(false);
+}
+
+// The new name becomes the skin path; the bitmaps stay where they are, and the file
+// names them by their bare names.
+void TForm1::saveAs()
+{
+    const QString path = dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skinPath)));
+    if (path.isEmpty())
+        return;
+    document_.skinPath = path.toStdString();
+    save();
 }

@@ -2,9 +2,13 @@
 
 #include "editor/Commands.h"
 #include "editor/EditingPanel.h"
+#include "editor/GeometryFields.h"
 #include "editor/Selection.h"
 #include "editor/SkinLoader.h"
 #include "editor/SkinPages.h"
+#include "editor/StatePreviews.h"
+#include "editor/ViewDragging.h"
+#include "editor/Workspace.h"
 #include "skin/SkinDocument.h"
 
 #include <QMainWindow>
@@ -32,6 +36,9 @@ public:
 
 private:
     void openSkin();
+    // Save does nothing while it is disabled: nothing has changed since the last save.
+    void save();
+    void saveAs();
 
     std::shared_ptr<Dialogs> dialogs_;
     SkinDocument document_;
@@ -40,4 +47,8 @@ private:
     EditingPanel panel_;
     SkinPages pages_;
     SkinLoader loader_;
+    Workspace workspace_;
+    GeometryFields fields_;
+    StatePreviews previews_;
+    ViewDragging dragging_;
 };

@@ -127,14 +127,15 @@ bool replaceFileAtomically(const std::string &path, std::string_view bytes, bool
     std::error_code error;
     const fs::file_status old = fs::status(target, error);
     const bool existed = fs::exists(old);
-    if (existed && makeWritable)
-        fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, error);
-
     const fs::path temporary = temporarySibling(target);
     if (!writeDurably(temporary, bytes)) {
         fs::remove(temporary, error);
         return false;
     }
+    // Only now that the new text is safe: a failed write leaves the file as it was,
+    // permissions included. Windows will not replace a read-only file at all.
+    if (existed && makeWritable)
+        fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, error);
     if (existed) {
         fs::perms kept = old.permissions();
         if (makeWritable)

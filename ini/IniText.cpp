@@ -21,6 +21,10 @@ IniText::IniText(std::string fileName) : FileName(std::move(fileName))
         Lines = splitLines(*bytes);
 }
 
+IniText::IniText(std::string fileName, std::vector<std::string> lines)
+    : FileName(std::move(fileName)), Lines(std::move(lines))
+{}
+
 IniText::~IniText()
 {
     if (pending_)

@@ -22,6 +22,9 @@ public:
 
     // Takes over a whole text, to be written by the next UpdateFile or on release.
     void ReplaceLines(std::vector<std::string> lines);
+    // Keeps Lines but no longer writes them on release: a caller that has reported a
+    // failed write must not have the file change behind its back afterwards.
+    void DiscardChanges() { pending_ = false; }
 
     bool ResetAttributes = true;
     std::string FileName;
@@ -29,6 +32,9 @@ public:
 
 protected:
     explicit IniText(std::string fileName);
+    // Starts from a text the caller already holds; the file is not read, and since
+    // the text is taken as the file's own, release writes nothing until a change.
+    IniText(std::string fileName, std::vector<std::string> lines);
 
     // The first key line named ident inside any occurrence of the section.
     std::optional<std::size_t> FindKeyLine(std::string_view section, std::string_view ident) const;

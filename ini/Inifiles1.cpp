@@ -11,6 +11,10 @@ std::string pairText(std::string_view a, std::string_view b)
 
 TIniFile1::TIniFile1(std::string fileName) : IniText(std::move(fileName)) {}
 
+TIniFile1::TIniFile1(std::string fileName, std::vector<std::string> lines)
+    : IniText(std::move(fileName), std::move(lines))
+{}
+
 void TIniFile1::PutValue(std::string_view section, std::string_view ident, std::string_view value)
 {
     PutLine(section, ident, value);

@@ -8,6 +8,8 @@
 class TIniFile1 : public IniText {
 public:
     explicit TIniFile1(std::string fileName);
+    // A writer on fileName that starts from the given text instead of the file's.
+    TIniFile1(std::string fileName, std::vector<std::string> lines);
 
     void PutValue(std::string_view section, std::string_view ident, std::string_view value);
     void PutPair(std::string_view section, std::string_view ident, std::string_view a,

@@ -21,6 +21,10 @@ std::string_view cutBetween(std::string_view trimmed, std::size_t startMark, std
 
 TIniFile4::TIniFile4(std::string fileName) : IniText(std::move(fileName)) {}
 
+TIniFile4::TIniFile4(std::string fileName, std::vector<std::string> lines)
+    : IniText(std::move(fileName), std::move(lines))
+{}
+
 std::optional<std::string_view> TIniFile4::valueText(std::string_view section,
                                                      std::string_view ident, Cut cut) const
 {

@@ -9,6 +9,8 @@
 class TIniFile4 : public IniText {
 public:
     explicit TIniFile4(std::string fileName);
+    // Reads the given text instead of the file.
+    TIniFile4(std::string fileName, std::vector<std::string> lines);
 
     std::string ReadFirst(std::string_view section, std::string_view ident,
                           std::string_view fallback) const;

@@ -345,6 +345,24 @@ private slots:
         QCOMPARE(readBytes(file), QByteArray("newer"));
     }
 
+    // A writer handed a text takes it as the file's own: nothing is read or written back
+    // until the text changes.
+    void writerOnGivenTextWritesOnlyAfterAChange()
+    {
+        const QString file = fileWith("[A]\r\nk=1\r\n");
+        for (const QString &target : {file, path("none.ini")}) {
+            TIniFile1 ini(target.toStdString(), {"[B]", "j=2"});
+            QCOMPARE(ini.Lines, (std::vector<std::string>{"[B]", "j=2"}));
+        }
+        QCOMPARE(readBytes(file), QByteArray("[A]\r\nk=1\r\n"));
+        QVERIFY(!QFileInfo::exists(path("none.ini")));
+        {
+            TIniFile1 ini(file.toStdString(), {"[B]", "j=2"});
+            ini.PutValue("B", "j", "3");
+        }
+        QCOMPARE(readBytes(file), QByteArray("[B]\r\nj=3\r\n"));
+    }
+
     void releaseWritesOnlyChangesNotYetWritten()
     {
         const QString file = fileWith("[A]\r\nk=1\r\n");

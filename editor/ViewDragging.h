@@ -1,0 +1,55 @@
+#pragma once
+
+#include "editor/Selection.h"
+#include "editor/Workspace.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPoint>
+
+#include <vector>
+
+class GeometryFields;
+class StatePreviews;
+class QMouseEvent;
+class QWidget;
+
+// Selecting and dragging with the mouse. A press on any view of an element or on a
+// list panel selects it and starts a drag; moving then drags the pressed view, and
+// the fields carry its place over to the item's other views. One set of handlers
+// serves every element, told apart by the catalogue entry of the view.
+class ViewDragging : public QObject {
+    Q_OBJECT
+
+public:
+    ViewDragging(const Workspace &workspace, const GeometryFields &fields,
+                 const StatePreviews &previews);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // What a watched widget stands for: an element view, or a list panel with the
+    // selection it makes.
+    struct Target {
+        const CatalogueEntry *element = nullptr;
+        Selection::Kind list = Selection::Kind::None;
+    };
+
+    void watch(QWidget *widget, Target target);
+    void press(const Target &target, QPoint at);
+    void pressElement(const CatalogueEntry &entry);
+    void pressList(Selection::Kind list);
+    void move(QWidget &view, const Target &target, QPoint at);
+    void release(const Target &target, const QMouseEvent &event);
+    void dragBy(QWidget &view, QPoint at) const;
+    void bringToFront(const CatalogueEntry &entry) const;
+    std::vector<QWidget *> listViews(Selection::Kind list) const;
+
+    Workspace workspace_;
+    const GeometryFields &fields_;
+    const StatePreviews &previews_;
+    QHash<const QObject *, Target> targets_;
+    bool dragging_ = false;
+    QPoint grab_; // where the pointer took hold of the pressed view, in its pixels
+};

@@ -1,0 +1,247 @@
+#include "skin/SkinSave.h"
+
+#include "ini/Inifiles1.h"
+#include "ini/ProfileReader.h"
+#include "ini/TextRules.h"
+#include "skin/SkinDocument.h"
+#include "skin/SkinFormat.h"
+#include "skin/Windows1252.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace {
+
+constexpr std::string_view dlgMain = "dlg_main";
+constexpr std::string_view playerView = "player_view";
+
+constexpr std::string_view headerPrefix = "PP_LKV";
+
+// The player reads these keys; the editor only carries their values over.
+constexpr std::array<std::string_view, 3> offsetKeys{"bmp_offset0", "bmp_offset1", "bmp_offset2"};
+constexpr std::array<std::string_view, 3> regionKeys{"region0", "region1", "region2"};
+constexpr std::array<std::string_view, 17> playerViewCopiedKeys{
+    "color_transparent", "color_axis",      "y_pos_axis_line",     "font_axis",
+    "color_font_axis",   "y_pos_axis_text", "font_position",       "color_font_position",
+    "y_pos_current",     "color_waveform",  "color_mark_rect",     "y_pos_marks",
+    "y_size_marks",      "font_track_info", "axis_timemark_small", "axis_timemark_middle",
+    "axis_timemark_big"};
+constexpr std::array<std::string_view, 3> trackListCopiedKeys{"color_fg", "font", "imagelist"};
+constexpr std::array<std::string_view, 4> elementCopiedKeys{"font_color_up", "font_color_do",
+                                                            "font", "mouseover"};
+
+constexpr std::array<Graphic, 3> backgroundOrder{
+    Graphic::ScheduleBackground, Graphic::PlayerBackground, Graphic::DescriptionBackground};
+
+// The write order is where missing keys end up; right goes before centre here.
+constexpr std::array<Graphic, 14> playerViewOrder{
+    Graphic::MenuLeft,        Graphic::MenuRight,    Graphic::MenuCenter,   Graphic::Stream,
+    Graphic::ValidStart,      Graphic::ValidMiddle,  Graphic::ValidEnd,     Graphic::PartvalidStart,
+    Graphic::PartvalidMiddle, Graphic::PartvalidEnd, Graphic::InvalidStart, Graphic::InvalidMiddle,
+    Graphic::InvalidEnd,      Graphic::Curpos};
+
+// Panel arithmetic on values the user typed must not wrap around.
+std::int32_t saturatedSum(std::int32_t a, std::int32_t b)
+{
+    const std::int64_t sum = std::int64_t{a} + std::int64_t{b};
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// A line break inside a value would split its line in two when the file is read again.
+std::string singleLine(std::string text)
+{
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+std::string joinLines(const std::vector<std::string> &lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text.append(line).append("\r\n");
+    return text;
+}
+
+// The save's view of the text: the writer that collects every change, and the text
+// as it stood before this save, where the carried-over values are looked up.
+class KeyWriter {
+public:
+    KeyWriter(TIniFile1 &target, const ProfileReader &source) : target_(target), source_(source) {}
+
+    void copied(std::string_view section, std::string_view key, std::string_view fallback)
+    {
+        target_.PutValue(section, key, readCopiedText(source_, section, key, fallback));
+    }
+    template <std::size_t N>
+    void copied(std::string_view section, const std::array<std::string_view, N> &keys,
+                std::string_view fallback)
+    {
+        for (std::string_view key : keys)
+            copied(section, key, fallback);
+    }
+
+    // The skin names its pictures by bare file name, in the skin file's own code page.
+    void fileName(std::string_view section, std::string_view key, const std::string &path)
+    {
+        target_.PutValue(section, key, encodeWindows1252(singleLine(bareFileName(path))));
+    }
+
+    void integer(std::string_view section, std::string_view key, std::int32_t n)
+    {
+        target_.PutValue(section, key, std::to_string(n));
+    }
+    void pair(std::string_view section, std::string_view key, std::int32_t x, std::int32_t y)
+    {
+        target_.PutPair(section, key, std::to_string(x), std::to_string(y));
+    }
+    void position(std::string_view section, std::string_view key, std::int32_t x, std::int32_t y)
+    {
+        target_.PutPairZeros(section, key, std::to_string(x), std::to_string(y));
+    }
+    void textPair(std::string_view section, std::string_view key, std::string_view a,
+                  std::string_view b)
+    {
+        target_.PutPair(section, key, a, b);
+    }
+
+private:
+    TIniFile1 &target_;
+    const ProfileReader &source_;
+};
+
+bool isSkinHeader(std::string_view line)
+{
+    const std::string_view trimmed = trimControl(line);
+    return trimmed.size() >= headerPrefix.size() &&
+           namesMatch(trimmed.substr(0, headerPrefix.size()), headerPrefix);
+}
+
+// A first line that is no skin header may be a section header or a key; the name
+// then goes above it instead of over it, so that nothing of the skin is lost.
+void writeSkinName(std::vector<std::string> &lines, const std::string &name)
+{
+    if (name.empty())
+        return;
+    std::string header = "PP_LKV = " + encodeWindows1252(singleLine(name));
+    if (!lines.empty() && isSkinHeader(lines.front()))
+        lines.front() = std::move(header);
+    else
+        lines.insert(lines.begin(), std::move(header));
+}
+
+// One place and one size in "dlg_main" stand for all three list panels: the place
+// is that of the Player panel, the size that of the Schedule panel.
+void writeListGeometry(KeyWriter &out, const SkinDocument &document)
+{
+    const Rect &player = document.lists.player;
+    const Rect &schedule = document.lists.schedule;
+    const std::int32_t top = saturatedSum(player.top, 50);
+    if (document.targetVersion == version14) {
+        out.pair(dlgMain, "position_m", saturatedSum(player.left, 100), top);
+        out.pair(dlgMain, "position_g", 100, 50);
+        out.pair(dlgMain, "size_m", schedule.width, schedule.height);
+        out.pair(dlgMain, "size_g", saturatedSum(schedule.width, 1),
+                 saturatedSum(schedule.height, 36));
+    } else if (document.targetVersion == version15) {
+        // 1.5 skins carry these comments on the two lines; the blanks are part of them.
+        out.textPair(dlgMain, "position_m", std::to_string(saturatedSum(player.left, 140)),
+                     std::to_string(top) + " // anfangsposition von body unten");
+        out.textPair(dlgMain, "position_g", "140", "50  // anfangspos von body oben");
+        // Loading takes the panels' height from the second number, so it goes there.
+        out.pair(dlgMain, "size_m", 310, schedule.height);
+        out.pair(dlgMain, "size_g", schedule.width, 240);
+    }
+}
+
+void writeGraphic(KeyWriter &out, const SkinDocument &document, Graphic graphic)
+{
+    const SkinKey where = graphicKey(graphic);
+    out.fileName(where.section, where.key,
+                 document.graphicPaths[static_cast<std::size_t>(graphic)]);
+}
+
+void writeMainDialog(KeyWriter &out, const SkinDocument &document)
+{
+    out.copied(dlgMain, offsetKeys, "0");
+    for (Graphic graphic : backgroundOrder)
+        writeGraphic(out, document, graphic);
+    out.copied(dlgMain, regionKeys, "");
+}
+
+void writePlayerView(KeyWriter &out, const SkinDocument &document)
+{
+    out.integer(playerView, "height", document.lists.player.height);
+    for (Graphic graphic : playerViewOrder)
+        writeGraphic(out, document, graphic);
+    out.copied(playerView, playerViewCopiedKeys, "");
+}
+
+void writeTrackList(KeyWriter &out, const SkinDocument &document, std::string_view section,
+                    Graphic header, Graphic tile)
+{
+    out.copied(section, trackListCopiedKeys, "0");
+    writeGraphic(out, document, header);
+    writeGraphic(out, document, tile);
+}
+
+void writeElement(KeyWriter &out, const CatalogueEntry &entry, const SkinElement &element)
+{
+    const Rect &geometry = element.geometry;
+    out.position(entry.section, "position", geometry.left, geometry.top);
+    out.pair(entry.section, "size", geometry.width, geometry.height);
+    // The stream combo is a plain control of the player: it has no pictures or fonts.
+    if (entry.kind == ElementKind::StreamCombo)
+        return;
+    for (StateBitmap state : allStates) {
+        if (entry.hasState(state))
+            out.fileName(entry.section, stateKey(state), element.statePath(state));
+    }
+    out.copied(entry.section, elementCopiedKeys, "0");
+}
+
+void writeElements(KeyWriter &out, const SkinDocument &document)
+{
+    const bool is15 = document.targetVersion == version15;
+    for (const CatalogueEntry &entry : catalogue()) {
+        const SkinElement &element = document.element(entry);
+        if (!element.changed || (entry.rule == VersionRule::OnlyFor15 && !is15))
+            continue;
+        writeElement(out, entry, element);
+    }
+}
+
+} // namespace
+
+bool saveSkin(SkinDocument &document)
+{
+    if (document.skinPath.empty() || document.targetVersion.empty())
+        return false;
+
+    const ProfileReader source(joinLines(document.openedText));
+    std::vector<std::string> lines = document.openedText;
+    writeSkinName(lines, document.skinName);
+    TIniFile1 target(document.skinPath, std::move(lines));
+    KeyWriter out(target, source);
+
+    // The order of the writes decides where missing keys land in their sections.
+    writeListGeometry(out, document);
+    writeMainDialog(out, document);
+    writePlayerView(out, document);
+    writeTrackList(out, document, "schedule_list", Graphic::ScheduleHeader, Graphic::ScheduleTile);
+    writeTrackList(out, document, "description_list", Graphic::DescriptionHeader,
+                   Graphic::DescriptionTile);
+    writeElements(out, document);
+
+    target.UpdateFile();
+    if (!target.LastWriteSucceeded()) {
+        target.DiscardChanges();
+        return false;
+    }
+    document.openedText = std::move(target.Lines);
+    for (SkinElement &element : document.elements)
+        element.changed = false;
+    return true;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "editor/Unit1.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A main window with scripted dialogs, and the mouse and field work of a user.
+class EditorProbe {
+public:
+    EditorProbe()
+        : dialogs(std::make_shared<ScriptedDialogs>()), form(std::make_unique<TForm1>(dialogs))
+    {}
+
+    template <typename T = QWidget> T *child(const QString &name) const
+    {
+        T *found = form->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QWidget *view(const char *name) const { return child(QString::fromLatin1(name)); }
+    QSpinBox *field(const char *name) const { return child<QSpinBox>(QString::fromLatin1(name)); }
+    QAction *command(const char *name) const { return child<QAction>(QString::fromLatin1(name)); }
+    bool saveEnabled() const { return command("FileSave1")->isEnabled(); }
+    const SkinElement &element(int number) const
+    {
+        return form->document().element(*findElement(number));
+    }
+
+    static void mouse(QWidget *target, QEvent::Type type, QPoint at,
+                      Qt::MouseButton button = Qt::LeftButton)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, at, target->mapToGlobal(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+    static void press(QWidget *target, QPoint at = {2, 2}, Qt::MouseButton button = Qt::LeftButton)
+    {
+        mouse(target, QEvent::MouseButtonPress, at, button);
+    }
+    // Presses at `from`, moves the pointer by `by` and releases it there.
+    static void drag(QWidget *target, QPoint by, QPoint from = {2, 2})
+    {
+        press(target, from);
+        mouse(target, QEvent::MouseMove, from + by);
+        mouse(target, QEvent::MouseButtonRelease, from + by);
+    }
+    static void click(QWidget *target)
+    {
+        press(target);
+        mouse(target, QEvent::MouseButtonRelease, {2, 2});
+    }
+    static void hover(QWidget *target)
+    {
+        QMouseEvent event(QEvent::MouseMove, QPointF(1, 1), target->mapToGlobal(QPointF(1, 1)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+
+    std::shared_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<TForm1> form;
+};

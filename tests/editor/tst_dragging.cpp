@@ -1,0 +1,293 @@
+#include "tests/editor/EditorProbe.h"
+#include "tests/support/SkinFixture.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+using Probe = EditorProbe;
+
+QRect placeOf(int number)
+{
+    return {SkinFixture::left(number), SkinFixture::top(number), SkinFixture::width(number),
+            SkinFixture::height(number)};
+}
+
+} // namespace
+
+class DraggingTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<EditorProbe> probe_;
+
+    QWidget *view(const char *name) const { return probe_->view(name); }
+    QSpinBox *field(const char *name) const { return probe_->field(name); }
+    QList<int> fields() const
+    {
+        return {field("PositionX")->value(), field("PositionY")->value(),
+                field("grossX")->value(), field("grossY")->value()};
+    }
+    QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
+    void open(SkinFixture fixture = SkinFixture(true))
+    {
+        probe_->form->load(fixture.write(folder_->path()));
+        QCOMPARE(probe_->dialogs->calls().size(), 0);
+    }
+    void typeInto(const char *name, const QString &text)
+    {
+        field(name)->selectAll();
+        QTest::keyClicks(field(name), text);
+    }
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        probe_ = std::make_unique<EditorProbe>();
+        probe_->form->show();
+        open();
+    }
+
+    void pressWithoutMoveSelectsButMarksNothing()
+    {
+        Probe::click(view("Image29s"));
+        QVERIFY(probe_->form->selection().isElement(*findElement(29)));
+        const QRect place = placeOf(29);
+        QCOMPARE(fields(), (QList<int>{place.x(), place.y(), place.width(), place.height()}));
+        QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
+        QVERIFY(!probe_->element(29).changed);
+        QVERIFY(!probe_->saveEnabled());
+    }
+
+    void draggingOneViewMovesTheElementOnEveryPage()
+    {
+        Probe::drag(view("Image07s"), {10, 5});
+        const QRect moved = placeOf(7).translated(10, 5);
+        for (const char *name : {"Image07p", "Image07s", "Image07d"})
+            QCOMPARE(view(name)->geometry(), moved);
+        QCOMPARE(field("PositionX")->value(), moved.x());
+        QCOMPARE(field("PositionY")->value(), moved.y());
+        QCOMPARE(probe_->element(7).geometry, (Rect{moved.x(), moved.y(), moved.width(),
+                                                    moved.height()}));
+        QVERIFY(probe_->element(7).changed);
+        QVERIFY(probe_->saveEnabled());
+        QCOMPARE(view("Image08s")->geometry(), placeOf(8));
+    }
+
+    void everyMoveOfADragMarksTheElementEvenInPlace()
+    {
+        Probe::press(view("Image15p"));
+        Probe::mouse(view("Image15p"), QEvent::MouseMove, {2, 2});
+        QVERIFY(probe_->element(15).changed);
+        QVERIFY(probe_->saveEnabled());
+    }
+
+    void rightButtonDragsLikeTheLeft()
+    {
+        QWidget *target = view("Image26s");
+        Probe::press(target, {2, 2}, Qt::RightButton);
+        Probe::mouse(target, QEvent::MouseMove, {7, 2}, Qt::RightButton);
+        Probe::mouse(target, QEvent::MouseButtonRelease, {7, 2}, Qt::RightButton);
+        QCOMPARE(target->x(), placeOf(26).x() + 5);
+        Probe::mouse(target, QEvent::MouseMove, {30, 30}, Qt::NoButton);
+        QCOMPARE(target->x(), placeOf(26).x() + 5);
+    }
+
+    void dragPastThePageEdgeGivesNegativePlaces()
+    {
+        Probe::drag(view("Image05p"), {-200, -300});
+        QCOMPARE(field("PositionX")->value(), placeOf(5).x() - 200);
+        QCOMPARE(field("PositionY")->value(), placeOf(5).y() - 300);
+        QCOMPARE(view("Image05d")->pos(), placeOf(5).topLeft() - QPoint(200, 300));
+    }
+
+    void hoveringBringsAllViewsToTheFrontBelowTheLists()
+    {
+        Probe::hover(view("Image29p"));
+        QCOMPARE(probe_->form->selection().kind, Selection::Kind::None);
+        for (const char *name : {"Image29p", "Image29s", "Image29d"}) {
+            const QObjectList siblings = view(name)->parentWidget()->children();
+            const qsizetype at = siblings.indexOf(view(name));
+            QVERIFY(siblings.mid(at + 1).size() == 1);
+            QVERIFY(siblings.last()->objectName().startsWith(QLatin1String("List")));
+        }
+    }
+
+    void pressFillsThePreviewsAndHintByStateCount()
+    {
+        auto *disabled = probe_->child<QLabel>(QStringLiteral("Image01da"));
+        auto *up = probe_->child<QLabel>(QStringLiteral("Image01up"));
+        Probe::click(view("Image05p"));
+        QCOMPARE(hint(), QStringLiteral("Wähl Eines der 3 Bilder aus."));
+        QVERIFY(disabled->isHidden());
+        Probe::click(view("Image14p"));
+        QVERIFY(!disabled->isHidden());
+        QCOMPARE(disabled->pixmap().size(), placeOf(14).size());
+        QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
+        Probe::click(view("Image15p"));
+        QVERIFY(disabled->isHidden());
+        QCOMPARE(hint(), QStringLiteral("Einen von 3 Bilder auswählen."));
+        Probe::click(view("Image13p"));
+        QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
+
+        // The stream label has no bitmaps: the previews and the hint stay.
+        Probe::click(view("Image25s"));
+        QVERIFY(probe_->form->selection().isElement(*findElement(25)));
+        QCOMPARE(up->pixmap().size(), placeOf(13).size());
+        QVERIFY(disabled->isHidden());
+        QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
+        QCOMPARE(field("PositionX")->value(), placeOf(25).x());
+    }
+
+    void unloadableStateBitmapIsReportedAndTheDragGoesOn()
+    {
+        SkinFixture fixture(true);
+        fixture.set("btn_stop", "bitmap_mo", "missing.bmp");
+        open(fixture);
+        QVERIFY(QFile::remove(folder_->filePath(QStringLiteral("missing.bmp"))));
+        Probe::click(view("Image05p"));
+        Probe::press(view("Image30s"));
+        QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error).size(), 1);
+        QVERIFY(probe_->form->selection().isElement(*findElement(30)));
+        QCOMPARE(field("PositionX")->value(), placeOf(5).x());
+        QCOMPARE(hint(), QStringLiteral("Wähl Eines der 3 Bilder aus."));
+        Probe::mouse(view("Image30s"), QEvent::MouseMove, {2, 2});
+        QCOMPARE(field("PositionX")->value(), placeOf(30).x());
+        QCOMPARE(field("grossY")->value(), placeOf(30).height());
+        QVERIFY(probe_->element(30).changed);
+    }
+
+    void trackListsMoveTogetherAndCarryThePlayerList()
+    {
+        QWidget *description = view("ListDescription");
+        Probe::press(description, {1, 1});
+        QCOMPARE(hint(), QStringLiteral("Vorschau oder Liedersammlung-Ansicht-Ansicht"));
+        QCOMPARE(fields(), (QList<int>{90, 45, 260, 180}));
+        Probe::mouse(description, QEvent::MouseMove, {4, 9});
+        Probe::mouse(description, QEvent::MouseButtonRelease, {4, 9});
+        for (const char *name : {"ListPlayer", "ListSchedule", "ListDescription"})
+            QCOMPARE(view(name)->pos(), QPoint(93, 53));
+        QVERIFY(probe_->saveEnabled());
+        QCOMPARE(probe_->form->document().lists.player.left, 93);
+        QCOMPARE(probe_->form->document().lists.description.top, 53);
+
+        // Resizing the track lists leaves the Player list's size alone.
+        field("grossX")->setValue(300);
+        QCOMPARE(view("ListSchedule")->width(), 300);
+        QCOMPARE(view("ListDescription")->width(), 300);
+        QCOMPARE(view("ListPlayer")->width(), 260);
+    }
+
+    void playerListMovesAlone()
+    {
+        QWidget *player = view("ListPlayer");
+        Probe::drag(player, {-6, 7}, {0, 0});
+        QCOMPARE(hint(), QStringLiteral("Player-Ansicht"));
+        QCOMPARE(player->pos(), QPoint(84, 52));
+        QCOMPARE(view("ListSchedule")->pos(), QPoint(90, 45));
+        QCOMPARE(probe_->form->document().lists.player.top, 52);
+        QCOMPARE(field("grossY")->value(), 60);
+        QVERIFY(probe_->saveEnabled());
+    }
+
+    void picturesInsideAListPanelDoNotTakeHoldOfIt()
+    {
+        Probe::click(view("Image05p"));
+        Probe::drag(view("Listheader2"), {5, 5});
+        Probe::drag(view("Image2"), {5, 5});
+        QVERIFY(probe_->form->selection().isElement(*findElement(5)));
+        QCOMPARE(view("ListSchedule")->pos(), QPoint(90, 45));
+        QCOMPARE(view("ListPlayer")->pos(), QPoint(90, 45));
+    }
+
+    void fieldsBeforeAnySelectionMoveNothing()
+    {
+        field("PositionX")->setValue(3);
+        field("grossY")->setValue(3);
+        QCOMPARE(view("Image05p")->geometry(), placeOf(5));
+        QCOMPARE(view("ListPlayer")->pos(), QPoint(90, 45));
+    }
+
+    void fieldsActOnTheSelectedElementsViewsOnly_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("views");
+        QTest::newRow("three pages") << 7 << QStringList{"Image07p", "Image07s", "Image07d"};
+        QTest::newRow("schedule only") << 26 << QStringList{"Image26s"};
+        QTest::newRow("player and description") << 47 << QStringList{"Image47p", "Image47d"};
+        QTest::newRow("description only") << 51 << QStringList{"Image51d"};
+        QTest::newRow("1.5 extra") << 131 << QStringList{"Image131p", "Image131s", "Image131d"};
+    }
+    void fieldsActOnTheSelectedElementsViewsOnly()
+    {
+        QFETCH(int, number);
+        QFETCH(QStringList, views);
+        Probe::click(probe_->child(views.first()));
+        field("PositionX")->setValue(400);
+        field("PositionY")->setValue(-20);
+        field("grossX")->setValue(33);
+        field("grossY")->setValue(44);
+        for (const CatalogueEntry &entry : catalogue()) {
+            const QRect expected = entry.number == number ? QRect(400, -20, 33, 44)
+                                                          : placeOf(entry.number);
+            for (QLabel *shown : probe_->form->pages().views.views(entry))
+                QCOMPARE(shown->geometry(), expected);
+        }
+        QCOMPARE(probe_->element(number).geometry, (Rect{400, -20, 33, 44}));
+    }
+
+    void typingIntoAFieldFollowsEveryKeystrokeAndMarksTheElement()
+    {
+        Probe::click(view("Image07d"));
+        QVERIFY(!probe_->saveEnabled());
+        QList<int> widths;
+        connect(field("grossX"), &QSpinBox::valueChanged, this,
+                [&] { widths << view("Image07s")->width(); });
+        typeInto("grossX", QString());
+        QTest::keyClick(field("grossX"), Qt::Key_Backspace);
+        QTest::keyClicks(field("grossX"), QStringLiteral("120"));
+        QCOMPARE(widths, (QList<int>{0, 1, 12, 120}));
+        QVERIFY(probe_->element(7).changed);
+        QVERIFY(probe_->saveEnabled());
+    }
+
+    void typedSizeBeyondTheRangeHoldsUntilTheFieldIsLeft()
+    {
+        Probe::click(view("Image08p"));
+        typeInto("grossY", QStringLiteral("1500"));
+        QCOMPARE(view("Image08d")->height(), 1500);
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field("grossY"), &focusOut);
+        QCOMPARE(view("Image08d")->height(), 1000);
+        field("grossY")->setValue(1500);
+        QCOMPARE(field("grossY")->value(), 1000);
+    }
+
+    void sizeFieldsResizeAnOversizedElementWhenItIsSelected()
+    {
+        SkinFixture fixture(true);
+        fixture.set("btn_exit", "size", "1200, 30");
+        open(fixture);
+        Probe::click(view("Image09s"));
+        QCOMPARE(field("grossX")->value(), 1000);
+        for (const char *name : {"Image09p", "Image09s", "Image09d"})
+            QCOMPARE(view(name)->width(), 1000);
+        QVERIFY(!probe_->element(9).changed);
+    }
+
+    void stepButtonsOnAListEnableSaveButMarkNoElement()
+    {
+        Probe::click(view("ListPlayer"));
+        QTest::keyClick(field("PositionY"), Qt::Key_Up);
+        QCOMPARE(view("ListPlayer")->y(), 46);
+        QVERIFY(probe_->saveEnabled());
+        for (const SkinElement &element : probe_->form->document().elements)
+            QVERIFY(!element.changed);
+    }
+};
+
+QTEST_MAIN(DraggingTest)
+#include "tst_dragging.moc"

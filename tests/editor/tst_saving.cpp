@@ -1,0 +1,176 @@
+#include "tests/editor/EditorProbe.h"
+#include "tests/support/SkinFixture.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+using Probe = EditorProbe;
+
+QByteArrayList linesOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().split('\n');
+}
+
+// The lines of one section, header included, up to the next header.
+QByteArrayList sectionOf(const QByteArrayList &lines, const QByteArray &section)
+{
+    const QByteArray header = "[" + section + "]";
+    QByteArrayList result;
+    bool inside = false;
+    for (const QByteArray &line : lines) {
+        if (line.startsWith('['))
+            inside = line.trimmed() == header;
+        if (inside)
+            result << line;
+    }
+    return result;
+}
+
+} // namespace
+
+class SavingTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<EditorProbe> probe_;
+    QString skinPath_;
+
+    QWidget *view(const char *name) const { return probe_->view(name); }
+    void save() const { probe_->command("FileSave1")->trigger(); }
+    void saveAs(const QString &path) const
+    {
+        probe_->dialogs->answerSaveSkinAs(path);
+        probe_->command("FileSaveAs1")->trigger();
+    }
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        probe_ = std::make_unique<EditorProbe>();
+        probe_->form->show();
+        skinPath_ = SkinFixture(true).write(folder_->path());
+        probe_->form->load(skinPath_);
+    }
+
+    void draggedAndRetypedButtonIsWhereItWasLeftAfterReopening()
+    {
+        const QByteArrayList before = linesOf(skinPath_);
+        Probe::drag(view("Image29s"), {10, 5});
+        probe_->field("grossX")->selectAll();
+        QTest::keyClicks(probe_->field("grossX"), QStringLiteral("40"));
+        save();
+        QVERIFY(!probe_->saveEnabled());
+        QVERIFY(!probe_->element(29).changed);
+
+        const QByteArrayList after = linesOf(skinPath_);
+        const int left = SkinFixture::left(29) + 10;
+        const int top = SkinFixture::top(29) + 5;
+        const QByteArrayList play = sectionOf(after, "btn_play");
+        QVERIFY(play.contains(QStringLiteral("position=%1,%2, 0, 0\r").arg(left).arg(top).toLatin1()));
+        QVERIFY(play.contains(QStringLiteral("size=40,%1\r").arg(SkinFixture::height(29)).toLatin1()));
+        QVERIFY(play.contains("bitmap_up=e29_up.bmp\r"));
+        QVERIFY(play.contains("font_color_up=0\r"));
+        for (const char *untouched : {"btn_stop", "btn_schedule", "btn_wizard", "c_combo_streams"})
+            QCOMPARE(sectionOf(after, untouched), sectionOf(before, untouched));
+        QCOMPARE(after.first(), before.first());
+
+        EditorProbe reopened;
+        reopened.form->load(skinPath_);
+        for (const char *name : {"Image29p", "Image29s", "Image29d"})
+            QCOMPARE(reopened.view(name)->geometry(),
+                     QRect(left, top, 40, SkinFixture::height(29)));
+        QCOMPARE(reopened.view("Image30p")->geometry(),
+                 QRect(SkinFixture::left(30), SkinFixture::top(30), SkinFixture::width(30),
+                       SkinFixture::height(30)));
+    }
+
+    void fieldSetByTheProgramMarksNothing()
+    {
+        Probe::click(view("Image05p"));
+        probe_->field("PositionX")->setValue(333);
+        Probe::drag(view("ListPlayer"), {1, 1}, {0, 0});
+        save();
+        QVERIFY(!sectionOf(linesOf(skinPath_), "btn_schedule").join().contains("333"));
+    }
+
+    void saveAsWhileNothingChangedWritesNothingUntilTheNextChange()
+    {
+        const QString copy = folder_->filePath(QStringLiteral("other/copy.lkv"));
+        QVERIFY(QDir(folder_->path()).mkdir(QStringLiteral("other")));
+        saveAs(copy);
+        QCOMPARE(probe_->dialogs->calls().last().folder + QStringLiteral("skin.lkv"), skinPath_);
+        QVERIFY(!QFile::exists(copy));
+
+        Probe::drag(view("Image05p"), {1, 1});
+        save();
+        QVERIFY(QFile::exists(copy));
+        const QByteArrayList written = linesOf(copy);
+        QVERIFY(sectionOf(written, "btn_schedule").contains("bitmap_up=e05_up.bmp\r"));
+        QVERIFY(!QFile::exists(folder_->filePath(QStringLiteral("other/e05_up.bmp"))));
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), copy);
+    }
+
+    void secondSaveKeepsWhatTheFirstWrote()
+    {
+        Probe::drag(view("Image05p"), {3, 0});
+        save();
+        Probe::drag(view("Image07p"), {4, 0});
+        save();
+        const QByteArrayList after = linesOf(skinPath_);
+        QVERIFY(sectionOf(after, "btn_schedule").contains(
+            QStringLiteral("position=%1,%2, 0, 0\r")
+                .arg(SkinFixture::left(5) + 3)
+                .arg(SkinFixture::top(5))
+                .toLatin1()));
+        QVERIFY(sectionOf(after, "btn_player").contains(
+            QStringLiteral("position=%1,%2, 0, 0\r")
+                .arg(SkinFixture::left(7) + 4)
+                .arg(SkinFixture::top(7))
+                .toLatin1()));
+    }
+
+    void failedWriteIsReportedAndLosesNothing()
+    {
+        Probe::drag(view("Image05p"), {3, 0});
+        const QString nowhere = folder_->filePath(QStringLiteral("gone/skin.lkv"));
+        saveAs(nowhere);
+        QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
+                 QStringList{QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+                                 .arg(QDir::toNativeSeparators(nowhere))});
+        QVERIFY(probe_->saveEnabled());
+        QVERIFY(probe_->element(5).changed);
+
+        saveAs(skinPath_);
+        QVERIFY(!probe_->saveEnabled());
+        QVERIFY(sectionOf(linesOf(skinPath_), "btn_schedule")
+                    .contains(QStringLiteral("position=%1,%2, 0, 0\r")
+                                  .arg(SkinFixture::left(5) + 3)
+                                  .arg(SkinFixture::top(5))
+                                  .toLatin1()));
+    }
+
+    void listDragReachesTheMainDialogGeometry()
+    {
+        Probe::drag(view("ListSchedule"), {-40, 5}, {1, 1});
+        save();
+        const QByteArrayList main = sectionOf(linesOf(skinPath_), "dlg_main");
+        QVERIFY(main.contains("position_m=190,100 // anfangsposition von body unten\r"));
+        QVERIFY(main.contains("position_g=140,50  // anfangspos von body oben\r"));
+        QVERIFY(main.contains("size_m=310,180\r"));
+        QVERIFY(main.contains("size_g=260,240\r"));
+
+        EditorProbe reopened;
+        reopened.form->load(skinPath_);
+        QCOMPARE(reopened.view("ListDescription")->geometry(), QRect(50, 50, 260, 180));
+    }
+};
+
+QTEST_MAIN(SavingTest)
+#include "tst_saving.moc"

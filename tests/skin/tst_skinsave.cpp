@@ -1,0 +1,257 @@
+#include "ini/FileBytes.h"
+#include "ini/ProfileReader.h"
+#include "skin/SkinDocument.h"
+#include "skin/SkinFormat.h"
+#include "skin/SkinSave.h"
+#include "skin/Windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <climits>
+#include <map>
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray joined(const std::vector<std::string> &lines)
+{
+    QByteArray text;
+    for (const std::string &line : lines)
+        text += QByteArray::fromStdString(line) + "\r\n";
+    return text;
+}
+
+SkinElement &element(SkinDocument &document, std::string_view section)
+{
+    return document.element(*findElementBySection(section));
+}
+
+// The document as the editor holds it after opening the file, as far as a save that
+// moves nothing reads it.
+SkinDocument openDocument(const std::string &path, std::string_view version)
+{
+    SkinDocument document;
+    const std::string bytes = readFileBytes(path).value_or(std::string{});
+    const ProfileReader skin(bytes);
+    document.targetVersion = version;
+    document.skinPath = path;
+    document.openedText = splitLines(bytes);
+    for (std::size_t i = 0; i < graphicCount; ++i) {
+        const SkinKey where = graphicKey(static_cast<Graphic>(i));
+        document.graphicPaths[i] = decodeWindows1252(readFileName(skin, where.section, where.key));
+    }
+    for (const CatalogueEntry &entry : catalogue()) {
+        for (StateBitmap state : allStates) {
+            if (entry.hasState(state))
+                element(document, entry.section).statePath(state) =
+                    folderOf(path) + readFileName(skin, entry.section, stateKey(state));
+        }
+    }
+    return document;
+}
+
+struct GoldenCase {
+    std::string_view version;
+    void (*edit)(SkinDocument &);
+};
+
+// Each folder under golden-save holds input.lkv and expected.lkv; the edit is the
+// user's work between opening and saving.
+const std::map<QString, GoldenCase> goldenCases{
+    {"drag-one-element-14",
+     {version14,
+      [](SkinDocument &document) {
+          document.lists.player = {10, 20, 200, 80};
+          document.lists.schedule = {10, 20, 200, 150};
+          SkinElement &play = element(document, "btn_play");
+          play.geometry = {12, 40, 75, 23};
+          play.statePath(StateBitmap::Up) = "C:\\Skins\\Blue\\play.bmp";
+          play.changed = true;
+          // The 1.4 player has no such element, whatever the editor holds for it.
+          element(document, "btn_wizard").geometry = {300, 10, 24, 24};
+          element(document, "btn_wizard").changed = true;
+      }}},
+    {"lists-and-new-elements-15",
+     {version15,
+      [](SkinDocument &document) {
+          document.skinName = "Grün";
+          document.lists.player = {48, 64, 233, 120};
+          document.lists.schedule = {48, 64, 233, 209};
+          document.graphicPath(Graphic::PlayerBackground) = "C:\\Bilder\\Grün.bmp";
+          element(document, "btn_wizard").geometry = {300, 10, 24, 24};
+          element(document, "c_combo_streams").geometry = {380, 8, 140, 21};
+          for (std::string_view section : {"btn_wizard", "c_combo_streams"})
+              element(document, section).changed = true;
+      }}},
+};
+
+} // namespace
+
+class SkinSaveTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    // A document on a small text; the save adds whatever sections it lacks.
+    SkinDocument documentWith(const QByteArray &text, std::string_view version = version14)
+    {
+        SkinDocument document;
+        document.targetVersion = version;
+        document.skinPath = dir_->filePath("skin.lkv").toStdString();
+        document.openedText = splitLines(text.toStdString());
+        return document;
+    }
+
+    static QByteArrayList linesStartingWith(const SkinDocument &document, const QByteArray &start)
+    {
+        QByteArrayList found;
+        for (const std::string &line : document.openedText) {
+            if (line.starts_with(start.toStdString()))
+                found << QByteArray::fromStdString(line);
+        }
+        return found;
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
+
+    void goldenSave_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const auto &[name, unused] : goldenCases)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void goldenSave()
+    {
+        QFETCH(QString, name);
+        const QString folder = QStringLiteral(VELMOR_TEST_DATA "/golden-save/") + name;
+        const QString file = dir_->filePath("skin.lkv");
+        QVERIFY(QFile::copy(folder + "/input.lkv", file));
+        SkinDocument document = openDocument(file.toStdString(), goldenCases.at(name).version);
+        goldenCases.at(name).edit(document);
+        QVERIFY(saveSkin(document));
+        QCOMPARE(readBytes(file), readBytes(folder + "/expected.lkv"));
+        QCOMPARE(joined(document.openedText), readBytes(file));
+        for (const SkinElement &saved : document.elements)
+            QVERIFY(!saved.changed);
+    }
+
+    void listGeometryStaysInRangeOrIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::newRow("1.4") << "Orvana one 1.4"
+                             << QByteArrayList{"position_m=2147483647,-2147483598",
+                                               "position_g=100,50", "size_m=2147483647,-5",
+                                               "size_g=2147483647,31"};
+        QTest::newRow("1.5") << "Orvana one 1.5"
+                             << QByteArrayList{"position_m=2147483647,-2147483598 // "
+                                               "anfangsposition von body unten",
+                                               "position_g=140,50  // anfangspos von body oben",
+                                               "size_m=310,-5", "size_g=2147483647,240"};
+        QTest::newRow("another player") << "Orvana one 2.0" << QByteArrayList{};
+    }
+
+    void listGeometryStaysInRangeOrIsLeftAlone()
+    {
+        QFETCH(QString, version);
+        QFETCH(QByteArrayList, lines);
+        SkinDocument document = documentWith("[dlg_main]\r\n", version.toStdString());
+        document.lists.player = {INT_MAX - 5, INT_MIN, 0, 0};
+        document.lists.schedule = {0, 0, INT_MAX, -5};
+        QVERIFY(saveSkin(document));
+        QCOMPARE(linesStartingWith(document, "position_") + linesStartingWith(document, "size_"),
+                 lines);
+    }
+
+    void skinNameReplacesOnlyASkinHeader_data()
+    {
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("top");
+        const auto row = [](const char *tag, QByteArray firstLine, QString name, QByteArray top) {
+            QTest::newRow(tag) << firstLine << name << top;
+        };
+        row("replaced", "PP_LKV = Blue", "Night", "PP_LKV = Night\r\n[dlg_main]\r\n");
+        row("header in other case", "  pp_lkv=Blue", "Night", "PP_LKV = Night\r\n[dlg_main]\r\n");
+        row("no name", "PP_LKV = Blue", "", "PP_LKV = Blue\r\n[dlg_main]\r\n");
+        row("above a key line", "author=me", "Night", "PP_LKV = Night\r\nauthor=me\r\n");
+        row("code page", "PP_LKV = Blue", "Grün", "PP_LKV = Gr\xfcn\r\n[dlg_main]\r\n");
+        row("line breaks", "PP_LKV = Blue", "A\r\nB\rC", "PP_LKV = A  B C\r\n[dlg_main]\r\n");
+    }
+
+    void skinNameReplacesOnlyASkinHeader()
+    {
+        QFETCH(QByteArray, firstLine);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, top);
+        SkinDocument document = documentWith(firstLine + "\r\n[dlg_main]\r\n");
+        document.skinName = name.toStdString();
+        QVERIFY(saveSkin(document));
+        QVERIFY2(readBytes(dir_->filePath("skin.lkv")).startsWith(top), top.constData());
+    }
+
+    // The second save must start from the first one's text, not from the file as opened.
+    void secondSaveKeepsWhatTheFirstWrote()
+    {
+        SkinDocument document = documentWith("[dlg_main]\r\n");
+        document.skinName = "Night";
+        element(document, "btn_exit").geometry = {1, 2, 3, 4};
+        element(document, "btn_exit").changed = true;
+        QVERIFY(saveSkin(document));
+        element(document, "btn_exit").geometry = {9, 9, 9, 9};
+        element(document, "btn_play").changed = true;
+        QVERIFY(saveSkin(document));
+        QCOMPARE(linesStartingWith(document, "PP_LKV"), QByteArrayList{"PP_LKV = Night"});
+        QCOMPARE(linesStartingWith(document, "position="),
+                 QByteArrayList({"position=1,2, 0, 0", "position=0,0, 0, 0"}));
+    }
+
+    void failedWriteLeavesTheDocumentAsItWas()
+    {
+        SkinDocument document = documentWith("[dlg_main]\r\nregion0=x\r\n");
+        document.skinName = "Night";
+        element(document, "btn_exit").changed = true;
+        const std::vector<std::string> opened = document.openedText;
+        QStringList targets{dir_->filePath("missing/skin.lkv")};
+        // A read-only folder stops only users who are bound by its permissions.
+        const QString locked = dir_->filePath("locked");
+        QVERIFY(QDir(dir_->path()).mkdir("locked"));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        if (QFile probe(locked + "/probe"); !probe.open(QIODevice::WriteOnly))
+            targets << locked + "/skin.lkv";
+        for (const QString &target : targets) {
+            document.skinPath = target.toStdString();
+            QVERIFY(!saveSkin(document));
+            QCOMPARE(document.openedText, opened);
+            QVERIFY(element(document, "btn_exit").changed);
+            QVERIFY(!QFileInfo::exists(target));
+        }
+    }
+
+    void withoutAnOpenedSkinNothingIsWritten()
+    {
+        SkinDocument noVersion = documentWith("[dlg_main]\r\n", "");
+        QVERIFY(!saveSkin(noVersion));
+        SkinDocument noPath = documentWith("[dlg_main]\r\n");
+        noPath.skinPath.clear();
+        QVERIFY(!saveSkin(noPath));
+        QVERIFY(QDir(dir_->path()).isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(SkinSaveTest)
+#include "tst_skinsave.moc"
