@@ -1,5 +1,6 @@
 #include "editor/PictureLabel.h"
 
+#include <QBitmap>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -15,7 +16,23 @@ void PictureLabel::setPicture(const QImage &image)
 {
     if (drawing_ == Drawing::FollowsBitmap)
         resize(image.size());
-    setPixmap(QPixmap::fromImage(image));
+    image_ = image;
+    render();
+}
+
+void PictureLabel::setTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    render();
+}
+
+void PictureLabel::render()
+{
+    QPixmap pixmap = QPixmap::fromImage(image_);
+    if (transparent_ && !image_.isNull())
+        pixmap.setMask(
+            pixmap.createMaskFromColor(image_.pixelColor(0, image_.height() - 1), Qt::MaskInColor));
+    setPixmap(pixmap);
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent *event)

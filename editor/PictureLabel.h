@@ -17,6 +17,9 @@ public:
     explicit PictureLabel(const QString &name, Drawing drawing, QWidget *parent);
 
     void setPicture(const QImage &image);
+    // Leaves out the colour of the bitmap's bottom-left pixel, as the player does for
+    // its markers; it holds for every bitmap set later as well.
+    void setTransparent(bool transparent);
 
 signals:
     void pressed(QMouseEvent *event);
@@ -32,6 +35,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void render();
+
     Drawing drawing_;
+    QImage image_;
+    bool transparent_ = false;
     bool pressedInside_ = false;
 };

@@ -100,6 +100,7 @@ void SkinLoader::accept(const std::string &version, const QString &path, const s
     document_.skinPath = path.toStdString();
     document_.skinFolder = folderOf(document_.skinPath);
     document_.openedText = splitLines(bytes);
+    document_.graphicsChanged = false;
     panel_.Memo1->setPlainText(qText(decodeWindows1252(bytes)));
 }
 

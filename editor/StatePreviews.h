@@ -1,12 +1,18 @@
 #pragma once
 
 #include "editor/Workspace.h"
+#include "skin/Catalogue.h"
+
+class GeometryFields;
+class PictureLabel;
 
 // The state preview panel: the up, pressed, mouse-over and disabled bitmaps of the
-// selected element.
+// selected element. A click on a preview shows the state's file name, a double click
+// replaces the state's bitmap; both do nothing unless the selected item is an element
+// with that state.
 class StatePreviews {
 public:
-    explicit StatePreviews(const Workspace &workspace) : workspace_(workspace) {}
+    StatePreviews(const Workspace &workspace, const GeometryFields &fields);
 
     // Loads the element's state bitmaps into the previews, showing the disabled one
     // only for elements that have it. A bitmap that cannot be loaded is reported in
@@ -14,5 +20,13 @@ public:
     bool show(const CatalogueEntry &entry) const;
 
 private:
+    PictureLabel *preview(StateBitmap state) const;
+    // The selected element, when it has a bitmap for the state.
+    const CatalogueEntry *owner(StateBitmap state) const;
+    void showFileName(StateBitmap state) const;
+    void choose(StateBitmap state) const;
+    void takeUpBitmap(const CatalogueEntry &entry, const QImage &image) const;
+
     Workspace workspace_;
+    const GeometryFields &fields_;
 };

@@ -31,7 +31,8 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       pages_(SkinPages::create(*centralWidget())),
       loader_(*this, document_, pages_, panel_, commands_, *dialogs_),
       workspace_{document_, selection_, pages_, panel_, commands_, *dialogs_}, fields_(workspace_),
-      previews_(workspace_), dragging_(workspace_, fields_, previews_)
+      previews_(workspace_, fields_), dragging_(workspace_, fields_, previews_),
+      graphics_(workspace_)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmor"));
@@ -56,7 +57,27 @@ void TForm1::openSkin()
 
 void TForm1::save()
 {
-    if (!commands_.FileSave1->isEnabled() || document_.targetVersion.empty())
+    if (commands_.FileSave1->isEnabled())
+        write();
+}
+
+// The new name becomes the skin path; the bitmaps stay where they are, and the file
+// names them by their bare names. A replaced graphic does not enable Save, so Save
+// As writes for it as well; otherwise the replacement could never reach the file.
+void TForm1::saveAs()
+{
+    const QString path = dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skinPath)));
+    if (path.isEmpty())
+        return;
+    document_.skinPath = path.toStdString();
+    if (commands_.FileSave1->isEnabled() || document_.graphicsChanged)
+        write();
+}
+
+void TForm1::write()
+{
+    // A name confirmed before any skin was opened has no skin to go into.
+    if (document_.targetVersion.empty())
         return;
     if (!saveSkin(document_)) {
         dialogs_->error(
@@ -69,15 +90,4 @@ void TForm1::save()
         text.append(line).append("\r\n");
     panel_.Memo1->setPlainText(QString::fromStdString(decodeWindows1252(text)));
     commands_.FileSave1->setEnabled(false);
-}
-
-// The new name becomes the skin path; the bitmaps stay where they are, and the file
-// names them by their bare names.
-void TForm1::saveAs()
-{
-    const QString path = dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skinPath)));
-    if (path.isEmpty())
-        return;
-    document_.skinPath = path.toStdString();
-    save();
 }

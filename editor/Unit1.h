@@ -3,6 +3,7 @@
 #include "editor/Commands.h"
 #include "editor/EditingPanel.h"
 #include "editor/GeometryFields.h"
+#include "editor/GraphicEditing.h"
 #include "editor/Selection.h"
 #include "editor/SkinLoader.h"
 #include "editor/SkinPages.h"
@@ -39,6 +40,7 @@ private:
     // Save does nothing while it is disabled: nothing has changed since the last save.
     void save();
     void saveAs();
+    void write();
 
     std::shared_ptr<Dialogs> dialogs_;
     SkinDocument document_;
@@ -51,4 +53,5 @@ private:
     GeometryFields fields_;
     StatePreviews previews_;
     ViewDragging dragging_;
+    GraphicEditing graphics_;
 };

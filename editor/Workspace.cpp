@@ -1,9 +1,14 @@
 #include "editor/Workspace.h"
 
 #include "editor/Commands.h"
+#include "editor/EditingPanel.h"
+#include "platform/PictureLoader.h"
+#include "platform/Platform.h"
 #include "skin/SkinDocument.h"
+#include "skin/SkinFormat.h"
 
 #include <QAction>
+#include <QLineEdit>
 
 void Workspace::markSkinChanged() const
 {
@@ -14,4 +19,19 @@ void Workspace::markChanged(const CatalogueEntry &entry) const
 {
     document.element(entry).changed = true;
     markSkinChanged();
+}
+
+std::optional<QImage> Workspace::readPicture(const QString &path) const
+{
+    LoadedPicture loaded = loadPicture(path, QString());
+    if (!loaded.ok()) {
+        dialogs.error(loaded.error);
+        return std::nullopt;
+    }
+    return std::move(loaded.image);
+}
+
+void Workspace::showFileName(const std::string &path) const
+{
+    panel.edit1->setText(QString::fromStdString(bareFileName(path)));
 }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QImage>
+
+#include <optional>
+#include <string>
+
 class Dialogs;
 struct CatalogueEntry;
 struct Commands;
@@ -22,4 +27,10 @@ struct Workspace {
     void markSkinChanged() const;
     // The element's section is written by the next save.
     void markChanged(const CatalogueEntry &entry) const;
+
+    // The bitmap at a complete path; one that cannot be loaded is reported in the
+    // error box, with the picture loader's own text.
+    std::optional<QImage> readPicture(const QString &path) const;
+    // Puts the file name of a path into "Bildname", without its folder.
+    void showFileName(const std::string &path) const;
 };

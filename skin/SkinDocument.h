@@ -80,6 +80,9 @@ struct SkinDocument {
     std::vector<std::string> openedText;
     std::array<std::string, graphicCount> graphicPaths;
     std::string skinName; // empty until the user confirms one
+    // A graphic was replaced since the skin was opened or saved. It does not count as
+    // a change of the skin (Save stays as it is), but Save As writes it.
+    bool graphicsChanged = false;
     std::array<SkinElement, elementCount> elements;
     ListGeometry lists;
 

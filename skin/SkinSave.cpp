@@ -243,5 +243,6 @@ bool saveSkin(SkinDocument &document)
     document.openedText = std::move(target.Lines);
     for (SkinElement &element : document.elements)
         element.changed = false;
+    document.graphicsChanged = false;
     return true;
 }

@@ -27,8 +27,8 @@ private:
     QSpinBox *field(const char *name) const { return probe_->field(name); }
     QList<int> fields() const
     {
-        return {field("PositionX")->value(), field("PositionY")->value(),
-                field("grossX")->value(), field("grossY")->value()};
+        return {field("PositionX")->value(), field("PositionY")->value(), field("grossX")->value(),
+                field("grossY")->value()};
     }
     QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
     void open(SkinFixture fixture = SkinFixture(true))
@@ -70,8 +70,8 @@ private slots:
             QCOMPARE(view(name)->geometry(), moved);
         QCOMPARE(field("PositionX")->value(), moved.x());
         QCOMPARE(field("PositionY")->value(), moved.y());
-        QCOMPARE(probe_->element(7).geometry, (Rect{moved.x(), moved.y(), moved.width(),
-                                                    moved.height()}));
+        QCOMPARE(probe_->element(7).geometry,
+                 (Rect{moved.x(), moved.y(), moved.width(), moved.height()}));
         QVERIFY(probe_->element(7).changed);
         QVERIFY(probe_->saveEnabled());
         QCOMPARE(view("Image08s")->geometry(), placeOf(8));
@@ -231,8 +231,8 @@ private slots:
         field("grossX")->setValue(33);
         field("grossY")->setValue(44);
         for (const CatalogueEntry &entry : catalogue()) {
-            const QRect expected = entry.number == number ? QRect(400, -20, 33, 44)
-                                                          : placeOf(entry.number);
+            const QRect expected =
+                entry.number == number ? QRect(400, -20, 33, 44) : placeOf(entry.number);
             for (QLabel *shown : probe_->form->pages().views.views(entry))
                 QCOMPARE(shown->geometry(), expected);
         }

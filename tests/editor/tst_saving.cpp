@@ -73,8 +73,10 @@ private slots:
         const int left = SkinFixture::left(29) + 10;
         const int top = SkinFixture::top(29) + 5;
         const QByteArrayList play = sectionOf(after, "btn_play");
-        QVERIFY(play.contains(QStringLiteral("position=%1,%2, 0, 0\r").arg(left).arg(top).toLatin1()));
-        QVERIFY(play.contains(QStringLiteral("size=40,%1\r").arg(SkinFixture::height(29)).toLatin1()));
+        QVERIFY(
+            play.contains(QStringLiteral("position=%1,%2, 0, 0\r").arg(left).arg(top).toLatin1()));
+        QVERIFY(
+            play.contains(QStringLiteral("size=40,%1\r").arg(SkinFixture::height(29)).toLatin1()));
         QVERIFY(play.contains("bitmap_up=e29_up.bmp\r"));
         QVERIFY(play.contains("font_color_up=0\r"));
         for (const char *untouched : {"btn_stop", "btn_schedule", "btn_wizard", "c_combo_streams"})
@@ -124,16 +126,16 @@ private slots:
         Probe::drag(view("Image07p"), {4, 0});
         save();
         const QByteArrayList after = linesOf(skinPath_);
-        QVERIFY(sectionOf(after, "btn_schedule").contains(
-            QStringLiteral("position=%1,%2, 0, 0\r")
-                .arg(SkinFixture::left(5) + 3)
-                .arg(SkinFixture::top(5))
-                .toLatin1()));
-        QVERIFY(sectionOf(after, "btn_player").contains(
-            QStringLiteral("position=%1,%2, 0, 0\r")
-                .arg(SkinFixture::left(7) + 4)
-                .arg(SkinFixture::top(7))
-                .toLatin1()));
+        QVERIFY(sectionOf(after, "btn_schedule")
+                    .contains(QStringLiteral("position=%1,%2, 0, 0\r")
+                                  .arg(SkinFixture::left(5) + 3)
+                                  .arg(SkinFixture::top(5))
+                                  .toLatin1()));
+        QVERIFY(sectionOf(after, "btn_player")
+                    .contains(QStringLiteral("position=%1,%2, 0, 0\r")
+                                  .arg(SkinFixture::left(7) + 4)
+                                  .arg(SkinFixture::top(7))
+                                  .toLatin1()));
     }
 
     void failedWriteIsReportedAndLosesNothing()

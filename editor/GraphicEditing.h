@@ -1,0 +1,25 @@
+#pragma once
+
+#include "editor/Workspace.h"
+
+#include <cstdint>
+
+enum class Graphic : std::uint8_t;
+enum class Page : std::uint8_t;
+
+// The skin's 21 graphics that belong to no element: the player-view pieces, the list
+// pictures and the page backgrounds. A click shows a graphic's file name (a page
+// background is selected instead), a double click replaces its bitmap. Replacing one
+// changes no selection and no size the skin stores.
+class GraphicEditing {
+public:
+    explicit GraphicEditing(const Workspace &workspace);
+
+private:
+    void click(Graphic graphic) const;
+    void choose(Graphic graphic) const;
+    void selectBackground(Page page) const;
+    void connectMenuMirrors() const;
+
+    Workspace workspace_;
+};

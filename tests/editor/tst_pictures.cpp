@@ -1,0 +1,304 @@
+#include "tests/editor/EditorProbe.h"
+#include "tests/support/SkinFixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+using Probe = EditorProbe;
+
+void doubleClick(QWidget *target)
+{
+    Probe::click(target);
+    Probe::mouse(target, QEvent::MouseButtonDblClick, {2, 2});
+    Probe::mouse(target, QEvent::MouseButtonRelease, {2, 2});
+}
+
+QRect placeOf(int number)
+{
+    return {SkinFixture::left(number), SkinFixture::top(number), SkinFixture::width(number),
+            SkinFixture::height(number)};
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<EditorProbe> probe_;
+    QString skinPath_;
+
+    QLabel *label(const char *name) const { return probe_->child<QLabel>(QString::fromLatin1(name)); }
+    QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
+    QList<int> fields() const
+    {
+        return {probe_->field("PositionX")->value(), probe_->field("PositionY")->value(),
+                probe_->field("grossX")->value(), probe_->field("grossY")->value()};
+    }
+    // A bitmap of its own size and colour in the test folder; the next picture the
+    // user chooses.
+    QString offer(const QString &name, QSize size, QColor colour = Qt::darkCyan) const
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = folder_->filePath(name);
+        image.save(path, "BMP");
+        probe_->dialogs->answerOpenPicture(path);
+        return path;
+    }
+    void open(bool version15)
+    {
+        skinPath_ = SkinFixture(version15).write(folder_->path());
+        probe_->form->load(skinPath_);
+    }
+    int openPictureCalls() const { return probe_->dialogs->count(ScriptedDialogs::OpenPicture); }
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        probe_ = std::make_unique<EditorProbe>();
+        probe_->form->show();
+        open(true);
+    }
+
+    void newUpBitmapReachesEveryViewAndTheFields()
+    {
+        Probe::click(label("Image05s"));
+        const QString path = offer(QStringLiteral("Neu.bmp"), {41, 17});
+        doubleClick(label("Image01up"));
+        QCOMPARE(label("Image01up")->pixmap().size(), QSize(41, 17));
+        for (const char *name : {"Image05p", "Image05s", "Image05d"}) {
+            QCOMPARE(label(name)->pixmap().size(), QSize(41, 17));
+            QCOMPARE(label(name)->geometry(), QRect(placeOf(5).topLeft(), QSize(41, 17)));
+        }
+        QCOMPARE(fields(), (QList<int>{placeOf(5).x(), placeOf(5).y(), 41, 17}));
+        QCOMPARE(hint(), QStringLiteral("Neu.bmp"));
+        QCOMPARE(QString::fromStdString(probe_->element(5).statePath(StateBitmap::Up)), path);
+        QCOMPARE(probe_->element(5).geometry.width, 41);
+        QVERIFY(probe_->element(5).changed);
+        QVERIFY(probe_->saveEnabled());
+    }
+
+    void newUpBitmapSizesScheduleViewsShownOnlyFor15_data()
+    {
+        QTest::addColumn<bool>("version15");
+        QTest::addColumn<int>("number");
+        for (int number : {14, 29, 30}) {
+            QTest::addRow("1.5 element %d", number) << true << number;
+            QTest::addRow("1.4 element %d", number) << false << number;
+        }
+    }
+    void newUpBitmapSizesScheduleViewsShownOnlyFor15()
+    {
+        QFETCH(bool, version15);
+        QFETCH(int, number);
+        open(version15);
+        const QString name = QStringLiteral("Image%1").arg(number);
+        Probe::click(probe_->child(name + QLatin1Char('p')));
+        offer(QStringLiteral("wide.bmp"), {70, 30});
+        doubleClick(label("Image01up"));
+        auto *schedule = probe_->child<QLabel>(name + QLatin1Char('s'));
+        QCOMPARE(schedule->size(), QSize(70, 30));
+        QCOMPARE(schedule->pixmap().size(), QSize(70, 30));
+        QCOMPARE(schedule->isHidden(), !version15);
+    }
+
+    void webButtonsKeepTheirSize_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::newRow("player") << QStringLiteral("Image50p");
+        QTest::newRow("description") << QStringLiteral("Image51d");
+    }
+    void webButtonsKeepTheirSize()
+    {
+        QFETCH(QString, view);
+        auto *target = probe_->child<QLabel>(view);
+        const QRect before = target->geometry();
+        Probe::click(target);
+        const QList<int> shown = fields();
+        offer(QStringLiteral("web.bmp"), {90, 90});
+        doubleClick(label("Image01up"));
+        QCOMPARE(target->geometry(), before);
+        QCOMPARE(target->pixmap().size(), QSize(90, 90));
+        QCOMPARE(fields(), shown);
+    }
+
+    void bitmapBeyondTheFieldRangeIsCutByTheFields()
+    {
+        Probe::click(label("Image07p"));
+        offer(QStringLiteral("huge.bmp"), {1200, 20});
+        doubleClick(label("Image01up"));
+        QCOMPARE(probe_->field("grossX")->value(), 1000);
+        for (const char *name : {"Image07p", "Image07s", "Image07d"})
+            QCOMPARE(label(name)->width(), 1000);
+        QCOMPARE(probe_->element(7).geometry.width, 1000);
+    }
+
+    void otherStatesChangeOnlyTheirPreviewYetEnableSave()
+    {
+        Probe::click(label("Image33p"));
+        const QPixmap up = label("Image01up")->pixmap();
+        offer(QStringLiteral("aus.bmp"), {12, 34});
+        doubleClick(label("Image01da"));
+        QCOMPARE(label("Image01da")->pixmap().size(), QSize(12, 34));
+        QCOMPARE(label("Image01up")->pixmap().cacheKey(), up.cacheKey());
+        QCOMPARE(label("Image33p")->geometry(), placeOf(33));
+        QCOMPARE(hint(), QStringLiteral("aus.bmp"));
+        QVERIFY(probe_->element(33).changed);
+        QVERIFY(probe_->saveEnabled());
+    }
+
+    void clickShowsTheStatesFileName()
+    {
+        Probe::click(label("Image40p"));
+        Probe::click(label("Image01mo"));
+        QCOMPARE(hint(), QStringLiteral("e40_mo.bmp"));
+        Probe::click(label("Image01da"));
+        QCOMPARE(hint(), QStringLiteral("e40_da.bmp"));
+    }
+
+    void unloadableBitmapKeepsEverythingButThePath()
+    {
+        Probe::click(label("Image05p"));
+        const qint64 preview = label("Image01up")->pixmap().cacheKey();
+        const QString broken = folder_->filePath(QStringLiteral("kaputt.bmp"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("no bitmap");
+        file.close();
+        probe_->dialogs->answerOpenPicture(broken);
+        doubleClick(label("Image01up"));
+        QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
+                 QStringList{QStringLiteral("Bitmap ist ungültig")});
+        QCOMPARE(QString::fromStdString(probe_->element(5).statePath(StateBitmap::Up)), broken);
+        QCOMPARE(label("Image05s")->geometry(), placeOf(5));
+        QCOMPARE(label("Image01up")->pixmap().cacheKey(), preview);
+        // The first click of the double click showed the old name; it stays.
+        QCOMPARE(hint(), QStringLiteral("e05_up.bmp"));
+        QVERIFY(!probe_->element(5).changed);
+        QVERIFY(!probe_->saveEnabled());
+    }
+
+    void previewsDoNothingWithoutAnElementThatHasTheState()
+    {
+        doubleClick(label("Image01up"));
+        Probe::click(label("Image25p"));
+        doubleClick(label("Image01do"));
+        Probe::click(probe_->view("ListPlayer"));
+        doubleClick(label("Image01mo"));
+        Probe::click(label("Image05p"));
+        doubleClick(label("Image01da"));
+        QCOMPARE(openPictureCalls(), 0);
+        Probe::click(label("Image01da"));
+        QCOMPARE(hint(), QStringLiteral("Wähl Eines der 3 Bilder aus."));
+    }
+
+    void replacedMenuPieceShowsInBothPlacesWithoutMarkingTheSkin()
+    {
+        Probe::click(label("Image09p"));
+        offer(QStringLiteral("links.bmp"), {5, 6});
+        doubleClick(label("ImageLeft"));
+        QCOMPARE(label("ImageLeft")->pixmap().size(), QSize(5, 6));
+        QCOMPARE(label("Image1")->pixmap().size(), QSize(5, 6));
+        QCOMPARE(hint(), QStringLiteral("links.bmp"));
+        QVERIFY(probe_->form->selection().isElement(*findElement(9)));
+        QVERIFY(!probe_->saveEnabled());
+
+        // Save As writes the replacement although Save stayed disabled.
+        const QString copy = folder_->filePath(QStringLiteral("kopie.lkv"));
+        probe_->dialogs->answerSaveSkinAs(copy);
+        probe_->command("FileSaveAs1")->trigger();
+        QFile saved(copy);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("\r\nbitmap_left=links.bmp\r\n"));
+    }
+
+    void replacedGraphicGoesOutWithTheNextSave()
+    {
+        offer(QStringLiteral("kopf.bmp"), {80, 9});
+        doubleClick(label("Listheader3h"));
+        QCOMPARE(label("Listheader3h")->size(), QSize(80, 9));
+        Probe::drag(label("Image05p"), {1, 0});
+        probe_->command("FileSave1")->trigger();
+        QFile saved(skinPath_);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("[description_list]\r\nbitmap_hd=kopf.bmp\r\n"));
+    }
+
+    void unloadableGraphicChangesNothing()
+    {
+        Probe::click(label("ImageCenter"));
+        probe_->dialogs->answerOpenPicture(folder_->filePath(QStringLiteral("fehlt.bmp")));
+        doubleClick(label("ImageCenter"));
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 1);
+        QCOMPARE(hint(), QStringLiteral("g4.bmp"));
+        QCOMPARE(probe_->form->document().graphicPaths[static_cast<int>(Graphic::MenuCenter)],
+                 std::string("g4.bmp"));
+        QCOMPARE(label("Image2")->pixmap().size(), QSize(30, 12));
+    }
+
+    void pageBackgroundIsSelectedAndResizedByTheSizeFields()
+    {
+        Probe::click(label("Image14p"));
+        const QList<int> before = fields();
+        Probe::click(label("ImageS"));
+        QCOMPARE(probe_->form->selection().kind, Selection::Kind::Background);
+        QVERIFY(label("Image01da")->isHidden());
+        QCOMPARE(fields(), (QList<int>{before[0], before[1], 30, 12}));
+        QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
+        probe_->field("grossX")->setValue(500);
+        probe_->field("PositionX")->setValue(7);
+        QCOMPARE(label("ImageS")->geometry(), QRect(0, 0, 500, 12));
+        QCOMPARE(label("ImageP")->width(), 30);
+        QCOMPARE(label("Image14p")->geometry(), placeOf(14));
+
+        // A larger bitmap shows clipped: the background keeps its size.
+        offer(QStringLiteral("gross.bmp"), {900, 700});
+        doubleClick(label("ImageS"));
+        QCOMPARE(label("ImageS")->size(), QSize(500, 12));
+        QVERIFY(!probe_->saveEnabled());
+    }
+
+    void streamClickShowsZerosWithoutCollapsingTheSelection()
+    {
+        Probe::click(label("Image07p"));
+        Probe::click(label("ImageStream"));
+        QCOMPARE(hint(), QStringLiteral("g6.bmp"));
+        QCOMPARE(fields(), (QList<int>{0, 0, 0, 0}));
+        QCOMPARE(label("Image07s")->geometry(), placeOf(7));
+        QCOMPARE(probe_->form->selection().kind, Selection::Kind::None);
+    }
+
+    void menuMirrorsPointToThePlayerViewPage()
+    {
+        Probe::click(label("Image3"));
+        QCOMPARE(hint(), QStringLiteral("Änderungen unter Kategorie Player-Sicht"));
+    }
+
+    void transparentCurposLeavesOutTheBottomLeftColour()
+    {
+        auto *transparent = probe_->child<QCheckBox>(QStringLiteral("Transparent1"));
+        transparent->setChecked(true);
+        QImage marker(10, 10, QImage::Format_RGB32);
+        marker.fill(Qt::magenta);
+        marker.setPixelColor(5, 5, Qt::black);
+        const QString path = folder_->filePath(QStringLiteral("marke.bmp"));
+        marker.save(path, "BMP");
+        probe_->dialogs->answerOpenPicture(path);
+        doubleClick(label("ImageCurpos"));
+        const QImage shown = label("ImageCurpos")->pixmap().toImage();
+        QCOMPARE(shown.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(shown.pixelColor(5, 5), QColor(Qt::black));
+        transparent->setChecked(false);
+        QCOMPARE(label("ImageCurpos")->pixmap().toImage().pixelColor(0, 0), QColor(Qt::magenta));
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"
