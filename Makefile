@@ -2,7 +2,7 @@
 .PHONY: deps run test asan format bench screenshots
 
 SKIN ?= examples/sonnengelb-15/sonnengelb.lkv
-FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
+FORMAT_FILES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
 
 deps:
 	@bash tools/install-deps.sh

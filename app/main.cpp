@@ -1,5 +1,5 @@
+#include "app/Shell.h"
 #include "editor/Unit1.h"
-#include "platform/Platform.h"
 
 #include <QApplication>
 
@@ -7,10 +7,10 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmor"));
-    TForm1 form(Platform::system().dialogs);
+    Shell shell(Platform::system());
     // The controls stand at fixed places, but the window still fills the work area.
-    form.showMaximized();
+    shell.form1().showMaximized();
     if (argc > 1)
-        form.load(QString::fromLocal8Bit(argv[1]));
+        shell.form1().load(QString::fromLocal8Bit(argv[1]));
     return application.exec();
 }

@@ -30,9 +30,22 @@ void send(QWidget *view, QEvent::Type type, QPoint at)
     QApplication::sendEvent(view, &event);
 }
 
+// Widgets need an application; it lives as long as the benchmark program.
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "velmor_bench_editor";
+    static char *argv[] = {name, nullptr};
+    // Measured without a display, as on the build machines.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+}
+
 // One move of a drag on the Schedule view of an element with views on all three pages.
 void dragMoveEvent(benchmark::State &state)
 {
+    ensureApplication();
     TForm1 form(std::make_shared<SilentDialogs>());
     form.load(QStringLiteral(VELMOR_DEMO_SKIN));
     QWidget *view = form.findChild<QWidget *>(QStringLiteral("Image29s"));
@@ -48,14 +61,4 @@ BENCHMARK(dragMoveEvent)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    // Measured without a display, as on the build machines.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 #include "editor/ElementViews.h"
 
 #include "editor/PictureLabel.h"
+#include "editor/ViewGeometry.h"
 #include "skin/SkinFormat.h"
 
 namespace {
@@ -88,7 +89,7 @@ QLabel *ElementViews::referenceView(const CatalogueEntry &entry) const
 void ElementViews::setGeometry(const CatalogueEntry &entry, const Rect &geometry) const
 {
     for (QLabel *view : views(entry))
-        view->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
+        placeView(*view, geometry);
 }
 
 void ElementViews::setPicture(const CatalogueEntry &entry, const QImage &image) const

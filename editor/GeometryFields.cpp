@@ -5,6 +5,7 @@
 #include "editor/PictureLabel.h"
 #include "editor/Selection.h"
 #include "editor/SkinPages.h"
+#include "editor/ViewGeometry.h"
 #include "skin/SkinDocument.h"
 
 #include <QFrame>
@@ -35,10 +36,9 @@ void setEdge(Rect &rect, Edge edge, int value)
 // coordinate of its new place until its own field write carries it over.
 void setEdge(QWidget &view, Edge edge, int value)
 {
-    const QRect now = view.geometry();
-    Rect rect{now.x(), now.y(), now.width(), now.height()};
+    Rect rect = geometryOf(view);
     setEdge(rect, edge, value);
-    view.setGeometry(rect.left, rect.top, rect.width, rect.height);
+    placeView(view, rect);
 }
 
 } // namespace
@@ -100,31 +100,38 @@ void GeometryFields::apply(Edge edge, int value) const
     }
 }
 
+void GeometryFields::place(const Rect &geometry) const
+{
+    apply(Edge::Left, geometry.left);
+    apply(Edge::Top, geometry.top);
+    apply(Edge::Width, geometry.width);
+    apply(Edge::Height, geometry.height);
+}
+
+// The model takes what the views really got, so that the save writes what is shown.
 void GeometryFields::applyToElement(Edge edge, int value) const
 {
     const CatalogueEntry &entry = *workspace_.selection.element;
-    setEdge(workspace_.document.element(entry).geometry, edge, value);
-    for (QLabel *view : workspace_.pages.views.views(entry))
+    const ElementViews &views = workspace_.pages.views;
+    for (QLabel *view : views.views(entry))
         setEdge(*view, edge, value);
+    workspace_.document.element(entry).geometry = geometryOf(*views.referenceView(entry));
 }
 
 // The two kinds of list selection are not symmetrical: the track lists carry the
 // Player list along when they move, but not when they are resized.
 void GeometryFields::applyToLists(Edge edge, int value) const
 {
-    ListGeometry &model = workspace_.document.lists;
     const ListPanels &panels = workspace_.pages.lists;
-    std::vector<std::pair<Rect *, QFrame *>> targets{{&model.player, panels.ListPlayer}};
-    if (workspace_.selection.kind == Selection::Kind::TrackLists) {
-        if (edge == Edge::Width || edge == Edge::Height)
-            targets.clear();
-        targets.emplace_back(&model.schedule, panels.ListSchedule);
-        targets.emplace_back(&model.description, panels.ListDescription);
+    const bool trackLists = workspace_.selection.kind == Selection::Kind::TrackLists;
+    const bool resize = edge == Edge::Width || edge == Edge::Height;
+    if (!trackLists || !resize)
+        setEdge(*panels.ListPlayer, edge, value);
+    if (trackLists) {
+        setEdge(*panels.ListSchedule, edge, value);
+        setEdge(*panels.ListDescription, edge, value);
     }
-    for (const auto &[rect, panel] : targets) {
-        setEdge(*rect, edge, value);
-        setEdge(*panel, edge, value);
-    }
+    workspace_.document.lists = panels.geometry();
 }
 
 // Only the user's own changes count as edits; values the program shows never do.

@@ -26,6 +26,9 @@ public:
     // view whose place differs from the fields carries the selected item's other
     // views along with it.
     void follow(const std::vector<QWidget *> &views) const;
+    // Applies a whole geometry to the selected item as the fields do, whatever the
+    // fields show.
+    void place(const Rect &geometry) const;
 
 private:
     void apply(Edge edge, int value) const;

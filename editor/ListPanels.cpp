@@ -1,6 +1,7 @@
 #include "editor/ListPanels.h"
 
 #include "editor/PictureLabel.h"
+#include "editor/ViewGeometry.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -84,13 +85,20 @@ ListPanels ListPanels::create(QWidget &playerPage, QWidget &schedulePage, QWidge
 void ListPanels::place(const Rect &geometry) const
 {
     for (QFrame *panel : {ListPlayer, ListSchedule, ListDescription})
-        panel->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
+        placeView(*panel, geometry);
 }
 
 void ListPanels::setPlayerHeight(int height) const
 {
-    ListPlayer->resize(ListPlayer->width(), height);
-    ListPlayer1->resize(stripWidth, height);
+    Rect player = geometryOf(*ListPlayer);
+    player.height = height;
+    placeView(*ListPlayer, player);
+    ListPlayer1->resize(stripWidth, ListPlayer->height());
+}
+
+ListGeometry ListPanels::geometry() const
+{
+    return {geometryOf(*ListPlayer), geometryOf(*ListSchedule), geometryOf(*ListDescription)};
 }
 
 void ListPanels::setVisible(bool visible) const

@@ -26,6 +26,8 @@ struct ListPanels {
     void place(const Rect &geometry) const;
     // The Player list and its strip take the height of the player view.
     void setPlayerHeight(int height) const;
+    // Where the panels stand now, for the model to take over.
+    ListGeometry geometry() const;
     void setVisible(bool visible) const;
     void raise() const;
 };

@@ -68,6 +68,13 @@ void NumberField::keyPressEvent(QKeyEvent *event)
         return;
     }
     QScopedValueRollback guard(userActions_, userActions_ + 1);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Qt reports the value anew on Enter even when it has not changed.
+        interpretText();
+        selectAll();
+        event->accept();
+        return;
+    }
     if (typable_)
         beginTyping();
     QSpinBox::keyPressEvent(event);

@@ -4,6 +4,7 @@
 #include "editor/EditingPanel.h"
 #include "editor/PictureLabel.h"
 #include "editor/SkinPages.h"
+#include "editor/ViewGeometry.h"
 #include "ini/FileBytes.h"
 #include "ini/Inifiles4.h"
 #include "ini/ProfileReader.h"
@@ -83,9 +84,11 @@ void SkinLoader::hideAndDisable()
     pages_.views.hideAll();
     pages_.playerView.setVisible(false);
     pages_.Notebook->hide();
+    // Disabling a field that holds a typed value pulls it into its bounds, which counts
+    // as the user's edit; that must not leave Save enabled for the skin to come.
+    panel_.enableEditing(false);
     for (QAction *command : {commands_.FileSave1, commands_.FileSaveAs1, commands_.EditName})
         command->setEnabled(false);
-    panel_.enableEditing(false);
 }
 
 void SkinLoader::accept(const std::string &version, const QString &path, const std::string &bytes)
@@ -141,11 +144,10 @@ void SkinLoader::placeLists(const TIniFile4 &pairs, const ProfileReader &skin)
     Rect geometry{main.x - origin.x, main.y - origin.y, size.x, size.y};
     if (is15)
         geometry.width = readPair(pairs, "dlg_main", "size_g").x;
-    document_.lists = {geometry, geometry, geometry};
     pages_.lists.place(geometry);
     pages_.lists.setVisible(true);
-    document_.lists.player.height = readInteger(skin, "player_view", "height");
-    pages_.lists.setPlayerHeight(document_.lists.player.height);
+    pages_.lists.setPlayerHeight(readInteger(skin, "player_view", "height"));
+    document_.lists = pages_.lists.geometry();
 }
 
 bool SkinLoader::loadPlayerView(const ProfileReader &skin)
@@ -194,8 +196,8 @@ bool SkinLoader::loadElements(const ProfileReader &skin, const TIniFile4 &pairs)
         SkinElement &element = document_.element(entry);
         const IntPair position = readPosition(pairs, entry.section, "position");
         const IntPair size = readPair(pairs, entry.section, "size");
-        element.geometry = {position.x, position.y, size.x, size.y};
-        pages_.views.setGeometry(entry, element.geometry);
+        pages_.views.setGeometry(entry, {position.x, position.y, size.x, size.y});
+        element.geometry = geometryOf(*pages_.views.referenceView(entry));
         if (entry.states != StateSet::None) {
             const std::string up = readName(skin, entry.section, stateKey(StateBitmap::Up));
             const std::optional<QImage> image = readPicture(up);

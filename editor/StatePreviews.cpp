@@ -5,6 +5,7 @@
 #include "editor/PictureLabel.h"
 #include "editor/Selection.h"
 #include "editor/SkinPages.h"
+#include "editor/ViewGeometry.h"
 #include "platform/Platform.h"
 #include "skin/SkinDocument.h"
 
@@ -85,8 +86,7 @@ void StatePreviews::choose(StateBitmap state) const
         takeUpBitmap(*entry, *image);
     workspace_.showFileName(statePath);
     if (state == StateBitmap::Up) {
-        const QLabel *reference = workspace_.pages.views.referenceView(*entry);
-        fields_.show({reference->x(), reference->y(), reference->width(), reference->height()});
+        fields_.show(geometryOf(*workspace_.pages.views.referenceView(*entry)));
     }
     workspace_.markChanged(*entry);
 }
@@ -99,8 +99,6 @@ void StatePreviews::takeUpBitmap(const CatalogueEntry &entry, const QImage &imag
     if (keepsItsSize(entry))
         return;
     for (QLabel *view : views.views(entry))
-        view->resize(image.size());
-    Rect &geometry = workspace_.document.element(entry).geometry;
-    geometry.width = image.width();
-    geometry.height = image.height();
+        placeView(*view, {view->x(), view->y(), image.width(), image.height()});
+    workspace_.document.element(entry).geometry = geometryOf(*views.referenceView(entry));
 }

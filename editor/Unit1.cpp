@@ -1,11 +1,13 @@
 #include "editor/Unit1.h"
 
 #include "editor/ClientLayout.h"
+#include "ini/FileBytes.h"
 #include "platform/Platform.h"
 #include "skin/SkinSave.h"
 #include "skin/Windows1252.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QPlainTextEdit>
 
@@ -37,6 +39,11 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmor"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    connect(commands_.DateiNeu, &QAction::triggered, this, [this] {
+        dialogs_->message(QStringLiteral("Neue Skins lassen sich nicht anlegen. Öffne ein "
+                                         "vorhandenes Skin und speichere es unter einem neuen "
+                                         "Namen."));
+    });
     connect(commands_.FileOpen1, &QAction::triggered, this, &TForm1::openSkin);
     connect(commands_.FileSave1, &QAction::triggered, this, &TForm1::save);
     connect(commands_.FileSaveAs1, &QAction::triggered, this, &TForm1::saveAs);
@@ -85,9 +92,24 @@ void TForm1::write()
                 .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skinPath))));
         return;
     }
-    std::string text;
-    for (const std::string &line : document_.openedText)
-        text.append(line).append("\r\n");
-    panel_.Memo1->setPlainText(QString::fromStdString(decodeWindows1252(text)));
+    panel_.Memo1->setPlainText(
+        QString::fromStdString(decodeWindows1252(joinLines(document_.openedText))));
     commands_.FileSave1->setEnabled(false);
+}
+
+void TForm1::confirmSkinName(const QString &name)
+{
+    document_.skinName = name.toStdString();
+    workspace_.markSkinChanged();
+}
+
+// The close always goes through; the user only decides whether to save first.
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (commands_.FileSave1->isEnabled() &&
+        dialogs_->yesNo(QStringLiteral("Bestätigung"),
+                        QStringLiteral("Das Skin wurde geändert. Speichern ?")))
+        save();
+    emit closing();
+    event->accept();
 }

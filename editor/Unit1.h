@@ -35,6 +35,16 @@ public:
     const SkinPages &pages() const { return pages_; }
     const EditingPanel &panel() const { return panel_; }
 
+    // The name goes into line 1 of the skin at the next save, which it makes due.
+    void confirmSkinName(const QString &name);
+
+signals:
+    // The window closes for good, after the question about unsaved changes.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void openSkin();
     // Save does nothing while it is disabled: nothing has changed since the last save.

@@ -4,6 +4,7 @@
 #include "editor/GeometryFields.h"
 #include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
+#include "editor/ViewGeometry.h"
 #include "skin/SkinDocument.h"
 
 #include <QFrame>
@@ -24,11 +25,6 @@ QString pressHint(const CatalogueEntry &entry)
     if (entry.number <= 12)
         return QStringLiteral("Wähl Eines der 3 Bilder aus.");
     return QStringLiteral("Einen von 3 Bilder auswählen.");
-}
-
-Rect geometryOf(const QWidget &view)
-{
-    return {view.x(), view.y(), view.width(), view.height()};
 }
 
 int offsetBy(int coordinate, int delta)
@@ -72,13 +68,13 @@ bool ViewDragging::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        press(*found, static_cast<QMouseEvent *>(event)->position().toPoint());
+        press(view, *found, static_cast<QMouseEvent *>(event)->position().toPoint());
         return true;
     case QEvent::MouseMove:
-        move(view, *found, static_cast<QMouseEvent *>(event)->position().toPoint());
+        move(view, *found, *static_cast<QMouseEvent *>(event));
         return true;
     case QEvent::MouseButtonRelease:
-        release(*found, *static_cast<QMouseEvent *>(event));
+        pressed_ = nullptr;
         return true;
     default:
         return false;
@@ -87,10 +83,10 @@ bool ViewDragging::eventFilter(QObject *watched, QEvent *event)
 
 // The pressed widget holds the mouse until the last button is released, so every
 // move of the drag reaches it, wherever the pointer is.
-void ViewDragging::press(const Target &target, QPoint at)
+void ViewDragging::press(QWidget &view, const Target &target, QPoint at)
 {
     grab_ = at;
-    dragging_ = true;
+    pressed_ = &view;
     if (target.element)
         pressElement(*target.element);
     else
@@ -120,31 +116,30 @@ void ViewDragging::pressList(Selection::Kind list)
                : QStringLiteral("Vorschau oder Liedersammlung-Ansicht-Ansicht"));
 }
 
-void ViewDragging::move(QWidget &view, const Target &target, QPoint at)
+void ViewDragging::move(QWidget &view, const Target &target, const QMouseEvent &event)
 {
-    if (target.element) {
-        const CatalogueEntry &entry = *target.element;
-        if (dragging_) {
-            dragBy(view, at);
-            const std::vector<QLabel *> views = workspace_.pages.views.views(entry);
+    // A release that went to a message box instead of the view ends the drag all the
+    // same: without a button held, the pointer only passes over.
+    if (event.buttons() == Qt::NoButton)
+        pressed_ = nullptr;
+    if (pressed_ == &view) {
+        dragBy(view, event.position().toPoint());
+        if (target.element) {
+            const std::vector<QLabel *> views = workspace_.pages.views.views(*target.element);
             fields_.follow({views.begin(), views.end()});
-            workspace_.markChanged(entry);
+        } else {
+            fields_.follow(listViews(target.list));
         }
-        bringToFront(entry);
-    } else if (dragging_) {
-        dragBy(view, at);
-        fields_.follow(listViews(target.list));
-        workspace_.markSkinChanged();
+        // The fields carry the move only where their values change; when they held
+        // the new place already, the item is set to it directly.
+        fields_.place(geometryOf(view));
+        if (target.element)
+            workspace_.markChanged(*target.element);
+        else
+            workspace_.markSkinChanged();
     }
-}
-
-void ViewDragging::release(const Target &target, const QMouseEvent &event)
-{
-    dragging_ = false;
-    // The stream label also answers a click, which selects it once more.
-    const CatalogueEntry *entry = target.element;
-    if (entry && entry->kind == ElementKind::StreamCombo && event.button() == Qt::LeftButton)
-        workspace_.selection = {Selection::Kind::Element, entry};
+    if (target.element)
+        bringToFront(*target.element);
 }
 
 // The pointer keeps its place inside the dragged view; there is no grid and no
@@ -152,7 +147,10 @@ void ViewDragging::release(const Target &target, const QMouseEvent &event)
 void ViewDragging::dragBy(QWidget &view, QPoint at) const
 {
     const QPoint delta = at - grab_;
-    view.move(offsetBy(view.x(), delta.x()), offsetBy(view.y(), delta.y()));
+    Rect moved = geometryOf(view);
+    moved.left = offsetBy(moved.left, delta.x());
+    moved.top = offsetBy(moved.top, delta.y());
+    placeView(view, moved);
 }
 
 void ViewDragging::bringToFront(const CatalogueEntry &entry) const

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 
 #include <vector>
 
@@ -37,11 +38,10 @@ private:
     };
 
     void watch(QWidget *widget, Target target);
-    void press(const Target &target, QPoint at);
+    void press(QWidget &view, const Target &target, QPoint at);
     void pressElement(const CatalogueEntry &entry);
     void pressList(Selection::Kind list);
-    void move(QWidget &view, const Target &target, QPoint at);
-    void release(const Target &target, const QMouseEvent &event);
+    void move(QWidget &view, const Target &target, const QMouseEvent &event);
     void dragBy(QWidget &view, QPoint at) const;
     void bringToFront(const CatalogueEntry &entry) const;
     std::vector<QWidget *> listViews(Selection::Kind list) const;
@@ -50,6 +50,6 @@ private:
     const GeometryFields &fields_;
     const StatePreviews &previews_;
     QHash<const QObject *, Target> targets_;
-    bool dragging_ = false;
-    QPoint grab_; // where the pointer took hold of the pressed view, in its pixels
+    QPointer<QWidget> pressed_; // the view being dragged; none between drags
+    QPoint grab_;               // where the pointer took hold of it, in its pixels
 };

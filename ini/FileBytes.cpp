@@ -121,6 +121,18 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
+std::string joinLines(const std::vector<std::string> &lines)
+{
+    std::size_t size = 0;
+    for (const std::string &line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const std::string &line : lines)
+        text.append(line).append("\r\n");
+    return text;
+}
+
 bool replaceFileAtomically(const std::string &path, std::string_view bytes, bool makeWritable)
 {
     const fs::path target = resolveTarget(pathFromUtf8(path));
@@ -145,6 +157,8 @@ bool replaceFileAtomically(const std::string &path, std::string_view bytes, bool
     fs::rename(temporary, target, error);
     if (error) {
         fs::remove(temporary, error);
+        if (existed)
+            fs::permissions(target, old.permissions(), fs::perm_options::replace, error);
         return false;
     }
     syncFolder(target.parent_path());

@@ -19,6 +19,9 @@ std::optional<std::string> readFileBytes(const std::string &path);
 // an ending at the very end of the text opens no further line.
 std::vector<std::string> splitLines(std::string_view text);
 
+// The lines as the program writes them: each followed by CR LF.
+std::string joinLines(const std::vector<std::string> &lines);
+
 // Replaces the file with the bytes through a temporary file in the same folder, so
 // a crash or a full disk leaves either the old or the new text. A symbolic link is
 // followed and its target replaced. With makeWritable a read-only file first gets

@@ -33,16 +33,7 @@ IniText::~IniText()
 
 void IniText::UpdateFile()
 {
-    std::size_t size = 0;
-    for (const std::string &line : Lines)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const std::string &line : Lines) {
-        text += line;
-        text += "\r\n";
-    }
-    lastWriteSucceeded_ = replaceFileAtomically(FileName, text, ResetAttributes);
+    lastWriteSucceeded_ = replaceFileAtomically(FileName, joinLines(Lines), ResetAttributes);
     if (lastWriteSucceeded_)
         pending_ = false;
 }

@@ -1,5 +1,6 @@
 #include "skin/SkinSave.h"
 
+#include "ini/FileBytes.h"
 #include "ini/Inifiles1.h"
 #include "ini/ProfileReader.h"
 #include "ini/TextRules.h"
@@ -54,14 +55,6 @@ std::string singleLine(std::string text)
 {
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
-}
-
-std::string joinLines(const std::vector<std::string> &lines)
-{
-    std::string text;
-    for (const std::string &line : lines)
-        text.append(line).append("\r\n");
     return text;
 }
 

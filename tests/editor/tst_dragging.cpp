@@ -287,6 +287,78 @@ private slots:
         for (const SkinElement &element : probe_->form->document().elements)
             QVERIFY(!element.changed);
     }
+
+    void releaseLostToAnErrorBoxEndsTheDrag()
+    {
+        SkinFixture fixture(true);
+        fixture.set("btn_play1Track", "bitmap_mo", "missing.bmp");
+        open(fixture);
+        QVERIFY(QFile::remove(folder_->filePath(QStringLiteral("missing.bmp"))));
+        Probe::press(view("Image31p"));
+        // The release went to the error box; the pointer then only passes over views.
+        Probe::mouse(view("Image05p"), QEvent::MouseMove, {9, 9}, Qt::NoButton);
+        Probe::mouse(view("Image31p"), QEvent::MouseMove, {9, 9}, Qt::NoButton);
+        QCOMPARE(view("Image05p")->geometry(), placeOf(5));
+        QCOMPARE(view("Image31p")->geometry(), placeOf(31));
+        QVERIFY(!probe_->element(31).changed);
+    }
+
+    void dragOntoThePlaceTheFieldsShowStillMovesTheElement()
+    {
+        // Elements 05 and 40 have the same size, so no field changes on the move.
+        SkinFixture fixture(true);
+        fixture.set("btn_chadesc_start", "bitmap_mo", "missing.bmp");
+        open(fixture);
+        QVERIFY(QFile::remove(folder_->filePath(QStringLiteral("missing.bmp"))));
+        Probe::click(view("Image05p"));
+        const QPoint target = placeOf(5).topLeft();
+        Probe::press(view("Image40p"), {0, 0});
+        Probe::mouse(view("Image40p"), QEvent::MouseMove, target - placeOf(40).topLeft());
+        QCOMPARE(view("Image40p")->pos(), target);
+        QCOMPARE(probe_->element(40).geometry.left, target.x());
+        QCOMPARE(probe_->element(40).geometry.top, target.y());
+    }
+
+    void enterInAFieldChangesNothing()
+    {
+        Probe::click(view("Image07p"));
+        QTest::keyClick(field("grossX"), Qt::Key_Return);
+        QTest::keyClick(field("PositionY"), Qt::Key_Enter);
+        QVERIFY(!probe_->element(7).changed);
+        QVERIFY(!probe_->saveEnabled());
+    }
+
+    void placesAtTheEdgeOfTheIntegerRangeStayWhereWidgetsCanBe()
+    {
+        SkinFixture fixture(true);
+        fixture.set("btn_stop", "position", "2147483620, -2147483648, 0, 0");
+        open(fixture);
+        Probe::click(view("Image30p"));
+        for (int step = 0; step < 40; ++step)
+            QTest::keyClick(field("PositionX"), Qt::Key_Up);
+        Probe::drag(view("Image30d"), {2000, -50});
+        const SkinElement &stop = probe_->element(30);
+        QCOMPARE(stop.geometry, (Rect{view("Image30p")->x(), view("Image30p")->y(),
+                                      view("Image30p")->width(), view("Image30p")->height()}));
+        QCOMPARE(view("Image30s")->geometry(), view("Image30p")->geometry());
+        QVERIFY(stop.geometry.left > 2147483000);
+    }
+
+    void typedSizeTheViewCannotTakeIsNotKeptByTheModel()
+    {
+        Probe::click(view("Image08p"));
+        typeInto("grossX", QStringLiteral("-5"));
+        QCOMPARE(view("Image08s")->width(), 0);
+        QCOMPARE(probe_->element(8).geometry.width, 0);
+    }
+
+    void typedValueLeftInAFieldDoesNotMarkTheNextSkin()
+    {
+        Probe::click(view("Image08p"));
+        typeInto("grossY", QStringLiteral("1500"));
+        open();
+        QVERIFY(!probe_->saveEnabled());
+    }
 };
 
 QTEST_MAIN(DraggingTest)

@@ -33,7 +33,10 @@ private:
     std::unique_ptr<EditorProbe> probe_;
     QString skinPath_;
 
-    QLabel *label(const char *name) const { return probe_->child<QLabel>(QString::fromLatin1(name)); }
+    QLabel *label(const char *name) const
+    {
+        return probe_->child<QLabel>(QString::fromLatin1(name));
+    }
     QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
     QList<int> fields() const
     {

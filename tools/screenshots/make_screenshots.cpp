@@ -1,7 +1,12 @@
-// Renders the main window with a skin open, once per notebook page, to PNG files:
+// Renders the main window with a skin open, once per notebook page, and the three
+// dialogs, to PNG files:
 //   QT_QPA_PLATFORM=offscreen velmor_make_screenshots <skin.lkv> <folder>
+#include "app/Shell.h"
+#include "app/SkinInfo.h"
+#include "app/Unit2.h"
 #include "editor/Unit1.h"
 #include "platform/Platform.h"
+#include "update/Update1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +37,16 @@ private:
     }
 };
 
+bool saveGrab(QWidget &window, const QDir &folder, const QString &name)
+{
+    window.show();
+    QApplication::processEvents();
+    const bool saved =
+        window.grab().save(folder.filePath(QStringLiteral("screenshot-%1.png").arg(name)));
+    window.hide();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -42,7 +57,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     auto dialogs = std::make_shared<ConsoleDialogs>();
-    TForm1 form(dialogs);
+    Platform platform;
+    platform.dialogs = dialogs;
+    platform.openUrl = [](const QUrl &) {};
+    Shell shell(platform);
+    TForm1 &form = shell.form1();
     form.show();
     form.load(QString::fromLocal8Bit(argv[1]));
     if (dialogs->failed)
@@ -57,5 +76,8 @@ int main(int argc, char *argv[])
         if (!form.grab().save(file))
             return 1;
     }
-    return 0;
+    const bool dialogsSaved = saveGrab(shell.form2(), folder, QStringLiteral("about")) &&
+                              saveGrab(shell.form3(), folder, QStringLiteral("skinname")) &&
+                              saveGrab(shell.form4(), folder, QStringLiteral("update"));
+    return dialogsSaved ? 0 : 1;
 }

@@ -1,0 +1,83 @@
+#include "app/AppSettings.h"
+
+#include "skin/Windows1252.h"
+
+namespace {
+
+constexpr std::string_view section = "Update";
+
+// The settings file is ANSI text like the skins.
+QString fromFile(const std::string &bytes)
+{
+    return QString::fromStdString(decodeWindows1252(bytes));
+}
+
+std::string toFile(const QString &text)
+{
+    return encodeWindows1252(text.toStdString());
+}
+
+} // namespace
+
+AppSettings::AppSettings() : file_("Velmor.ini") {}
+
+QString AppSettings::server() const
+{
+    return fromFile(file_.ReadValue(section, "Server", "Server 1"));
+}
+
+QString AppSettings::news() const
+{
+    return decodeNews(fromFile(file_.ReadValue(section, "News", "Keine News vorhanden")));
+}
+
+void AppSettings::writeServer(const QString &server)
+{
+    // A line break would end the value early and start a line of its own.
+    QString oneLine = server;
+    oneLine.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    file_.WriteValue(section, "Server", toFile(oneLine));
+}
+
+void AppSettings::writeNews(const QString &news)
+{
+    file_.WriteValue(section, "News", toFile(encodeNews(news)));
+}
+
+QString encodeNews(const QString &news)
+{
+    QString normalised = news;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString stored;
+    stored.reserve(normalised.size());
+    for (QChar c : normalised) {
+        if (c == QLatin1Char('\\'))
+            stored += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\n'))
+            stored += QStringLiteral("\\n");
+        else
+            stored += c;
+    }
+    return stored;
+}
+
+QString decodeNews(const QString &stored)
+{
+    QString news;
+    news.reserve(stored.size());
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const QChar next = i + 1 < stored.size() ? stored.at(i + 1) : QChar();
+        if (stored.at(i) == QLatin1Char('\\') && next == QLatin1Char('n')) {
+            news += QLatin1Char('\n');
+            ++i;
+        } else if (stored.at(i) == QLatin1Char('\\') && next == QLatin1Char('\\')) {
+            news += QLatin1Char('\\');
+            ++i;
+        } else {
+            news += stored.at(i);
+        }
+    }
+    return news;
+}

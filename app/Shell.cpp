@@ -1,0 +1,61 @@
+#include "app/Shell.h"
+
+#include "app/ActivationWatch.h"
+#include "app/SkinInfo.h"
+#include "app/Unit2.h"
+#include "editor/Unit1.h"
+#include "update/Update1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPlainTextEdit>
+
+Shell::Shell(Platform platform)
+    : platform_(std::move(platform)), form1_(std::make_unique<TForm1>(platform_.dialogs)),
+      form2_(std::make_unique<TForm2>(form1_.get())),
+      form3_(std::make_unique<TForm3>(form1_.get())),
+      form4_(std::make_unique<TForm4>(platform_, form1_.get()))
+{
+    connectCommands();
+    auto *watch = new ActivationWatch(*form1_);
+    QObject::connect(watch, &ActivationWatch::activated, form1_.get(), [this] { readSettings(); });
+    QObject::connect(form1_.get(), &TForm1::closing, form1_.get(), [this] { writeSettings(); });
+}
+
+Shell::~Shell() = default;
+
+void Shell::connectCommands()
+{
+    const Commands &commands = form1_->commands();
+    QObject::connect(commands.Update, &QAction::triggered, form4_.get(), &QDialog::exec);
+    QObject::connect(commands.Info, &QAction::triggered, form2_.get(), &QDialog::exec);
+    QObject::connect(commands.EditName, &QAction::triggered, form3_.get(), [this] { editName(); });
+}
+
+// A fresh settings object each time: the file may have changed since the last read.
+void Shell::readSettings()
+{
+    settings_ = std::make_unique<AppSettings>();
+    form4_->Serverwahl1->setCurrentText(settings_->server());
+    form4_->ServerwahlChange();
+    form4_->Memo2->setPlainText(settings_->news());
+}
+
+void Shell::writeSettings()
+{
+    if (!settings_)
+        settings_ = std::make_unique<AppSettings>();
+    const QString news = form4_->Memo2->toPlainText();
+    if (!news.isEmpty() && news != QLatin1String("Keine News gefunden"))
+        settings_->writeNews(news);
+    settings_->writeServer(form4_->Serverwahl1->currentText());
+}
+
+// Once a name has been confirmed, every later use of the dialog marks the skin
+// changed, even one that ends with "Abbrechen": the name still has to be saved.
+void Shell::editName()
+{
+    form3_->exec();
+    if (form3_->nameConfirmed())
+        form1_->confirmSkinName(form3_->skinName());
+}

@@ -1,0 +1,61 @@
+#include "app/SkinInfo.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QPushButton *createButton(const char *name, const QString &caption, int left, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 72, 75, 25);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TForm3::TForm3(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Skinname"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(281, 109);
+    auto *caption = new QLabel(QStringLiteral("Name des Skins:"), this);
+    caption->setGeometry(8, 12, 265, 16);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(8, 32, 265, 21);
+    OKBtn = createButton("OKBtn", QStringLiteral("OK"), 58, this);
+    CancelBtn = createButton("CancelBtn", QStringLiteral("Abbrechen"), 148, this);
+    OKBtn->setEnabled(false);
+    // A name of blanks is still a name.
+    connect(Edit1, &QLineEdit::textChanged, OKBtn,
+            [this](const QString &text) { OKBtn->setEnabled(!text.isEmpty()); });
+    connect(OKBtn, &QPushButton::clicked, this, &TForm3::confirm);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm3::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+    case Qt::Key_Escape:
+        event->accept();
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void TForm3::confirm()
+{
+    nameConfirmed_ = true;
+    skinName_ = Edit1->text();
+    accept();
+}

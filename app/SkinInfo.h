@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+// The skin-name dialog. It lives as long as the program and keeps its text between
+// uses; the name counts only once the user has confirmed it with OK.
+class TForm3 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm3(QWidget *parent = nullptr);
+
+    // Set by the first OK; nothing clears it while the program runs.
+    bool nameConfirmed() const { return nameConfirmed_; }
+    // The text of the last OK, as typed: not trimmed.
+    const QString &skinName() const { return skinName_; }
+
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+
+protected:
+    // Neither Enter nor Escape closes the dialog: only its two buttons do.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void confirm();
+
+    bool nameConfirmed_ = false;
+    QString skinName_;
+};

@@ -1,0 +1,227 @@
+#include "app/AppSettings.h"
+#include "app/Shell.h"
+#include "app/SkinInfo.h"
+#include "app/Unit2.h"
+#include "editor/Unit1.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SkinFixture.h"
+#include "update/Update1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString startFolder_;
+    std::shared_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<Shell> shell_;
+
+    QAction *command(const char *name) const
+    {
+        return shell_->form1().findChild<QAction *>(QString::fromLatin1(name));
+    }
+    QByteArray settingsFile() const
+    {
+        QFile file(QStringLiteral("Velmor.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeSettingsFile(const QByteArray &text) const
+    {
+        QFile file(QStringLiteral("Velmor.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    void activate(QWidget *window) const { QApplication::setActiveWindow(window); }
+    QString news() const { return shell_->form4().Memo2->toPlainText(); }
+    QString server() const { return shell_->form4().Serverwahl1->currentText(); }
+    QString openSkin()
+    {
+        const QString path = SkinFixture(true).write(folder_->path());
+        shell_->form1().load(path);
+        return path;
+    }
+    // Answers the skin-name dialog once it is up, as a user would.
+    void nameSkin(const QString &typed, bool ok)
+    {
+        TForm3 &dialog = shell_->form3();
+        QTimer::singleShot(0, &dialog, [&dialog, typed, ok] {
+            if (!typed.isNull())
+                dialog.Edit1->setText(typed);
+            (ok ? dialog.OKBtn : dialog.CancelBtn)->click();
+        });
+        command("EditName")->trigger();
+    }
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        startFolder_ = QDir::currentPath();
+        QDir::setCurrent(folder_->path());
+        dialogs_ = std::make_shared<ScriptedDialogs>();
+        Platform platform;
+        platform.dialogs = dialogs_;
+        platform.openUrl = [](const QUrl &) {};
+        platform.server1 = QUrl(QStringLiteral("http://127.0.0.1:9/one/"));
+        platform.server2 = QUrl(QStringLiteral("http://127.0.0.1:9/two/"));
+        shell_ = std::make_unique<Shell>(platform);
+        shell_->form1().show();
+    }
+    void cleanup()
+    {
+        shell_.reset();
+        QDir::setCurrent(startFolder_);
+    }
+
+    void windowsAreMadeWithTheirCaptions()
+    {
+        QCOMPARE(shell_->form2().windowTitle(), QStringLiteral("Informationen"));
+        QCOMPARE(shell_->form3().windowTitle(), QStringLiteral("Skinname"));
+        QCOMPARE(shell_->form4().windowTitle(), QStringLiteral("Velmor Versions-Checker"));
+        QVERIFY(!shell_->form3().OKBtn->isEnabled());
+        QVERIFY(!command("DateiNeu")->isEnabled());
+        for (QWidget *dialog :
+             std::initializer_list<QWidget *>{&shell_->form2(), &shell_->form3(), &shell_->form4()})
+            QVERIFY(dialog->isHidden());
+    }
+
+    void firstStartWritesTheDefaultsAtClose()
+    {
+        activate(&shell_->form1());
+        QCOMPARE(server(), QStringLiteral("Server 1"));
+        QCOMPARE(news(), QStringLiteral("Keine News vorhanden"));
+        QVERIFY(
+            shell_->form4().findChild<QPushButton *>(QStringLiteral("ButtonStart"))->isEnabled());
+        shell_->form1().close();
+        QCOMPARE(settingsFile(),
+                 QByteArray("[Update]\r\nNews=Keine News vorhanden\r\nServer=Server 1\r\n"));
+        QCOMPARE(dialogs_->calls().size(), 0);
+    }
+
+    void newsThatSaysNothingKeepsTheStoredNews_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("none found") << QStringLiteral("Keine News gefunden");
+    }
+    void newsThatSaysNothingKeepsTheStoredNews()
+    {
+        QFETCH(QString, shown);
+        writeSettingsFile("[Update]\r\nNews=Alt\r\nServer=Server 2\r\n");
+        activate(&shell_->form1());
+        QCOMPARE(server(), QStringLiteral("Server 2"));
+        shell_->form4().Memo2->setPlainText(shown);
+        shell_->form1().close();
+        QCOMPARE(settingsFile(), QByteArray("[Update]\r\nNews=Alt\r\nServer=Server 2\r\n"));
+    }
+
+    void multiLineNewsComesBackWhole()
+    {
+        activate(&shell_->form1());
+        const QString text = QStringLiteral("Neu:\nÄnderungen in C:\\Skins\\n\r\nEnde");
+        shell_->form4().Memo2->setPlainText(text);
+        shell_->form1().close();
+        QVERIFY(
+            settingsFile().contains("News=Neu:\\n\xC4nderungen in C:\\\\Skins\\\\n\\nEnde\r\n"));
+        QCOMPARE(AppSettings().news(), QStringLiteral("Neu:\nÄnderungen in C:\\Skins\\n\nEnde"));
+        QCOMPARE(decodeNews(QStringLiteral("a\\tb\\")), QStringLiteral("a\\tb\\"));
+    }
+
+    void settingsAreReadAgainOnlyAfterAWindowOfTheProgram()
+    {
+        activate(&shell_->form1());
+        writeSettingsFile("[Update]\r\nNews=Eins\r\n");
+        activate(nullptr);
+        activate(&shell_->form1());
+        QCOMPARE(news(), QStringLiteral("Keine News vorhanden"));
+        activate(&shell_->form2());
+        activate(&shell_->form1());
+        QCOMPARE(news(), QStringLiteral("Eins"));
+    }
+
+    void closingWithChangesSavesOnYes()
+    {
+        const QString skin = openSkin();
+        nameSkin(QStringLiteral("Abend"), true);
+        dialogs_->answerYesNo(true);
+        shell_->form1().close();
+        QCOMPARE(dialogs_->calls().size(), 1);
+        QCOMPARE(dialogs_->calls().first().title, QStringLiteral("Bestätigung"));
+        QCOMPARE(dialogs_->calls().first().text,
+                 QStringLiteral("Das Skin wurde geändert. Speichern ?"));
+        QFile saved(skin);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readLine(), QByteArray("PP_LKV = Abend\r\n"));
+        QVERIFY(settingsFile().contains("Server=Server 1"));
+    }
+
+    void closingWithChangesAndNoLeavesTheSkin()
+    {
+        const QString skin = openSkin();
+        nameSkin(QStringLiteral("Abend"), true);
+        dialogs_->answerYesNo(false);
+        shell_->form1().close();
+        QFile saved(skin);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readLine(), QByteArray("PP_LKV = Fixture\r\n"));
+    }
+
+    void skinNameDialogKeepsItsTextAndItsConfirmation()
+    {
+        openSkin();
+        TForm3 &dialog = shell_->form3();
+        nameSkin(QStringLiteral(" "), false);
+        QVERIFY(!command("FileSave1")->isEnabled());
+        QVERIFY(dialog.OKBtn->isEnabled());
+        dialog.Edit1->clear();
+        QVERIFY(!dialog.OKBtn->isEnabled());
+
+        nameSkin(QStringLiteral(" Grün "), true);
+        QVERIFY(command("FileSave1")->isEnabled());
+        QCOMPARE(shell_->form1().document().skinName, std::string(" Grün "));
+        command("FileSave1")->trigger();
+        QVERIFY(!command("FileSave1")->isEnabled());
+
+        openSkin();
+        nameSkin(QStringLiteral("Verworfen"), false);
+        QCOMPARE(dialog.Edit1->text(), QStringLiteral("Verworfen"));
+        QVERIFY(command("FileSave1")->isEnabled());
+        QCOMPARE(shell_->form1().document().skinName, std::string(" Grün "));
+    }
+
+    void skinNameDialogIgnoresEnterAndEscape()
+    {
+        TForm3 &dialog = shell_->form3();
+        dialog.show();
+        dialog.Edit1->setText(QStringLiteral("x"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.nameConfirmed());
+        dialog.hide();
+    }
+
+    void aboutBoxShowsTheVersion()
+    {
+        QStringList texts;
+        for (const QLabel *label : shell_->form2().findChildren<QLabel *>())
+            texts << label->text();
+        QVERIFY(texts.contains(QStringLiteral("Velmor")));
+        QVERIFY(texts.contains(QStringLiteral("Version: 1.1.0.0")));
+        QVERIFY(texts.contains(QStringLiteral("Diese Version ist für folgende Programme:\nAlle 1.4 "
+                                              "und 1.5 Versionen von dem Orvana one-Player.")));
+        QVERIFY(shell_->form2().findChild<QPushButton *>(QStringLiteral("OKButton"))->isDefault());
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"

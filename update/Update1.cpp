@@ -1,0 +1,240 @@
+#include "update/Update1.h"
+
+#include "update/HttpClient.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ownVersion = QStringLiteral("1.1.0.0");
+const QString fileNotFound = QStringLiteral("File not found");
+const QString server1Name = QStringLiteral("Server 1");
+const QString server2Name = QStringLiteral("Server 2");
+
+// Where Label3 stands: a little to the left for the wide "File not found", clear of the
+// "<" for a new version.
+constexpr int versionTop = 40;
+constexpr int notFoundLeft = 177;
+constexpr int newVersionLeft = 193;
+
+QLabel *createLabel(QWidget *parent, const QString &text, int left, int top,
+                    const QString &name = {})
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+// The labels size themselves to their text, so a long version is never cut off.
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+QPushButton *createButton(QWidget *parent, const char *name, const QString &caption,
+                          const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QStringList linesOf(const QString &text)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    return text.split(lineEnd);
+}
+
+// News that differ only in their line ends are the same news. The news box is read
+// through its raw text: toPlainText() turns a non-breaking space into a blank, which
+// would make such news new at every check.
+QString comparableNews(const QString &text)
+{
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    result.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return result;
+}
+
+QUrl fileUrl(const QUrl &base, const QByteArray &encodedName)
+{
+    return QUrl::fromEncoded(base.toEncoded() + encodedName, QUrl::StrictMode);
+}
+
+} // namespace
+
+TForm4::TForm4(const Platform &platform, QWidget *parent)
+    : QDialog(parent), platform_(platform), http_(new HttpClient(this))
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Velmor Versions-Checker"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(318, 332);
+    createControls();
+
+    connect(Serverwahl1, &QComboBox::currentTextChanged, this, &TForm4::ServerwahlChange);
+    connect(ButtonStart, &QPushButton::clicked, this, &TForm4::check);
+    connect(Button1, &QPushButton::clicked, this, &TForm4::download);
+    connect(Buttonbeenden, &QPushButton::clicked, this, &QDialog::close);
+    connect(http_, &HttpClient::failed, this, [this] {
+        platform_.dialogs->error(QStringLiteral(
+            "Es konnte keine Verbindung mit der Datei im Internet festgestellt werden."));
+    });
+    connect(http_, &HttpClient::invalidHost, this, &TForm4::reportInvalidHost);
+}
+
+void TForm4::createControls()
+{
+    auto *serverGroup = new QGroupBox(QStringLiteral("Download Server"), this);
+    serverGroup->setGeometry(10, 8, 295, 49);
+    Serverwahl1 = new QComboBox(serverGroup);
+    Serverwahl1->setObjectName(QStringLiteral("Serverwahl1"));
+    Serverwahl1->setEditable(true);
+    // A typed name is a choice of its own, not a new entry in the list.
+    Serverwahl1->setInsertPolicy(QComboBox::NoInsert);
+    Serverwahl1->addItems({server1Name, server2Name});
+    Serverwahl1->setCurrentIndex(-1);
+    Serverwahl1->setGeometry(10, 16, 271, 21);
+
+    auto *versionGroup = new QGroupBox(QStringLiteral("Versionsinformationen"), this);
+    versionGroup->setGeometry(10, 62, 295, 67);
+    createLabel(versionGroup, QStringLiteral("auf deinem PC"), 80, 16);
+    createLabel(versionGroup, QStringLiteral("im Internet:"), 184, 16);
+    createLabel(versionGroup, QStringLiteral("Programm"), 12, versionTop);
+    Label1 = createLabel(versionGroup, ownVersion, 96, versionTop, QStringLiteral("Label1"));
+    Label2 = createLabel(versionGroup, QString(), 164, versionTop, QStringLiteral("Label2"));
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
+    Label3 = createLabel(versionGroup, QStringLiteral("unbenannt"), 185, versionTop,
+                         QStringLiteral("Label3"));
+
+    auto *newsGroup = new QGroupBox(QStringLiteral("News"), this);
+    newsGroup->setGeometry(10, 136, 295, 137);
+    Memo2 = new QPlainTextEdit(newsGroup);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setReadOnly(true);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto *newsLayout = new QVBoxLayout(newsGroup);
+    newsLayout->setContentsMargins(2, 2, 2, 2);
+    newsLayout->addWidget(Memo2);
+
+    ButtonStart =
+        createButton(this, "ButtonStart", QStringLiteral("&Gibt's was neues?"), {16, 288, 96, 25});
+    ButtonStart->setEnabled(false);
+    Button1 = createButton(this, "Button1", QStringLiteral("&Start Download"), {123, 288, 89, 25});
+    Button1->setEnabled(false);
+    Buttonbeenden =
+        createButton(this, "Buttonbeenden", QStringLiteral("&Beenden"), {231, 288, 75, 25});
+}
+
+void TForm4::ServerwahlChange()
+{
+    // Names are compared exactly: anything else the user types leaves the choice alone.
+    const QString text = Serverwahl1->currentText();
+    if (text.isEmpty()) {
+        ButtonStart->setEnabled(false);
+    } else if (text == server1Name) {
+        baseUrl_ = platform_.server1;
+        ButtonStart->setEnabled(true);
+    } else if (text == server2Name) {
+        baseUrl_ = platform_.server2;
+        ButtonStart->setEnabled(true);
+    }
+}
+
+bool TForm4::fetch(const char *fileName)
+{
+    if (http_->get(fileUrl(baseUrl_, fileName)))
+        return true;
+    if (!http_->errorText().isEmpty())
+        platform_.dialogs->error(http_->errorText());
+    return false;
+}
+
+void TForm4::reportInvalidHost()
+{
+    // The message names the server the base URL came from, which is the one asked.
+    const QString server = baseUrl_ == platform_.server1 ? server1Name : server2Name;
+    platform_.dialogs->error(
+        QStringLiteral("Es konnte keine Verbindung mit der Datei auf %1 hergestellt werden.")
+            .arg(server));
+}
+
+void TForm4::applyVersion(const QString &published)
+{
+    setLabelText(Label3, published);
+    if (Label1->text() == Label3->text()) {
+        setLabelText(Label2, QStringLiteral("="));
+        phraseNoNews_ = QStringLiteral("und noch keine neue Version des Velmors.");
+        phraseWithNews_ = QStringLiteral("aber keine neue Version des Velmors.");
+        Button1->setEnabled(false);
+    }
+    if (published != fileNotFound && published != ownVersion) {
+        setLabelText(Label2, QStringLiteral("<"));
+        phraseNoNews_ = QStringLiteral("aber eine neue Version des Velmors.");
+        phraseWithNews_ = QStringLiteral("und eine neue Version des Velmors.");
+    }
+    // Without a version file the sign, the button and the phrases still tell what the
+    // last successful check found.
+    if (published == fileNotFound)
+        Label3->move(notFoundLeft, versionTop);
+}
+
+void TForm4::check()
+{
+    if (baseUrl_.isEmpty() || !fetch("Version.txt"))
+        return;
+    const QStringList lines = linesOf(http_->body());
+    const QString published = lines.value(0);
+    question_ = lines.value(1);
+    applyVersion(published);
+
+    if (!fetch("News.txt"))
+        return;
+    const QString news = http_->body();
+    Dialogs &dialogs = *platform_.dialogs;
+    if (comparableNews(news) == comparableNews(Memo2->document()->toRawText())) {
+        dialogs.confirm(QStringLiteral("Nein, keine neuen News ") + phraseNoNews_);
+    } else if (dialogs.confirm(QStringLiteral("Ja, neue News ") + phraseWithNews_)) {
+        Memo2->setPlainText(news);
+        if (Memo2->toPlainText() == fileNotFound)
+            Memo2->setPlainText(QStringLiteral("Keine News gefunden"));
+    }
+
+    if (published != fileNotFound && published != ownVersion) {
+        Button1->setEnabled(true);
+        QPalette red = Button1->palette();
+        // A disabled button keeps the grey of its kind.
+        red.setColor(QPalette::Active, QPalette::ButtonText, Qt::red);
+        red.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::red);
+        Button1->setPalette(red);
+        Label3->move(newVersionLeft, versionTop);
+    }
+}
+
+void TForm4::download()
+{
+    if (!platform_.dialogs->yesNo(QStringLiteral("Bestätigung"), question_))
+        return;
+    // The version comes from the server: encoded, it stays one file name in the folder.
+    const QByteArray setup = "Setup" + QUrl::toPercentEncoding(Label3->text()) + ".exe";
+    if (platform_.openUrl)
+        platform_.openUrl(fileUrl(baseUrl_, setup));
+}
