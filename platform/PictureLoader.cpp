@@ -94,6 +94,17 @@ LoadedPicture loadPicture(const QString &name, const QString &folder)
     QImageReader reader(&file, "bmp");
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
+    // A header may promise any size; no skin needs more than this, and a lying header
+    // must not make the program reserve gigabytes before the data runs out.
+    const QSize declared = reader.size();
+    if (declared.width() > maxPictureSide || declared.height() > maxPictureSide) {
+        picture.error = QStringLiteral("Bitmap ist zu groß (%1 × %2 Pixel, erlaubt sind "
+                                       "höchstens %3 × %3).")
+                            .arg(declared.width())
+                            .arg(declared.height())
+                            .arg(maxPictureSide);
+        return picture;
+    }
     picture.image = reader.read();
     if (picture.image.isNull())
         picture.error = QStringLiteral("Bitmap ist ungültig");

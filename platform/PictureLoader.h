@@ -17,7 +17,10 @@ struct LoadedPicture {
 // as the spelled path, so that opening it fails.
 QString resolvePicturePath(const QString &name, const QString &folder);
 
+// The largest width and height of a picture the loader accepts.
+inline constexpr int maxPictureSide = 8192;
+
 // Loads the Windows bitmap that a picture name stands for (see resolvePicturePath).
 // Only ".bmp" names count as pictures; the checks run in the order extension, opening,
-// decoding, and the first failure is reported with its own German text.
+// size, decoding, and the first failure is reported with its own German text.
 LoadedPicture loadPicture(const QString &name, const QString &folder);

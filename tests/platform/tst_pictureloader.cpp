@@ -1,5 +1,6 @@
 #include "platform/PictureLoader.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 class PictureLoaderTest : public QObject {
@@ -35,6 +36,14 @@ private:
         return bytes;
     }
 
+    // The same bitmap with another width and height in its header, data unchanged.
+    static QByteArray withDeclaredSize(QByteArray bytes, qint32 width, qint32 height)
+    {
+        qToLittleEndian(width, bytes.data() + 18);
+        qToLittleEndian(height, bytes.data() + 22);
+        return bytes;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -46,6 +55,11 @@ private slots:
         writeBytes(QStringLiteral("notes.BMP"), "[dlg_main]\r\nbitmap0=back.bmp\r\n");
         writeBytes(QStringLiteral("empty.bmp"), {});
         writeBytes(QStringLiteral("truncated.bmp"), bitmapBytes({16, 16}).left(40));
+        writeBytes(QStringLiteral("huge.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 100000, 3));
+        writeBytes(QStringLiteral("tall.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 2, 8193));
+        writeBytes(QStringLiteral("zero.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 0, 0));
+        writeBytes(QStringLiteral("large, little data.bmp"),
+                   withDeclaredSize(bitmapBytes({1, 1}), 8192, 8192));
         QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("folder.bmp")));
         writeBitmap(QStringLiteral("sub/pic.bmp"), {2, 9});
         writeBitmap(QStringLiteral("deep/er/x.bmp"), {6, 1});
@@ -73,6 +87,12 @@ private slots:
         QTest::newRow("zero bytes") << "empty.bmp" << invalid;
         QTest::newRow("cut short") << "truncated.bmp" << invalid;
         QTest::newRow("png named bmp") << "photo.bmp" << invalid;
+        const QString tooLarge = QStringLiteral(
+            "Bitmap ist zu groß (%1 × %2 Pixel, erlaubt sind höchstens 8192 × 8192).");
+        QTest::newRow("header of a huge bitmap") << "huge.bmp" << tooLarge.arg(100000).arg(3);
+        QTest::newRow("one pixel too tall") << "tall.bmp" << tooLarge.arg(2).arg(8193);
+        QTest::newRow("zero size") << "zero.bmp" << invalid;
+        QTest::newRow("largest size, no data") << "large, little data.bmp" << invalid;
     }
 
     void firstFailingCheckIsReported()

@@ -102,6 +102,14 @@ private slots:
         QTest::newRow("error page")
             << 404 << QByteArray("<html>1.1.0.0</html>") << notFound << "" << false << 177
             << QStringList{lostFile} << "Nein, keine neuen News ";
+        // Hostile answers: the window stays usable and says what it always says.
+        const QByteArray longLine(100000, '9');
+        QTest::newRow("version line of 100 000 characters")
+            << 200 << longLine + "\r\nLaden?" << QString::fromLatin1(longLine) << "<" << true << 193
+            << QStringList() << newVersionNoNews;
+        QTest::newRow("binary bytes") << 200 << QByteArray("\x01\x00\xff\xfe\nx", 6)
+                                      << QStringLiteral("\u0001\u0000\u00ff\u00fe") << "<" << true
+                                      << 193 << QStringList() << newVersionNoNews;
     }
 
     void versionDecidesSignDownloadAndMessage()
