@@ -37,9 +37,6 @@ std::string readName(const ProfileReader &skin, std::string_view section, std::s
     return decodeWindows1252(readFileName(skin, section, key));
 }
 
-constexpr std::array<Graphic, 3> backgroundOrder{
-    Graphic::ScheduleBackground, Graphic::PlayerBackground, Graphic::DescriptionBackground};
-
 constexpr std::array<Graphic, 14> playerViewOrder{
     Graphic::MenuLeft,        Graphic::MenuCenter,   Graphic::MenuRight,    Graphic::Stream,
     Graphic::ValidStart,      Graphic::ValidMiddle,  Graphic::ValidEnd,     Graphic::PartvalidStart,
@@ -122,7 +119,7 @@ bool SkinLoader::loadSkin(const ProfileReader &skin)
 
 bool SkinLoader::loadBackgrounds(const ProfileReader &skin)
 {
-    for (Graphic graphic : backgroundOrder) {
+    for (Graphic graphic : pageBackgrounds) {
         const std::optional<QImage> image = loadGraphic(skin, graphic);
         if (!image)
             return false;

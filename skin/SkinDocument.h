@@ -43,6 +43,9 @@ enum class Graphic : std::uint8_t {
     DescriptionTile,
 };
 inline constexpr std::size_t graphicCount = 21;
+// The page backgrounds in the order of their keys "bitmap0" to "bitmap2".
+inline constexpr std::array<Graphic, 3> pageBackgrounds{
+    Graphic::ScheduleBackground, Graphic::PlayerBackground, Graphic::DescriptionBackground};
 
 struct SkinKey {
     std::string_view section;

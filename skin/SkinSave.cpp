@@ -32,9 +32,6 @@ constexpr std::array<std::string_view, 3> trackListCopiedKeys{"color_fg", "font"
 constexpr std::array<std::string_view, 4> elementCopiedKeys{"font_color_up", "font_color_do",
                                                             "font", "mouseover"};
 
-constexpr std::array<Graphic, 3> backgroundOrder{
-    Graphic::ScheduleBackground, Graphic::PlayerBackground, Graphic::DescriptionBackground};
-
 // The write order is where missing keys end up; right goes before centre here.
 constexpr std::array<Graphic, 14> playerViewOrder{
     Graphic::MenuLeft,        Graphic::MenuRight,    Graphic::MenuCenter,   Graphic::Stream,
@@ -159,7 +156,7 @@ void writeGraphic(KeyWriter &out, const SkinDocument &document, Graphic graphic)
 void writeMainDialog(KeyWriter &out, const SkinDocument &document)
 {
     out.copied(dlgMain, offsetKeys, "0");
-    for (Graphic graphic : backgroundOrder)
+    for (Graphic graphic : pageBackgrounds)
         writeGraphic(out, document, graphic);
     out.copied(dlgMain, regionKeys, "");
 }

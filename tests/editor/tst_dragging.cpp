@@ -8,12 +8,6 @@ namespace {
 
 using Probe = EditorProbe;
 
-QRect placeOf(int number)
-{
-    return {SkinFixture::left(number), SkinFixture::top(number), SkinFixture::width(number),
-            SkinFixture::height(number)};
-}
-
 } // namespace
 
 class DraggingTest : public QObject {
@@ -55,7 +49,7 @@ private slots:
     {
         Probe::click(view("Image29s"));
         QVERIFY(probe_->form->selection().isElement(*findElement(29)));
-        const QRect place = placeOf(29);
+        const QRect place = SkinFixture::place(29);
         QCOMPARE(fields(), (QList<int>{place.x(), place.y(), place.width(), place.height()}));
         QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
         QVERIFY(!probe_->element(29).changed);
@@ -65,7 +59,7 @@ private slots:
     void draggingOneViewMovesTheElementOnEveryPage()
     {
         Probe::drag(view("Image07s"), {10, 5});
-        const QRect moved = placeOf(7).translated(10, 5);
+        const QRect moved = SkinFixture::place(7).translated(10, 5);
         for (const char *name : {"Image07p", "Image07s", "Image07d"})
             QCOMPARE(view(name)->geometry(), moved);
         QCOMPARE(field("PositionX")->value(), moved.x());
@@ -74,7 +68,7 @@ private slots:
                  (Rect{moved.x(), moved.y(), moved.width(), moved.height()}));
         QVERIFY(probe_->element(7).changed);
         QVERIFY(probe_->saveEnabled());
-        QCOMPARE(view("Image08s")->geometry(), placeOf(8));
+        QCOMPARE(view("Image08s")->geometry(), SkinFixture::place(8));
     }
 
     void everyMoveOfADragMarksTheElementEvenInPlace()
@@ -91,17 +85,17 @@ private slots:
         Probe::press(target, {2, 2}, Qt::RightButton);
         Probe::mouse(target, QEvent::MouseMove, {7, 2}, Qt::RightButton);
         Probe::mouse(target, QEvent::MouseButtonRelease, {7, 2}, Qt::RightButton);
-        QCOMPARE(target->x(), placeOf(26).x() + 5);
+        QCOMPARE(target->x(), SkinFixture::place(26).x() + 5);
         Probe::mouse(target, QEvent::MouseMove, {30, 30}, Qt::NoButton);
-        QCOMPARE(target->x(), placeOf(26).x() + 5);
+        QCOMPARE(target->x(), SkinFixture::place(26).x() + 5);
     }
 
     void dragPastThePageEdgeGivesNegativePlaces()
     {
         Probe::drag(view("Image05p"), {-200, -300});
-        QCOMPARE(field("PositionX")->value(), placeOf(5).x() - 200);
-        QCOMPARE(field("PositionY")->value(), placeOf(5).y() - 300);
-        QCOMPARE(view("Image05d")->pos(), placeOf(5).topLeft() - QPoint(200, 300));
+        QCOMPARE(field("PositionX")->value(), SkinFixture::place(5).x() - 200);
+        QCOMPARE(field("PositionY")->value(), SkinFixture::place(5).y() - 300);
+        QCOMPARE(view("Image05d")->pos(), SkinFixture::place(5).topLeft() - QPoint(200, 300));
     }
 
     void hoveringBringsAllViewsToTheFrontBelowTheLists()
@@ -125,7 +119,7 @@ private slots:
         QVERIFY(disabled->isHidden());
         Probe::click(view("Image14p"));
         QVERIFY(!disabled->isHidden());
-        QCOMPARE(disabled->pixmap().size(), placeOf(14).size());
+        QCOMPARE(disabled->pixmap().size(), SkinFixture::place(14).size());
         QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
         Probe::click(view("Image15p"));
         QVERIFY(disabled->isHidden());
@@ -136,10 +130,10 @@ private slots:
         // The stream label has no bitmaps: the previews and the hint stay.
         Probe::click(view("Image25s"));
         QVERIFY(probe_->form->selection().isElement(*findElement(25)));
-        QCOMPARE(up->pixmap().size(), placeOf(13).size());
+        QCOMPARE(up->pixmap().size(), SkinFixture::place(13).size());
         QVERIFY(disabled->isHidden());
         QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
-        QCOMPARE(field("PositionX")->value(), placeOf(25).x());
+        QCOMPARE(field("PositionX")->value(), SkinFixture::place(25).x());
     }
 
     void unloadableStateBitmapIsReportedAndTheDragGoesOn()
@@ -152,11 +146,11 @@ private slots:
         Probe::press(view("Image30s"));
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error).size(), 1);
         QVERIFY(probe_->form->selection().isElement(*findElement(30)));
-        QCOMPARE(field("PositionX")->value(), placeOf(5).x());
+        QCOMPARE(field("PositionX")->value(), SkinFixture::place(5).x());
         QCOMPARE(hint(), QStringLiteral("Wähl Eines der 3 Bilder aus."));
         Probe::mouse(view("Image30s"), QEvent::MouseMove, {2, 2});
-        QCOMPARE(field("PositionX")->value(), placeOf(30).x());
-        QCOMPARE(field("grossY")->value(), placeOf(30).height());
+        QCOMPARE(field("PositionX")->value(), SkinFixture::place(30).x());
+        QCOMPARE(field("grossY")->value(), SkinFixture::place(30).height());
         QVERIFY(probe_->element(30).changed);
     }
 
@@ -207,7 +201,7 @@ private slots:
     {
         field("PositionX")->setValue(3);
         field("grossY")->setValue(3);
-        QCOMPARE(view("Image05p")->geometry(), placeOf(5));
+        QCOMPARE(view("Image05p")->geometry(), SkinFixture::place(5));
         QCOMPARE(view("ListPlayer")->pos(), QPoint(90, 45));
     }
 
@@ -232,7 +226,7 @@ private slots:
         field("grossY")->setValue(44);
         for (const CatalogueEntry &entry : catalogue()) {
             const QRect expected =
-                entry.number == number ? QRect(400, -20, 33, 44) : placeOf(entry.number);
+                entry.number == number ? QRect(400, -20, 33, 44) : SkinFixture::place(entry.number);
             for (QLabel *shown : probe_->form->pages().views.views(entry))
                 QCOMPARE(shown->geometry(), expected);
         }
@@ -298,8 +292,8 @@ private slots:
         // The release went to the error box; the pointer then only passes over views.
         Probe::mouse(view("Image05p"), QEvent::MouseMove, {9, 9}, Qt::NoButton);
         Probe::mouse(view("Image31p"), QEvent::MouseMove, {9, 9}, Qt::NoButton);
-        QCOMPARE(view("Image05p")->geometry(), placeOf(5));
-        QCOMPARE(view("Image31p")->geometry(), placeOf(31));
+        QCOMPARE(view("Image05p")->geometry(), SkinFixture::place(5));
+        QCOMPARE(view("Image31p")->geometry(), SkinFixture::place(31));
         QVERIFY(!probe_->element(31).changed);
     }
 
@@ -311,9 +305,10 @@ private slots:
         open(fixture);
         QVERIFY(QFile::remove(folder_->filePath(QStringLiteral("missing.bmp"))));
         Probe::click(view("Image05p"));
-        const QPoint target = placeOf(5).topLeft();
+        const QPoint target = SkinFixture::place(5).topLeft();
         Probe::press(view("Image40p"), {0, 0});
-        Probe::mouse(view("Image40p"), QEvent::MouseMove, target - placeOf(40).topLeft());
+        Probe::mouse(view("Image40p"), QEvent::MouseMove,
+                     target - SkinFixture::place(40).topLeft());
         QCOMPARE(view("Image40p")->pos(), target);
         QCOMPARE(probe_->element(40).geometry.left, target.x());
         QCOMPARE(probe_->element(40).geometry.top, target.y());

@@ -17,12 +17,6 @@ void doubleClick(QWidget *target)
     Probe::mouse(target, QEvent::MouseButtonRelease, {2, 2});
 }
 
-QRect placeOf(int number)
-{
-    return {SkinFixture::left(number), SkinFixture::top(number), SkinFixture::width(number),
-            SkinFixture::height(number)};
-}
-
 } // namespace
 
 class PicturesTest : public QObject {
@@ -78,9 +72,11 @@ private slots:
         QCOMPARE(label("Image01up")->pixmap().size(), QSize(41, 17));
         for (const char *name : {"Image05p", "Image05s", "Image05d"}) {
             QCOMPARE(label(name)->pixmap().size(), QSize(41, 17));
-            QCOMPARE(label(name)->geometry(), QRect(placeOf(5).topLeft(), QSize(41, 17)));
+            QCOMPARE(label(name)->geometry(),
+                     QRect(SkinFixture::place(5).topLeft(), QSize(41, 17)));
         }
-        QCOMPARE(fields(), (QList<int>{placeOf(5).x(), placeOf(5).y(), 41, 17}));
+        QCOMPARE(fields(),
+                 (QList<int>{SkinFixture::place(5).x(), SkinFixture::place(5).y(), 41, 17}));
         QCOMPARE(hint(), QStringLiteral("Neu.bmp"));
         QCOMPARE(QString::fromStdString(probe_->element(5).statePath(StateBitmap::Up)), path);
         QCOMPARE(probe_->element(5).geometry.width, 41);
@@ -151,7 +147,7 @@ private slots:
         doubleClick(label("Image01da"));
         QCOMPARE(label("Image01da")->pixmap().size(), QSize(12, 34));
         QCOMPARE(label("Image01up")->pixmap().cacheKey(), up.cacheKey());
-        QCOMPARE(label("Image33p")->geometry(), placeOf(33));
+        QCOMPARE(label("Image33p")->geometry(), SkinFixture::place(33));
         QCOMPARE(hint(), QStringLiteral("aus.bmp"));
         QVERIFY(probe_->element(33).changed);
         QVERIFY(probe_->saveEnabled());
@@ -180,7 +176,7 @@ private slots:
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
                  QStringList{QStringLiteral("Bitmap ist ungültig")});
         QCOMPARE(QString::fromStdString(probe_->element(5).statePath(StateBitmap::Up)), broken);
-        QCOMPARE(label("Image05s")->geometry(), placeOf(5));
+        QCOMPARE(label("Image05s")->geometry(), SkinFixture::place(5));
         QCOMPARE(label("Image01up")->pixmap().cacheKey(), preview);
         // The first click of the double click showed the old name; it stays.
         QCOMPARE(hint(), QStringLiteral("e05_up.bmp"));
@@ -259,7 +255,7 @@ private slots:
         probe_->field("PositionX")->setValue(7);
         QCOMPARE(label("ImageS")->geometry(), QRect(0, 0, 500, 12));
         QCOMPARE(label("ImageP")->width(), 30);
-        QCOMPARE(label("Image14p")->geometry(), placeOf(14));
+        QCOMPARE(label("Image14p")->geometry(), SkinFixture::place(14));
 
         // A larger bitmap shows clipped: the background keeps its size.
         offer(QStringLiteral("gross.bmp"), {900, 700});
@@ -274,7 +270,7 @@ private slots:
         Probe::click(label("ImageStream"));
         QCOMPARE(hint(), QStringLiteral("g6.bmp"));
         QCOMPARE(fields(), (QList<int>{0, 0, 0, 0}));
-        QCOMPARE(label("Image07s")->geometry(), placeOf(7));
+        QCOMPARE(label("Image07s")->geometry(), SkinFixture::place(7));
         QCOMPARE(probe_->form->selection().kind, Selection::Kind::None);
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <map>
@@ -26,6 +27,10 @@ public:
     static int top(int number) { return 100 + number; }
     static int width(int number) { return 20 + number % 7; }
     static int height(int number) { return 10 + number % 5; }
+    static QRect place(int number)
+    {
+        return {left(number), top(number), width(number), height(number)};
+    }
 
 private:
     using Keys = std::vector<std::pair<std::string, std::string>>;
