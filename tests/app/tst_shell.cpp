@@ -124,6 +124,26 @@ private slots:
         QCOMPARE(settingsFile(), QByteArray("[Update]\r\nNews=Alt\r\nServer=Server 2\r\n"));
     }
 
+    void settingsFileThatCannotBeUsedIsPassedOverSilently()
+    {
+        QVERIFY(QDir().mkdir(QStringLiteral("Velmor.ini")));
+        activate(&shell_->form1());
+        QCOMPARE(news(), QStringLiteral("Keine News vorhanden"));
+        shell_->form1().close();
+        QVERIFY(QFileInfo(QStringLiteral("Velmor.ini")).isDir());
+        QCOMPARE(dialogs_->calls().size(), 0);
+    }
+
+    void readOnlySettingsFileIsStillWritten()
+    {
+        writeSettingsFile("[Update]\r\nServer=Server 2\r\n");
+        QFile::setPermissions(QStringLiteral("Velmor.ini"), QFile::ReadOwner | QFile::ReadOther);
+        activate(&shell_->form1());
+        shell_->form4().Memo2->setPlainText(QStringLiteral("Neu"));
+        shell_->form1().close();
+        QCOMPARE(settingsFile(), QByteArray("[Update]\r\nServer=Server 2\r\nNews=Neu\r\n"));
+    }
+
     void multiLineNewsComesBackWhole()
     {
         activate(&shell_->form1());
