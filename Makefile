@@ -1,7 +1,9 @@
 # Each target does its own set-up, so a fresh Debian 12 machine needs nothing else.
-.PHONY: deps run test asan format bench screenshots
+.PHONY: deps run test asan format bench screenshots fuzz
 
 SKIN ?= examples/sonnengelb-15/sonnengelb.lkv
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_initext fuzz_profilereader fuzz_skinsave fuzz_pictureloader
 FORMAT_FILES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
 
 deps:
@@ -35,3 +37,27 @@ bench: deps
 	cmake --build --preset release
 	./build/release/bench/velmor_bench
 	./build/release/bench/velmor_bench_editor
+
+# Each fuzz target first runs the inputs that once made it fail, then fuzzes for
+# FUZZ_SECONDS on a copy of its seed corpus, so the committed corpus only grows when
+# someone merges new inputs into it on purpose. Findings land in build/fuzz/findings.
+fuzz:
+	@bash tools/install-deps.sh fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	@mkdir -p build/fuzz/findings
+	@for target in $(FUZZ_TARGETS); do \
+	    if [ -d fuzz/regressions/$$target ]; then \
+	        ./build/fuzz/fuzz/$$target fuzz/regressions/$$target/* \
+	            2>build/fuzz/$$target-regressions.log || \
+	            { tail -n 60 build/fuzz/$$target-regressions.log; exit 1; }; \
+	    fi; \
+	    rm -rf build/fuzz/corpus/$$target && mkdir -p build/fuzz/corpus/$$target && \
+	    cp fuzz/corpus/$$target/* build/fuzz/corpus/$$target/ && \
+	    echo "$$target: $(FUZZ_SECONDS) seconds" && \
+	    ./build/fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	        -print_final_stats=1 -artifact_prefix=build/fuzz/findings/$$target- \
+	        build/fuzz/corpus/$$target 2>build/fuzz/$$target.log || \
+	        { tail -n 60 build/fuzz/$$target.log; exit 1; }; \
+	    grep '^stat::number_of_executed_units' build/fuzz/$$target.log; \
+	done

@@ -1,31 +1,46 @@
-// How long the editor takes for the mouse work a user does most: one move event of
-// a drag, which moves the pressed view and carries the element's other views along
-// through the fields.
+// How long the editor takes for what a user does most: opening a skin, one move event
+// of a drag (which moves the pressed view and carries the element's other views along
+// through the fields), one change of a number field, and a save; each on the demo skin
+// as it is and grown to 10 000 and 100 000 lines.
+#include "bench/PaddedSkin.h"
+#include "editor/NumberField.h"
 #include "editor/Unit1.h"
 #include "platform/Platform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// A user who cancels every dialog.
+// A user who cancels every dialog; an error box during a benchmark spoils its figure.
 class SilentDialogs : public Dialogs {
 public:
     QString openSkin() override { return {}; }
     QString saveSkinAs(const QString &) override { return {}; }
     QString openPicture() override { return {}; }
-    void error(const QString &) override {}
-    void message(const QString &) override {}
+    void error(const QString &text) override { report(text); }
+    void message(const QString &text) override { report(text); }
     bool confirm(const QString &) override { return false; }
     bool yesNo(const QString &, const QString &) override { return false; }
+
+    int errors = 0;
+
+private:
+    void report(const QString &text)
+    {
+        if (errors++ == 0)
+            qWarning("%s", qPrintable(text));
+    }
 };
 
 void send(QWidget *view, QEvent::Type type, QPoint at)
 {
-    QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+    QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(view, &event);
 }
@@ -42,13 +57,77 @@ void ensureApplication()
     static QApplication application(argc, argv);
 }
 
-// One move of a drag on the Schedule view of an element with views on all three pages.
+// The main window on the screen with the demo skin, grown to the benchmark's size, open.
+class OpenSkin {
+public:
+    explicit OpenSkin(benchmark::State &state)
+        : skin(VELMOR_DEMO_SKIN, static_cast<std::size_t>(state.range(0))),
+          dialogs(std::make_shared<SilentDialogs>()), form(dialogs)
+    {
+        form.show();
+        form.load(QString::fromStdString(skin.path()));
+        QApplication::processEvents();
+        check(state);
+        state.counters["lines"] = static_cast<double>(skin.lines().size());
+    }
+
+    bool check(benchmark::State &state) const
+    {
+        if (dialogs->errors == 0)
+            return true;
+        state.SkipWithError("the editor reported an error");
+        return false;
+    }
+
+    // The Schedule view of an element with views on all three pages.
+    QWidget *view() const { return form.findChild<QWidget *>(QStringLiteral("Image29s")); }
+
+    PaddedSkin skin;
+    std::shared_ptr<SilentDialogs> dialogs;
+    TForm1 form;
+};
+
+void medians(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->Repetitions(5)->DisplayAggregatesOnly(true);
+    benchmark->ArgName("lines")->Arg(0)->Arg(10000)->Arg(100000);
+}
+
+// From the file to the window that shows it, its first painting included.
+void openSkin(benchmark::State &state)
+{
+    ensureApplication();
+    OpenSkin open(state);
+    const QString path = QString::fromStdString(open.skin.path());
+    for (auto _ : state) {
+        open.form.load(path);
+        QApplication::processEvents();
+    }
+    open.check(state);
+}
+BENCHMARK(openSkin)->Apply(medians)->Unit(benchmark::kMillisecond);
+
+// The part of opening and of saving that fills the hidden text field Memo1 with the
+// skin's text, measured alone.
+void skinTextIntoMemo1(benchmark::State &state)
+{
+    ensureApplication();
+    OpenSkin open(state);
+    std::string bytes;
+    for (const std::string &line : open.skin.lines())
+        bytes.append(line).append("\r\n");
+    QPlainTextEdit *memo = open.form.panel().Memo1;
+    for (auto _ : state)
+        memo->setPlainText(QString::fromLatin1(bytes));
+    open.check(state);
+}
+BENCHMARK(skinTextIntoMemo1)->Apply(medians)->Unit(benchmark::kMillisecond);
+
 void dragMoveEvent(benchmark::State &state)
 {
     ensureApplication();
-    TForm1 form(std::make_shared<SilentDialogs>());
-    form.load(QStringLiteral(VELMOR_DEMO_SKIN));
-    QWidget *view = form.findChild<QWidget *>(QStringLiteral("Image29s"));
+    OpenSkin open(state);
+    QWidget *view = open.view();
     send(view, QEvent::MouseButtonPress, {2, 2});
     int step = 1;
     for (auto _ : state) {
@@ -56,8 +135,52 @@ void dragMoveEvent(benchmark::State &state)
         step = -step;
     }
     send(view, QEvent::MouseButtonRelease, {2, 2});
+    open.check(state);
 }
-BENCHMARK(dragMoveEvent)->Unit(benchmark::kMicrosecond);
+BENCHMARK(dragMoveEvent)->Apply(medians)->Unit(benchmark::kMicrosecond);
+
+// The width of the selected element typed or stepped by one.
+void numberFieldChange(benchmark::State &state)
+{
+    ensureApplication();
+    OpenSkin open(state);
+    QWidget *view = open.view();
+    send(view, QEvent::MouseButtonPress, {2, 2});
+    send(view, QEvent::MouseButtonRelease, {2, 2});
+    auto *width = open.form.findChild<NumberField *>(QStringLiteral("grossX"));
+    const int start = width->value();
+    int step = 1;
+    for (auto _ : state) {
+        width->setValue(start + step);
+        step = step == 1 ? 0 : 1;
+    }
+    open.check(state);
+}
+BENCHMARK(numberFieldChange)->Apply(medians)->Unit(benchmark::kMicrosecond);
+
+// Save after one element was dragged by a pixel: the drag, the file written, the
+// skin's text shown again.
+void saveAfterDrag(benchmark::State &state)
+{
+    ensureApplication();
+    OpenSkin open(state);
+    QWidget *view = open.view();
+    QAction *save = open.form.commands().FileSave1;
+    int step = 1;
+    for (auto _ : state) {
+        send(view, QEvent::MouseButtonPress, {2, 2});
+        send(view, QEvent::MouseMove, {2 + step, 2});
+        send(view, QEvent::MouseButtonRelease, {2 + step, 2});
+        step = -step;
+        if (!save->isEnabled()) {
+            state.SkipWithError("the drag did not enable Save");
+            break;
+        }
+        save->trigger();
+    }
+    open.check(state);
+}
+BENCHMARK(saveAfterDrag)->Apply(medians)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,7 +1,10 @@
-// How long the INI work of one save and of one skin test takes on a skin of
-// ordinary size (about 450 lines).
+// How long the INI work of one save, of one skin test and of the numbers of one load
+// takes: on a skin of ordinary size (about 450 lines), and on the demo skin as it is and
+// grown to 10 000 and 100 000 lines.
+#include "bench/PaddedSkin.h"
 #include "ini/FileBytes.h"
 #include "ini/Inifiles1.h"
+#include "ini/Inifiles4.h"
 #include "ini/ProfileReader.h"
 #include "skin/Catalogue.h"
 #include "skin/SkinDocument.h"
@@ -13,6 +16,19 @@
 #include <fstream>
 
 namespace {
+
+// Five runs of each, reported as mean, median and spread; the README quotes the median.
+void medians(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->Repetitions(5)->DisplayAggregatesOnly(true);
+}
+
+// The demo skin as it is (0), and grown to 10 000 and 100 000 lines.
+void linesOfDemo(benchmark::internal::Benchmark *benchmark)
+{
+    medians(benchmark);
+    benchmark->ArgName("lines")->Arg(0)->Arg(10000)->Arg(100000);
+}
 
 const char *const elementKeys[] = {"position",  "size",          "bitmap_up", "bitmap_do",
                                    "bitmap_mo", "font_color_up", "font"};
@@ -65,7 +81,7 @@ void saveSizedWriteSequence(benchmark::State &state)
     }
     state.counters["lines"] = static_cast<double>(TIniFile1(skin.path()).Lines.size());
 }
-BENCHMARK(saveSizedWriteSequence)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveSizedWriteSequence)->Apply(medians)->Unit(benchmark::kMillisecond);
 
 // A 1.5 skin opened from the ordinary text, with every one of its elements moved.
 SkinDocument movedDocument(const SkinFile &skin)
@@ -105,7 +121,7 @@ void fullSaveAllElementsChanged(benchmark::State &state)
     }
     state.counters["lines"] = static_cast<double>(opened.size());
 }
-BENCHMARK(fullSaveAllElementsChanged)->Unit(benchmark::kMillisecond);
+BENCHMARK(fullSaveAllElementsChanged)->Apply(medians)->Unit(benchmark::kMillisecond);
 
 void skinTestAndVersion(benchmark::State &state)
 {
@@ -113,7 +129,100 @@ void skinTestAndVersion(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(targetVersionOf(ProfileReader::fromFile(skin.path())));
 }
-BENCHMARK(skinTestAndVersion)->Unit(benchmark::kMicrosecond);
+BENCHMARK(skinTestAndVersion)->Apply(medians)->Unit(benchmark::kMicrosecond);
+
+// The demo skin with every element moved, as the editor holds it after the user's work.
+SkinDocument editedDemo(const PaddedSkin &skin)
+{
+    SkinDocument document;
+    document.targetVersion = version15;
+    document.skinPath = skin.path();
+    document.skinFolder = folderOf(skin.path());
+    document.openedText = skin.lines();
+    document.lists = {{12, 84, 969, 180}, {12, 84, 969, 290}, {12, 84, 969, 290}};
+    for (std::string &path : document.graphicPaths)
+        path = "piece.bmp";
+    for (SkinElement &element : document.elements) {
+        element.geometry = {12, 40, 75, 23};
+        for (std::string &path : element.statePaths)
+            path = document.skinFolder + "state.bmp";
+    }
+    return document;
+}
+
+// The whole save of the demo skin with all elements changed, its one write included.
+void saveAllElementsChanged(benchmark::State &state, const std::vector<std::string> &opened,
+                            SkinDocument document)
+{
+    for (auto _ : state) {
+        document.openedText = opened;
+        for (SkinElement &element : document.elements)
+            element.changed = true;
+        if (!saveSkin(document))
+            state.SkipWithError("the skin could not be written");
+    }
+    state.counters["lines"] = static_cast<double>(opened.size());
+    state.counters["added"] = static_cast<double>(document.openedText.size() - opened.size());
+}
+
+void demoSaveAllElementsChanged(benchmark::State &state)
+{
+    const PaddedSkin skin(VELMOR_DEMO_SKIN, static_cast<std::size_t>(state.range(0)));
+    saveAllElementsChanged(state, skin.lines(), editedDemo(skin));
+}
+BENCHMARK(demoSaveAllElementsChanged)->Apply(linesOfDemo)->Unit(benchmark::kMillisecond);
+
+// The same with the elements' sections stripped to their headers, so that every key
+// of an element is a new line in the middle of the text: the most lines a save adds.
+void demoSaveIntoBareSections(benchmark::State &state)
+{
+    const PaddedSkin skin(VELMOR_DEMO_SKIN, static_cast<std::size_t>(state.range(0)));
+    std::vector<std::string> bare;
+    bool inElement = false;
+    for (const std::string &line : skin.lines()) {
+        if (line.starts_with("["))
+            inElement = findElementBySection(line.substr(1, line.find(']') - 1)) != nullptr;
+        else if (inElement)
+            continue;
+        bare.push_back(line);
+    }
+    saveAllElementsChanged(state, bare, editedDemo(skin));
+}
+BENCHMARK(demoSaveIntoBareSections)->Apply(linesOfDemo)->Unit(benchmark::kMillisecond);
+
+// The file write of a save alone: the text joined and put in place of the file, with
+// the flushes to disk that make the replacement safe.
+void demoFileWrite(benchmark::State &state)
+{
+    const PaddedSkin skin(VELMOR_DEMO_SKIN, static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        if (!replaceFileAtomically(skin.path(), joinLines(skin.lines()), true))
+            state.SkipWithError("the skin could not be written");
+    }
+    state.counters["lines"] = static_cast<double>(skin.lines().size());
+}
+BENCHMARK(demoFileWrite)->Apply(linesOfDemo)->Unit(benchmark::kMillisecond);
+
+// The numbers a load takes from the pair reader: the list panels, and the place and
+// size of every element, on a reader made from the opened text as the load makes it.
+void demoPairReads(benchmark::State &state)
+{
+    const PaddedSkin skin(VELMOR_DEMO_SKIN, static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        const TIniFile4 pairs(skin.path(), skin.lines());
+        std::int32_t sum = readCommentedPair(pairs, "dlg_main", "position_m").x +
+                           readCommentedPair(pairs, "dlg_main", "position_g").y +
+                           readPair(pairs, "dlg_main", "size_m").y +
+                           readPair(pairs, "dlg_main", "size_g").x;
+        for (const CatalogueEntry &entry : catalogue()) {
+            sum += readPosition(pairs, entry.section, "position").y;
+            sum += readPair(pairs, entry.section, "size").y;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["lines"] = static_cast<double>(skin.lines().size());
+}
+BENCHMARK(demoPairReads)->Apply(linesOfDemo)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

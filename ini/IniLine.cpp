@@ -6,12 +6,12 @@ IniLine IniLine::classify(std::string_view text)
     line.trimmed = trimControl(text);
     if (line.trimmed.empty())
         return line;
-    if (line.trimmed.front() == '[') {
+    // Headers are told by the profile functions' rules, so that a key goes into the
+    // section the player reads it from: a header without "]" still opens a section,
+    // and a "[" behind a control byte opens none.
+    if (const std::optional<std::string_view> header = sectionHeaderName(text)) {
         line.kind = Header;
-        // A header without "]" names the empty section.
-        std::size_t close = line.trimmed.find(']');
-        if (close != std::string_view::npos)
-            line.name = trimControl(line.trimmed.substr(1, close - 1));
+        line.name = *header;
         return line;
     }
     line.kind = Key;

@@ -1,14 +1,25 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class IniIndex;
+
 // The common core of the INI text classes: the whole file as a list of byte lines,
 // the line scan that finds sections and keys, and the write-back. Lines that no
 // operation replaces are written back byte for byte; only their ends become CR LF.
+//
+// Finding a key answers as a scan of Lines from the top would, but through an index
+// that one pass over Lines builds on the first lookup and every later change made
+// through this class keeps up to date, so that a save of a large skin stays linear.
+// Lines is open to callers. The index notices when its length changes or another
+// vector is moved into it, and then builds itself anew; after any other direct change
+// (a line rewritten in place, a text of the same length copied in) the caller must
+// call LinesChanged().
 class IniText {
 public:
     virtual ~IniText();
@@ -25,6 +36,10 @@ public:
     // Keeps Lines but no longer writes them on release: a caller that has reported a
     // failed write must not have the file change behind its back afterwards.
     void DiscardChanges() { pending_ = false; }
+
+    // Lines were changed directly in a way the index cannot see (see above). Like any
+    // direct change of Lines, this is no change that release would write.
+    void LinesChanged();
 
     bool ResetAttributes = true;
     std::string FileName;
@@ -44,6 +59,13 @@ protected:
     void PutLine(std::string_view section, std::string_view ident, std::string_view valuePart);
 
 private:
+    // The index as it stands for Lines, built first when there is none or when it no
+    // longer fits them.
+    IniIndex &index() const;
+
+    // Lookups build it too, const ones included; like the rest of the class, it is
+    // meant for one thread.
+    mutable std::unique_ptr<IniIndex> index_;
     // Changes in Lines that the file does not hold yet; only these are written on release.
     bool pending_ = false;
     bool lastWriteSucceeded_ = true;

@@ -5,16 +5,6 @@
 
 namespace {
 
-constexpr std::string_view blanks = "\t\n\v\f\r\x1a ";
-
-std::string_view trimBlanks(std::string_view text)
-{
-    std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 // One pair of quotes around the whole value goes, as the profile functions drop it.
 std::string_view unquote(std::string_view value)
 {
@@ -49,9 +39,8 @@ void ProfileReader::addLine(std::string_view line, std::optional<std::size_t> &c
     const std::string_view trimmed = trimBlanks(line);
     if (trimmed.empty())
         return;
-    if (trimmed.front() == '[') {
-        const std::string_view inner = trimmed.substr(1);
-        std::string name = asciiUpper(trimBlanks(inner.substr(0, inner.find(']'))));
+    if (const std::optional<std::string_view> header = sectionHeaderName(trimmed)) {
+        std::string name = asciiUpper(*header);
         // Only the first section of a name counts; later ones are never searched.
         const bool firstOfName = byUpperName_.try_emplace(std::move(name), sections_.size()).second;
         current = firstOfName ? std::optional(sections_.size()) : std::nullopt;

@@ -26,6 +26,24 @@ std::string_view trimControl(std::string_view text)
     return text;
 }
 
+std::string_view trimBlanks(std::string_view text)
+{
+    constexpr std::string_view blanks = "\t\n\v\f\r\x1a ";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::optional<std::string_view> sectionHeaderName(std::string_view line)
+{
+    const std::string_view trimmed = trimBlanks(line);
+    if (trimmed.empty() || trimmed.front() != '[')
+        return std::nullopt;
+    const std::string_view inner = trimmed.substr(1);
+    return trimBlanks(inner.substr(0, inner.find(']')));
+}
+
 std::string asciiUpper(std::string_view text)
 {
     std::string upper(text);

@@ -11,6 +11,15 @@
 // Removes every byte of code 32 or less at both ends.
 std::string_view trimControl(std::string_view text);
 
+// Removes at both ends the blanks that the Windows profile functions skip: tab, line
+// feed, vertical tab, form feed, carriage return, the end-of-file mark 26 and space.
+std::string_view trimBlanks(std::string_view text);
+
+// The name of the section a line opens, by the rules of the profile functions: after
+// blanks a "[", then the name up to the first "]" (or the end of the line when there is
+// none), without blanks. Nothing for a line that opens no section.
+std::optional<std::string_view> sectionHeaderName(std::string_view line);
+
 // Upper-cases the ASCII letters a to z and leaves every other byte alone.
 std::string asciiUpper(std::string_view text);
 

@@ -96,12 +96,15 @@ LoadedPicture loadPicture(const QString &name, const QString &folder)
     reader.setDecideFormatFromContent(false);
     // A header may promise any size; no skin needs more than this, and a lying header
     // must not make the program reserve gigabytes before the data runs out.
+    // A bitmap stored top down declares a negative height.
     const QSize declared = reader.size();
-    if (declared.width() > maxPictureSide || declared.height() > maxPictureSide) {
+    const qint64 width = qAbs(qint64{declared.width()});
+    const qint64 height = qAbs(qint64{declared.height()});
+    if (width > maxPictureSide || height > maxPictureSide) {
         picture.error = QStringLiteral("Bitmap ist zu groß (%1 × %2 Pixel, erlaubt sind "
                                        "höchstens %3 × %3).")
-                            .arg(declared.width())
-                            .arg(declared.height())
+                            .arg(width)
+                            .arg(height)
                             .arg(maxPictureSide);
         return picture;
     }

@@ -5,6 +5,10 @@ set -euo pipefail
 
 packages=(make cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev
           clang-format fonts-dejavu-core)
+# Only the fuzz targets need clang and its libFuzzer runtime.
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

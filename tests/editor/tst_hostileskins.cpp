@@ -104,6 +104,16 @@ private slots:
         QCOMPARE(QRect(model.left, model.top, model.width, model.height), place);
     }
 
+    void listPlaceAtTheEndsOfTheRangeLoads()
+    {
+        SkinFixture fixture(false);
+        fixture.set("dlg_main", "position_m", "-2147483648, 2147483647");
+        fixture.set("dlg_main", "position_g", "2147483647, -2147483648");
+        probe_->form->load(fixture.write(folder_->path()));
+        QVERIFY(boxes().isEmpty());
+        QCOMPARE(probe_->view("ListSchedule")->x(), -2147483647 - 1);
+    }
+
     void longLinesAndManySectionsStillLoad()
     {
         QByteArray text = fixtureText(SkinFixture(true));

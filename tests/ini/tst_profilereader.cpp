@@ -1,3 +1,5 @@
+#include "ini/FileBytes.h"
+#include "ini/Inifiles1.h"
 #include "ini/ProfileReader.h"
 
 #include <QFile>
@@ -81,6 +83,32 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, exists);
         QCOMPARE(ProfileReader(sv(text)).hasSection("A"), exists);
+    }
+
+    // The save writes through the skin writer, the player reads through the profile
+    // functions: a key put into a section must be what the player then reads there.
+    void keyPutByTheWriterIsWhatThePlayerReads_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("plain section") << QByteArray("[A]\r\nk=1\r\n[B]\r\nk=2");
+        QTest::newRow("blanks around header") << QByteArray("\x1a\t[ a ]\f\r\nk=1");
+        QTest::newRow("header without bracket") << QByteArray("[A\r\nk=1\r\n[B]\r\nk=2");
+        QTest::newRow("header without bracket, last") << QByteArray("[B]\r\nk=0\r\n[A  \r\nk=1");
+        QTest::newRow("control byte before bracket")
+            << QByteArray("[B]\r\n\x01[A]\r\nk=1\r\n[A]\r\nk=2");
+        QTest::newRow("control byte inside brackets") << QByteArray("[\001A]\r\nk=1\r\n[A]\r\nk=2");
+    }
+
+    void keyPutByTheWriterIsWhatThePlayerReads()
+    {
+        QFETCH(QByteArray, text);
+        TIniFile1 writer({}, splitLines(sv(text)));
+        writer.PutValue("A", "k", "new");
+        writer.PutValue("A", "n", "added");
+        writer.DiscardChanges();
+        const ProfileReader player(joinLines(writer.Lines));
+        QCOMPARE(player.readString("A", "k", "dflt"), std::string("new"));
+        QCOMPARE(player.readString("A", "n", "dflt"), std::string("added"));
     }
 
     void fromFileReadsBytesAndMissingFileIsEmpty()

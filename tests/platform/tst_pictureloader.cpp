@@ -58,6 +58,8 @@ private slots:
         writeBytes(QStringLiteral("huge.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 100000, 3));
         writeBytes(QStringLiteral("tall.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 2, 8193));
         writeBytes(QStringLiteral("zero.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 0, 0));
+        writeBytes(QStringLiteral("top down.bmp"),
+                   withDeclaredSize(bitmapBytes({1, 1}), 7, -20000));
         writeBytes(QStringLiteral("large, little data.bmp"),
                    withDeclaredSize(bitmapBytes({1, 1}), 8192, 8192));
         QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("folder.bmp")));
@@ -92,6 +94,7 @@ private slots:
         QTest::newRow("header of a huge bitmap") << "huge.bmp" << tooLarge.arg(100000).arg(3);
         QTest::newRow("one pixel too tall") << "tall.bmp" << tooLarge.arg(2).arg(8193);
         QTest::newRow("zero size") << "zero.bmp" << invalid;
+        QTest::newRow("stored top down") << "top down.bmp" << tooLarge.arg(7).arg(20000);
         QTest::newRow("largest size, no data") << "large, little data.bmp" << invalid;
     }
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <climits>
 #include <map>
 
@@ -19,6 +20,24 @@ QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Sections the editor does not know, put before every section header but the first:
+// the save must neither write into them nor lose its place in the text because of them.
+QByteArray amongUnknownSections(const QByteArray &text, const std::vector<std::string> &headers)
+{
+    std::vector<std::string> lines = splitLines(text.toStdString());
+    for (std::size_t h = 1; h < headers.size(); ++h) {
+        const auto at = std::find(lines.begin(), lines.end(), headers[h]);
+        std::vector<std::string> padding;
+        for (int i = 0; i < 40; ++i) {
+            const std::string name = "extra_" + std::to_string(h) + "_" + std::to_string(i);
+            padding.insert(padding.end(), {"[" + name + "]", "position=1,2, 0, 0", "size=3,4",
+                                           "bitmap_up=" + name + ".bmp", ""});
+        }
+        lines.insert(at, padding.begin(), padding.end());
+    }
+    return QByteArray::fromStdString(joinLines(lines));
 }
 
 QByteArray joined(const std::vector<std::string> &lines)
@@ -147,6 +166,31 @@ private slots:
         QCOMPARE(joined(document.openedText), readBytes(file));
         for (const SkinElement &saved : document.elements)
             QVERIFY(!saved.changed);
+    }
+
+    void goldenSaveAmongUnknownSections_data() { goldenSave_data(); }
+
+    void goldenSaveAmongUnknownSections()
+    {
+        QFETCH(QString, name);
+        const QString folder = QStringLiteral(VELMOR_TEST_DATA "/golden-save/") + name;
+        const QByteArray input = readBytes(folder + "/input.lkv");
+        std::vector<std::string> headers;
+        for (const std::string &line : splitLines(input.toStdString())) {
+            if (line.starts_with("["))
+                headers.push_back(line);
+        }
+        QVERIFY(headers.size() > 2);
+        const QString file = dir_->filePath("skin.lkv");
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(amongUnknownSections(input, headers));
+        out.close();
+        SkinDocument document = openDocument(file.toStdString(), goldenCases.at(name).version);
+        goldenCases.at(name).edit(document);
+        QVERIFY(saveSkin(document));
+        QCOMPARE(readBytes(file),
+                 amongUnknownSections(readBytes(folder + "/expected.lkv"), headers));
     }
 
     void listGeometryStaysInRangeOrIsLeftAlone_data()

@@ -1,0 +1,318 @@
+// A save of a document opened from arbitrary text, after fuzzed edits. The save must
+// write its file, keep every line it does not own in its order, keep the player
+// version, and what it wrote must load again: places, sizes and picture names.
+
+#include "fuzz/FuzzSupport.h"
+#include "ini/FileBytes.h"
+#include "ini/IniLine.h"
+#include "ini/Inifiles4.h"
+#include "ini/ProfileReader.h"
+#include "ini/TextRules.h"
+#include "skin/Catalogue.h"
+#include "skin/SkinDocument.h"
+#include "skin/SkinFormat.h"
+#include "skin/SkinSave.h"
+#include "skin/Windows1252.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+
+namespace {
+
+// Every key the save may write; lines of other keys are never its business.
+const std::set<std::string> &ownedKeys()
+{
+    static const std::set<std::string> keys = [] {
+        std::set<std::string> upper;
+        for (std::string_view key : {"position_m",
+                                     "position_g",
+                                     "size_m",
+                                     "size_g",
+                                     "bmp_offset0",
+                                     "bmp_offset1",
+                                     "bmp_offset2",
+                                     "region0",
+                                     "region1",
+                                     "region2",
+                                     "height",
+                                     "color_transparent",
+                                     "color_axis",
+                                     "y_pos_axis_line",
+                                     "font_axis",
+                                     "color_font_axis",
+                                     "y_pos_axis_text",
+                                     "font_position",
+                                     "color_font_position",
+                                     "y_pos_current",
+                                     "color_waveform",
+                                     "color_mark_rect",
+                                     "y_pos_marks",
+                                     "y_size_marks",
+                                     "font_track_info",
+                                     "axis_timemark_small",
+                                     "axis_timemark_middle",
+                                     "axis_timemark_big",
+                                     "color_fg",
+                                     "font",
+                                     "imagelist",
+                                     "font_color_up",
+                                     "font_color_do",
+                                     "mouseover",
+                                     "position",
+                                     "size"})
+            upper.insert(asciiUpper(key));
+        for (StateBitmap state : allStates)
+            upper.insert(asciiUpper(stateKey(state)));
+        for (std::size_t i = 0; i < graphicCount; ++i)
+            upper.insert(asciiUpper(graphicKey(static_cast<Graphic>(i)).key));
+        return upper;
+    }();
+    return keys;
+}
+
+bool mayBeRewritten(std::size_t index, std::string_view text)
+{
+    const IniLine line = IniLine::classify(text);
+    // Line 1 gives way to the skin name when it is a header; that counts as owned.
+    return index == 0 || (line.kind == IniLine::Key && ownedKeys().count(asciiUpper(line.name)));
+}
+
+// The document as loading fills it, by the same readers.
+SkinDocument openDocument(const std::string &text, const std::string &path,
+                          const std::string &version)
+{
+    SkinDocument document;
+    const ProfileReader skin(text);
+    document.targetVersion = version;
+    document.skinPath = path;
+    document.skinFolder = folderOf(path);
+    document.openedText = splitLines(text);
+    const TIniFile4 pairs(path, document.openedText);
+    for (std::size_t i = 0; i < graphicCount; ++i) {
+        const SkinKey where = graphicKey(static_cast<Graphic>(i));
+        document.graphicPaths[i] = decodeWindows1252(readFileName(skin, where.section, where.key));
+    }
+    for (const CatalogueEntry &entry : catalogue()) {
+        SkinElement &element = document.element(entry);
+        const IntPair position = readPosition(pairs, entry.section, "position");
+        const IntPair size = readPair(pairs, entry.section, "size");
+        element.geometry = {position.x, position.y, size.x, size.y};
+        for (StateBitmap state : allStates) {
+            if (entry.hasState(state))
+                element.statePath(state) =
+                    document.skinFolder +
+                    decodeWindows1252(readFileName(skin, entry.section, stateKey(state)));
+        }
+    }
+    return document;
+}
+
+struct Names {
+    std::vector<std::string> pictures{"neu.bmp",
+                                      "C:\\Skins\\Blau\\play.bmp",
+                                      "Grün.bmp",
+                                      "\"quoted.bmp\"",
+                                      " blank.bmp ",
+                                      "two\r\nlines.bmp",
+                                      "\xe2\x82\xacuro.bmp",
+                                      "\xe6\x97\xa5.bmp",
+                                      "",
+                                      "[section].bmp"};
+};
+
+Names namesOf(const std::vector<std::string> &lines)
+{
+    Names names;
+    for (const std::string &line : lines)
+        names.pictures.push_back(decodeWindows1252(line));
+    return names;
+}
+
+Rect rectOf(FuzzedDataProvider &input)
+{
+    return {input.ConsumeIntegral<std::int32_t>(), input.ConsumeIntegral<std::int32_t>(),
+            input.ConsumeIntegral<std::int32_t>(), input.ConsumeIntegral<std::int32_t>()};
+}
+
+// The save adds offsets to the list place and stops at the ends of the integer range,
+// where a place cannot load back as it was; the lists stay clear of those ends.
+Rect listRectOf(FuzzedDataProvider &input)
+{
+    const auto value = [&] { return input.ConsumeIntegralInRange(-1000000, 1000000); };
+    return {value(), value(), value(), value()};
+}
+
+void edit(SkinDocument &document, FuzzedDataProvider &input, const Names &names)
+{
+    const int elementEdits = input.ConsumeIntegralInRange(0, 6);
+    for (int i = 0; i < elementEdits; ++i) {
+        SkinElement &element =
+            document.elements[input.ConsumeIntegralInRange<std::size_t>(0, elementCount - 1)];
+        element.geometry = rectOf(input);
+        const auto state = static_cast<StateBitmap>(input.ConsumeIntegralInRange(0, 3));
+        if (input.ConsumeBool() && element.entry->hasState(state))
+            element.statePath(state) = pick(input, names.pictures);
+        element.changed = true;
+    }
+    if (input.ConsumeBool()) {
+        document.lists.player = listRectOf(input);
+        document.lists.schedule = listRectOf(input);
+    }
+    const int graphicEdits = input.ConsumeIntegralInRange(0, 3);
+    for (int i = 0; i < graphicEdits; ++i)
+        document.graphicPaths[input.ConsumeIntegralInRange<std::size_t>(0, graphicCount - 1)] =
+            pick(input, names.pictures);
+    if (input.ConsumeBool())
+        document.skinName = pick(input, names.pictures);
+}
+
+void checkUntouchedSurvive(const std::vector<std::string> &original,
+                           const std::vector<std::string> &written)
+{
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < original.size(); ++i) {
+        if (mayBeRewritten(i, original[i]))
+            continue;
+        while (next < written.size() && written[next] != original[i])
+            ++next;
+        require(next < written.size(), "the save lost or reordered a line it does not own");
+        ++next;
+    }
+}
+
+bool isWritten(const SkinDocument &document, const CatalogueEntry &entry)
+{
+    return document.element(entry).changed &&
+           (entry.rule != VersionRule::OnlyFor15 || document.targetVersion == version15);
+}
+
+void checkGeometryLoads(const SkinDocument &document, const TIniFile4 &pairs)
+{
+    for (const CatalogueEntry &entry : catalogue()) {
+        if (!isWritten(document, entry))
+            continue;
+        const Rect &geometry = document.element(entry).geometry;
+        require(readPosition(pairs, entry.section, "position") ==
+                    IntPair{geometry.left, geometry.top},
+                "a saved place does not load");
+        require(readPair(pairs, entry.section, "size") == IntPair{geometry.width, geometry.height},
+                "a saved size does not load");
+    }
+    const bool is15 = document.targetVersion == version15;
+    const auto place = is15 ? readCommentedPair : readPair;
+    const IntPair main = place(pairs, "dlg_main", "position_m");
+    const IntPair origin = place(pairs, "dlg_main", "position_g");
+    const Rect &player = document.lists.player;
+    require(std::int64_t{main.x} - origin.x == player.left &&
+                std::int64_t{main.y} - origin.y == player.top,
+            "the saved list place does not load");
+    const Rect &schedule = document.lists.schedule;
+    const std::int32_t width = readPair(pairs, "dlg_main", is15 ? "size_g" : "size_m").x;
+    require(width == schedule.width && readPair(pairs, "dlg_main", "size_m").y == schedule.height,
+            "the saved list size does not load");
+}
+
+// Two shapes of text where the writer puts a key somewhere the player does not read
+// it: a second header of the same name right after the first (the writer takes both as
+// one section, the player only the first), and a line that is just the key, without
+// "=" (the player stops at it, the writer looks past it). Names are not checked there.
+bool writerAndPlayerAgree(const std::vector<std::string> &lines, std::string_view section,
+                          std::string_view key)
+{
+    bool inSection = false;
+    bool seen = false;
+    for (const std::string &line : lines) {
+        if (const std::optional<std::string_view> header = sectionHeaderName(line)) {
+            const bool matches = namesMatch(*header, section);
+            if (matches && inSection)
+                return false;
+            inSection = matches && !seen;
+            seen = seen || matches;
+        } else if (inSection && namesMatch(trimBlanks(line), key)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A name the reader gives back as written: one that trimming and unquoting leave alone.
+bool readsAsWritten(std::string_view name)
+{
+    const std::string_view blanks = "\t\n\v\f\r\x1a ";
+    const bool quoted = name.size() >= 2 && (name.front() == '"' || name.front() == '\'') &&
+                        name.back() == name.front();
+    return !name.empty() && !quoted && blanks.find(name.front()) == std::string_view::npos &&
+           blanks.find(name.back()) == std::string_view::npos;
+}
+
+void checkNameLoads(const ProfileReader &skin, const std::vector<std::string> &original,
+                    std::string_view section, std::string_view key, const std::string &path)
+{
+    if (!writerAndPlayerAgree(original, section, key))
+        return;
+    std::string written = bareFileName(path);
+    std::replace_if(
+        written.begin(), written.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    written = encodeWindows1252(written);
+    if (!readsAsWritten(written))
+        return;
+    const std::string read = readFileName(skin, section, key);
+    if (read != written)
+        std::fprintf(stderr, "[%.*s] %.*s: wrote \"%s\", read \"%s\"\n",
+                     static_cast<int>(section.size()), section.data(), static_cast<int>(key.size()),
+                     key.data(), written.c_str(), read.c_str());
+    require(read == written, "a saved picture name does not load");
+}
+
+void checkNamesLoad(const SkinDocument &document, const ProfileReader &skin,
+                    const std::vector<std::string> &original)
+{
+    for (std::size_t i = 0; i < graphicCount; ++i) {
+        const SkinKey where = graphicKey(static_cast<Graphic>(i));
+        checkNameLoads(skin, original, where.section, where.key, document.graphicPaths[i]);
+    }
+    for (const CatalogueEntry &entry : catalogue()) {
+        if (!isWritten(document, entry))
+            continue;
+        for (StateBitmap state : allStates) {
+            if (entry.hasState(state))
+                checkNameLoads(skin, original, entry.section, stateKey(state),
+                               document.element(entry).statePath(state));
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // The whole input is the text, so that every seed is a plain skin file; the edits
+    // are read from its last bytes as well, and the fuzzer tunes them with the text.
+    const std::string text(reinterpret_cast<const char *>(data), size);
+    FuzzedDataProvider choices(data, size);
+
+    // A text that fails the skin test is saved for one of the versions all the same:
+    // the save must cope with any text, and most fuzzed texts are no skins.
+    const std::string tested = targetVersionOf(ProfileReader(text));
+    const std::string version =
+        !tested.empty() ? tested : std::string(choices.ConsumeBool() ? version15 : version14);
+    const std::string path = scratchFolder().file("skin.lkv");
+    SkinDocument document = openDocument(text, path, version);
+    const std::vector<std::string> original = document.openedText;
+    edit(document, choices, namesOf(original));
+
+    require(saveSkin(document), "the save failed");
+    const std::optional<std::string> bytes = readFileBytes(path);
+    require(bytes.has_value(), "the saved file cannot be read");
+    const std::vector<std::string> written = splitLines(*bytes);
+    require(written == document.openedText, "the document's text is not the file's");
+    checkUntouchedSurvive(original, written);
+
+    const ProfileReader reloaded(*bytes);
+    require(tested.empty() || targetVersionOf(reloaded) == tested,
+            "the save changed the player version");
+    checkGeometryLoads(document, TIniFile4(path, written));
+    checkNamesLoad(document, reloaded, original);
+    return 0;
+}
