@@ -83,6 +83,34 @@ void saveSizedWriteSequence(benchmark::State &state)
 }
 BENCHMARK(saveSizedWriteSequence)->Apply(medians)->Unit(benchmark::kMillisecond);
 
+// Every element moved and every picture named anew, as after the user's work.
+void moveEverything(SkinDocument &document)
+{
+    for (std::string &path : document.graphicPaths)
+        path = "piece.bmp";
+    for (SkinElement &element : document.elements) {
+        element.geometry = {12, 40, 75, 23};
+        for (std::string &path : element.statePaths)
+            path = document.skinFolder + "state.bmp";
+    }
+}
+
+// The whole save with all elements changed, its one write included. Each round saves
+// the skin as opened, not the text the round before wrote.
+void saveAllElementsChanged(benchmark::State &state, const std::vector<std::string> &opened,
+                            SkinDocument document)
+{
+    for (auto _ : state) {
+        document.openedText = opened;
+        for (SkinElement &element : document.elements)
+            element.changed = true;
+        if (!saveSkin(document))
+            state.SkipWithError("the skin could not be written");
+    }
+    state.counters["lines"] = static_cast<double>(opened.size());
+    state.counters["added"] = static_cast<double>(document.openedText.size() - opened.size());
+}
+
 // A 1.5 skin opened from the ordinary text, with every one of its elements moved.
 SkinDocument movedDocument(const SkinFile &skin)
 {
@@ -95,31 +123,17 @@ SkinDocument movedDocument(const SkinFile &skin)
         document.openedText.insert(document.openedText.end(),
                                    {"[" + std::string(section) + "]", "position=1,2, 0, 0"});
     document.lists = {{10, 20, 233, 120}, {10, 20, 233, 209}, {10, 20, 233, 209}};
-    for (std::string &path : document.graphicPaths)
-        path = "piece.bmp";
-    for (SkinElement &element : document.elements) {
-        element.geometry = {12, 40, 75, 23};
-        for (std::string &path : element.statePaths)
-            path = document.skinFolder + "state.bmp";
-    }
+    moveEverything(document);
     return document;
 }
 
-// The whole save with all elements changed, its one write included.
+// The whole save of the ordinary skin with all elements changed.
 void fullSaveAllElementsChanged(benchmark::State &state)
 {
     SkinFile skin;
     SkinDocument document = movedDocument(skin);
     const std::vector<std::string> opened = document.openedText;
-    for (auto _ : state) {
-        // Each round saves the skin as opened, not the text the round before wrote.
-        document.openedText = opened;
-        for (SkinElement &element : document.elements)
-            element.changed = true;
-        if (!saveSkin(document))
-            state.SkipWithError("the skin could not be written");
-    }
-    state.counters["lines"] = static_cast<double>(opened.size());
+    saveAllElementsChanged(state, opened, std::move(document));
 }
 BENCHMARK(fullSaveAllElementsChanged)->Apply(medians)->Unit(benchmark::kMillisecond);
 
@@ -140,29 +154,8 @@ SkinDocument editedDemo(const PaddedSkin &skin)
     document.skinFolder = folderOf(skin.path());
     document.openedText = skin.lines();
     document.lists = {{12, 84, 969, 180}, {12, 84, 969, 290}, {12, 84, 969, 290}};
-    for (std::string &path : document.graphicPaths)
-        path = "piece.bmp";
-    for (SkinElement &element : document.elements) {
-        element.geometry = {12, 40, 75, 23};
-        for (std::string &path : element.statePaths)
-            path = document.skinFolder + "state.bmp";
-    }
+    moveEverything(document);
     return document;
-}
-
-// The whole save of the demo skin with all elements changed, its one write included.
-void saveAllElementsChanged(benchmark::State &state, const std::vector<std::string> &opened,
-                            SkinDocument document)
-{
-    for (auto _ : state) {
-        document.openedText = opened;
-        for (SkinElement &element : document.elements)
-            element.changed = true;
-        if (!saveSkin(document))
-            state.SkipWithError("the skin could not be written");
-    }
-    state.counters["lines"] = static_cast<double>(opened.size());
-    state.counters["added"] = static_cast<double>(document.openedText.size() - opened.size());
 }
 
 void demoSaveAllElementsChanged(benchmark::State &state)

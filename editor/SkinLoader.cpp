@@ -19,9 +19,6 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include <algorithm>
-#include <limits>
-
 namespace {
 
 const QString notASkin = QStringLiteral(
@@ -49,14 +46,6 @@ constexpr std::array<Graphic, 14> playerViewOrder{
 constexpr std::array<Graphic, 4> trackListOrder{Graphic::ScheduleHeader, Graphic::ScheduleTile,
                                                 Graphic::DescriptionHeader,
                                                 Graphic::DescriptionTile};
-
-// Any two numbers of the file may meet here; the place must not wrap around.
-std::int32_t difference(std::int32_t a, std::int32_t b)
-{
-    const std::int64_t exact = std::int64_t{a} - b;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        exact, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 } // namespace
 
@@ -149,7 +138,9 @@ void SkinLoader::placeLists(const TIniFile4 &pairs, const ProfileReader &skin)
     const IntPair main = place(pairs, "dlg_main", "position_m");
     const IntPair origin = place(pairs, "dlg_main", "position_g");
     const IntPair size = readPair(pairs, "dlg_main", "size_m");
-    Rect geometry{difference(main.x, origin.x), difference(main.y, origin.y), size.x, size.y};
+    // Any two numbers of the file may meet here.
+    Rect geometry{saturatedSum(main.x, -std::int64_t{origin.x}),
+                  saturatedSum(main.y, -std::int64_t{origin.y}), size.x, size.y};
     if (is15)
         geometry.width = readPair(pairs, "dlg_main", "size_g").x;
     pages_.lists.place(geometry);

@@ -12,9 +12,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include <algorithm>
-#include <limits>
-
 namespace {
 
 QString pressHint(const CatalogueEntry &entry)
@@ -25,13 +22,6 @@ QString pressHint(const CatalogueEntry &entry)
     if (entry.number <= 12)
         return QStringLiteral("Wähl Eines der 3 Bilder aus.");
     return QStringLiteral("Einen von 3 Bilder auswählen.");
-}
-
-int offsetBy(int coordinate, int delta)
-{
-    const qint64 moved = static_cast<qint64>(coordinate) + delta;
-    return static_cast<int>(std::clamp<qint64>(moved, std::numeric_limits<int>::min(),
-                                               std::numeric_limits<int>::max()));
 }
 
 } // namespace
@@ -148,8 +138,8 @@ void ViewDragging::dragBy(QWidget &view, QPoint at) const
 {
     const QPoint delta = at - grab_;
     Rect moved = geometryOf(view);
-    moved.left = offsetBy(moved.left, delta.x());
-    moved.top = offsetBy(moved.top, delta.y());
+    moved.left = saturatedSum(moved.left, delta.x());
+    moved.top = saturatedSum(moved.top, delta.y());
     placeView(view, moved);
 }
 

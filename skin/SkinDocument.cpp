@@ -1,5 +1,8 @@
 #include "skin/SkinDocument.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr std::array<SkinKey, graphicCount> graphicKeys{{
@@ -37,6 +40,13 @@ SkinDocument::SkinDocument()
 {
     for (const CatalogueEntry &entry : catalogue())
         element(entry).entry = &entry;
+}
+
+std::int32_t saturatedSum(std::int32_t a, std::int64_t b)
+{
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{a} + b, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 std::string folderOf(std::string_view path)

@@ -97,5 +97,9 @@ struct SkinDocument {
     std::string &graphicPath(Graphic graphic) { return graphicPaths[static_cast<int>(graphic)]; }
 };
 
+// Place arithmetic on numbers from a file or from the user: the result is pulled into
+// the 32-bit range instead of wrapping around.
+std::int32_t saturatedSum(std::int32_t a, std::int64_t b);
+
 // The folder part of a path, with its trailing separator ("\", "/" or ":").
 std::string folderOf(std::string_view path);

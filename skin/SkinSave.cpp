@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace {
 
@@ -38,14 +37,6 @@ constexpr std::array<Graphic, 14> playerViewOrder{
     Graphic::ValidStart,      Graphic::ValidMiddle,  Graphic::ValidEnd,     Graphic::PartvalidStart,
     Graphic::PartvalidMiddle, Graphic::PartvalidEnd, Graphic::InvalidStart, Graphic::InvalidMiddle,
     Graphic::InvalidEnd,      Graphic::Curpos};
-
-// Panel arithmetic on values the user typed must not wrap around.
-std::int32_t saturatedSum(std::int32_t a, std::int32_t b)
-{
-    const std::int64_t sum = std::int64_t{a} + std::int64_t{b};
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 // A line break inside a value would split its line in two when the file is read again.
 std::string singleLine(std::string text)
