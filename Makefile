@@ -38,9 +38,15 @@ bench: deps
 	./build/release/bench/velmor_bench
 	./build/release/bench/velmor_bench_editor
 
-# Each fuzz target first runs the inputs that once made it fail, then fuzzes for
-# FUZZ_SECONDS on a copy of its seed corpus, so the committed corpus only grows when
-# someone merges new inputs into it on purpose. Findings land in build/fuzz/findings.
+# Each fuzz target first runs the inputs that once made it fail, then fuzzes on a copy
+# of its seed corpus, so the committed corpus only grows when someone merges new inputs
+# into it on purpose: for FUZZ_SECONDS with a fresh seed each time, or, when FUZZ_RUNS
+# is given, for that many inputs from a fixed seed, which repeats the same run on every
+# machine (CI does this, so that its verdict depends on the commit alone). Findings land
+# in build/fuzz/findings; a failure prints the report from its first line.
+FUZZ_LIMIT = $(if $(FUZZ_RUNS),-runs=$(FUZZ_RUNS) -seed=1,-max_total_time=$(FUZZ_SECONDS))
+FUZZ_REPORT = sed -n '/invariant broken\|==ERROR\|runtime error\|deadly signal/,$$p'
+
 fuzz:
 	@bash tools/install-deps.sh fuzz
 	cmake --preset fuzz
@@ -50,14 +56,14 @@ fuzz:
 	    if [ -d fuzz/regressions/$$target ]; then \
 	        ./build/fuzz/fuzz/$$target fuzz/regressions/$$target/* \
 	            2>build/fuzz/$$target-regressions.log || \
-	            { tail -n 60 build/fuzz/$$target-regressions.log; exit 1; }; \
+	            { $(FUZZ_REPORT) build/fuzz/$$target-regressions.log | head -n 60; exit 1; }; \
 	    fi; \
 	    rm -rf build/fuzz/corpus/$$target && mkdir -p build/fuzz/corpus/$$target && \
 	    cp fuzz/corpus/$$target/* build/fuzz/corpus/$$target/ && \
-	    echo "$$target: $(FUZZ_SECONDS) seconds" && \
-	    ./build/fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    echo "$$target: $(FUZZ_LIMIT)" && \
+	    ./build/fuzz/fuzz/$$target $(FUZZ_LIMIT) -timeout=10 \
 	        -print_final_stats=1 -artifact_prefix=build/fuzz/findings/$$target- \
 	        build/fuzz/corpus/$$target 2>build/fuzz/$$target.log || \
-	        { tail -n 60 build/fuzz/$$target.log; exit 1; }; \
+	        { $(FUZZ_REPORT) build/fuzz/$$target.log | head -n 60; exit 1; }; \
 	    grep '^stat::number_of_executed_units' build/fuzz/$$target.log; \
 	done

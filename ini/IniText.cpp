@@ -297,9 +297,15 @@ void IniText::PutLine(std::string_view section, std::string_view ident, std::str
     switch (put.edit) {
     case IniIndex::Edit::Replace: {
         // The key keeps its own spelling; indentation and any comment are dropped.
-        // The line stays a key line of that key, so the index holds as it is.
+        // The line mostly stays a key line of that key, so the index holds as it is;
+        // a key beginning with "[" that only a control byte kept from being a header
+        // becomes one, and the blocks below change.
         const IniLine line = IniLine::classify(Lines[put.line]);
         Lines[put.line] = keyLine(line.name, valuePart);
+        if (IniLine::classify(Lines[put.line]).kind != IniLine::Key) {
+            index_.reset();
+            return;
+        }
         break;
     }
     case IniIndex::Edit::Insert:

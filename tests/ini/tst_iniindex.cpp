@@ -235,6 +235,24 @@ private slots:
         }
     }
 
+    // A key line that only a leading control byte keeps from being a header turns
+    // into one when the writer drops the byte; the lines below then belong to it.
+    void rewrittenKeyLineThatBecomesAHeader()
+    {
+        std::vector<std::string> expected{"[s]", "\x01[k=5", "other=1", "[t]", "t=1"};
+        Probe ini(expected);
+        QVERIFY(ini.FindKeyLine("s", "other"));
+        for (const char *key : {"[k", "other", "[k", "t"}) {
+            ini.PutValue("s", key, "7");
+            scanPut(expected, "s", key, "7");
+            QVERIFY(ini.Lines == expected);
+            for (const char *ident : {"[k", "other", "t"}) {
+                const QByteArray mismatch = findMismatch(ini, expected, "s", ident);
+                QVERIFY2(mismatch.isEmpty(), mismatch.constData());
+            }
+        }
+    }
+
     // A reader follows a text moved into Lines, also one of the same length, and lines
     // rewritten in place once it is told.
     void pairReaderFollowsTextsPutIntoLines()
