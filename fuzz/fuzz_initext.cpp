@@ -58,7 +58,7 @@ Names namesOf(const std::vector<std::string> &lines)
         if (line.kind == IniLine::Header)
             names.sections.emplace_back(line.name);
         else if (line.kind == IniLine::Key)
-            names.keys.emplace_back(line.name);
+            names.keys.emplace_back(line.writtenKey());
         names.values.push_back(text);
     }
     names.sections.insert(names.sections.end(), names.values.begin(), names.values.end());
@@ -114,9 +114,9 @@ void checkReplaced(const std::vector<std::string> &before, const std::vector<std
     if (!changed)
         return;
     const IniLine old = IniLine::classify(before[*changed]);
-    require(old.kind == IniLine::Key && old.matches(edit.ident),
+    require(old.kind == IniLine::Key && old.matchesForWriting(edit.ident),
             "an edit replaced a line that is not the key's");
-    require(after[*changed] == std::string(old.name) + "=" + edit.valuePart(),
+    require(after[*changed] == std::string(old.writtenKey()) + "=" + edit.valuePart(),
             "a replaced line does not hold the new value");
     origins[*changed].reset();
 }

@@ -75,7 +75,8 @@ bool mayBeRewritten(std::size_t index, std::string_view text)
 {
     const IniLine line = IniLine::classify(text);
     // Line 1 gives way to the skin name when it is a header; that counts as owned.
-    return index == 0 || (line.kind == IniLine::Key && ownedKeys().count(asciiUpper(line.name)));
+    return index == 0 ||
+           (line.kind == IniLine::Key && ownedKeys().count(asciiUpper(line.writtenKey())));
 }
 
 // The document as loading fills it, by the same readers.
@@ -213,12 +214,10 @@ void checkGeometryLoads(const SkinDocument &document, const TIniFile4 &pairs)
             "the saved list size does not load");
 }
 
-// Two shapes of text where the writer puts a key somewhere the player does not read
-// it: a second header of the same name right after the first (the writer takes both as
-// one section, the player only the first), and a line that is just the key, without
-// "=" (the player stops at it, the writer looks past it). Names are not checked there.
-bool writerAndPlayerAgree(const std::vector<std::string> &lines, std::string_view section,
-                          std::string_view key)
+// A second header of the same name right after the first: the writer takes both as one
+// section and may put a key into the second, where the player, reading only a name's
+// first section, never looks. Names are not checked there.
+bool writerAndPlayerAgree(const std::vector<std::string> &lines, std::string_view section)
 {
     bool inSection = false;
     bool seen = false;
@@ -229,8 +228,6 @@ bool writerAndPlayerAgree(const std::vector<std::string> &lines, std::string_vie
                 return false;
             inSection = matches && !seen;
             seen = seen || matches;
-        } else if (inSection && namesMatch(trimBlanks(line), key)) {
-            return false;
         }
     }
     return true;
@@ -249,7 +246,7 @@ bool readsAsWritten(std::string_view name)
 void checkNameLoads(const ProfileReader &skin, const std::vector<std::string> &original,
                     std::string_view section, std::string_view key, const std::string &path)
 {
-    if (!writerAndPlayerAgree(original, section, key))
+    if (!writerAndPlayerAgree(original, section))
         return;
     std::string written = bareFileName(path);
     std::replace_if(

@@ -15,8 +15,9 @@ IniLine IniLine::classify(std::string_view text)
         return line;
     }
     line.kind = Key;
-    std::size_t equals = line.trimmed.find('=');
-    if (equals != std::string_view::npos)
+    const std::size_t equals = line.trimmed.find('=');
+    line.hasEquals = equals != std::string_view::npos;
+    if (line.hasEquals)
         line.name = trimControl(line.trimmed.substr(0, equals));
     return line;
 }

@@ -77,12 +77,26 @@ private:
 // section is asked for, so a skin's many sections that the program never reads cost
 // no more than the one look at each line that finds the headers.
 class IniIndex {
+    struct Place {
+        std::size_t block;
+        std::size_t offset;
+        auto operator<=>(const Place &) const = default;
+    };
+
 public:
+    // The first line of a key that readers find, and the first that a writer takes
+    // for the key, which may be a line without "=" above it.
+    struct KeyLines {
+        std::optional<Place> read;
+        Place written;
+    };
+
     enum class Edit { Replace, Insert, NewSection };
     struct Put {
         Edit edit;
-        std::size_t line;  // the line to replace, or where the new line goes
-        std::size_t block; // the block that the new line ends
+        std::size_t line;        // the line to replace, or where the new line goes
+        std::size_t block;       // the block that the new line ends
+        KeyLines *key = nullptr; // the key's lines, for a replacement
     };
 
     explicit IniIndex(const std::vector<std::string> &lines)
@@ -122,11 +136,13 @@ public:
         const auto found = sections_.find(section);
         if (found == sections_.end())
             return std::nullopt;
+        if (ident.empty())
+            return firstWithEmptyKey(found->second, lines);
         const Keys &keys = keysOf(found->second, lines);
         const auto key = keys.find(ident);
-        if (key == keys.end())
+        if (key == keys.end() || !key->second.read)
             return std::nullopt;
-        return lineAt(key->second);
+        return lineAt(*key->second.read);
     }
 
     // The key's first line counts only inside the section's first run of headers of
@@ -137,16 +153,20 @@ public:
         if (found == sections_.end())
             return {Edit::NewSection, size_, lastBlock()};
         Section &where = found->second;
-        const Keys &keys = keysOf(where, lines);
+        Keys &keys = keysOf(where, lines);
         const auto key = keys.find(ident);
-        if (key != keys.end() && key->second.block < where.runEnd)
-            return {Edit::Replace, lineAt(key->second), key->second.block};
+        if (key != keys.end() && key->second.written.block < where.runEnd)
+            return {Edit::Replace, lineAt(key->second.written), key->second.written.block,
+                    &key->second};
         const std::size_t end =
             where.runEnd > lastBlock() ? size_ : lengths_.sumOfFirst(where.runEnd);
         return {Edit::Insert, end, where.runEnd - 1};
     }
 
     std::size_t lastBlock() const { return lengths_.count() - 1; }
+
+    // The replaced line now holds "=", so readers find it too.
+    static void replaced(const Put &put) { put.key->read = put.key->written; }
 
     // Takes note of a line just put at the end of the block. False when the index
     // cannot follow: a section header inside the text would renumber the blocks.
@@ -161,25 +181,15 @@ public:
             return true;
         }
         Section *section = sectionOf_[block];
-        if (line.kind == IniLine::Key && section && section->keysKnown) {
-            const Place place{block, lengths_.sumOfFirst(block + 1) - lengths_.sumOfFirst(block)};
-            const auto found = section->keys.find(line.name);
-            if (found == section->keys.end())
-                section->keys.emplace(std::string(line.name), place);
-            else if (place < found->second)
-                found->second = place;
-        }
+        if (line.kind == IniLine::Key && section && section->keysKnown)
+            note(section->keys, line,
+                 {block, lengths_.sumOfFirst(block + 1) - lengths_.sumOfFirst(block)});
         lengths_.grow(block);
         return true;
     }
 
 private:
-    struct Place {
-        std::size_t block;
-        std::size_t offset;
-        auto operator<=>(const Place &) const = default;
-    };
-    using Keys = std::unordered_map<std::string, Place, NameHash, NameEqual>;
+    using Keys = std::unordered_map<std::string, KeyLines, NameHash, NameEqual>;
     struct Section {
         std::vector<std::size_t> blocks; // every block of this name, top to bottom
         std::size_t runEnd;              // the first block after the first run
@@ -215,8 +225,37 @@ private:
         sectionOf_.push_back(&found->second);
     }
 
+    // A key line at place: the first of its key for writers and, with "=", for readers.
+    static void note(Keys &keys, const IniLine &line, Place place)
+    {
+        const auto [key, fresh] =
+            keys.try_emplace(std::string(line.writtenKey()), KeyLines{std::nullopt, place});
+        if (!fresh && place < key->second.written)
+            key->second.written = place;
+        if (line.hasEquals && (!key->second.read || place < *key->second.read))
+            key->second.read = place;
+    }
+
+    // Readers give every line without "=" the empty key. Keeping that in the keys would
+    // need a fix-up whenever a writer gives such a line its "=", and nobody reads the
+    // empty key but the odd hand-made skin, so it is looked up line by line.
+    std::optional<std::size_t> firstWithEmptyKey(const Section &section,
+                                                 const std::vector<std::string> &lines) const
+    {
+        for (std::size_t block : section.blocks) {
+            const std::size_t start = lengths_.sumOfFirst(block);
+            const std::size_t end = lengths_.sumOfFirst(block + 1);
+            for (std::size_t line = start + 1; line < end; ++line) {
+                const IniLine classified = IniLine::classify(lines[line]);
+                if (classified.kind == IniLine::Key && classified.name.empty())
+                    return line;
+            }
+        }
+        return std::nullopt;
+    }
+
     // Every key line of the section's blocks, the first of each name kept.
-    const Keys &keysOf(Section &section, const std::vector<std::string> &lines)
+    Keys &keysOf(Section &section, const std::vector<std::string> &lines)
     {
         if (section.keysKnown)
             return section.keys;
@@ -226,7 +265,7 @@ private:
             for (std::size_t offset = 1; offset < length; ++offset) {
                 const IniLine line = IniLine::classify(lines[start + offset]);
                 if (line.kind == IniLine::Key)
-                    section.keys.try_emplace(std::string(line.name), Place{block, offset});
+                    note(section.keys, line, {block, offset});
             }
         }
         section.keysKnown = true;
@@ -301,11 +340,12 @@ void IniText::PutLine(std::string_view section, std::string_view ident, std::str
         // a key beginning with "[" that only a control byte kept from being a header
         // becomes one, and the blocks below change.
         const IniLine line = IniLine::classify(Lines[put.line]);
-        Lines[put.line] = keyLine(line.name, valuePart);
+        Lines[put.line] = keyLine(line.writtenKey(), valuePart);
         if (IniLine::classify(Lines[put.line]).kind != IniLine::Key) {
             index_.reset();
             return;
         }
+        IniIndex::replaced(put);
         break;
     }
     case IniIndex::Edit::Insert:

@@ -54,8 +54,10 @@ protected:
     // The first key line named ident inside any occurrence of the section.
     std::optional<std::size_t> FindKeyLine(std::string_view section, std::string_view ident) const;
 
-    // Replaces the key's line by its own key text, "=" and valuePart, or adds
+    // Replaces the key's first line by its own key text, "=" and valuePart, or adds
     // ident "=" valuePart where the section ends (appending the section if absent).
+    // A line that is just the key, without "=", is the key's line here, unlike for
+    // FindKeyLine: the player stops at it.
     void PutLine(std::string_view section, std::string_view ident, std::string_view valuePart);
 
 private:

@@ -40,8 +40,8 @@ void scanPut(std::vector<std::string> &lines, std::string_view section, std::str
                 lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(i), newLine);
                 return;
             }
-        } else if (line.kind == IniLine::Key && inSection && line.matches(ident)) {
-            lines[i] = std::string(line.name) + "=" + std::string(valuePart);
+        } else if (line.kind == IniLine::Key && inSection && line.matchesForWriting(ident)) {
+            lines[i] = std::string(line.writtenKey()) + "=" + std::string(valuePart);
             return;
         }
     }
