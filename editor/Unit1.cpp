@@ -103,13 +103,14 @@ void TForm1::confirmSkinName(const QString &name)
     workspace_.markSkinChanged();
 }
 
-// The close always goes through; the user only decides whether to save first.
+// The close always goes through; the user only decides whether to save first. A
+// replaced graphic does not enable Save, but closing without a word would drop it.
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (commands_.FileSave1->isEnabled() &&
+    if ((commands_.FileSave1->isEnabled() || document_.graphicsChanged) &&
         dialogs_->yesNo(QStringLiteral("Bestätigung"),
                         QStringLiteral("Das Skin wurde geändert. Speichern ?")))
-        save();
+        write();
     emit closing();
     event->accept();
 }

@@ -230,6 +230,20 @@ private slots:
         QVERIFY(saved.readAll().contains("[description_list]\r\nbitmap_hd=kopf.bmp\r\n"));
     }
 
+    // Save stays disabled for a graphic alone, so closing is the last chance to keep it.
+    void closingAsksToSaveAReplacedGraphic()
+    {
+        offer(QStringLiteral("kopf.bmp"), {80, 9});
+        doubleClick(label("Listheader3h"));
+        QVERIFY(!probe_->command("FileSave1")->isEnabled());
+        probe_->dialogs->answerYesNo(true);
+        probe_->form->close();
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::YesNo), 1);
+        QFile saved(skinPath_);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("[description_list]\r\nbitmap_hd=kopf.bmp\r\n"));
+    }
+
     void unloadableGraphicChangesNothing()
     {
         Probe::click(label("ImageCenter"));
