@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 
+#include "ini/TextRules.h"
 #include "skin/Windows1252.h"
 
 namespace {
@@ -33,11 +34,7 @@ QString AppSettings::news() const
 
 void AppSettings::writeServer(const QString &server)
 {
-    // A line break would end the value early and start a line of its own.
-    QString oneLine = server;
-    oneLine.replace(QLatin1Char('\r'), QLatin1Char(' '))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '));
-    file_.WriteValue(section, "Server", toFile(oneLine));
+    file_.WriteValue(section, "Server", singleLine(toFile(server)));
 }
 
 void AppSettings::writeNews(const QString &news)

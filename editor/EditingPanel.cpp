@@ -3,6 +3,7 @@
 #include "editor/ClientLayout.h"
 #include "editor/NumberField.h"
 #include "editor/PictureLabel.h"
+#include "skin/Windows1252.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -80,6 +81,11 @@ EditingPanel EditingPanel::create(QWidget &client)
     panel.Memo1->hide();
     panel.enableEditing(false);
     return panel;
+}
+
+void EditingPanel::showSkinText(std::string_view bytes) const
+{
+    Memo1->setPlainText(QString::fromStdString(decodeWindows1252(bytes)));
 }
 
 void EditingPanel::enableEditing(bool enabled) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 class NumberField;
 class PictureLabel;
@@ -22,4 +23,6 @@ struct EditingPanel {
     static EditingPanel create(QWidget &client);
 
     void enableEditing(bool enabled) const;
+    // The skin file's bytes in Memo1, read in the skin's code page.
+    void showSkinText(std::string_view bytes) const;
 };

@@ -11,24 +11,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-namespace {
-
-std::optional<Page> backgroundPage(Graphic graphic)
-{
-    switch (graphic) {
-    case Graphic::PlayerBackground:
-        return Page::Player;
-    case Graphic::ScheduleBackground:
-        return Page::Schedule;
-    case Graphic::DescriptionBackground:
-        return Page::Description;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 GraphicEditing::GraphicEditing(const Workspace &workspace) : workspace_(workspace)
 {
     for (std::size_t i = 0; i < graphicCount; ++i) {

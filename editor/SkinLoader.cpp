@@ -8,7 +8,6 @@
 #include "ini/FileBytes.h"
 #include "ini/Inifiles4.h"
 #include "ini/ProfileReader.h"
-#include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "skin/SkinFormat.h"
 #include "skin/Windows1252.h"
@@ -16,7 +15,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMainWindow>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 
 namespace {
@@ -49,10 +47,8 @@ constexpr std::array<Graphic, 4> trackListOrder{Graphic::ScheduleHeader, Graphic
 
 } // namespace
 
-SkinLoader::SkinLoader(QMainWindow &window, SkinDocument &document, const SkinPages &pages,
-                       const EditingPanel &panel, const Commands &commands, Dialogs &dialogs)
-    : window_(window), document_(document), pages_(pages), panel_(panel), commands_(commands),
-      dialogs_(dialogs)
+SkinLoader::SkinLoader(QMainWindow &window, const Workspace &workspace)
+    : window_(window), workspace_(workspace)
 {}
 
 void SkinLoader::load(const QString &path)
@@ -64,50 +60,51 @@ void SkinLoader::load(const QString &path)
     if (version.empty()) {
         // The previous skin stays the document, so a later save cannot copy this
         // file's text over it.
-        dialogs_.message(notASkin);
+        workspace_.dialogs.message(notASkin);
     } else {
         accept(version, path, bytes);
         if (!loadSkin(skin))
             return;
     }
-    commands_.EditName->setEnabled(true);
+    workspace_.commands.EditName->setEnabled(true);
 }
 
 void SkinLoader::hideAndDisable()
 {
-    pages_.lists.setVisible(false);
-    for (PictureLabel *background : pages_.backgrounds)
+    workspace_.pages.lists.setVisible(false);
+    for (PictureLabel *background : workspace_.pages.backgrounds)
         background->hide();
-    pages_.views.hideAll();
-    pages_.playerView.setVisible(false);
-    pages_.Notebook->hide();
+    workspace_.pages.views.hideAll();
+    workspace_.pages.playerView.setVisible(false);
+    workspace_.pages.Notebook->hide();
     // Disabling a field that holds a typed value pulls it into its bounds, which counts
     // as the user's edit; that must not leave Save enabled for the skin to come.
-    panel_.enableEditing(false);
-    for (QAction *command : {commands_.FileSave1, commands_.FileSaveAs1, commands_.EditName})
+    workspace_.panel.enableEditing(false);
+    for (QAction *command : {workspace_.commands.FileSave1, workspace_.commands.FileSaveAs1,
+                             workspace_.commands.EditName})
         command->setEnabled(false);
 }
 
 void SkinLoader::accept(const std::string &version, const QString &path, const std::string &bytes)
 {
-    document_.targetVersion = version;
+    workspace_.document.targetVersion = version;
     if (version == version15) {
         for (int number : {131, 132})
-            pages_.views.view(*findElement(number), Page::Player)->show();
+            workspace_.pages.views.view(*findElement(number), Page::Player)->show();
     }
-    panel_.enableEditing(true);
-    pages_.Notebook->show();
-    document_.skinPath = path.toStdString();
-    document_.skinFolder = folderOf(document_.skinPath);
-    document_.openedText = splitLines(bytes);
-    document_.graphicsChanged = false;
-    panel_.Memo1->setPlainText(qText(decodeWindows1252(bytes)));
+    workspace_.panel.enableEditing(true);
+    workspace_.pages.Notebook->show();
+    workspace_.document.skinPath = path.toStdString();
+    workspace_.document.skinFolder = folderOf(workspace_.document.skinPath);
+    workspace_.document.openedText = splitLines(bytes);
+    workspace_.document.graphicsChanged = false;
+    workspace_.panel.showSkinText(bytes);
 }
 
 bool SkinLoader::loadSkin(const ProfileReader &skin)
 {
     // The numbers come from the same bytes as everything else, not from a second read.
-    const TIniFile4 pairs(document_.skinPath, document_.openedText);
+    const TIniFile4 pairs(workspace_.document.skinPath, workspace_.document.openedText);
     if (!loadBackgrounds(skin))
         return false;
     placeLists(pairs, skin);
@@ -124,16 +121,16 @@ bool SkinLoader::loadBackgrounds(const ProfileReader &skin)
         if (!image)
             return false;
         // A page background takes its bitmap's size once, when the skin opens.
-        pages_.picture(graphic)->resize(image->size());
+        workspace_.pages.picture(graphic)->resize(image->size());
     }
-    for (PictureLabel *background : pages_.backgrounds)
+    for (PictureLabel *background : workspace_.pages.backgrounds)
         background->show();
     return true;
 }
 
 void SkinLoader::placeLists(const TIniFile4 &pairs, const ProfileReader &skin)
 {
-    const bool is15 = document_.targetVersion == version15;
+    const bool is15 = workspace_.document.targetVersion == version15;
     const auto place = is15 ? readCommentedPair : readPair;
     const IntPair main = place(pairs, "dlg_main", "position_m");
     const IntPair origin = place(pairs, "dlg_main", "position_g");
@@ -143,10 +140,10 @@ void SkinLoader::placeLists(const TIniFile4 &pairs, const ProfileReader &skin)
                   saturatedSum(main.y, -std::int64_t{origin.y}), size.x, size.y};
     if (is15)
         geometry.width = readPair(pairs, "dlg_main", "size_g").x;
-    pages_.lists.place(geometry);
-    pages_.lists.setVisible(true);
-    pages_.lists.setPlayerHeight(readInteger(skin, "player_view", "height"));
-    document_.lists = pages_.lists.geometry();
+    workspace_.pages.lists.place(geometry);
+    workspace_.pages.lists.setVisible(true);
+    workspace_.pages.lists.setPlayerHeight(readInteger(skin, "player_view", "height"));
+    workspace_.document.lists = workspace_.pages.lists.geometry();
 }
 
 bool SkinLoader::loadPlayerView(const ProfileReader &skin)
@@ -155,10 +152,10 @@ bool SkinLoader::loadPlayerView(const ProfileReader &skin)
         if (!loadGraphic(skin, graphic))
             return false;
         if (graphic == Graphic::Stream || graphic == Graphic::Curpos)
-            pages_.picture(graphic)->show();
+            workspace_.pages.picture(graphic)->show();
     }
-    pages_.playerView.Transparent1->setEnabled(true);
-    pages_.playerView.setVisible(true);
+    workspace_.pages.playerView.Transparent1->setEnabled(true);
+    workspace_.pages.playerView.setVisible(true);
     return true;
 }
 
@@ -178,58 +175,53 @@ std::optional<QImage> SkinLoader::loadGraphic(const ProfileReader &skin, Graphic
     std::optional<QImage> image = readPicture(name);
     if (!image)
         return std::nullopt;
-    pages_.picture(graphic)->setPicture(*image);
-    if (PictureLabel *mirror = pages_.mirror(graphic))
+    workspace_.pages.picture(graphic)->setPicture(*image);
+    if (PictureLabel *mirror = workspace_.pages.mirror(graphic))
         mirror->setPicture(*image);
     // The path is kept only once its picture has loaded.
-    document_.graphicPath(graphic) = name;
+    workspace_.document.graphicPath(graphic) = name;
     return image;
 }
 
 bool SkinLoader::loadElements(const ProfileReader &skin, const TIniFile4 &pairs)
 {
-    const bool is15 = document_.targetVersion == version15;
+    const bool is15 = workspace_.document.targetVersion == version15;
     for (const CatalogueEntry &entry : catalogue()) {
         if (entry.rule == VersionRule::OnlyFor15 && !is15)
             continue;
-        SkinElement &element = document_.element(entry);
+        SkinElement &element = workspace_.document.element(entry);
         const IntPair position = readPosition(pairs, entry.section, "position");
         const IntPair size = readPair(pairs, entry.section, "size");
-        pages_.views.setGeometry(entry, {position.x, position.y, size.x, size.y});
-        element.geometry = geometryOf(*pages_.views.referenceView(entry));
+        workspace_.pages.views.setGeometry(entry, {position.x, position.y, size.x, size.y});
+        element.geometry = geometryOf(*workspace_.pages.views.referenceView(entry));
         if (entry.states != StateSet::None) {
             const std::string up = readName(skin, entry.section, stateKey(StateBitmap::Up));
             const std::optional<QImage> image = readPicture(up);
             if (!image)
                 return false;
-            pages_.views.setPicture(entry, *image);
+            workspace_.pages.views.setPicture(entry, *image);
             for (StateBitmap state : allStates) {
                 if (entry.hasState(state))
-                    element.statePath(state) =
-                        document_.skinFolder + readName(skin, entry.section, stateKey(state));
+                    element.statePath(state) = workspace_.document.skinFolder +
+                                               readName(skin, entry.section, stateKey(state));
             }
         }
-        pages_.views.show(entry, document_.targetVersion);
+        workspace_.pages.views.show(entry, workspace_.document.targetVersion);
     }
-    pages_.restack();
+    workspace_.pages.restack();
     return true;
 }
 
 void SkinLoader::finish()
 {
     window_.setWindowTitle(
-        QStringLiteral("Velmor (%1 - Skin)").arg(qText(document_.targetVersion)));
-    for (PictureLabel *preview : panel_.statePreviews)
+        QStringLiteral("Velmor (%1 - Skin)").arg(qText(workspace_.document.targetVersion)));
+    for (PictureLabel *preview : workspace_.panel.statePreviews)
         preview->show();
-    commands_.FileSaveAs1->setEnabled(true);
+    workspace_.commands.FileSaveAs1->setEnabled(true);
 }
 
-std::optional<QImage> SkinLoader::readPicture(const std::string &name)
+std::optional<QImage> SkinLoader::readPicture(const std::string &name) const
 {
-    LoadedPicture loaded = loadPicture(qText(name), qText(document_.skinFolder));
-    if (!loaded.ok()) {
-        dialogs_.error(loaded.error);
-        return std::nullopt;
-    }
-    return std::move(loaded.image);
+    return workspace_.readPicture(qText(name), qText(workspace_.document.skinFolder));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Workspace.h"
+
 #include <QImage>
 #include <QString>
 
@@ -7,15 +9,10 @@
 #include <optional>
 #include <string>
 
-class Dialogs;
 class PictureLabel;
 class ProfileReader;
 class QMainWindow;
 class TIniFile4;
-struct Commands;
-struct EditingPanel;
-struct SkinDocument;
-struct SkinPages;
 enum class Graphic : std::uint8_t;
 
 // Opens a skin into the window, step by step in the order the player's editor always
@@ -23,8 +20,7 @@ enum class Graphic : std::uint8_t;
 // earlier steps did.
 class SkinLoader {
 public:
-    SkinLoader(QMainWindow &window, SkinDocument &document, const SkinPages &pages,
-               const EditingPanel &panel, const Commands &commands, Dialogs &dialogs);
+    SkinLoader(QMainWindow &window, const Workspace &workspace);
 
     void load(const QString &path);
 
@@ -41,12 +37,8 @@ private:
     // Loads one of the skin's graphics into its picture (and mirror) and keeps its path.
     std::optional<QImage> loadGraphic(const ProfileReader &skin, Graphic graphic);
     // The named picture, relative to the skin folder; a failure goes to the error box.
-    std::optional<QImage> readPicture(const std::string &name);
+    std::optional<QImage> readPicture(const std::string &name) const;
 
     QMainWindow &window_;
-    SkinDocument &document_;
-    const SkinPages &pages_;
-    const EditingPanel &panel_;
-    const Commands &commands_;
-    Dialogs &dialogs_;
+    Workspace workspace_;
 };

@@ -42,13 +42,9 @@ SkinPages SkinPages::create(QWidget &client)
 
 PictureLabel *SkinPages::picture(Graphic graphic) const
 {
+    if (const std::optional<Page> page = backgroundPage(graphic))
+        return background(*page);
     switch (graphic) {
-    case Graphic::ScheduleBackground:
-        return background(Page::Schedule);
-    case Graphic::PlayerBackground:
-        return background(Page::Player);
-    case Graphic::DescriptionBackground:
-        return background(Page::Description);
     case Graphic::ScheduleHeader:
         return lists.Listheader2;
     case Graphic::ScheduleTile:

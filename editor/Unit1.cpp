@@ -4,12 +4,10 @@
 #include "ini/FileBytes.h"
 #include "platform/Platform.h"
 #include "skin/SkinSave.h"
-#include "skin/Windows1252.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -30,11 +28,10 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
                               Qt::WindowCloseButtonHint),
       dialogs_(std::move(dialogs)), commands_(Commands::create(*this)),
       panel_(EditingPanel::create(*createClient(*this))),
-      pages_(SkinPages::create(*centralWidget())),
-      loader_(*this, document_, pages_, panel_, commands_, *dialogs_),
-      workspace_{document_, selection_, pages_, panel_, commands_, *dialogs_}, fields_(workspace_),
-      previews_(workspace_, fields_), dragging_(workspace_, fields_, previews_),
-      graphics_(workspace_)
+      pages_(SkinPages::create(*centralWidget())), workspace_{document_, selection_, pages_,
+                                                              panel_,    commands_,  *dialogs_},
+      loader_(*this, workspace_), fields_(workspace_), previews_(workspace_, fields_),
+      dragging_(workspace_, fields_, previews_), graphics_(workspace_)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmor"));
@@ -68,16 +65,22 @@ void TForm1::save()
         write();
 }
 
+// A replaced graphic does not enable Save, but it is a change the file lacks all the
+// same: Save As and the close prompt count it, or it could only be lost.
+bool TForm1::hasUnsavedChanges() const
+{
+    return commands_.FileSave1->isEnabled() || document_.graphicsChanged;
+}
+
 // The new name becomes the skin path; the bitmaps stay where they are, and the file
-// names them by their bare names. A replaced graphic does not enable Save, so Save
-// As writes for it as well; otherwise the replacement could never reach the file.
+// names them by their bare names.
 void TForm1::saveAs()
 {
     const QString path = dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skinPath)));
     if (path.isEmpty())
         return;
     document_.skinPath = path.toStdString();
-    if (commands_.FileSave1->isEnabled() || document_.graphicsChanged)
+    if (hasUnsavedChanges())
         write();
 }
 
@@ -92,8 +95,7 @@ void TForm1::write()
                 .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skinPath))));
         return;
     }
-    panel_.Memo1->setPlainText(
-        QString::fromStdString(decodeWindows1252(joinLines(document_.openedText))));
+    panel_.showSkinText(joinLines(document_.openedText));
     commands_.FileSave1->setEnabled(false);
 }
 
@@ -103,11 +105,10 @@ void TForm1::confirmSkinName(const QString &name)
     workspace_.markSkinChanged();
 }
 
-// The close always goes through; the user only decides whether to save first. A
-// replaced graphic does not enable Save, but closing without a word would drop it.
+// The close always goes through; the user only decides whether to save first.
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if ((commands_.FileSave1->isEnabled() || document_.graphicsChanged) &&
+    if (hasUnsavedChanges() &&
         dialogs_->yesNo(QStringLiteral("Bestätigung"),
                         QStringLiteral("Das Skin wurde geändert. Speichern ?")))
         write();

@@ -51,6 +51,7 @@ private:
     void save();
     void saveAs();
     void write();
+    bool hasUnsavedChanges() const;
 
     std::shared_ptr<Dialogs> dialogs_;
     SkinDocument document_;
@@ -58,8 +59,8 @@ private:
     Commands commands_;
     EditingPanel panel_;
     SkinPages pages_;
-    SkinLoader loader_;
     Workspace workspace_;
+    SkinLoader loader_;
     GeometryFields fields_;
     StatePreviews previews_;
     ViewDragging dragging_;

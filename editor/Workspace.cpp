@@ -21,9 +21,9 @@ void Workspace::markChanged(const CatalogueEntry &entry) const
     markSkinChanged();
 }
 
-std::optional<QImage> Workspace::readPicture(const QString &path) const
+std::optional<QImage> Workspace::readPicture(const QString &name, const QString &folder) const
 {
-    LoadedPicture loaded = loadPicture(path, QString());
+    LoadedPicture loaded = loadPicture(name, folder);
     if (!loaded.ok()) {
         dialogs.error(loaded.error);
         return std::nullopt;

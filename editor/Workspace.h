@@ -28,9 +28,10 @@ struct Workspace {
     // The element's section is written by the next save.
     void markChanged(const CatalogueEntry &entry) const;
 
-    // The bitmap at a complete path; one that cannot be loaded is reported in the
-    // error box, with the picture loader's own text.
-    std::optional<QImage> readPicture(const QString &path) const;
+    // The bitmap a picture name stands for, relative to the folder (none for a
+    // complete path); one that cannot be loaded is reported in the error box, with the
+    // picture loader's own text.
+    std::optional<QImage> readPicture(const QString &name, const QString &folder = {}) const;
     // Puts the file name of a path into "Bildname", without its folder.
     void showFileName(const std::string &path) const;
 };

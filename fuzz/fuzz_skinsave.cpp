@@ -14,7 +14,6 @@
 #include "skin/SkinSave.h"
 #include "skin/Windows1252.h"
 
-#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -236,11 +235,9 @@ bool writerAndPlayerAgree(const std::vector<std::string> &lines, std::string_vie
 // A name the reader gives back as written: one that trimming and unquoting leave alone.
 bool readsAsWritten(std::string_view name)
 {
-    const std::string_view blanks = "\t\n\v\f\r\x1a ";
     const bool quoted = name.size() >= 2 && (name.front() == '"' || name.front() == '\'') &&
                         name.back() == name.front();
-    return !name.empty() && !quoted && blanks.find(name.front()) == std::string_view::npos &&
-           blanks.find(name.back()) == std::string_view::npos;
+    return !name.empty() && !quoted && trimBlanks(name) == name;
 }
 
 void checkNameLoads(const ProfileReader &skin, const std::vector<std::string> &original,
@@ -248,10 +245,7 @@ void checkNameLoads(const ProfileReader &skin, const std::vector<std::string> &o
 {
     if (!writerAndPlayerAgree(original, section))
         return;
-    std::string written = bareFileName(path);
-    std::replace_if(
-        written.begin(), written.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    written = encodeWindows1252(written);
+    const std::string written = encodeWindows1252(singleLine(bareFileName(path)));
     if (!readsAsWritten(written))
         return;
     const std::string read = readFileName(skin, section, key);

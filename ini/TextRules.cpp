@@ -44,6 +44,13 @@ std::optional<std::string_view> sectionHeaderName(std::string_view line)
     return trimBlanks(inner.substr(0, inner.find(']')));
 }
 
+std::string singleLine(std::string text)
+{
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
 std::string asciiUpper(std::string_view text)
 {
     std::string upper(text);

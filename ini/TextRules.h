@@ -20,6 +20,10 @@ std::string_view trimBlanks(std::string_view text);
 // none), without blanks. Nothing for a line that opens no section.
 std::optional<std::string_view> sectionHeaderName(std::string_view line);
 
+// The text with every CR and LF turned into a blank: a line break inside a value would
+// split its line in two when the file is read again.
+std::string singleLine(std::string text);
+
 // Upper-cases the ASCII letters a to z and leaves every other byte alone.
 std::string asciiUpper(std::string_view text);
 

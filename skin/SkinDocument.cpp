@@ -42,6 +42,20 @@ SkinDocument::SkinDocument()
         element(entry).entry = &entry;
 }
 
+std::optional<Page> backgroundPage(Graphic graphic)
+{
+    switch (graphic) {
+    case Graphic::PlayerBackground:
+        return Page::Player;
+    case Graphic::ScheduleBackground:
+        return Page::Schedule;
+    case Graphic::DescriptionBackground:
+        return Page::Description;
+    default:
+        return std::nullopt;
+    }
+}
+
 std::int32_t saturatedSum(std::int32_t a, std::int64_t b)
 {
     return static_cast<std::int32_t>(

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ inline constexpr std::size_t graphicCount = 21;
 // The page backgrounds in the order of their keys "bitmap0" to "bitmap2".
 inline constexpr std::array<Graphic, 3> pageBackgrounds{
     Graphic::ScheduleBackground, Graphic::PlayerBackground, Graphic::DescriptionBackground};
+// The page a background graphic lies under; nothing for every other graphic.
+std::optional<Page> backgroundPage(Graphic graphic);
 
 struct SkinKey {
     std::string_view section;

@@ -8,7 +8,6 @@
 #include "skin/SkinFormat.h"
 #include "skin/Windows1252.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -37,14 +36,6 @@ constexpr std::array<Graphic, 14> playerViewOrder{
     Graphic::ValidStart,      Graphic::ValidMiddle,  Graphic::ValidEnd,     Graphic::PartvalidStart,
     Graphic::PartvalidMiddle, Graphic::PartvalidEnd, Graphic::InvalidStart, Graphic::InvalidMiddle,
     Graphic::InvalidEnd,      Graphic::Curpos};
-
-// A line break inside a value would split its line in two when the file is read again.
-std::string singleLine(std::string text)
-{
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
-}
 
 // The save's view of the text: the writer that collects every change, and the text
 // as it stood before this save, where the carried-over values are looked up.
@@ -106,7 +97,7 @@ void writeSkinName(std::vector<std::string> &lines, const std::string &name)
 {
     if (name.empty())
         return;
-    std::string header = "PP_LKV = " + encodeWindows1252(singleLine(name));
+    std::string header = std::string(headerPrefix) + " = " + encodeWindows1252(singleLine(name));
     if (!lines.empty() && isSkinHeader(lines.front()))
         lines.front() = std::move(header);
     else

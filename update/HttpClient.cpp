@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString fileNotFound = QStringLiteral("File not found");
-
 // What one GET has collected so far; each GET keeps its own, so a GET started while
 // another one waits (the user pressed the button again) cannot mix up their answers.
 struct Transfer {
@@ -117,7 +115,7 @@ bool HttpClient::get(const QUrl &url)
     }
     // An error page is never shown, however large it was.
     if (statusOf(*reply) >= 400) {
-        body_ = fileNotFound;
+        body_ = notFoundBody();
         emit failed(QStringLiteral("GET ") + url.toString());
         return true;
     }

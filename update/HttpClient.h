@@ -19,6 +19,9 @@ public:
 
     explicit HttpClient(QObject *parent = nullptr);
 
+    // The body of an answer with a status of 400 or above.
+    static QString notFoundBody() { return QStringLiteral("File not found"); }
+
     // True when the server answered, whatever the status: body() then holds the answer.
     // False on a connection error: errorText() then says what went wrong, and is empty
     // only when nothing is left to tell (an invalid-host handler dealt with it, or the

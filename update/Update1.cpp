@@ -14,7 +14,7 @@
 namespace {
 
 const QString ownVersion = QStringLiteral("1.1.0.0");
-const QString fileNotFound = QStringLiteral("File not found");
+const QString fileNotFound = HttpClient::notFoundBody();
 const QString server1Name = QStringLiteral("Server 1");
 const QString server2Name = QStringLiteral("Server 2");
 
@@ -67,6 +67,11 @@ QString comparableNews(const QString &text)
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     result.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return result;
+}
+
+bool isNewVersion(const QString &published)
+{
+    return published != fileNotFound && published != ownVersion;
 }
 
 QUrl fileUrl(const QUrl &base, const QByteArray &encodedName)
@@ -186,7 +191,7 @@ void TForm4::applyVersion(const QString &published)
         phraseWithNews_ = QStringLiteral("aber keine neue Version des Velmors.");
         Button1->setEnabled(false);
     }
-    if (published != fileNotFound && published != ownVersion) {
+    if (isNewVersion(published)) {
         setLabelText(Label2, QStringLiteral("<"));
         phraseNoNews_ = QStringLiteral("aber eine neue Version des Velmors.");
         phraseWithNews_ = QStringLiteral("und eine neue Version des Velmors.");
@@ -218,7 +223,7 @@ void TForm4::check()
             Memo2->setPlainText(QStringLiteral("Keine News gefunden"));
     }
 
-    if (published != fileNotFound && published != ownVersion) {
+    if (isNewVersion(published)) {
         Button1->setEnabled(true);
         QPalette red = Button1->palette();
         // A disabled button keeps the grey of its kind.
