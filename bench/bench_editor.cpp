@@ -3,6 +3,7 @@
 // through the fields), one change of a number field, and a save; each on the demo skin
 // as it is and grown to 10 000 and 100 000 lines.
 #include "bench/PaddedSkin.h"
+#include "bench/Runs.h"
 #include "editor/NumberField.h"
 #include "editor/Unit1.h"
 #include "platform/Platform.h"
@@ -87,12 +88,6 @@ public:
     TForm1 form;
 };
 
-void medians(benchmark::internal::Benchmark *benchmark)
-{
-    benchmark->Repetitions(5)->DisplayAggregatesOnly(true);
-    benchmark->ArgName("lines")->Arg(0)->Arg(10000)->Arg(100000);
-}
-
 // From the file to the window that shows it, its first painting included.
 void openSkin(benchmark::State &state)
 {
@@ -105,7 +100,7 @@ void openSkin(benchmark::State &state)
     }
     open.check(state);
 }
-BENCHMARK(openSkin)->Apply(medians)->Unit(benchmark::kMillisecond);
+BENCHMARK(openSkin)->Apply(linesOfDemo)->Unit(benchmark::kMillisecond);
 
 // The part of opening and of saving that fills the hidden text field Memo1 with the
 // skin's text, measured alone.
@@ -121,7 +116,7 @@ void skinTextIntoMemo1(benchmark::State &state)
         memo->setPlainText(QString::fromLatin1(bytes));
     open.check(state);
 }
-BENCHMARK(skinTextIntoMemo1)->Apply(medians)->Unit(benchmark::kMillisecond);
+BENCHMARK(skinTextIntoMemo1)->Apply(linesOfDemo)->Unit(benchmark::kMillisecond);
 
 void dragMoveEvent(benchmark::State &state)
 {
@@ -137,7 +132,7 @@ void dragMoveEvent(benchmark::State &state)
     send(view, QEvent::MouseButtonRelease, {2, 2});
     open.check(state);
 }
-BENCHMARK(dragMoveEvent)->Apply(medians)->Unit(benchmark::kMicrosecond);
+BENCHMARK(dragMoveEvent)->Apply(linesOfDemo)->Unit(benchmark::kMicrosecond);
 
 // The width of the selected element typed or stepped by one.
 void numberFieldChange(benchmark::State &state)
@@ -156,7 +151,7 @@ void numberFieldChange(benchmark::State &state)
     }
     open.check(state);
 }
-BENCHMARK(numberFieldChange)->Apply(medians)->Unit(benchmark::kMicrosecond);
+BENCHMARK(numberFieldChange)->Apply(linesOfDemo)->Unit(benchmark::kMicrosecond);
 
 // Save after one element was dragged by a pixel: the drag, the file written, the
 // skin's text shown again.
@@ -180,7 +175,7 @@ void saveAfterDrag(benchmark::State &state)
     }
     open.check(state);
 }
-BENCHMARK(saveAfterDrag)->Apply(medians)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveAfterDrag)->Apply(linesOfDemo)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

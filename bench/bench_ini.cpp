@@ -2,6 +2,7 @@
 // takes: on a skin of ordinary size (about 450 lines), and on the demo skin as it is and
 // grown to 10 000 and 100 000 lines.
 #include "bench/PaddedSkin.h"
+#include "bench/Runs.h"
 #include "ini/FileBytes.h"
 #include "ini/Inifiles1.h"
 #include "ini/Inifiles4.h"
@@ -16,19 +17,6 @@
 #include <fstream>
 
 namespace {
-
-// Five runs of each, reported as mean, median and spread; the README quotes the median.
-void medians(benchmark::internal::Benchmark *benchmark)
-{
-    benchmark->Repetitions(5)->DisplayAggregatesOnly(true);
-}
-
-// The demo skin as it is (0), and grown to 10 000 and 100 000 lines.
-void linesOfDemo(benchmark::internal::Benchmark *benchmark)
-{
-    medians(benchmark);
-    benchmark->ArgName("lines")->Arg(0)->Arg(10000)->Arg(100000);
-}
 
 const char *const elementKeys[] = {"position",  "size",          "bitmap_up", "bitmap_do",
                                    "bitmap_mo", "font_color_up", "font"};
@@ -83,9 +71,15 @@ void saveSizedWriteSequence(benchmark::State &state)
 }
 BENCHMARK(saveSizedWriteSequence)->Apply(medians)->Unit(benchmark::kMillisecond);
 
-// Every element moved and every picture named anew, as after the user's work.
-void moveEverything(SkinDocument &document)
+// A 1.5 skin as the editor holds it after the user's work: every element moved and
+// every picture named anew. Its text is the save's to give.
+SkinDocument editedDocument(const std::string &skinPath, const ListGeometry &lists)
 {
+    SkinDocument document;
+    document.targetVersion = version15;
+    document.skinPath = skinPath;
+    document.skinFolder = folderOf(skinPath);
+    document.lists = lists;
     for (std::string &path : document.graphicPaths)
         path = "piece.bmp";
     for (SkinElement &element : document.elements) {
@@ -93,6 +87,7 @@ void moveEverything(SkinDocument &document)
         for (std::string &path : element.statePaths)
             path = document.skinFolder + "state.bmp";
     }
+    return document;
 }
 
 // The whole save with all elements changed, its one write included. Each round saves
@@ -111,29 +106,23 @@ void saveAllElementsChanged(benchmark::State &state, const std::vector<std::stri
     state.counters["added"] = static_cast<double>(document.openedText.size() - opened.size());
 }
 
-// A 1.5 skin opened from the ordinary text, with every one of its elements moved.
-SkinDocument movedDocument(const SkinFile &skin)
+// The ordinary text with the sections only 1.5 skins have.
+std::vector<std::string> ordinary15Text(const SkinFile &skin)
 {
-    SkinDocument document;
-    document.targetVersion = version15;
-    document.skinPath = skin.path();
-    document.skinFolder = folderOf(skin.path());
-    document.openedText = splitLines(skin.text());
+    std::vector<std::string> lines = splitLines(skin.text());
     for (std::string_view section : version15Sections)
-        document.openedText.insert(document.openedText.end(),
-                                   {"[" + std::string(section) + "]", "position=1,2, 0, 0"});
-    document.lists = {{10, 20, 233, 120}, {10, 20, 233, 209}, {10, 20, 233, 209}};
-    moveEverything(document);
-    return document;
+        lines.insert(lines.end(), {"[" + std::string(section) + "]", "position=1,2, 0, 0"});
+    return lines;
 }
 
 // The whole save of the ordinary skin with all elements changed.
 void fullSaveAllElementsChanged(benchmark::State &state)
 {
     SkinFile skin;
-    SkinDocument document = movedDocument(skin);
-    const std::vector<std::string> opened = document.openedText;
-    saveAllElementsChanged(state, opened, std::move(document));
+    const std::vector<std::string> opened = ordinary15Text(skin);
+    saveAllElementsChanged(
+        state, opened,
+        editedDocument(skin.path(), {{10, 20, 233, 120}, {10, 20, 233, 209}, {10, 20, 233, 209}}));
 }
 BENCHMARK(fullSaveAllElementsChanged)->Apply(medians)->Unit(benchmark::kMillisecond);
 
@@ -145,17 +134,11 @@ void skinTestAndVersion(benchmark::State &state)
 }
 BENCHMARK(skinTestAndVersion)->Apply(medians)->Unit(benchmark::kMicrosecond);
 
-// The demo skin with every element moved, as the editor holds it after the user's work.
+// The demo skin after the user's work.
 SkinDocument editedDemo(const PaddedSkin &skin)
 {
-    SkinDocument document;
-    document.targetVersion = version15;
-    document.skinPath = skin.path();
-    document.skinFolder = folderOf(skin.path());
-    document.openedText = skin.lines();
-    document.lists = {{12, 84, 969, 180}, {12, 84, 969, 290}, {12, 84, 969, 290}};
-    moveEverything(document);
-    return document;
+    return editedDocument(skin.path(),
+                          {{12, 84, 969, 180}, {12, 84, 969, 290}, {12, 84, 969, 290}});
 }
 
 void demoSaveAllElementsChanged(benchmark::State &state)

@@ -2,6 +2,7 @@
 
 #include "editor/Unit1.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SkinFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,14 @@ public:
     EditorProbe()
         : dialogs(std::make_shared<ScriptedDialogs>()), form(std::make_unique<TForm1>(dialogs))
     {}
+
+    // Writes the fixture's skin into the folder and opens it in the window; its path.
+    QString open(const QString &folder, SkinFixture fixture = SkinFixture(true)) const
+    {
+        const QString path = fixture.write(folder);
+        form->load(path);
+        return path;
+    }
 
     template <typename T = QWidget> T *child(const QString &name) const
     {

@@ -27,7 +27,7 @@ private:
     QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
     void open(SkinFixture fixture = SkinFixture(true))
     {
-        probe_->form->load(fixture.write(folder_->path()));
+        probe_->open(folder_->path(), std::move(fixture));
         QCOMPARE(probe_->dialogs->calls().size(), 0);
     }
     void typeInto(const char *name, const QString &text)

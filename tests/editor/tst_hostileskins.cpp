@@ -97,7 +97,7 @@ private slots:
         QFETCH(QRect, place);
         SkinFixture fixture(true);
         fixture.set(section.toStdString(), key.toStdString(), value.toStdString());
-        probe_->form->load(fixture.write(folder_->path()));
+        probe_->open(folder_->path(), std::move(fixture));
         QVERIFY(boxes().isEmpty());
         QCOMPARE(probe_->view("Image30s")->geometry(), place);
         const Rect &model = probe_->element(30).geometry;
@@ -109,7 +109,7 @@ private slots:
         SkinFixture fixture(false);
         fixture.set("dlg_main", "position_m", "-2147483648, 2147483647");
         fixture.set("dlg_main", "position_g", "2147483647, -2147483648");
-        probe_->form->load(fixture.write(folder_->path()));
+        probe_->open(folder_->path(), std::move(fixture));
         QVERIFY(boxes().isEmpty());
         QCOMPARE(probe_->view("ListSchedule")->x(), -2147483647 - 1);
     }

@@ -48,11 +48,7 @@ private:
         probe_->dialogs->answerOpenPicture(path);
         return path;
     }
-    void open(bool version15)
-    {
-        skinPath_ = SkinFixture(version15).write(folder_->path());
-        probe_->form->load(skinPath_);
-    }
+    void open(bool version15) { skinPath_ = probe_->open(folder_->path(), SkinFixture(version15)); }
     int openPictureCalls() const { return probe_->dialogs->count(ScriptedDialogs::OpenPicture); }
 
 private slots:

@@ -55,8 +55,7 @@ private slots:
         folder_ = std::make_unique<QTemporaryDir>();
         probe_ = std::make_unique<EditorProbe>();
         probe_->form->show();
-        skinPath_ = SkinFixture(true).write(folder_->path());
-        probe_->form->load(skinPath_);
+        skinPath_ = probe_->open(folder_->path());
     }
 
     void draggedAndRetypedButtonIsWhereItWasLeftAfterReopening()

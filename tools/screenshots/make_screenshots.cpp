@@ -39,11 +39,16 @@ private:
 
 bool saveGrab(QWidget &window, const QDir &folder, const QString &name)
 {
-    window.show();
     QApplication::processEvents();
-    const bool saved =
-        window.grab().save(folder.filePath(QStringLiteral("screenshot-%1.png").arg(name)));
-    window.hide();
+    return window.grab().save(folder.filePath(QStringLiteral("screenshot-%1.png").arg(name)));
+}
+
+// A dialog is shown only for its picture.
+bool saveDialogGrab(QWidget &dialog, const QDir &folder, const QString &name)
+{
+    dialog.show();
+    const bool saved = saveGrab(dialog, folder, name);
+    dialog.hide();
     return saved;
 }
 
@@ -71,13 +76,11 @@ int main(int argc, char *argv[])
     auto *notebook = form.findChild<QTabWidget *>(QStringLiteral("Notebook"));
     for (int page = 0; page < names.size(); ++page) {
         notebook->setCurrentIndex(page);
-        QApplication::processEvents();
-        const QString file = folder.filePath(QStringLiteral("screenshot-%1.png").arg(names[page]));
-        if (!form.grab().save(file))
+        if (!saveGrab(form, folder, names[page]))
             return 1;
     }
-    const bool dialogsSaved = saveGrab(shell.form2(), folder, QStringLiteral("about")) &&
-                              saveGrab(shell.form3(), folder, QStringLiteral("skinname")) &&
-                              saveGrab(shell.form4(), folder, QStringLiteral("update"));
+    const bool dialogsSaved = saveDialogGrab(shell.form2(), folder, QStringLiteral("about")) &&
+                              saveDialogGrab(shell.form3(), folder, QStringLiteral("skinname")) &&
+                              saveDialogGrab(shell.form4(), folder, QStringLiteral("update"));
     return dialogsSaved ? 0 : 1;
 }
