@@ -1,7 +1,7 @@
 #include "app/AppSettings.h"
 
 #include "ini/TextRules.h"
-#include "skin/Windows1252.h"
+#include "ini/Windows1252.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "app/Unit2.h"
 
+#include "VelmorVersion.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -40,7 +42,8 @@ TForm2::TForm2(QWidget *parent)
     QFont bold = product->font();
     bold.setBold(true);
     product->setFont(bold);
-    addText(panel, QStringLiteral("Version: 1.1.0.0"), 88, 40, 190, 16);
+    const QString version = QStringLiteral("Version: %1").arg(QLatin1String(velmorVersion));
+    addText(panel, version, 88, 40, 190, 16);
     addText(panel, QStringLiteral("Skin-Editor für den Orvana one-Player"), 8, 76, 270, 16);
     addText(panel, QStringLiteral("Mit Qt gebaut, für Linux und Windows"), 8, 91, 270, 16);
     addText(panel,

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -55,6 +56,10 @@ Commands Commands::create(QMainWindow &window)
                                       QStyle::SP_DialogCloseButton, true});
     c.EditName = makeAction(
         window, {"EditName", "&Skinname", "Ctrl+J", "", QStyle::SP_FileDialogDetailedView, false});
+    c.EditUndo = makeAction(window, {"EditUndo", "&Rückgängig", "Ctrl+Z", "", noGlyph, false});
+    c.EditRedo = makeAction(window, {"EditRedo", "&Wiederholen", "Ctrl+Y", "", noGlyph, false});
+    c.EditRedo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     c.Update = makeAction(window, {"Update", "Versions-Update", "", "", noGlyph, true});
     c.Info = makeAction(window, {"Info", "Über Velmor", "", "", noGlyph, true});
 
@@ -62,7 +67,10 @@ Commands Commands::create(QMainWindow &window)
     menus->setFixedHeight(25);
     QMenu *file = menus->addMenu(QStringLiteral("&Datei"));
     file->addActions({c.DateiNeu, c.FileOpen1, c.FileSave1, c.FileSaveAs1, c.FileExit1});
-    menus->addMenu(QStringLiteral("&Bearbeiten"))->addAction(c.EditName);
+    QMenu *edit = menus->addMenu(QStringLiteral("&Bearbeiten"));
+    edit->addActions({c.EditUndo, c.EditRedo});
+    edit->addSeparator();
+    edit->addAction(c.EditName);
     menus->addMenu(QStringLiteral("I&nfo"))->addActions({c.Update, c.Info});
 
     auto *tools = new QToolBar(&window);
@@ -83,4 +91,30 @@ Commands Commands::create(QMainWindow &window)
     QObject::connect(nameButton, &QAction::triggered, c.EditName, &QAction::trigger);
     window.addToolBar(Qt::TopToolBarArea, tools);
     return c;
+}
+
+namespace {
+
+void followStep(QAction *action, const QString &caption, const QString &step)
+{
+    action->setText(step.isEmpty() ? caption : caption + QStringLiteral(": ") + step);
+    action->setToolTip(action->text().remove(QLatin1Char('&')));
+}
+
+} // namespace
+
+void Commands::followHistory(QUndoStack &history) const
+{
+    QAction *undo = EditUndo;
+    QAction *redo = EditRedo;
+    QObject::connect(undo, &QAction::triggered, &history, &QUndoStack::undo);
+    QObject::connect(redo, &QAction::triggered, &history, &QUndoStack::redo);
+    QObject::connect(&history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    QObject::connect(&history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    QObject::connect(&history, &QUndoStack::undoTextChanged, undo, [undo](const QString &step) {
+        followStep(undo, QStringLiteral("&Rückgängig"), step);
+    });
+    QObject::connect(&history, &QUndoStack::redoTextChanged, redo, [redo](const QString &step) {
+        followStep(redo, QStringLiteral("&Wiederholen"), step);
+    });
 }

@@ -2,6 +2,7 @@
 
 class QAction;
 class QMainWindow;
+class QUndoStack;
 
 // The one command list of the main window; menu bar and tool bar show the same
 // actions, so an enabled state shows in both.
@@ -11,10 +12,16 @@ struct Commands {
     QAction *FileSave1 = nullptr;
     QAction *FileSaveAs1 = nullptr;
     QAction *FileExit1 = nullptr;
+    QAction *EditUndo = nullptr;
+    QAction *EditRedo = nullptr;
     QAction *EditName = nullptr;
     QAction *Update = nullptr;
     QAction *Info = nullptr;
 
     // Creates the actions with their start states and fills the menu and tool bars.
     static Commands create(QMainWindow &window);
+
+    // Undo and redo act on the history, are enabled while it has a step to take and
+    // name that step in their captions.
+    void followHistory(QUndoStack &history) const;
 };

@@ -3,13 +3,12 @@
 #include "editor/ClientLayout.h"
 #include "editor/NumberField.h"
 #include "editor/PictureLabel.h"
-#include "skin/Windows1252.h"
+#include "editor/SkinTextView.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -75,17 +74,10 @@ EditingPanel EditingPanel::create(QWidget &client)
     panel.PositionX = createField(client, "PositionX", false, 632, 160);
     panel.PositionY = createField(client, "PositionY", false, 704, 160);
 
-    panel.Memo1 = new QPlainTextEdit(&client);
-    panel.Memo1->setObjectName(QStringLiteral("Memo1"));
-    panel.Memo1->setReadOnly(true);
+    panel.Memo1 = new SkinTextView(&client);
     panel.Memo1->hide();
     panel.enableEditing(false);
     return panel;
-}
-
-void EditingPanel::showSkinText(std::string_view bytes) const
-{
-    Memo1->setPlainText(QString::fromStdString(decodeWindows1252(bytes)));
 }
 
 void EditingPanel::enableEditing(bool enabled) const

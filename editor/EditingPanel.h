@@ -1,12 +1,11 @@
 #pragma once
 
 #include <array>
-#include <string_view>
 
 class NumberField;
 class PictureLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class SkinTextView;
 class QWidget;
 
 // The controls above the notebook: the state preview panel, the "Bildname" field,
@@ -18,11 +17,9 @@ struct EditingPanel {
     NumberField *grossY = nullptr;
     NumberField *PositionX = nullptr;
     NumberField *PositionY = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
+    SkinTextView *Memo1 = nullptr;
 
     static EditingPanel create(QWidget &client);
 
     void enableEditing(bool enabled) const;
-    // The skin file's bytes in Memo1, read in the skin's code page.
-    void showSkinText(std::string_view bytes) const;
 };

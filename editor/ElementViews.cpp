@@ -2,7 +2,6 @@
 
 #include "editor/PictureLabel.h"
 #include "editor/ViewGeometry.h"
-#include "skin/SkinFormat.h"
 
 namespace {
 
@@ -29,22 +28,6 @@ QLabel *createStreamLabel(const QString &name, QWidget *page)
     font.setBold(true);
     label->setFont(font);
     return label;
-}
-
-bool shownFor(const CatalogueEntry &entry, Page page, std::string_view targetVersion)
-{
-    const bool is15 = targetVersion == version15;
-    switch (entry.rule) {
-    case VersionRule::NeverShown:
-        return false;
-    case VersionRule::OnlyFor15:
-        return is15;
-    case VersionRule::ScheduleViewFor15:
-        return page != Page::Schedule || is15;
-    case VersionRule::Always:
-        break;
-    }
-    return true;
 }
 
 } // namespace
@@ -81,11 +64,6 @@ std::vector<QLabel *> ElementViews::views(const CatalogueEntry &entry) const
     return result;
 }
 
-QLabel *ElementViews::referenceView(const CatalogueEntry &entry) const
-{
-    return view(entry, entry.referencePage());
-}
-
 void ElementViews::setGeometry(const CatalogueEntry &entry, const Rect &geometry) const
 {
     for (QLabel *view : views(entry))
@@ -104,7 +82,7 @@ void ElementViews::show(const CatalogueEntry &entry, std::string_view targetVers
 {
     for (Page page : allPages) {
         if (QLabel *shown = view(entry, page))
-            shown->setVisible(shownFor(entry, page, targetVersion));
+            shown->setVisible(visibleOn(entry, page, targetVersion));
     }
 }
 

@@ -22,7 +22,6 @@ public:
     QLabel *view(const CatalogueEntry &entry, Page page) const;
     // The element's views in the order Player, Schedule, Description.
     std::vector<QLabel *> views(const CatalogueEntry &entry) const;
-    QLabel *referenceView(const CatalogueEntry &entry) const;
 
     void setGeometry(const CatalogueEntry &entry, const Rect &geometry) const;
     void setPicture(const CatalogueEntry &entry, const QImage &image) const;

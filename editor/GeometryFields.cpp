@@ -1,154 +1,100 @@
 #include "editor/GeometryFields.h"
 
 #include "editor/EditingPanel.h"
+#include "editor/EditorDocument.h"
 #include "editor/NumberField.h"
-#include "editor/PictureLabel.h"
-#include "editor/Selection.h"
-#include "editor/SkinPages.h"
-#include "editor/ViewGeometry.h"
-#include "skin/SkinDocument.h"
 
-#include <QFrame>
+#include <QScopedValueRollback>
 
 namespace {
 
-using Edge = GeometryFields::Edge;
+constexpr std::array<Edge, 4> fieldOrder{Edge::Left, Edge::Top, Edge::Width, Edge::Height};
 
-void setEdge(Rect &rect, Edge edge, int value)
+int edgeOf(const Rect &rect, Edge edge)
 {
     switch (edge) {
     case Edge::Left:
-        rect.left = value;
-        break;
+        return rect.left;
     case Edge::Top:
-        rect.top = value;
-        break;
+        return rect.top;
     case Edge::Width:
-        rect.width = value;
-        break;
+        return rect.width;
     case Edge::Height:
-        rect.height = value;
         break;
     }
-}
-
-// Only the one edge changes: a view that is being dragged keeps the other
-// coordinate of its new place until its own field write carries it over.
-void setEdge(QWidget &view, Edge edge, int value)
-{
-    Rect rect = geometryOf(view);
-    setEdge(rect, edge, value);
-    placeView(view, rect);
+    return rect.height;
 }
 
 } // namespace
 
 GeometryFields::GeometryFields(const Workspace &workspace) : workspace_(workspace)
 {
-    const EditingPanel &panel = workspace_.panel;
-    const std::array<std::pair<NumberField *, Edge>, 4> fields{{{panel.PositionX, Edge::Left},
-                                                                {panel.PositionY, Edge::Top},
-                                                                {panel.grossX, Edge::Width},
-                                                                {panel.grossY, Edge::Height}}};
-    for (const auto &[field, edge] : fields) {
-        connect(field, &QSpinBox::valueChanged, this,
-                [this, edge = edge](int value) { apply(edge, value); });
-        connect(field, &NumberField::edited, this, &GeometryFields::markEdited);
+    for (Edge edge : fieldOrder) {
+        NumberField *numbers = field(edge);
+        connect(numbers, &QSpinBox::valueChanged, this,
+                [this, edge, numbers](int value) { changed(edge, *numbers, value); });
     }
+    EditorDocument &document = workspace_.document;
+    connect(&document, &EditorDocument::elementGeometryChanged, this,
+            [this](const CatalogueEntry &entry) { follow(Selection::of(entry)); });
+    connect(&document, &EditorDocument::listsChanged, this, [this] {
+        follow({Selection::Kind::PlayerList});
+        follow({Selection::Kind::TrackLists});
+    });
+    connect(&document, &EditorDocument::backgroundChanged, this,
+            [this](Page page) { follow(Selection::backgroundOf(page)); });
+}
+
+NumberField *GeometryFields::field(Edge edge) const
+{
+    const EditingPanel &panel = workspace_.panel;
+    switch (edge) {
+    case Edge::Left:
+        return panel.PositionX;
+    case Edge::Top:
+        return panel.PositionY;
+    case Edge::Width:
+        return panel.grossX;
+    case Edge::Height:
+        break;
+    }
+    return panel.grossY;
 }
 
 void GeometryFields::show(const Rect &geometry) const
 {
-    const EditingPanel &panel = workspace_.panel;
-    panel.PositionX->assign(geometry.left);
-    panel.PositionY->assign(geometry.top);
-    panel.grossX->assign(geometry.width);
-    panel.grossY->assign(geometry.height);
+    for (Edge edge : fieldOrder)
+        field(edge)->assign(edgeOf(geometry, edge));
 }
 
-void GeometryFields::follow(const std::vector<QWidget *> &views) const
+void GeometryFields::showSize(const Rect &geometry) const
 {
-    const EditingPanel &panel = workspace_.panel;
-    for (QWidget *view : views) {
-        panel.PositionX->assign(view->x());
-        panel.PositionY->assign(view->y());
-    }
-    for (QWidget *view : views) {
-        panel.grossX->assign(view->width());
-        panel.grossY->assign(view->height());
-    }
+    for (Edge edge : {Edge::Width, Edge::Height})
+        field(edge)->assign(edgeOf(geometry, edge));
 }
 
-void GeometryFields::apply(Edge edge, int value) const
+// A field that is being typed into keeps the text as typed, even where the item
+// cannot take the value; the fields show the item again at its next change.
+void GeometryFields::changed(Edge edge, const NumberField &field, int value) const
 {
-    const Selection &selection = workspace_.selection;
-    switch (selection.kind) {
-    case Selection::Kind::Element:
-        applyToElement(edge, value);
-        break;
-    case Selection::Kind::Background:
-        // A page background is sized by the fields but never placed by them.
-        if (edge == Edge::Width || edge == Edge::Height)
-            setEdge(*workspace_.pages.background(selection.background), edge, value);
-        break;
-    case Selection::Kind::PlayerList:
-    case Selection::Kind::TrackLists:
-        applyToLists(edge, value);
-        break;
-    case Selection::Kind::None:
-        break;
-    }
+    if (following_)
+        return;
+    QScopedValueRollback guard(following_, true);
+    if (field.isUserChange())
+        workspace_.document.editEdge(edge, value);
+    else
+        workspace_.document.applyEdge(edge, value);
 }
 
-void GeometryFields::place(const Rect &geometry) const
+void GeometryFields::follow(const Selection &item) const
 {
-    apply(Edge::Left, geometry.left);
-    apply(Edge::Top, geometry.top);
-    apply(Edge::Width, geometry.width);
-    apply(Edge::Height, geometry.height);
-}
-
-// The model takes what the views really got, so that the save writes what is shown.
-void GeometryFields::applyToElement(Edge edge, int value) const
-{
-    const CatalogueEntry &entry = *workspace_.selection.element;
-    const ElementViews &views = workspace_.pages.views;
-    for (QLabel *view : views.views(entry))
-        setEdge(*view, edge, value);
-    workspace_.document.element(entry).geometry = geometryOf(*views.referenceView(entry));
-}
-
-// The two kinds of list selection are not symmetrical: the track lists carry the
-// Player list along when they move, but not when they are resized.
-void GeometryFields::applyToLists(Edge edge, int value) const
-{
-    const ListPanels &panels = workspace_.pages.lists;
-    const bool trackLists = workspace_.selection.kind == Selection::Kind::TrackLists;
-    const bool resize = edge == Edge::Width || edge == Edge::Height;
-    if (!trackLists || !resize)
-        setEdge(*panels.ListPlayer, edge, value);
-    if (trackLists) {
-        setEdge(*panels.ListSchedule, edge, value);
-        setEdge(*panels.ListDescription, edge, value);
-    }
-    workspace_.document.lists = panels.geometry();
-}
-
-// Only the user's own changes count as edits; values the program shows never do.
-void GeometryFields::markEdited() const
-{
-    const Selection &selection = workspace_.selection;
-    switch (selection.kind) {
-    case Selection::Kind::Element:
-        workspace_.markChanged(*selection.element);
-        break;
-    case Selection::Kind::PlayerList:
-    case Selection::Kind::TrackLists:
-        // List geometry is written by every save.
-        workspace_.markSkinChanged();
-        break;
-    case Selection::Kind::Background:
-    case Selection::Kind::None:
-        break;
-    }
+    const EditorDocument &document = workspace_.document;
+    if (following_ || !(document.selection() == item))
+        return;
+    QScopedValueRollback guard(following_, true);
+    const Rect geometry = document.referenceGeometry(item);
+    if (item.kind == Selection::Kind::Background)
+        showSize(geometry);
+    else
+        show(geometry);
 }

@@ -1,40 +1,34 @@
 #pragma once
 
+#include "editor/Selection.h"
 #include "editor/Workspace.h"
 
 #include <QObject>
 
-#include <vector>
-
-class QWidget;
+class NumberField;
 struct Rect;
 
-// The change actions of the size and position fields: every change of a field's
-// value, by the user or the program, goes at once to the views of the selected item.
-// The fields are also how one view's geometry reaches the item's other views.
+// The size and position fields. What the user changes there is an edit of the
+// selected item; what the program writes there applies to the item as it stands, so
+// the item never stands elsewhere than the fields say after a selection. The fields
+// follow every later change of the selected item's place and size.
 class GeometryFields : public QObject {
     Q_OBJECT
 
 public:
-    enum class Edge { Left, Top, Width, Height };
-
     explicit GeometryFields(const Workspace &workspace);
 
-    // Writes PositionX, PositionY, grossX and grossY in this order, as the program.
+    // Writes PositionX, PositionY, grossX and grossY in this order as program values:
+    // sizes are cut to the fields' range, and the selected item takes what they show.
     void show(const Rect &geometry) const;
-    // Writes the positions of the views in their order, then their sizes, so that a
-    // view whose place differs from the fields carries the selected item's other
-    // views along with it.
-    void follow(const std::vector<QWidget *> &views) const;
-    // Applies a whole geometry to the selected item as the fields do, whatever the
-    // fields show.
-    void place(const Rect &geometry) const;
+    // Writes grossX and grossY only.
+    void showSize(const Rect &geometry) const;
 
 private:
-    void apply(Edge edge, int value) const;
-    void applyToElement(Edge edge, int value) const;
-    void applyToLists(Edge edge, int value) const;
-    void markEdited() const;
+    void changed(Edge edge, const NumberField &field, int value) const;
+    void follow(const Selection &item) const;
+    NumberField *field(Edge edge) const;
 
     Workspace workspace_;
+    mutable bool following_ = false;
 };

@@ -1,17 +1,17 @@
 #include "editor/GraphicEditing.h"
 
 #include "editor/EditingPanel.h"
-#include "editor/NumberField.h"
+#include "editor/EditorDocument.h"
+#include "editor/GeometryFields.h"
 #include "editor/PictureLabel.h"
-#include "editor/Selection.h"
 #include "editor/SkinPages.h"
 #include "platform/Platform.h"
-#include "skin/SkinDocument.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 
-GraphicEditing::GraphicEditing(const Workspace &workspace) : workspace_(workspace)
+GraphicEditing::GraphicEditing(const Workspace &workspace, const GeometryFields &fields)
+    : workspace_(workspace), fields_(fields)
 {
     for (std::size_t i = 0; i < graphicCount; ++i) {
         const auto graphic = static_cast<Graphic>(i);
@@ -44,14 +44,13 @@ void GraphicEditing::click(Graphic graphic) const
         selectBackground(*page);
         return;
     }
-    const EditingPanel &panel = workspace_.panel;
-    workspace_.showFileName(workspace_.document.graphicPath(graphic));
+    const SkinDocument &skin = workspace_.document.skin();
+    workspace_.showFileName(skin.graphicPaths[static_cast<std::size_t>(graphic)]);
     if (graphic == Graphic::Stream || graphic == Graphic::Curpos) {
         // The fields show zeros; ending the selection first keeps them from
         // collapsing whatever was selected.
-        workspace_.selection = {};
-        for (NumberField *field : {panel.grossX, panel.grossY, panel.PositionX, panel.PositionY})
-            field->assign(0);
+        workspace_.document.select({});
+        fields_.show({});
     }
 }
 
@@ -65,20 +64,13 @@ void GraphicEditing::choose(Graphic graphic) const
     const std::optional<QImage> image = workspace_.readPicture(path);
     if (!image)
         return;
-    workspace_.pages.picture(graphic)->setPicture(*image);
-    if (PictureLabel *mirror = workspace_.pages.mirror(graphic))
-        mirror->setPicture(*image);
-    std::string &graphicPath = workspace_.document.graphicPath(graphic);
-    graphicPath = path.toStdString();
-    workspace_.document.graphicsChanged = true;
-    workspace_.showFileName(graphicPath);
+    workspace_.document.chooseGraphic(graphic, path.toStdString(), *image);
+    workspace_.showFileName(path.toStdString());
 }
 
 void GraphicEditing::selectBackground(Page page) const
 {
-    workspace_.selection = {Selection::Kind::Background, nullptr, page};
+    workspace_.document.select(Selection::backgroundOf(page));
     workspace_.panel.statePreviews[static_cast<std::size_t>(StateBitmap::Da)]->hide();
-    const PictureLabel *background = workspace_.pages.background(page);
-    workspace_.panel.grossX->assign(background->width());
-    workspace_.panel.grossY->assign(background->height());
+    fields_.showSize(workspace_.document.background(page));
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+class GeometryFields;
 enum class Graphic : std::uint8_t;
 enum class Page : std::uint8_t;
 
@@ -13,7 +14,7 @@ enum class Page : std::uint8_t;
 // changes no selection and no size the skin stores.
 class GraphicEditing {
 public:
-    explicit GraphicEditing(const Workspace &workspace);
+    GraphicEditing(const Workspace &workspace, const GeometryFields &fields);
 
 private:
     void click(Graphic graphic) const;
@@ -22,4 +23,5 @@ private:
     void connectMenuMirrors() const;
 
     Workspace workspace_;
+    const GeometryFields &fields_;
 };

@@ -82,23 +82,16 @@ ListPanels ListPanels::create(QWidget &playerPage, QWidget &schedulePage, QWidge
     return lists;
 }
 
-void ListPanels::place(const Rect &geometry) const
+void ListPanels::place(const ListGeometry &geometry) const
 {
-    for (QFrame *panel : {ListPlayer, ListSchedule, ListDescription})
-        placeView(*panel, geometry);
+    placeView(*ListPlayer, geometry.player);
+    placeView(*ListSchedule, geometry.schedule);
+    placeView(*ListDescription, geometry.description);
 }
 
-void ListPanels::setPlayerHeight(int height) const
+void ListPanels::fitStrip() const
 {
-    Rect player = geometryOf(*ListPlayer);
-    player.height = height;
-    placeView(*ListPlayer, player);
     ListPlayer1->resize(stripWidth, ListPlayer->height());
-}
-
-ListGeometry ListPanels::geometry() const
-{
-    return {geometryOf(*ListPlayer), geometryOf(*ListSchedule), geometryOf(*ListDescription)};
 }
 
 void ListPanels::setVisible(bool visible) const

@@ -23,11 +23,10 @@ struct ListPanels {
 
     static ListPanels create(QWidget &playerPage, QWidget &schedulePage, QWidget &descriptionPage);
 
-    void place(const Rect &geometry) const;
-    // The Player list and its strip take the height of the player view.
-    void setPlayerHeight(int height) const;
-    // Where the panels stand now, for the model to take over.
-    ListGeometry geometry() const;
+    void place(const ListGeometry &geometry) const;
+    // The strip inside the Player list takes the list's height when a skin opens,
+    // and keeps it when the list is resized later.
+    void fitStrip() const;
     void setVisible(bool visible) const;
     void raise() const;
 };

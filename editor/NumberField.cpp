@@ -17,10 +17,6 @@ NumberField::NumberField(const QString &name, bool ranged, QWidget *parent)
     setValue(0);
     lineEdit()->setReadOnly(!typable_);
     setEnabled(false);
-    connect(this, &QSpinBox::valueChanged, this, [this] {
-        if (userActions_ > 0)
-            emit edited();
-    });
 }
 
 void NumberField::assign(int value)

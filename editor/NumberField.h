@@ -7,8 +7,9 @@
 // until the field loses the focus, and only then is pulled into the bounds. A
 // position field has no bounds and cannot be typed into.
 //
-// valueChanged() reports every change, whoever made it; edited() follows it when the
-// user made the change (typing, stepping, the clamp after typing).
+// valueChanged() reports every change, whoever made it; while it is reported,
+// isUserChange() tells whether the user made it (typing, stepping, the clamp after
+// typing) or the program.
 class NumberField : public QSpinBox {
     Q_OBJECT
 
@@ -17,9 +18,7 @@ public:
 
     // Sets a value for the program, pulled into the bounds even while the user types.
     void assign(int value);
-
-signals:
-    void edited();
+    bool isUserChange() const { return userActions_ > 0; }
 
 protected:
     QValidator::State validate(QString &text, int &pos) const override;

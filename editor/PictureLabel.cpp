@@ -38,17 +38,12 @@ void PictureLabel::render()
 void PictureLabel::mousePressEvent(QMouseEvent *event)
 {
     pressedInside_ = event->button() == Qt::LeftButton;
-    emit pressed(event);
-}
-
-void PictureLabel::mouseMoveEvent(QMouseEvent *event)
-{
-    emit moved(event);
+    QLabel::mousePressEvent(event);
 }
 
 void PictureLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit released(event);
+    QLabel::mouseReleaseEvent(event);
     // A click is a left press and release on the same control, as the platform counts it.
     if (pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->pos()))
         emit clicked();

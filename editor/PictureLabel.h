@@ -22,15 +22,11 @@ public:
     void setTransparent(bool transparent);
 
 signals:
-    void pressed(QMouseEvent *event);
-    void moved(QMouseEvent *event);
-    void released(QMouseEvent *event);
     void clicked();
     void doubleClicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 

@@ -11,8 +11,20 @@ struct Selection {
     const CatalogueEntry *element = nullptr; // with Kind::Element
     Page background = Page::Player;          // with Kind::Background
 
+    static Selection of(const CatalogueEntry &entry) { return {Kind::Element, &entry}; }
+    static Selection backgroundOf(Page page) { return {Kind::Background, nullptr, page}; }
+
     bool isElement(const CatalogueEntry &entry) const
     {
         return kind == Kind::Element && element == &entry;
     }
+    bool isList() const { return kind == Kind::PlayerList || kind == Kind::TrackLists; }
+    bool operator==(const Selection &other) const
+    {
+        return kind == other.kind && (kind != Kind::Element || element == other.element) &&
+               (kind != Kind::Background || background == other.background);
+    }
 };
+
+// The four numbers the size and position fields edit.
+enum class Edge { Left, Top, Width, Height };

@@ -2,18 +2,17 @@
 
 #include "editor/Commands.h"
 #include "editor/EditingPanel.h"
+#include "editor/EditorDocument.h"
 #include "editor/PictureLabel.h"
 #include "editor/SkinPages.h"
-#include "editor/ViewGeometry.h"
-#include "ini/FileBytes.h"
-#include "ini/Inifiles4.h"
-#include "ini/ProfileReader.h"
 #include "platform/Platform.h"
+#include "platform/SkinPictures.h"
 #include "skin/SkinFormat.h"
-#include "skin/Windows1252.h"
+#include "skin/SkinLoad.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QMainWindow>
 #include <QTabWidget>
 
@@ -24,28 +23,42 @@ const QString notASkin = QStringLiteral(
     "gut wenn du dies per E-mail mir mitteilst und schreibst von welchen Player diese ist. Dann "
     "kann ich viel schneller neue Versionen einprogrammieren.");
 
-QString qText(const std::string &utf8)
+// A file that cannot be read reads as an empty text, which is no skin.
+std::string readSkinFile(const QString &path)
 {
-    return QString::fromStdString(utf8);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().toStdString();
 }
-
-// Skin files are Windows-1252; the model keeps every text in UTF-8.
-std::string readName(const ProfileReader &skin, std::string_view section, std::string_view key)
-{
-    return decodeWindows1252(readFileName(skin, section, key));
-}
-
-constexpr std::array<Graphic, 14> playerViewOrder{
-    Graphic::MenuLeft,        Graphic::MenuCenter,   Graphic::MenuRight,    Graphic::Stream,
-    Graphic::ValidStart,      Graphic::ValidMiddle,  Graphic::ValidEnd,     Graphic::PartvalidStart,
-    Graphic::PartvalidMiddle, Graphic::PartvalidEnd, Graphic::InvalidStart, Graphic::InvalidMiddle,
-    Graphic::InvalidEnd,      Graphic::Curpos};
-
-constexpr std::array<Graphic, 4> trackListOrder{Graphic::ScheduleHeader, Graphic::ScheduleTile,
-                                                Graphic::DescriptionHeader,
-                                                Graphic::DescriptionTile};
 
 } // namespace
+
+class SkinLoader::PictureSteps {
+public:
+    PictureSteps(const LoadedSkin &loaded, Dialogs &dialogs)
+        : named_(loaded.pictures), decoded_(decodePictures(loaded)), dialogs_(dialogs)
+    {}
+
+    // The next picture in the load's order, or nothing after reporting why not.
+    const QImage *next()
+    {
+        const LoadedPicture &picture = decoded_[next_++];
+        if (!picture.ok()) {
+            dialogs_.error(picture.error);
+            return nullptr;
+        }
+        return &picture.image;
+    }
+    // What the picture last taken stands for.
+    const NamedPicture &named() const { return named_[next_ - 1]; }
+
+private:
+    const std::vector<NamedPicture> &named_;
+    std::vector<LoadedPicture> decoded_;
+    Dialogs &dialogs_;
+    std::size_t next_ = 0;
+};
 
 SkinLoader::SkinLoader(QMainWindow &window, const Workspace &workspace)
     : window_(window), workspace_(workspace)
@@ -54,16 +67,15 @@ SkinLoader::SkinLoader(QMainWindow &window, const Workspace &workspace)
 void SkinLoader::load(const QString &path)
 {
     hideAndDisable();
-    const std::string bytes = readFileBytes(path.toStdString()).value_or(std::string{});
-    const ProfileReader skin(bytes);
-    const std::string version = targetVersionOf(skin);
-    if (version.empty()) {
+    const LoadedSkin loaded = loadSkin(path.toStdString(), readSkinFile(path));
+    if (!loaded.isSkin()) {
         // The previous skin stays the document, so a later save cannot copy this
         // file's text over it.
         workspace_.dialogs.message(notASkin);
     } else {
-        accept(version, path, bytes);
-        if (!loadSkin(skin))
+        accept(loaded);
+        PictureSteps pictures(loaded, workspace_.dialogs);
+        if (!showSkin(loaded, pictures))
             return;
     }
     workspace_.commands.EditName->setEnabled(true);
@@ -78,79 +90,69 @@ void SkinLoader::hideAndDisable()
     workspace_.pages.playerView.setVisible(false);
     workspace_.pages.Notebook->hide();
     // Disabling a field that holds a typed value pulls it into its bounds, which counts
-    // as the user's edit; that must not leave Save enabled for the skin to come.
+    // as the user's edit; the new history must not start with it.
     workspace_.panel.enableEditing(false);
-    for (QAction *command : {workspace_.commands.FileSave1, workspace_.commands.FileSaveAs1,
-                             workspace_.commands.EditName})
+    workspace_.document.beginLoad();
+    for (QAction *command : {workspace_.commands.FileSaveAs1, workspace_.commands.EditName})
         command->setEnabled(false);
 }
 
-void SkinLoader::accept(const std::string &version, const QString &path, const std::string &bytes)
+void SkinLoader::accept(const LoadedSkin &loaded)
 {
-    workspace_.document.targetVersion = version;
-    if (version == version15) {
-        for (int number : {131, 132})
-            workspace_.pages.views.view(*findElement(number), Page::Player)->show();
+    workspace_.document.acceptSkin(loaded.document);
+    // The elements only 1.5 skins have show their Player view first: it marks them as
+    // present for the rest of the load.
+    const std::string &version = loaded.document.targetVersion;
+    for (const CatalogueEntry &entry : catalogue()) {
+        if (existsIn(entry, version) && !existsIn(entry, version14))
+            workspace_.pages.views.view(entry, Page::Player)->show();
     }
     workspace_.panel.enableEditing(true);
     workspace_.pages.Notebook->show();
-    workspace_.document.skinPath = path.toStdString();
-    workspace_.document.skinFolder = folderOf(workspace_.document.skinPath);
-    workspace_.document.openedText = splitLines(bytes);
-    workspace_.document.graphicsChanged = false;
-    workspace_.panel.showSkinText(bytes);
 }
 
-bool SkinLoader::loadSkin(const ProfileReader &skin)
+bool SkinLoader::showSkin(const LoadedSkin &loaded, PictureSteps &pictures)
 {
-    // The numbers come from the same bytes as everything else, not from a second read.
-    const TIniFile4 pairs(workspace_.document.skinPath, workspace_.document.openedText);
-    if (!loadBackgrounds(skin))
+    if (!showBackgrounds(pictures))
         return false;
-    placeLists(pairs, skin);
-    if (!loadPlayerView(skin) || !loadTrackLists(skin) || !loadElements(skin, pairs))
+    showLists(loaded);
+    if (!showPlayerView(pictures) || !showTrackLists(pictures) || !showElements(loaded, pictures))
         return false;
     finish();
     return true;
 }
 
-bool SkinLoader::loadBackgrounds(const ProfileReader &skin)
+bool SkinLoader::showBackgrounds(PictureSteps &pictures)
 {
+    EditorDocument &document = workspace_.document;
     for (Graphic graphic : pageBackgrounds) {
-        const std::optional<QImage> image = loadGraphic(skin, graphic);
+        const QImage *image = pictures.next();
         if (!image)
             return false;
+        document.setGraphic(graphic, pictures.named().name, *image);
         // A page background takes its bitmap's size once, when the skin opens.
-        workspace_.pages.picture(graphic)->resize(image->size());
+        document.setBackground(*backgroundPage(graphic), {0, 0, image->width(), image->height()});
     }
     for (PictureLabel *background : workspace_.pages.backgrounds)
         background->show();
     return true;
 }
 
-void SkinLoader::placeLists(const TIniFile4 &pairs, const ProfileReader &skin)
+void SkinLoader::showLists(const LoadedSkin &loaded)
 {
-    const bool is15 = workspace_.document.targetVersion == version15;
-    const auto place = is15 ? readCommentedPair : readPair;
-    const IntPair main = place(pairs, "dlg_main", "position_m");
-    const IntPair origin = place(pairs, "dlg_main", "position_g");
-    const IntPair size = readPair(pairs, "dlg_main", "size_m");
-    // Any two numbers of the file may meet here.
-    Rect geometry{saturatedSum(main.x, -std::int64_t{origin.x}),
-                  saturatedSum(main.y, -std::int64_t{origin.y}), size.x, size.y};
-    if (is15)
-        geometry.width = readPair(pairs, "dlg_main", "size_g").x;
-    workspace_.pages.lists.place(geometry);
+    workspace_.document.setLists(loaded.document.lists);
+    workspace_.pages.lists.fitStrip();
     workspace_.pages.lists.setVisible(true);
-    workspace_.pages.lists.setPlayerHeight(readInteger(skin, "player_view", "height"));
-    workspace_.document.lists = workspace_.pages.lists.geometry();
 }
 
-bool SkinLoader::loadPlayerView(const ProfileReader &skin)
+bool SkinLoader::showPlayerView(PictureSteps &pictures)
 {
-    for (Graphic graphic : playerViewOrder) {
-        if (!loadGraphic(skin, graphic))
+    for (std::size_t piece = 0; piece < workspace_.pages.playerView.pictures.size(); ++piece) {
+        const QImage *image = pictures.next();
+        if (!image)
             return false;
+        const Graphic graphic = *pictures.named().graphic;
+        workspace_.document.setGraphic(graphic, pictures.named().name, *image);
         if (graphic == Graphic::Stream || graphic == Graphic::Curpos)
             workspace_.pages.picture(graphic)->show();
     }
@@ -159,54 +161,36 @@ bool SkinLoader::loadPlayerView(const ProfileReader &skin)
     return true;
 }
 
-bool SkinLoader::loadTrackLists(const ProfileReader &skin)
+bool SkinLoader::showTrackLists(PictureSteps &pictures)
 {
-    for (Graphic graphic : trackListOrder) {
-        if (!loadGraphic(skin, graphic))
+    for (int piece = 0; piece < 4; ++piece) {
+        const QImage *image = pictures.next();
+        if (!image)
             return false;
+        workspace_.document.setGraphic(*pictures.named().graphic, pictures.named().name, *image);
     }
     return true;
 }
 
-std::optional<QImage> SkinLoader::loadGraphic(const ProfileReader &skin, Graphic graphic)
+// Each element is placed before its picture is loaded, so an element whose bitmap
+// fails stands at its new place, hidden, with the state paths of before.
+bool SkinLoader::showElements(const LoadedSkin &loaded, PictureSteps &pictures)
 {
-    const SkinKey where = graphicKey(graphic);
-    const std::string name = readName(skin, where.section, where.key);
-    std::optional<QImage> image = readPicture(name);
-    if (!image)
-        return std::nullopt;
-    workspace_.pages.picture(graphic)->setPicture(*image);
-    if (PictureLabel *mirror = workspace_.pages.mirror(graphic))
-        mirror->setPicture(*image);
-    // The path is kept only once its picture has loaded.
-    workspace_.document.graphicPath(graphic) = name;
-    return image;
-}
-
-bool SkinLoader::loadElements(const ProfileReader &skin, const TIniFile4 &pairs)
-{
-    const bool is15 = workspace_.document.targetVersion == version15;
+    EditorDocument &document = workspace_.document;
+    const std::string &version = loaded.document.targetVersion;
     for (const CatalogueEntry &entry : catalogue()) {
-        if (entry.rule == VersionRule::OnlyFor15 && !is15)
+        if (!existsIn(entry, version))
             continue;
-        SkinElement &element = workspace_.document.element(entry);
-        const IntPair position = readPosition(pairs, entry.section, "position");
-        const IntPair size = readPair(pairs, entry.section, "size");
-        workspace_.pages.views.setGeometry(entry, {position.x, position.y, size.x, size.y});
-        element.geometry = geometryOf(*workspace_.pages.views.referenceView(entry));
+        const SkinElement &element = loaded.document.element(entry);
+        document.setElementGeometry(entry, element.geometry);
         if (entry.states != StateSet::None) {
-            const std::string up = readName(skin, entry.section, stateKey(StateBitmap::Up));
-            const std::optional<QImage> image = readPicture(up);
+            const QImage *image = pictures.next();
             if (!image)
                 return false;
-            workspace_.pages.views.setPicture(entry, *image);
-            for (StateBitmap state : allStates) {
-                if (entry.hasState(state))
-                    element.statePath(state) = workspace_.document.skinFolder +
-                                               readName(skin, entry.section, stateKey(state));
-            }
+            document.setUpPicture(entry, *image);
+            document.takeStatePaths(entry, element);
         }
-        workspace_.pages.views.show(entry, workspace_.document.targetVersion);
+        workspace_.pages.views.show(entry, version);
     }
     workspace_.pages.restack();
     return true;
@@ -215,13 +199,9 @@ bool SkinLoader::loadElements(const ProfileReader &skin, const TIniFile4 &pairs)
 void SkinLoader::finish()
 {
     window_.setWindowTitle(
-        QStringLiteral("Velmor (%1 - Skin)").arg(qText(workspace_.document.targetVersion)));
+        QStringLiteral("Velmor (%1 - Skin)")
+            .arg(QString::fromStdString(workspace_.document.skin().targetVersion)));
     for (PictureLabel *preview : workspace_.panel.statePreviews)
         preview->show();
     workspace_.commands.FileSaveAs1->setEnabled(true);
-}
-
-std::optional<QImage> SkinLoader::readPicture(const std::string &name) const
-{
-    return workspace_.readPicture(qText(name), qText(workspace_.document.skinFolder));
 }

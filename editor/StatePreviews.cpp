@@ -1,23 +1,11 @@
 #include "editor/StatePreviews.h"
 
 #include "editor/EditingPanel.h"
+#include "editor/EditorDocument.h"
 #include "editor/GeometryFields.h"
 #include "editor/PictureLabel.h"
-#include "editor/Selection.h"
-#include "editor/SkinPages.h"
-#include "editor/ViewGeometry.h"
+#include "platform/PictureLoader.h"
 #include "platform/Platform.h"
-#include "skin/SkinDocument.h"
-
-namespace {
-
-// The web buttons keep the size the skin gives them whatever bitmap they show.
-bool keepsItsSize(const CatalogueEntry &entry)
-{
-    return entry.number == 50 || entry.number == 51;
-}
-
-} // namespace
 
 StatePreviews::StatePreviews(const Workspace &workspace, const GeometryFields &fields)
     : workspace_(workspace), fields_(fields)
@@ -29,11 +17,14 @@ StatePreviews::StatePreviews(const Workspace &workspace, const GeometryFields &f
         QObject::connect(picture, &PictureLabel::doubleClicked, picture,
                          [this, state] { choose(state); });
     }
+    QObject::connect(
+        &workspace_.document, &EditorDocument::statePathChanged, preview(allStates[0]),
+        [this](const CatalogueEntry &entry, StateBitmap state) { refresh(entry, state); });
 }
 
 bool StatePreviews::show(const CatalogueEntry &entry) const
 {
-    const SkinElement &element = workspace_.document.element(entry);
+    const SkinElement &element = workspace_.document.skin().element(entry);
     for (StateBitmap state : allStates) {
         if (!entry.hasState(state))
             continue;
@@ -55,7 +46,7 @@ PictureLabel *StatePreviews::preview(StateBitmap state) const
 
 const CatalogueEntry *StatePreviews::owner(StateBitmap state) const
 {
-    const Selection &selection = workspace_.selection;
+    const Selection &selection = workspace_.document.selection();
     if (selection.kind != Selection::Kind::Element || !selection.element->hasState(state))
         return nullptr;
     return selection.element;
@@ -64,9 +55,11 @@ const CatalogueEntry *StatePreviews::owner(StateBitmap state) const
 void StatePreviews::showFileName(StateBitmap state) const
 {
     if (const CatalogueEntry *entry = owner(state))
-        workspace_.showFileName(workspace_.document.element(*entry).statePath(state));
+        workspace_.showFileName(workspace_.document.skin().element(*entry).statePath(state));
 }
 
+// The element keeps the chosen name even when the file turns out to be no bitmap;
+// only a bitmap that loads makes a step.
 void StatePreviews::choose(StateBitmap state) const
 {
     const CatalogueEntry *entry = owner(state);
@@ -75,30 +68,29 @@ void StatePreviews::choose(StateBitmap state) const
     const QString path = workspace_.dialogs.openPicture();
     if (path.isEmpty())
         return;
-    // The element keeps the chosen name even when the file turns out to be no bitmap.
-    std::string &statePath = workspace_.document.element(*entry).statePath(state);
-    statePath = path.toStdString();
+    EditorDocument &document = workspace_.document;
     const std::optional<QImage> image = workspace_.readPicture(path);
-    if (!image)
+    if (!image) {
+        document.keepFailedStatePath(*entry, state, path.toStdString());
         return;
-    preview(state)->setPicture(*image);
-    if (state == StateBitmap::Up)
-        takeUpBitmap(*entry, *image);
-    workspace_.showFileName(statePath);
-    if (state == StateBitmap::Up) {
-        fields_.show(geometryOf(*workspace_.pages.views.referenceView(*entry)));
     }
-    workspace_.markChanged(*entry);
+    document.chooseStateBitmap(*entry, state, path.toStdString(), *image);
+    workspace_.showFileName(path.toStdString());
+    if (state == StateBitmap::Up)
+        fields_.show(document.referenceGeometry(document.selection()));
 }
 
-// Every view shows the up bitmap, hidden views included, and takes its size.
-void StatePreviews::takeUpBitmap(const CatalogueEntry &entry, const QImage &image) const
+// The views always show the up bitmap, so the document holds it; the other states
+// are read again, quietly: a file gone since leaves the preview empty.
+void StatePreviews::refresh(const CatalogueEntry &entry, StateBitmap state) const
 {
-    const ElementViews &views = workspace_.pages.views;
-    views.setPicture(entry, image);
-    if (keepsItsSize(entry))
+    const EditorDocument &document = workspace_.document;
+    if (!document.selection().isElement(entry))
         return;
-    for (QLabel *view : views.views(entry))
-        placeView(*view, {view->x(), view->y(), image.width(), image.height()});
-    workspace_.document.element(entry).geometry = geometryOf(*views.referenceView(entry));
+    if (state == StateBitmap::Up) {
+        preview(state)->setPicture(document.upPicture(entry));
+        return;
+    }
+    const std::string &path = document.skin().element(entry).statePath(state);
+    preview(state)->setPicture(loadPicture(QString::fromStdString(path), {}).image);
 }

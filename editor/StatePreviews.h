@@ -25,7 +25,8 @@ private:
     const CatalogueEntry *owner(StateBitmap state) const;
     void showFileName(StateBitmap state) const;
     void choose(StateBitmap state) const;
-    void takeUpBitmap(const CatalogueEntry &entry, const QImage &image) const;
+    // A state of the selected element got another bitmap, by a choice or its undo.
+    void refresh(const CatalogueEntry &entry, StateBitmap state) const;
 
     Workspace workspace_;
     const GeometryFields &fields_;

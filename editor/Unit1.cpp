@@ -1,9 +1,9 @@
 #include "editor/Unit1.h"
 
 #include "editor/ClientLayout.h"
-#include "ini/FileBytes.h"
+#include "editor/PageSync.h"
+#include "editor/SkinTextView.h"
 #include "platform/Platform.h"
-#include "skin/SkinSave.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,14 +28,22 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
                               Qt::WindowCloseButtonHint),
       dialogs_(std::move(dialogs)), commands_(Commands::create(*this)),
       panel_(EditingPanel::create(*createClient(*this))),
-      pages_(SkinPages::create(*centralWidget())), workspace_{document_, selection_, pages_,
-                                                              panel_,    commands_,  *dialogs_},
+      pages_(SkinPages::create(*centralWidget())), workspace_{document_, pages_, panel_, commands_,
+                                                              *dialogs_},
       loader_(*this, workspace_), fields_(workspace_), previews_(workspace_, fields_),
-      dragging_(workspace_, fields_, previews_), graphics_(workspace_)
+      dragging_(workspace_, fields_, previews_), graphics_(workspace_, fields_),
+      keyboard_(document_, pages_.pages)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmor"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    followDocument(document_, pages_);
+    commands_.followHistory(document_.history());
+    connect(&document_, &EditorDocument::changedStateChanged, commands_.FileSave1,
+            &QAction::setEnabled);
+    panel_.Memo1->setSource([this] { return readableText(document_.skin()); });
+    connect(&document_, &EditorDocument::skinTextChanged, panel_.Memo1,
+            &SkinTextView::sourceChanged);
     connect(commands_.DateiNeu, &QAction::triggered, this, [this] {
         dialogs_->message(QStringLiteral("Neue Skins lassen sich nicht anlegen. Öffne ein "
                                          "vorhandenes Skin und speichere es unter einem neuen "
@@ -61,54 +69,43 @@ void TForm1::openSkin()
 
 void TForm1::save()
 {
-    if (commands_.FileSave1->isEnabled())
+    if (document_.isChanged())
         write();
-}
-
-// A replaced graphic does not enable Save, but it is a change the file lacks all the
-// same: Save As and the close prompt count it, or it could only be lost.
-bool TForm1::hasUnsavedChanges() const
-{
-    return commands_.FileSave1->isEnabled() || document_.graphicsChanged;
 }
 
 // The new name becomes the skin path; the bitmaps stay where they are, and the file
 // names them by their bare names.
 void TForm1::saveAs()
 {
-    const QString path = dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skinPath)));
+    const QString path =
+        dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skin().skinPath)));
     if (path.isEmpty())
         return;
-    document_.skinPath = path.toStdString();
-    if (hasUnsavedChanges())
+    document_.setSkinPath(path.toStdString());
+    if (document_.hasUnsavedChanges())
         write();
 }
 
 void TForm1::write()
 {
     // A name confirmed before any skin was opened has no skin to go into.
-    if (document_.targetVersion.empty())
+    if (document_.skin().targetVersion.empty())
         return;
-    if (!saveSkin(document_)) {
+    if (!document_.save())
         dialogs_->error(
             QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
-                .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skinPath))));
-        return;
-    }
-    panel_.showSkinText(joinLines(document_.openedText));
-    commands_.FileSave1->setEnabled(false);
+                .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skin().skinPath))));
 }
 
 void TForm1::confirmSkinName(const QString &name)
 {
-    document_.skinName = name.toStdString();
-    workspace_.markSkinChanged();
+    document_.confirmSkinName(name.toStdString());
 }
 
 // The close always goes through; the user only decides whether to save first.
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (hasUnsavedChanges() &&
+    if (document_.hasUnsavedChanges() &&
         dialogs_->yesNo(QStringLiteral("Bestätigung"),
                         QStringLiteral("Das Skin wurde geändert. Speichern ?")))
         write();

@@ -2,15 +2,16 @@
 
 #include "editor/Commands.h"
 #include "editor/EditingPanel.h"
+#include "editor/EditorDocument.h"
 #include "editor/GeometryFields.h"
 #include "editor/GraphicEditing.h"
+#include "editor/KeyboardEditing.h"
 #include "editor/Selection.h"
 #include "editor/SkinLoader.h"
 #include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
 #include "editor/ViewDragging.h"
 #include "editor/Workspace.h"
-#include "skin/SkinDocument.h"
 
 #include <QMainWindow>
 
@@ -19,7 +20,8 @@
 class Dialogs;
 
 // The editor's main window: the mock-up of the player's pages, the editing controls
-// above it and the commands. It owns the open skin and the selection.
+// above it and the commands. It shows the editor document and hands the user's
+// work to it.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -29,8 +31,9 @@ public:
     // Opens the skin as if it had been chosen in the Open dialog.
     void load(const QString &path);
 
-    const SkinDocument &document() const { return document_; }
-    const Selection &selection() const { return selection_; }
+    EditorDocument &editorDocument() { return document_; }
+    const SkinDocument &document() const { return document_.skin(); }
+    const Selection &selection() const { return document_.selection(); }
     const Commands &commands() const { return commands_; }
     const SkinPages &pages() const { return pages_; }
     const EditingPanel &panel() const { return panel_; }
@@ -51,11 +54,9 @@ private:
     void save();
     void saveAs();
     void write();
-    bool hasUnsavedChanges() const;
 
     std::shared_ptr<Dialogs> dialogs_;
-    SkinDocument document_;
-    Selection selection_;
+    EditorDocument document_;
     Commands commands_;
     EditingPanel panel_;
     SkinPages pages_;
@@ -65,4 +66,5 @@ private:
     StatePreviews previews_;
     ViewDragging dragging_;
     GraphicEditing graphics_;
+    KeyboardEditing keyboard_;
 };

@@ -1,11 +1,10 @@
 #include "editor/ViewDragging.h"
 
 #include "editor/EditingPanel.h"
+#include "editor/EditorDocument.h"
 #include "editor/GeometryFields.h"
 #include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
-#include "editor/ViewGeometry.h"
-#include "skin/SkinDocument.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,12 +15,17 @@ namespace {
 
 QString pressHint(const CatalogueEntry &entry)
 {
-    if (entry.states == StateSet::Four)
-        return QStringLiteral("Einen von 4 Bilder auswählen.");
-    // The buttons that switch the player's pages and windows have a hint of their own.
-    if (entry.number <= 12)
+    switch (hintKind(entry)) {
+    case HintKind::ChooseOfThreeWindowButton:
         return QStringLiteral("Wähl Eines der 3 Bilder aus.");
-    return QStringLiteral("Einen von 3 Bilder auswählen.");
+    case HintKind::ChooseOfThree:
+        return QStringLiteral("Einen von 3 Bilder auswählen.");
+    case HintKind::ChooseOfFour:
+        return QStringLiteral("Einen von 4 Bilder auswählen.");
+    case HintKind::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -34,16 +38,16 @@ ViewDragging::ViewDragging(const Workspace &workspace, const GeometryFields &fie
         for (QLabel *view : workspace_.pages.views.views(entry)) {
             // Hovering brings an element to the front, so moves count without a button.
             view->setMouseTracking(true);
-            watch(view, {&entry, Selection::Kind::None});
+            watch(view, {Selection::of(entry)});
         }
     }
     const ListPanels &lists = workspace_.pages.lists;
-    watch(lists.ListPlayer, {nullptr, Selection::Kind::PlayerList});
-    watch(lists.ListSchedule, {nullptr, Selection::Kind::TrackLists});
-    watch(lists.ListDescription, {nullptr, Selection::Kind::TrackLists});
+    watch(lists.ListPlayer, {{Selection::Kind::PlayerList}, Page::Player});
+    watch(lists.ListSchedule, {{Selection::Kind::TrackLists}, Page::Schedule});
+    watch(lists.ListDescription, {{Selection::Kind::TrackLists}, Page::Description});
 }
 
-void ViewDragging::watch(QWidget *widget, Target target)
+void ViewDragging::watch(QWidget *widget, const Target &target)
 {
     targets_.insert(widget, target);
     widget->installEventFilter(this);
@@ -64,7 +68,7 @@ bool ViewDragging::eventFilter(QObject *watched, QEvent *event)
         move(view, *found, *static_cast<QMouseEvent *>(event));
         return true;
     case QEvent::MouseButtonRelease:
-        pressed_ = nullptr;
+        release();
         return true;
     default:
         return false;
@@ -72,75 +76,82 @@ bool ViewDragging::eventFilter(QObject *watched, QEvent *event)
 }
 
 // The pressed widget holds the mouse until the last button is released, so every
-// move of the drag reaches it, wherever the pointer is.
+// move of the drag reaches it, wherever the pointer is. The page takes the keyboard,
+// so that the arrow keys move what was pressed.
 void ViewDragging::press(QWidget &view, const Target &target, QPoint at)
 {
     grab_ = at;
     pressed_ = &view;
-    if (target.element)
-        pressElement(*target.element);
+    view.parentWidget()->setFocus(Qt::MouseFocusReason);
+    if (target.item.kind == Selection::Kind::Element)
+        pressElement(*target.item.element);
     else
-        pressList(target.list);
+        pressList(target.item.kind);
 }
 
 void ViewDragging::pressElement(const CatalogueEntry &entry)
 {
-    workspace_.selection = {Selection::Kind::Element, &entry};
+    EditorDocument &document = workspace_.document;
+    document.select(Selection::of(entry));
     // A bitmap that cannot be shown is reported; the drag goes on all the same, and
     // its first move fills the fields.
     if (!previews_.show(entry))
         return;
-    fields_.show(geometryOf(*workspace_.pages.views.referenceView(entry)));
-    if (entry.states != StateSet::None)
+    fields_.show(document.referenceGeometry(document.selection()));
+    if (hintKind(entry) != HintKind::None)
         workspace_.panel.edit1->setText(pressHint(entry));
 }
 
 void ViewDragging::pressList(Selection::Kind list)
 {
-    workspace_.selection = {list};
-    const ListPanels &lists = workspace_.pages.lists;
-    const bool player = list == Selection::Kind::PlayerList;
-    fields_.show(geometryOf(player ? *lists.ListPlayer : *lists.ListSchedule));
+    EditorDocument &document = workspace_.document;
+    document.select({list});
+    fields_.show(document.referenceGeometry(document.selection()));
     workspace_.panel.edit1->setText(
-        player ? QStringLiteral("Player-Ansicht")
-               : QStringLiteral("Vorschau oder Liedersammlung-Ansicht-Ansicht"));
-}
-
-void ViewDragging::move(QWidget &view, const Target &target, const QMouseEvent &event)
-{
-    // A release that went to a message box instead of the view ends the drag all the
-    // same: without a button held, the pointer only passes over.
-    if (event.buttons() == Qt::NoButton)
-        pressed_ = nullptr;
-    if (pressed_ == &view) {
-        dragBy(view, event.position().toPoint());
-        if (target.element) {
-            const std::vector<QLabel *> views = workspace_.pages.views.views(*target.element);
-            fields_.follow({views.begin(), views.end()});
-        } else {
-            fields_.follow(listViews(target.list));
-        }
-        // The fields carry the move only where their values change; when they held
-        // the new place already, the item is set to it directly.
-        fields_.place(geometryOf(view));
-        if (target.element)
-            workspace_.markChanged(*target.element);
-        else
-            workspace_.markSkinChanged();
-    }
-    if (target.element)
-        bringToFront(*target.element);
+        list == Selection::Kind::PlayerList
+            ? QStringLiteral("Player-Ansicht")
+            : QStringLiteral("Vorschau oder Liedersammlung-Ansicht-Ansicht"));
 }
 
 // The pointer keeps its place inside the dragged view; there is no grid and no
 // bound, so a view may leave its page on any side.
-void ViewDragging::dragBy(QWidget &view, QPoint at) const
+void ViewDragging::move(QWidget &view, const Target &target, const QMouseEvent &event)
 {
-    const QPoint delta = at - grab_;
-    Rect moved = geometryOf(view);
-    moved.left = saturatedSum(moved.left, delta.x());
-    moved.top = saturatedSum(moved.top, delta.y());
-    placeView(view, moved);
+    // A release that went to a message box instead of the view ends the drag all the
+    // same: without a button held, the pointer only passes over.
+    if (event.buttons() == Qt::NoButton && pressed_)
+        release();
+    if (pressed_ == &view) {
+        const QPoint delta = event.position().toPoint() - grab_;
+        Rect moved = partGeometry(target);
+        moved.left = saturatedSum(moved.left, delta.x());
+        moved.top = saturatedSum(moved.top, delta.y());
+        workspace_.document.drag(target.item, moved);
+    }
+    if (target.item.kind == Selection::Kind::Element)
+        bringToFront(*target.item.element);
+}
+
+void ViewDragging::release()
+{
+    pressed_ = nullptr;
+    workspace_.document.endRun();
+}
+
+Rect ViewDragging::partGeometry(const Target &target) const
+{
+    const SkinDocument &skin = workspace_.document.skin();
+    if (target.item.kind == Selection::Kind::Element)
+        return skin.element(*target.item.element).geometry;
+    switch (target.page) {
+    case Page::Player:
+        return skin.lists.player;
+    case Page::Schedule:
+        return skin.lists.schedule;
+    case Page::Description:
+        break;
+    }
+    return skin.lists.description;
 }
 
 void ViewDragging::bringToFront(const CatalogueEntry &entry) const
@@ -148,12 +159,4 @@ void ViewDragging::bringToFront(const CatalogueEntry &entry) const
     for (QLabel *view : workspace_.pages.views.views(entry))
         view->raise();
     workspace_.pages.lists.raise();
-}
-
-std::vector<QWidget *> ViewDragging::listViews(Selection::Kind list) const
-{
-    const ListPanels &lists = workspace_.pages.lists;
-    if (list == Selection::Kind::PlayerList)
-        return {lists.ListPlayer};
-    return {lists.ListSchedule, lists.ListDescription};
 }

@@ -8,17 +8,16 @@
 #include <QPoint>
 #include <QPointer>
 
-#include <vector>
-
 class GeometryFields;
 class StatePreviews;
 class QMouseEvent;
 class QWidget;
+struct Rect;
 
 // Selecting and dragging with the mouse. A press on any view of an element or on a
-// list panel selects it and starts a drag; moving then drags the pressed view, and
-// the fields carry its place over to the item's other views. One set of handlers
-// serves every element, told apart by the catalogue entry of the view.
+// list panel selects it and starts a drag; moving then drags the item, and every view
+// of it follows the document. One set of handlers serves every element, told apart by
+// the catalogue entry of the view.
 class ViewDragging : public QObject {
     Q_OBJECT
 
@@ -30,21 +29,22 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // What a watched widget stands for: an element view, or a list panel with the
-    // selection it makes.
+    // What a watched widget stands for: an element view, or one of the list panels
+    // with the selection it makes.
     struct Target {
-        const CatalogueEntry *element = nullptr;
-        Selection::Kind list = Selection::Kind::None;
+        Selection item;
+        Page page = Page::Player; // which panel, for a list
     };
 
-    void watch(QWidget *widget, Target target);
+    void watch(QWidget *widget, const Target &target);
     void press(QWidget &view, const Target &target, QPoint at);
     void pressElement(const CatalogueEntry &entry);
     void pressList(Selection::Kind list);
     void move(QWidget &view, const Target &target, const QMouseEvent &event);
-    void dragBy(QWidget &view, QPoint at) const;
+    void release();
+    // Where the pressed part stands in the document.
+    Rect partGeometry(const Target &target) const;
     void bringToFront(const CatalogueEntry &entry) const;
-    std::vector<QWidget *> listViews(Selection::Kind list) const;
 
     Workspace workspace_;
     const GeometryFields &fields_;

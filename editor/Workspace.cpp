@@ -1,25 +1,11 @@
 #include "editor/Workspace.h"
 
-#include "editor/Commands.h"
 #include "editor/EditingPanel.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
-#include "skin/SkinDocument.h"
 #include "skin/SkinFormat.h"
 
-#include <QAction>
 #include <QLineEdit>
-
-void Workspace::markSkinChanged() const
-{
-    commands.FileSave1->setEnabled(true);
-}
-
-void Workspace::markChanged(const CatalogueEntry &entry) const
-{
-    document.element(entry).changed = true;
-    markSkinChanged();
-}
 
 std::optional<QImage> Workspace::readPicture(const QString &name, const QString &folder) const
 {

@@ -8,10 +8,10 @@
 #include "ini/Inifiles4.h"
 #include "ini/ProfileReader.h"
 #include "ini/TextRules.h"
+#include "ini/Windows1252.h"
 #include "skin/Catalogue.h"
 #include "skin/SkinDocument.h"
 #include "skin/SkinFormat.h"
-#include "skin/Windows1252.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,5 @@
-// A save of a document opened from arbitrary text, after fuzzed edits. The save must
+// A load of arbitrary text, then a save after fuzzed edits. The load must give places
+// that views can take and every picture it shows, or problems alone. The save must
 // write its file, keep every line it does not own in its order, keep the player
 // version, and what it wrote must load again: places, sizes and picture names.
 
@@ -8,12 +9,14 @@
 #include "ini/Inifiles4.h"
 #include "ini/ProfileReader.h"
 #include "ini/TextRules.h"
+#include "ini/Windows1252.h"
 #include "skin/Catalogue.h"
 #include "skin/SkinDocument.h"
 #include "skin/SkinFormat.h"
+#include "skin/SkinLoad.h"
 #include "skin/SkinSave.h"
-#include "skin/Windows1252.h"
 
+#include <limits>
 #include <optional>
 #include <set>
 
@@ -78,34 +81,42 @@ bool mayBeRewritten(std::size_t index, std::string_view text)
            (line.kind == IniLine::Key && ownedKeys().count(asciiUpper(line.writtenKey())));
 }
 
-// The document as loading fills it, by the same readers.
-SkinDocument openDocument(const std::string &text, const std::string &path,
-                          const std::string &version)
+// What the load promises whatever the text: a place every view can take, one picture
+// for each graphic and each up bitmap, and problems instead of a half-filled document.
+void checkLoad(const LoadedSkin &loaded)
 {
-    SkinDocument document;
-    const ProfileReader skin(text);
-    document.targetVersion = version;
-    document.skinPath = path;
-    document.skinFolder = folderOf(path);
-    document.openedText = splitLines(text);
-    const TIniFile4 pairs(path, document.openedText);
-    for (std::size_t i = 0; i < graphicCount; ++i) {
-        const SkinKey where = graphicKey(static_cast<Graphic>(i));
-        document.graphicPaths[i] = decodeWindows1252(readFileName(skin, where.section, where.key));
+    const SkinDocument &document = loaded.document;
+    if (!loaded.isSkin()) {
+        require(loaded.problems.front().kind == LoadProblem::Kind::NotASkin &&
+                    loaded.problems.size() > 1 && loaded.pictures.empty() &&
+                    document.targetVersion.empty() && document.openedText.empty(),
+                "a text that is no skin left more than its problems");
+        return;
     }
-    for (const CatalogueEntry &entry : catalogue()) {
-        SkinElement &element = document.element(entry);
-        const IntPair position = readPosition(pairs, entry.section, "position");
-        const IntPair size = readPair(pairs, entry.section, "size");
-        element.geometry = {position.x, position.y, size.x, size.y};
-        for (StateBitmap state : allStates) {
-            if (entry.hasState(state))
-                element.statePath(state) =
-                    document.skinFolder +
-                    decodeWindows1252(readFileName(skin, entry.section, stateKey(state)));
-        }
+    const auto fits = [](const Rect &rect) { return viewGeometry(rect) == rect; };
+    require(fits(document.lists.player) && fits(document.lists.schedule) &&
+                fits(document.lists.description),
+            "a list panel was loaded where no view can stand");
+    std::size_t upBitmaps = 0;
+    for (const SkinElement &element : document.elements) {
+        require(fits(element.geometry), "an element was loaded where no view can stand");
+        if (existsIn(*element.entry, document.targetVersion) &&
+            element.entry->states != StateSet::None)
+            ++upBitmaps;
     }
-    return document;
+    require(loaded.pictures.size() == graphicCount + upBitmaps, "a picture is missing");
+    for (std::size_t i = 0; i < loaded.pictures.size(); ++i) {
+        const NamedPicture &picture = loaded.pictures[i];
+        if (i < graphicCount)
+            require(picture.graphic == static_cast<Graphic>(i) &&
+                        picture.name == document.graphicPaths[i],
+                    "the graphics are not shown in their order");
+        else
+            require(picture.element &&
+                        document.element(*picture.element).statePath(StateBitmap::Up) ==
+                            document.skinFolder + picture.name,
+                    "an up bitmap is shown by another name than its state's");
+    }
 }
 
 struct Names {
@@ -135,8 +146,16 @@ Rect rectOf(FuzzedDataProvider &input)
             input.ConsumeIntegral<std::int32_t>(), input.ConsumeIntegral<std::int32_t>()};
 }
 
-// The save adds offsets to the list place and stops at the ends of the integer range,
-// where a place cannot load back as it was; the lists stay clear of those ends.
+// The save adds offsets of at most 140 to the list place and stops at the ends of the
+// integer range, where a place cannot load back as it was. Edited lists stay clear of
+// those ends; a skin may load its lists right at them.
+bool clearOfTheEnds(std::int32_t coordinate)
+{
+    constexpr std::int32_t room = 1000;
+    return coordinate > std::numeric_limits<std::int32_t>::min() + room &&
+           coordinate < std::numeric_limits<std::int32_t>::max() - room;
+}
+
 Rect listRectOf(FuzzedDataProvider &input)
 {
     const auto value = [&] { return input.ConsumeIntegralInRange(-1000000, 1000000); };
@@ -183,8 +202,7 @@ void checkUntouchedSurvive(const std::vector<std::string> &original,
 
 bool isWritten(const SkinDocument &document, const CatalogueEntry &entry)
 {
-    return document.element(entry).changed &&
-           (entry.rule != VersionRule::OnlyFor15 || document.targetVersion == version15);
+    return document.element(entry).changed && existsIn(entry, document.targetVersion);
 }
 
 void checkGeometryLoads(const SkinDocument &document, const TIniFile4 &pairs)
@@ -204,9 +222,10 @@ void checkGeometryLoads(const SkinDocument &document, const TIniFile4 &pairs)
     const IntPair main = place(pairs, "dlg_main", "position_m");
     const IntPair origin = place(pairs, "dlg_main", "position_g");
     const Rect &player = document.lists.player;
-    require(std::int64_t{main.x} - origin.x == player.left &&
-                std::int64_t{main.y} - origin.y == player.top,
-            "the saved list place does not load");
+    if (clearOfTheEnds(player.left) && clearOfTheEnds(player.top))
+        require(std::int64_t{main.x} - origin.x == player.left &&
+                    std::int64_t{main.y} - origin.y == player.top,
+                "the saved list place does not load");
     const Rect &schedule = document.lists.schedule;
     const std::int32_t width = readPair(pairs, "dlg_main", is15 ? "size_g" : "size_m").x;
     require(width == schedule.width && readPair(pairs, "dlg_main", "size_m").y == schedule.height,
@@ -283,13 +302,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string text(reinterpret_cast<const char *>(data), size);
     FuzzedDataProvider choices(data, size);
 
+    const std::string path = scratchFolder().file("skin.lkv");
+    LoadedSkin loaded = loadSkin(path, text);
+    checkLoad(loaded);
+    const std::string tested = loaded.document.targetVersion;
     // A text that fails the skin test is saved for one of the versions all the same:
     // the save must cope with any text, and most fuzzed texts are no skins.
-    const std::string tested = targetVersionOf(ProfileReader(text));
-    const std::string version =
-        !tested.empty() ? tested : std::string(choices.ConsumeBool() ? version15 : version14);
-    const std::string path = scratchFolder().file("skin.lkv");
-    SkinDocument document = openDocument(text, path, version);
+    if (!loaded.isSkin()) {
+        loaded = loadSkinAs(path, text, choices.ConsumeBool() ? version15 : version14);
+        checkLoad(loaded);
+    }
+    SkinDocument &document = loaded.document;
     const std::vector<std::string> original = document.openedText;
     edit(document, choices, namesOf(original));
 

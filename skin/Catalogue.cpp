@@ -1,6 +1,7 @@
 #include "skin/Catalogue.h"
 
 #include "ini/TextRules.h"
+#include "skin/SkinFormat.h"
 
 namespace {
 
@@ -12,15 +13,16 @@ constexpr ElementKind Btn = ElementKind::Button;
 constexpr StateSet Three = StateSet::Three;
 constexpr StateSet Four = StateSet::Four;
 constexpr VersionRule Always = VersionRule::Always;
+constexpr ElementTrait Switches = ElementTrait::SwitchesWindows;
 
 constexpr std::array<CatalogueEntry, elementCount> entries{{
-    {5, "05", "btn_schedule", P | S | D, Btn, Three, Always},
-    {7, "07", "btn_player", P | S | D, Btn, Three, Always},
-    {8, "08", "btn_description", P | S | D, Btn, Three, Always},
-    {9, "09", "btn_exit", P | S | D, Btn, Three, Always},
-    {10, "10", "btn_minimize", P | S | D, Btn, Three, Always},
-    {11, "11", "btn_skin", P | S | D, Btn, Three, Always},
-    {12, "12", "btn_options", P | S | D, Btn, Three, Always},
+    {5, "05", "btn_schedule", P | S | D, Btn, Three, Always, Switches},
+    {7, "07", "btn_player", P | S | D, Btn, Three, Always, Switches},
+    {8, "08", "btn_description", P | S | D, Btn, Three, Always, Switches},
+    {9, "09", "btn_exit", P | S | D, Btn, Three, Always, Switches},
+    {10, "10", "btn_minimize", P | S | D, Btn, Three, Always, Switches},
+    {11, "11", "btn_skin", P | S | D, Btn, Three, Always, Switches},
+    {12, "12", "btn_options", P | S | D, Btn, Three, Always, Switches},
     {13, "13", "btn_dummy3", P | S | D, Btn, Four, Always},
     {131, "131", "btn_wizard", P | S | D, Btn, Three, VersionRule::OnlyFor15},
     {132, "132", "btn_playlistdown", P | S | D, Btn, Three, VersionRule::OnlyFor15},
@@ -60,8 +62,8 @@ constexpr std::array<CatalogueEntry, elementCount> entries{{
     {47, "47", "btn_remove_desc", P | D, Btn, Four, Always},
     {48, "48", "btn_reminv_desc", P | D, Btn, Four, Always},
     {49, "49", "btn_goweb_scheduler", S, Btn, Three, Always},
-    {50, "50", "btn_goweb_player", P, Btn, Three, Always},
-    {51, "51", "btn_goweb_description", D, Btn, Three, Always},
+    {50, "50", "btn_goweb_player", P, Btn, Three, Always, ElementTrait::KeepsSize},
+    {51, "51", "btn_goweb_description", D, Btn, Three, Always, ElementTrait::KeepsSize},
 }};
 
 } // namespace
@@ -163,4 +165,45 @@ const CatalogueEntry *findElementBySection(std::string_view section)
 std::size_t catalogueIndex(const CatalogueEntry &entry)
 {
     return static_cast<std::size_t>(&entry - entries.data());
+}
+
+bool existsIn(const CatalogueEntry &entry, std::string_view targetVersion)
+{
+    return entry.rule != VersionRule::OnlyFor15 || targetVersion == version15;
+}
+
+bool visibleOn(const CatalogueEntry &entry, Page page, std::string_view targetVersion)
+{
+    if (!entry.hasView(page))
+        return false;
+    switch (entry.rule) {
+    case VersionRule::NeverShown:
+        return false;
+    case VersionRule::OnlyFor15:
+        return existsIn(entry, targetVersion);
+    case VersionRule::ScheduleViewFor15:
+        return page != Page::Schedule || targetVersion == version15;
+    case VersionRule::Always:
+        break;
+    }
+    return true;
+}
+
+bool keepsSizeForNewBitmap(const CatalogueEntry &entry)
+{
+    return entry.trait == ElementTrait::KeepsSize;
+}
+
+HintKind hintKind(const CatalogueEntry &entry)
+{
+    switch (entry.states) {
+    case StateSet::None:
+        return HintKind::None;
+    case StateSet::Four:
+        return HintKind::ChooseOfFour;
+    case StateSet::Three:
+        break;
+    }
+    return entry.trait == ElementTrait::SwitchesWindows ? HintKind::ChooseOfThreeWindowButton
+                                                        : HintKind::ChooseOfThree;
 }

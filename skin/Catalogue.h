@@ -31,6 +31,13 @@ enum class VersionRule : std::uint8_t {
     NeverShown,        // placed and filled, never shown
 };
 
+// What sets a few elements apart in the editor.
+enum class ElementTrait : std::uint8_t {
+    None,
+    SwitchesWindows, // switches the player's pages and windows
+    KeepsSize,       // keeps the skin's size whatever bitmap it shows
+};
+
 struct CatalogueEntry {
     int number;
     std::string_view numberText; // as in view names: "05", "131"
@@ -39,6 +46,7 @@ struct CatalogueEntry {
     ElementKind kind;
     StateSet states;
     VersionRule rule;
+    ElementTrait trait = ElementTrait::None;
 
     bool hasView(Page page) const { return pages & (1u << static_cast<unsigned>(page)); }
     // The Player view when there is one, else the element's only view.
@@ -48,6 +56,19 @@ struct CatalogueEntry {
         return static_cast<int>(state) < static_cast<int>(states);
     }
 };
+
+// The element is part of a skin for that player version at all; the save writes it
+// and the load reads it only then.
+bool existsIn(const CatalogueEntry &entry, std::string_view targetVersion);
+// The element has a view on the page and shows it for a skin of that version.
+bool visibleOn(const CatalogueEntry &entry, Page page, std::string_view targetVersion);
+// A new bitmap leaves the element's size as the skin gives it.
+bool keepsSizeForNewBitmap(const CatalogueEntry &entry);
+
+// Which hint a press on the element gives: how many bitmaps there are to choose from,
+// and for the buttons that switch the player's pages and windows a wording of their own.
+enum class HintKind : std::uint8_t { None, ChooseOfThreeWindowButton, ChooseOfThree, ChooseOfFour };
+HintKind hintKind(const CatalogueEntry &entry);
 
 inline constexpr std::size_t elementCount = 48;
 

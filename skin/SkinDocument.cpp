@@ -1,7 +1,11 @@
 #include "skin/SkinDocument.h"
 
+#include "ini/FileBytes.h"
+#include "ini/Windows1252.h"
+
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -63,9 +67,25 @@ std::int32_t saturatedSum(std::int32_t a, std::int64_t b)
                                  std::numeric_limits<std::int32_t>::max()));
 }
 
+Rect viewGeometry(const Rect &wanted)
+{
+    const auto span = [](std::int32_t start, std::int32_t length) {
+        const std::int32_t size = std::clamp(length, 0, maxViewSize);
+        return std::pair{std::min(start, std::numeric_limits<std::int32_t>::max() - size), size};
+    };
+    const auto [left, width] = span(wanted.left, wanted.width);
+    const auto [top, height] = span(wanted.top, wanted.height);
+    return {left, top, width, height};
+}
+
 std::string folderOf(std::string_view path)
 {
     const std::size_t cut = path.find_last_of("\\/:");
     return std::string(cut == std::string_view::npos ? std::string_view{}
                                                      : path.substr(0, cut + 1));
+}
+
+std::string readableText(const SkinDocument &document)
+{
+    return decodeWindows1252(joinLines(document.openedText));
 }

@@ -104,5 +104,16 @@ struct SkinDocument {
 // the 32-bit range instead of wrapping around.
 std::int32_t saturatedSum(std::int32_t a, std::int64_t b);
 
+// Qt keeps a widget's right and bottom edges as left + width - 1 in an int, and no
+// widget may be larger than 16777215 (QWIDGETSIZE_MAX). A skin may name any 32-bit
+// place and size, so the model holds the place a view can really take: each size
+// pulled into 0..maxViewSize, each start moved back until the far edge fits.
+inline constexpr std::int32_t maxViewSize = (1 << 24) - 1;
+Rect viewGeometry(const Rect &wanted);
+
 // The folder part of a path, with its trailing separator ("\", "/" or ":").
 std::string folderOf(std::string_view path);
+
+// The skin's text as the user reads it: its lines as opened or last saved, decoded
+// from the skin's code page, each ended by CR LF.
+std::string readableText(const SkinDocument &document);

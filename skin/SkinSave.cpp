@@ -4,9 +4,9 @@
 #include "ini/Inifiles1.h"
 #include "ini/ProfileReader.h"
 #include "ini/TextRules.h"
+#include "ini/Windows1252.h"
 #include "skin/SkinDocument.h"
 #include "skin/SkinFormat.h"
-#include "skin/Windows1252.h"
 
 #include <array>
 
@@ -176,10 +176,9 @@ void writeElement(KeyWriter &out, const CatalogueEntry &entry, const SkinElement
 
 void writeElements(KeyWriter &out, const SkinDocument &document)
 {
-    const bool is15 = document.targetVersion == version15;
     for (const CatalogueEntry &entry : catalogue()) {
         const SkinElement &element = document.element(entry);
-        if (!element.changed || (entry.rule == VersionRule::OnlyFor15 && !is15))
+        if (!element.changed || !existsIn(entry, document.targetVersion))
             continue;
         writeElement(out, entry, element);
     }

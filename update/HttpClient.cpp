@@ -1,6 +1,7 @@
 #include "update/HttpClient.h"
 
-#include "skin/Windows1252.h"
+#include "VelmorVersion.h"
+#include "ini/Windows1252.h"
 
 #include <QEventLoop>
 #include <QNetworkProxy>
@@ -44,7 +45,7 @@ QNetworkRequest requestFor(const QUrl &url)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(HttpClient::maxRedirects);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Velmor/1.1.0.0"));
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray("Velmor/") + velmorVersion);
     // A cache on the way must not hand out last month's version file.
     request.setRawHeader("Cache-Control", "no-cache");
     return request;

@@ -1,5 +1,6 @@
 #include "update/Update1.h"
 
+#include "VelmorVersion.h"
 #include "update/HttpClient.h"
 
 #include <QComboBox>
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString ownVersion = QStringLiteral("1.1.0.0");
+const QString ownVersion = QString::fromLatin1(velmorVersion);
 const QString fileNotFound = HttpClient::notFoundBody();
 const QString server1Name = QStringLiteral("Server 1");
 const QString server2Name = QStringLiteral("Server 2");

@@ -1,3 +1,4 @@
+#include "editor/SkinTextView.h"
 #include "editor/Unit1.h"
 #include "skin/SkinFormat.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -273,7 +274,7 @@ private slots:
         const QString path = skin(SkinFixture(false));
         form_->load(path);
         QCOMPARE(form_->document().openedText.front(), std::string("PP_LKV = Fixture"));
-        QVERIFY(child<QPlainTextEdit>("Memo1")->toPlainText().startsWith(
+        QVERIFY(child<SkinTextView>("Memo1")->skinText().startsWith(
             QStringLiteral("PP_LKV = Fixture\n[dlg_main]")));
         QCOMPARE(form_->document().skinFolder, folder());
     }

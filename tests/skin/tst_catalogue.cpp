@@ -1,4 +1,5 @@
 #include "skin/Catalogue.h"
+#include "skin/SkinFormat.h"
 
 #include <QtTest>
 
@@ -91,6 +92,64 @@ private slots:
         QCOMPARE(numbersWhere(rule(VersionRule::OnlyFor15)), (std::set<int>{131, 132}));
         QCOMPARE(numbersWhere(rule(VersionRule::ScheduleViewFor15)), (std::set<int>{14, 29, 30}));
         QCOMPARE(numbersWhere(rule(VersionRule::NeverShown)), std::set<int>{16});
+    }
+
+    void versionDecidesExistenceAndVisibility_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<Page>("page");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("visible");
+
+        const QString v14 = QString::fromLatin1(version14.data(), qsizetype(version14.size()));
+        const QString v15 = QString::fromLatin1(version15.data(), qsizetype(version15.size()));
+        const auto row = [](const char *tag, int number, Page page, QString version, bool exists,
+                            bool visible) {
+            QTest::newRow(tag) << number << page << version << exists << visible;
+        };
+        row("new element in 1.4", 131, Page::Player, v14, false, false);
+        row("new element in 1.5", 132, Page::Schedule, v15, true, true);
+        row("new element, no version", 131, Page::Player, "", false, false);
+        row("new element, other player", 131, Page::Player, "Orvana one 2.0", false, false);
+        row("schedule view in 1.4", 29, Page::Schedule, v14, true, false);
+        row("schedule view in 1.5", 29, Page::Schedule, v15, true, true);
+        row("player view of the same in 1.4", 29, Page::Player, v14, true, true);
+        row("never shown", 16, Page::Player, v15, true, false);
+        row("no view on that page", 26, Page::Player, v15, true, false);
+        row("only view", 51, Page::Description, v14, true, true);
+    }
+
+    void versionDecidesExistenceAndVisibility()
+    {
+        QFETCH(int, number);
+        QFETCH(Page, page);
+        QFETCH(QString, version);
+        QFETCH(bool, exists);
+        QFETCH(bool, visible);
+
+        const std::string target = version.toStdString();
+        QCOMPARE(existsIn(*findElement(number), target), exists);
+        QCOMPARE(visibleOn(*findElement(number), page, target), visible);
+    }
+
+    void onlyTheWebButtonsOfTwoPagesKeepTheirSize()
+    {
+        QCOMPARE(numbersWhere(keepsSizeForNewBitmap), (std::set<int>{50, 51}));
+    }
+
+    void pressHintsMatchTheElementGroups()
+    {
+        const auto hint = [](HintKind kind) {
+            return [kind](const CatalogueEntry &e) { return hintKind(e) == kind; };
+        };
+        QCOMPARE(numbersWhere(hint(HintKind::None)), std::set<int>{25});
+        QCOMPARE(numbersWhere(hint(HintKind::ChooseOfThreeWindowButton)),
+                 unite({{5}, range(7, 12)}));
+        QCOMPARE(numbersWhere(hint(HintKind::ChooseOfThree)),
+                 unite({{15, 131, 132}, range(17, 23), range(49, 51)}));
+        QCOMPARE(numbersWhere(hint(HintKind::ChooseOfFour)),
+                 unite({{13, 14, 16, 24}, range(26, 48)}));
     }
 
     void lookupsByNumberAndSection()

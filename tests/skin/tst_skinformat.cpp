@@ -2,7 +2,7 @@
 #include "ini/ProfileReader.h"
 #include "skin/Catalogue.h"
 #include "skin/SkinFormat.h"
-#include "skin/Windows1252.h"
+#include "ini/Windows1252.h"
 #include "tests/support/SkinText.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "skin/Windows1252.h"
+#include "ini/Windows1252.h"
 
 #include <array>
 #include <cstdint>

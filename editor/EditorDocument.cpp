@@ -1,0 +1,409 @@
+#include "editor/EditorDocument.h"
+
+#include "editor/EditCommands.h"
+#include "skin/SkinSave.h"
+
+#include <algorithm>
+
+namespace {
+
+void setEdge(Rect &rect, Edge edge, int value)
+{
+    switch (edge) {
+    case Edge::Left:
+        rect.left = value;
+        break;
+    case Edge::Top:
+        rect.top = value;
+        break;
+    case Edge::Width:
+        rect.width = value;
+        break;
+    case Edge::Height:
+        rect.height = value;
+        break;
+    }
+}
+
+// The views take only what a widget can be; the model holds what they really got.
+void placeEdge(Rect &rect, Edge edge, int value)
+{
+    setEdge(rect, edge, value);
+    rect = viewGeometry(rect);
+}
+
+bool isSize(Edge edge)
+{
+    return edge == Edge::Width || edge == Edge::Height;
+}
+
+int fieldSize(std::int64_t size)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(size, 0, EditorDocument::largestFieldSize));
+}
+
+QString fieldStepText(Edge edge)
+{
+    return isSize(edge) ? QStringLiteral("Größe ändern") : QStringLiteral("Position ändern");
+}
+
+} // namespace
+
+EditorDocument::EditorDocument(QObject *parent) : QObject(parent)
+{
+    connect(&history_, &QUndoStack::indexChanged, this, &EditorDocument::updateMarks);
+}
+
+EditorDocument::~EditorDocument()
+{
+    // The commands refer to this document; they go before it does.
+    disconnect(&history_, nullptr, this, nullptr);
+    history_.clear();
+}
+
+const QImage &EditorDocument::upPicture(const CatalogueEntry &entry) const
+{
+    return upPictures_[catalogueIndex(entry)];
+}
+
+const QImage &EditorDocument::graphicPicture(Graphic graphic) const
+{
+    return graphicPictures_[static_cast<std::size_t>(graphic)];
+}
+
+const Rect &EditorDocument::background(Page page) const
+{
+    return backgrounds_[static_cast<std::size_t>(page)];
+}
+
+ItemGeometry EditorDocument::itemGeometry(const Selection &item) const
+{
+    switch (item.kind) {
+    case Selection::Kind::Element:
+        return {skin_.element(*item.element).geometry, {}};
+    case Selection::Kind::Background:
+        return {background(item.background), {}};
+    case Selection::Kind::PlayerList:
+    case Selection::Kind::TrackLists:
+        return {{}, skin_.lists};
+    case Selection::Kind::None:
+        break;
+    }
+    return {};
+}
+
+Rect EditorDocument::referenceGeometry(const Selection &item) const
+{
+    switch (item.kind) {
+    case Selection::Kind::PlayerList:
+        return skin_.lists.player;
+    case Selection::Kind::TrackLists:
+        return skin_.lists.schedule;
+    default:
+        return itemGeometry(item).rect;
+    }
+}
+
+// The two kinds of list selection are not symmetrical: the track lists carry the
+// Player list along when they move, but not when they are resized. A page
+// background is sized but never placed.
+ItemGeometry EditorDocument::withEdge(const Selection &item, ItemGeometry base, Edge edge,
+                                      int value) const
+{
+    switch (item.kind) {
+    case Selection::Kind::Element:
+        placeEdge(base.rect, edge, value);
+        break;
+    case Selection::Kind::Background:
+        if (isSize(edge))
+            placeEdge(base.rect, edge, value);
+        break;
+    case Selection::Kind::PlayerList:
+        placeEdge(base.lists.player, edge, value);
+        break;
+    case Selection::Kind::TrackLists:
+        if (!isSize(edge))
+            placeEdge(base.lists.player, edge, value);
+        placeEdge(base.lists.schedule, edge, value);
+        placeEdge(base.lists.description, edge, value);
+        break;
+    case Selection::Kind::None:
+        break;
+    }
+    return base;
+}
+
+// An element's section is written only when it is marked; the list geometry goes
+// out with every save; a background's displayed size is stored nowhere.
+EditMarks EditorDocument::marksOfEdit(const Selection &item) const
+{
+    if (item.kind == Selection::Kind::Element)
+        return EditMarks::ofElement(*item.element);
+    if (item.isList())
+        return EditMarks::ofSkin();
+    return {};
+}
+
+void EditorDocument::select(const Selection &item)
+{
+    endRun();
+    if (item == selection_)
+        return;
+    selection_ = item;
+    emit selectionChanged();
+}
+
+void EditorDocument::editEdge(Edge edge, int value)
+{
+    const ItemGeometry after = withEdge(selection_, itemGeometry(selection_), edge, value);
+    const auto run =
+        static_cast<GeometryCommand::Run>(GeometryCommand::FieldLeft + static_cast<int>(edge));
+    pushGeometry(after, marksOfEdit(selection_), fieldStepText(edge), run);
+}
+
+void EditorDocument::nudge(int dx, int dy, int dWidth, int dHeight)
+{
+    const Rect reference = referenceGeometry(selection_);
+    ItemGeometry after = itemGeometry(selection_);
+    const bool moves = dx != 0 || dy != 0;
+    if (moves) {
+        after = withEdge(selection_, after, Edge::Left, saturatedSum(reference.left, dx));
+        after = withEdge(selection_, after, Edge::Top, saturatedSum(reference.top, dy));
+    } else {
+        after = withEdge(selection_, after, Edge::Width,
+                         fieldSize(std::int64_t{reference.width} + dWidth));
+        after = withEdge(selection_, after, Edge::Height,
+                         fieldSize(std::int64_t{reference.height} + dHeight));
+    }
+    pushGeometry(after, marksOfEdit(selection_),
+                 moves ? QStringLiteral("Verschieben") : QStringLiteral("Größe ändern"),
+                 GeometryCommand::Keys);
+}
+
+// Every move of a drag marks the item, also one that leaves it in place.
+void EditorDocument::drag(const Selection &item, const Rect &movedPart)
+{
+    const Rect moved = viewGeometry(movedPart);
+    ItemGeometry after = itemGeometry(item);
+    switch (item.kind) {
+    case Selection::Kind::Element:
+        after.rect = moved;
+        break;
+    case Selection::Kind::PlayerList:
+        after.lists.player = moved;
+        break;
+    case Selection::Kind::TrackLists:
+        after = withEdge(item, after, Edge::Left, moved.left);
+        after = withEdge(item, after, Edge::Top, moved.top);
+        after = withEdge(item, after, Edge::Width, moved.width);
+        after = withEdge(item, after, Edge::Height, moved.height);
+        break;
+    default:
+        return;
+    }
+    push(new GeometryCommand(*this, item, itemGeometry(item), after, marksOfEdit(item),
+                             QStringLiteral("Verschieben"), GeometryCommand::Drag));
+}
+
+void EditorDocument::pushGeometry(const ItemGeometry &after, EditMarks marks, const QString &text,
+                                  int run)
+{
+    const ItemGeometry before = itemGeometry(selection_);
+    if (selection_.kind == Selection::Kind::None || after == before)
+        return;
+    push(new GeometryCommand(*this, selection_, before, after, marks, text,
+                             static_cast<GeometryCommand::Run>(run)));
+}
+
+// The fields cut the size they show to their range, and the views follow the fields.
+void EditorDocument::chooseStateBitmap(const CatalogueEntry &entry, StateBitmap state,
+                                       const std::string &path, const QImage &picture)
+{
+    const SkinElement &element = skin_.element(entry);
+    StateBitmapCommand::Look before{element.statePath(state), upPicture(entry), element.geometry};
+    StateBitmapCommand::Look after{path, before.picture, before.geometry};
+    if (state == StateBitmap::Up) {
+        after.picture = picture;
+        if (!keepsSizeForNewBitmap(entry)) {
+            after.geometry.width = picture.width();
+            after.geometry.height = picture.height();
+        }
+        after.geometry.width = fieldSize(after.geometry.width);
+        after.geometry.height = fieldSize(after.geometry.height);
+        after.geometry = viewGeometry(after.geometry);
+    }
+    push(new StateBitmapCommand(*this, entry, state, std::move(before), std::move(after)));
+}
+
+void EditorDocument::chooseGraphic(Graphic graphic, const std::string &path, const QImage &picture)
+{
+    push(new GraphicCommand(*this, graphic, skin_.graphicPaths[static_cast<std::size_t>(graphic)],
+                            graphicPicture(graphic), path, picture));
+}
+
+// Confirming the name again, even unchanged, makes it due for the next save.
+void EditorDocument::confirmSkinName(const std::string &name)
+{
+    push(new SkinNameCommand(*this, skin_.skinName, name));
+}
+
+void EditorDocument::endRun()
+{
+    mergeFloor_ = history_.index();
+}
+
+void EditorDocument::applyEdge(Edge edge, int value)
+{
+    setItemGeometry(selection_, withEdge(selection_, itemGeometry(selection_), edge, value));
+}
+
+void EditorDocument::keepFailedStatePath(const CatalogueEntry &entry, StateBitmap state,
+                                         const std::string &path)
+{
+    skin_.element(entry).statePath(state) = path;
+}
+
+void EditorDocument::beginLoad()
+{
+    EditMarks carried;
+    for (std::size_t i = 0; i < elementCount; ++i)
+        carried.elements.set(i, skin_.elements[i].changed);
+    carried.graphics = skin_.graphicsChanged;
+    baseline_ = carried;
+    cleanIndex_ = 0;
+    mergeFloor_ = 0;
+    history_.clear();
+    updateMarks();
+}
+
+void EditorDocument::acceptSkin(const SkinDocument &loaded)
+{
+    skin_.targetVersion = loaded.targetVersion;
+    skin_.skinPath = loaded.skinPath;
+    skin_.skinFolder = loaded.skinFolder;
+    skin_.openedText = loaded.openedText;
+    baseline_.graphics = false;
+    updateMarks();
+    emit skinTextChanged();
+}
+
+void EditorDocument::takeStatePaths(const CatalogueEntry &entry, const SkinElement &loaded)
+{
+    skin_.element(entry).statePaths = loaded.statePaths;
+}
+
+bool EditorDocument::save()
+{
+    if (!saveSkin(skin_))
+        return false;
+    baseline_ = {};
+    cleanIndex_ = history_.index();
+    endRun();
+    updateMarks();
+    emit skinTextChanged();
+    return true;
+}
+
+void EditorDocument::setSkinPath(const std::string &path)
+{
+    skin_.skinPath = path;
+}
+
+void EditorDocument::setItemGeometry(const Selection &item, const ItemGeometry &geometry)
+{
+    switch (item.kind) {
+    case Selection::Kind::Element:
+        setElementGeometry(*item.element, geometry.rect);
+        break;
+    case Selection::Kind::Background:
+        setBackground(item.background, geometry.rect);
+        break;
+    case Selection::Kind::PlayerList:
+    case Selection::Kind::TrackLists:
+        setLists(geometry.lists);
+        break;
+    case Selection::Kind::None:
+        break;
+    }
+}
+
+void EditorDocument::setElementGeometry(const CatalogueEntry &entry, const Rect &geometry)
+{
+    skin_.element(entry).geometry = geometry;
+    emit elementGeometryChanged(entry);
+}
+
+void EditorDocument::setLists(const ListGeometry &lists)
+{
+    skin_.lists = lists;
+    emit listsChanged();
+}
+
+void EditorDocument::setBackground(Page page, const Rect &size)
+{
+    backgrounds_[static_cast<std::size_t>(page)] = size;
+    emit backgroundChanged(page);
+}
+
+void EditorDocument::setStatePath(const CatalogueEntry &entry, StateBitmap state,
+                                  const std::string &path)
+{
+    skin_.element(entry).statePath(state) = path;
+    emit statePathChanged(entry, state);
+}
+
+void EditorDocument::setUpPicture(const CatalogueEntry &entry, const QImage &picture)
+{
+    upPictures_[catalogueIndex(entry)] = picture;
+    emit upPictureChanged(entry);
+}
+
+void EditorDocument::setGraphic(Graphic graphic, const std::string &path, const QImage &picture)
+{
+    skin_.graphicPaths[static_cast<std::size_t>(graphic)] = path;
+    graphicPictures_[static_cast<std::size_t>(graphic)] = picture;
+    emit graphicChanged(graphic);
+}
+
+void EditorDocument::setSkinName(const std::string &name)
+{
+    skin_.skinName = name;
+}
+
+// Steps that were undone behind the clean point are dropped by the new one; what
+// they had changed now differs from the file for good.
+void EditorDocument::push(EditCommand *command)
+{
+    const int index = history_.index();
+    if (cleanIndex_ > index) {
+        baseline_ |= marksBetween(index, cleanIndex_);
+        cleanIndex_ = index;
+        endRun();
+    }
+    history_.push(command);
+    updateMarks();
+}
+
+EditMarks EditorDocument::marksBetween(int from, int to) const
+{
+    EditMarks marks;
+    for (int i = from; i < to; ++i)
+        marks |= static_cast<const EditCommand *>(history_.command(i))->marks();
+    return marks;
+}
+
+// What differs from the file is what the steps between the clean point and the
+// current one changed, in either direction, besides what the document held already.
+void EditorDocument::updateMarks()
+{
+    const int index = history_.index();
+    EditMarks marks = baseline_;
+    marks |= marksBetween(std::min(index, cleanIndex_), std::max(index, cleanIndex_));
+    for (std::size_t i = 0; i < elementCount; ++i)
+        skin_.elements[i].changed = marks.elements.test(i);
+    skin_.graphicsChanged = marks.graphics;
+    if (marks.skin != changed_) {
+        changed_ = marks.skin;
+        emit changedStateChanged(changed_);
+    }
+}

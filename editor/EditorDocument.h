@@ -1,0 +1,138 @@
+#pragma once
+
+#include "editor/EditMarks.h"
+#include "editor/Selection.h"
+#include "skin/SkinDocument.h"
+
+#include <QImage>
+#include <QObject>
+#include <QUndoStack>
+
+#include <array>
+#include <string>
+
+class EditCommand;
+
+// Where an item stands: an element's one rectangle for all its views, a page
+// background's displayed size (at 0, 0), or the three list panels.
+struct ItemGeometry {
+    Rect rect;
+    ListGeometry lists;
+
+    bool operator==(const ItemGeometry &other) const
+    {
+        return rect == other.rect && lists.player == other.lists.player &&
+               lists.schedule == other.lists.schedule &&
+               lists.description == other.lists.description;
+    }
+};
+
+// The one source of truth of the open skin: the skin itself, the pictures it shows,
+// the selection, the history of edits and what is due for the next save. Every user
+// edit is a command on the history; widgets only follow the signals.
+class EditorDocument : public QObject {
+    Q_OBJECT
+
+public:
+    // The range of the size fields; sizes the program shows there are cut to it.
+    static constexpr int largestFieldSize = 1000;
+
+    explicit EditorDocument(QObject *parent = nullptr);
+    ~EditorDocument() override;
+
+    const SkinDocument &skin() const { return skin_; }
+    const Selection &selection() const { return selection_; }
+    QUndoStack &history() { return history_; }
+
+    // Save is due: an edit the file lacks, or a confirmed skin name.
+    bool isChanged() const { return changed_; }
+    // Also a replaced graphic, which does not enable Save but must not be lost.
+    bool hasUnsavedChanges() const { return changed_ || skin_.graphicsChanged; }
+
+    const QImage &upPicture(const CatalogueEntry &entry) const;
+    const QImage &graphicPicture(Graphic graphic) const;
+    const Rect &background(Page page) const;
+
+    // Geometry of the selectable items. The reference is what the fields show: the
+    // element's rectangle, the background's size, the Player list, or the Schedule
+    // list for the two track lists.
+    ItemGeometry itemGeometry(const Selection &item) const;
+    Rect referenceGeometry(const Selection &item) const;
+
+    void select(const Selection &item);
+
+    // User edits, one step each; a run of the same field, of arrow keys or the moves
+    // of one drag make one step. An edit that changes nothing is no step, but every
+    // move of a drag counts.
+    void editEdge(Edge edge, int value);
+    void nudge(int dx, int dy, int dWidth, int dHeight);
+    void drag(const Selection &item, const Rect &movedPart);
+    void chooseStateBitmap(const CatalogueEntry &entry, StateBitmap state, const std::string &path,
+                           const QImage &picture);
+    void chooseGraphic(Graphic graphic, const std::string &path, const QImage &picture);
+    void confirmSkinName(const std::string &name);
+    // Ends the running drag or run of keys: the next edit is a step of its own.
+    void endRun();
+
+    // What the program writes into the fields applies to the selected item without a
+    // step and without marking anything.
+    void applyEdge(Edge edge, int value);
+    // A bitmap chosen for a state keeps its name even when it cannot be shown.
+    void keepFailedStatePath(const CatalogueEntry &entry, StateBitmap state,
+                             const std::string &path);
+
+    // Loading: a load starts a new history, and the skin counts as unchanged; the
+    // element flags stay, as a load never clears them.
+    void beginLoad();
+    void acceptSkin(const SkinDocument &loaded);
+    void takeStatePaths(const CatalogueEntry &entry, const SkinElement &loaded);
+
+    // Writes the skin; on success the history's current step is the clean point.
+    bool save();
+    void setSkinPath(const std::string &path);
+
+    // Used by the commands and the load; each emits its signal.
+    void setItemGeometry(const Selection &item, const ItemGeometry &geometry);
+    void setElementGeometry(const CatalogueEntry &entry, const Rect &geometry);
+    void setLists(const ListGeometry &lists);
+    void setBackground(Page page, const Rect &size);
+    void setStatePath(const CatalogueEntry &entry, StateBitmap state, const std::string &path);
+    void setUpPicture(const CatalogueEntry &entry, const QImage &picture);
+    void setGraphic(Graphic graphic, const std::string &path, const QImage &picture);
+    void setSkinName(const std::string &name);
+
+signals:
+    void elementGeometryChanged(const CatalogueEntry &entry);
+    void listsChanged();
+    void backgroundChanged(Page page);
+    void statePathChanged(const CatalogueEntry &entry, StateBitmap state);
+    void upPictureChanged(const CatalogueEntry &entry);
+    void graphicChanged(Graphic graphic);
+    void selectionChanged();
+    void skinTextChanged();
+    void changedStateChanged(bool changed);
+
+private:
+    ItemGeometry withEdge(const Selection &item, ItemGeometry base, Edge edge, int value) const;
+    EditMarks marksOfEdit(const Selection &item) const;
+    void pushGeometry(const ItemGeometry &after, EditMarks marks, const QString &text, int run);
+    void push(EditCommand *command);
+    void updateMarks();
+    EditMarks marksBetween(int from, int to) const;
+
+    SkinDocument skin_;
+    Selection selection_;
+    QUndoStack history_;
+    std::array<QImage, elementCount> upPictures_;
+    std::array<QImage, graphicCount> graphicPictures_;
+    std::array<Rect, 3> backgrounds_{};
+    // The file holds the state of step cleanIndex_; marks_ are what the document held
+    // then beyond the file: element flags a load carried over, or the edits of steps
+    // that were undone behind a save and then dropped by a new edit.
+    int cleanIndex_ = 0;
+    EditMarks baseline_;
+    bool changed_ = false;
+    int mergeFloor_ = 0; // the step below this index takes no more merges
+
+    friend class EditCommand;
+};

@@ -1,0 +1,54 @@
+#include "editor/KeyboardEditing.h"
+
+#include "editor/EditorDocument.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+KeyboardEditing::KeyboardEditing(EditorDocument &document, const std::array<QWidget *, 3> &pages)
+    : document_(document)
+{
+    for (QWidget *page : pages) {
+        // A click on the page gives it the keyboard; Tab passes it on as before.
+        page->setFocusPolicy(Qt::ClickFocus);
+        page->installEventFilter(this);
+    }
+}
+
+bool KeyboardEditing::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    return nudge(static_cast<const QKeyEvent &>(*event));
+}
+
+bool KeyboardEditing::nudge(const QKeyEvent &event)
+{
+    int x = 0;
+    int y = 0;
+    switch (event.key()) {
+    case Qt::Key_Left:
+        x = -1;
+        break;
+    case Qt::Key_Right:
+        x = 1;
+        break;
+    case Qt::Key_Up:
+        y = -1;
+        break;
+    case Qt::Key_Down:
+        y = 1;
+        break;
+    default:
+        return false;
+    }
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier))
+        return false;
+    const int step = modifiers & Qt::ShiftModifier ? 10 : 1;
+    if (modifiers & Qt::ControlModifier)
+        document_.nudge(0, 0, x * step, y * step);
+    else
+        document_.nudge(x * step, y * step, 0, 0);
+    return true;
+}

@@ -1,0 +1,264 @@
+#include "tests/editor/EditorProbe.h"
+#include "tests/support/SkinFixture.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+using Probe = EditorProbe;
+
+void doubleClick(QWidget *target)
+{
+    Probe::click(target);
+    Probe::mouse(target, QEvent::MouseButtonDblClick, {2, 2});
+    Probe::mouse(target, QEvent::MouseButtonRelease, {2, 2});
+}
+
+} // namespace
+
+// Undo, redo and the arrow keys, on the document and through the window.
+class UndoTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<EditorProbe> probe_;
+
+    EditorDocument &document() const { return probe_->form->editorDocument(); }
+    QUndoStack &history() const { return document().history(); }
+    QWidget *view(const char *name) const { return probe_->view(name); }
+    QRect geometryOf(int number) const
+    {
+        const Rect &r = probe_->element(number).geometry;
+        return {r.left, r.top, r.width, r.height};
+    }
+    QList<int> fields() const
+    {
+        return {probe_->field("PositionX")->value(), probe_->field("PositionY")->value(),
+                probe_->field("grossX")->value(), probe_->field("grossY")->value()};
+    }
+    static QList<int> fieldsOf(const QRect &rect)
+    {
+        return {rect.x(), rect.y(), rect.width(), rect.height()};
+    }
+    void key(const char *page, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::keyClick(view(page), static_cast<Qt::Key>(key), modifiers);
+    }
+    QString offer(const QString &name, QSize size) const
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        const QString path = folder_->filePath(name);
+        image.save(path, "BMP");
+        probe_->dialogs->answerOpenPicture(path);
+        return path;
+    }
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        probe_ = std::make_unique<EditorProbe>();
+        probe_->form->show();
+        probe_->open(folder_->path());
+    }
+
+    void dragIsOneStepUndoneOnEveryViewAndInTheFields()
+    {
+        QWidget *dragged = view("Image07s");
+        Probe::press(dragged);
+        // The view follows the pointer, which stays where it took hold: ten moves of one.
+        for (int move = 0; move < 10; ++move)
+            Probe::mouse(dragged, QEvent::MouseMove, {3, 2 + move % 2});
+        Probe::mouse(dragged, QEvent::MouseButtonRelease, {3, 2});
+        QCOMPARE(history().count(), 1);
+        QCOMPARE(probe_->command("EditUndo")->text(), QStringLiteral("&Rückgängig: Verschieben"));
+
+        probe_->command("EditUndo")->trigger();
+        const QRect place = SkinFixture::place(7);
+        for (const char *name : {"Image07p", "Image07s", "Image07d"})
+            QCOMPARE(view(name)->geometry(), place);
+        QCOMPARE(fields(), fieldsOf(place));
+        QVERIFY(!probe_->element(7).changed);
+        QVERIFY(!probe_->saveEnabled());
+        QCOMPARE(probe_->command("EditUndo")->text(), QStringLiteral("&Rückgängig"));
+        QVERIFY(!probe_->command("EditUndo")->isEnabled());
+
+        probe_->command("EditRedo")->trigger();
+        QCOMPARE(view("Image07d")->geometry(), place.translated(10, 5));
+        QCOMPARE(fields(), fieldsOf(place.translated(10, 5)));
+        QVERIFY(probe_->element(7).changed);
+        QVERIFY(probe_->saveEnabled());
+    }
+
+    void savedStepIsTheCleanPointInBothDirections()
+    {
+        Probe::drag(view("Image09p"), {4, 0});
+        probe_->command("FileSave1")->trigger();
+        QVERIFY(!probe_->saveEnabled());
+
+        // The file holds the move: taking it back is a change, taking it again is none.
+        history().undo();
+        QVERIFY(probe_->saveEnabled());
+        QVERIFY(probe_->element(9).changed);
+        history().redo();
+        QVERIFY(!probe_->saveEnabled());
+        QVERIFY(!probe_->element(9).changed);
+
+        // A new step after undoing the saved one leaves the file's state out of reach.
+        history().undo();
+        Probe::drag(view("Image10p"), {0, 4});
+        history().undo();
+        QVERIFY(probe_->saveEnabled());
+        QVERIFY(probe_->element(9).changed);
+        QVERIFY(!probe_->element(10).changed);
+    }
+
+    void runsOfOneKindOnOneItemMerge()
+    {
+        Probe::click(view("Image08p"));
+        auto *width = probe_->field("grossX");
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("120"));
+        QCOMPARE(history().count(), 1);
+        QTest::keyClick(probe_->field("PositionY"), Qt::Key_Up);
+        QTest::keyClick(probe_->field("PositionY"), Qt::Key_Up);
+        QCOMPARE(history().count(), 2);
+
+        key("TabPlayer", Qt::Key_Right);
+        key("TabPlayer", Qt::Key_Down, Qt::ControlModifier);
+        key("TabPlayer", Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(history().count(), 3);
+        // Selecting ends the run, even when it selects the same item again.
+        Probe::click(view("Image08p"));
+        key("TabPlayer", Qt::Key_Right);
+        QCOMPARE(history().count(), 4);
+
+        for (int step = 0; step < 4; ++step)
+            history().undo();
+        QCOMPARE(geometryOf(8), SkinFixture::place(8));
+        QVERIFY(!probe_->saveEnabled());
+    }
+
+    void arrowKeysMoveAndResizeWithinTheFieldRange()
+    {
+        Probe::click(view("Image05d"));
+        QCOMPARE(probe_->form->focusWidget(), view("TabDescription"));
+        const QRect place = SkinFixture::place(5);
+        key("TabDescription", Qt::Key_Left);
+        key("TabDescription", Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(geometryOf(5), place.translated(-1, -10));
+        QCOMPARE(view("Image05p")->geometry(), place.translated(-1, -10));
+        QCOMPARE(fields(), fieldsOf(place.translated(-1, -10)));
+        QVERIFY(probe_->element(5).changed);
+
+        document().editEdge(Edge::Width, 995);
+        for (int press = 0; press < 3; ++press)
+            key("TabDescription", Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(geometryOf(5).width(), 1000);
+        document().editEdge(Edge::Height, 3);
+        key("TabDescription", Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(geometryOf(5).height(), 0);
+        const int steps = history().count();
+        key("TabDescription", Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(history().count(), steps);
+    }
+
+    void pageBackgroundOnlyResizesAndMarksNothing()
+    {
+        Probe::click(view("ImageS"));
+        const Rect before = document().background(Page::Schedule);
+        key("TabSchedule", Qt::Key_Right);
+        QCOMPARE(document().background(Page::Schedule), before);
+        key("TabSchedule", Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(view("ImageS")->width(), before.width + 1);
+        QCOMPARE(probe_->field("grossX")->value(), before.width + 1);
+        QVERIFY(!probe_->saveEnabled());
+        history().undo();
+        QCOMPARE(view("ImageS")->width(), before.width);
+    }
+
+    void trackListsMovedByKeysCarryThePlayerList()
+    {
+        Probe::click(view("ListSchedule"));
+        key("TabSchedule", Qt::Key_Down, Qt::ShiftModifier);
+        for (const char *name : {"ListPlayer", "ListSchedule", "ListDescription"})
+            QCOMPARE(view(name)->pos(), QPoint(90, 55));
+        QVERIFY(probe_->saveEnabled());
+        history().undo();
+        QCOMPARE(view("ListPlayer")->pos(), QPoint(90, 45));
+        QVERIFY(!probe_->saveEnabled());
+    }
+
+    void chosenUpBitmapIsUndoneWithItsSizeAndPreview()
+    {
+        Probe::click(view("Image29p"));
+        const QString path = offer(QStringLiteral("Neu.bmp"), {41, 17});
+        doubleClick(probe_->child(QStringLiteral("Image01up")));
+        QCOMPARE(view("Image29s")->size(), QSize(41, 17));
+        history().undo();
+        const QRect place = SkinFixture::place(29);
+        for (const char *name : {"Image29p", "Image29s", "Image29d"}) {
+            QCOMPARE(view(name)->geometry(), place);
+            QCOMPARE(probe_->child<QLabel>(QString::fromLatin1(name))->pixmap().size(),
+                     place.size());
+        }
+        QCOMPARE(probe_->child<QLabel>(QStringLiteral("Image01up"))->pixmap().size(), place.size());
+        QCOMPARE(fields(), fieldsOf(place));
+        QVERIFY(probe_->element(29).statePath(StateBitmap::Up) != path.toStdString());
+        QVERIFY(!probe_->saveEnabled());
+        history().redo();
+        QCOMPARE(probe_->element(29).statePath(StateBitmap::Up), path.toStdString());
+        QCOMPARE(view("Image29d")->size(), QSize(41, 17));
+    }
+
+    void chosenGraphicIsUndoneAndNoLongerAsksOnClose()
+    {
+        const std::string before =
+            probe_->form->document().graphicPaths[static_cast<int>(Graphic::ScheduleBackground)];
+        offer(QStringLiteral("Hinten.bmp"), {30, 30});
+        doubleClick(view("ImageS"));
+        QVERIFY(probe_->form->document().graphicsChanged);
+        QCOMPARE(probe_->command("EditUndo")->text(), QStringLiteral("&Rückgängig: Grafik wählen"));
+        history().undo();
+        QCOMPARE(
+            probe_->form->document().graphicPaths[static_cast<int>(Graphic::ScheduleBackground)],
+            before);
+        QVERIFY(!probe_->form->document().graphicsChanged);
+        probe_->form->close();
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::YesNo), 0);
+    }
+
+    void failedOrCancelledChoicesAndUnchangedValuesAreNoSteps()
+    {
+        Probe::click(view("Image14p"));
+        doubleClick(probe_->child(QStringLiteral("Image01do"))); // cancelled
+        const QString broken = folder_->filePath(QStringLiteral("kaputt.bmp"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("no bitmap");
+        file.close();
+        probe_->dialogs->answerOpenPicture(broken);
+        doubleClick(probe_->child(QStringLiteral("Image01mo")));
+        probe_->dialogs->answerOpenPicture(broken);
+        doubleClick(view("ImageD"));
+        document().editEdge(Edge::Left, SkinFixture::left(14));
+        QCOMPARE(history().count(), 0);
+        QVERIFY(!probe_->saveEnabled());
+    }
+
+    void loadStartsAnEmptyHistory()
+    {
+        Probe::drag(view("Image09p"), {4, 0});
+        probe_->open(folder_->path());
+        QCOMPARE(history().count(), 0);
+        QVERIFY(!probe_->command("EditUndo")->isEnabled());
+        QVERIFY(!probe_->saveEnabled());
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "tst_undo.moc"
