@@ -1,8 +1,8 @@
 #include "ini/Inifiles4.h"
 #include "ini/ProfileReader.h"
+#include "ini/Windows1252.h"
 #include "skin/Catalogue.h"
 #include "skin/SkinFormat.h"
-#include "ini/Windows1252.h"
 #include "tests/support/SkinText.h"
 
 #include <QtTest>
