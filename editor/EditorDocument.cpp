@@ -276,12 +276,12 @@ void EditorDocument::beginLoad()
     updateMarks();
 }
 
-void EditorDocument::acceptSkin(const SkinDocument &loaded)
+void EditorDocument::acceptSkin(SkinDocument &loaded)
 {
     skin_.targetVersion = loaded.targetVersion;
     skin_.skinPath = loaded.skinPath;
     skin_.skinFolder = loaded.skinFolder;
-    skin_.openedText = loaded.openedText;
+    skin_.openedText = std::move(loaded.openedText);
     baseline_.graphics = false;
     updateMarks();
     emit skinTextChanged();

@@ -84,7 +84,8 @@ public:
     // Loading: a load starts a new history, and the skin counts as unchanged; the
     // element flags stay, as a load never clears them.
     void beginLoad();
-    void acceptSkin(const SkinDocument &loaded);
+    // Takes the loaded skin's version, path and text; the text is moved, as it may be long.
+    void acceptSkin(SkinDocument &loaded);
     void takeStatePaths(const CatalogueEntry &entry, const SkinElement &loaded);
 
     // Writes the skin; on success the history's current step is the clean point.

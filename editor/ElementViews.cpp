@@ -3,6 +3,8 @@
 #include "editor/PictureLabel.h"
 #include "editor/ViewGeometry.h"
 
+#include <QPixmap>
+
 namespace {
 
 constexpr std::array<char, 3> pageLetters{'p', 's', 'd'};
@@ -72,9 +74,10 @@ void ElementViews::setGeometry(const CatalogueEntry &entry, const Rect &geometry
 
 void ElementViews::setPicture(const CatalogueEntry &entry, const QImage &image) const
 {
+    const QPixmap converted = QPixmap::fromImage(image);
     for (QLabel *view : views(entry)) {
         if (auto *picture = qobject_cast<PictureLabel *>(view))
-            picture->setPicture(image);
+            picture->setPicture(image, converted);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "editor/SkinPages.h"
 #include "editor/ViewGeometry.h"
 
+#include <QPixmap>
 #include <QTabWidget>
 
 void followDocument(const EditorDocument &document, const SkinPages &pages)
@@ -26,8 +27,9 @@ void followDocument(const EditorDocument &document, const SkinPages &pages)
     });
     QObject::connect(&document, &EditorDocument::graphicChanged, context, [&](Graphic graphic) {
         const QImage &picture = document.graphicPicture(graphic);
-        pages.picture(graphic)->setPicture(picture);
+        const QPixmap converted = QPixmap::fromImage(picture);
+        pages.picture(graphic)->setPicture(picture, converted);
         if (PictureLabel *mirror = pages.mirror(graphic))
-            mirror->setPicture(picture);
+            mirror->setPicture(picture, converted);
     });
 }

@@ -14,9 +14,15 @@ PictureLabel::PictureLabel(const QString &name, Drawing drawing, QWidget *parent
 
 void PictureLabel::setPicture(const QImage &image)
 {
+    setPicture(image, QPixmap::fromImage(image));
+}
+
+void PictureLabel::setPicture(const QImage &image, const QPixmap &converted)
+{
     if (drawing_ == Drawing::FollowsBitmap)
         resize(image.size());
     image_ = image;
+    converted_ = converted;
     render();
 }
 
@@ -28,7 +34,7 @@ void PictureLabel::setTransparent(bool transparent)
 
 void PictureLabel::render()
 {
-    QPixmap pixmap = QPixmap::fromImage(image_);
+    QPixmap pixmap = converted_;
     if (transparent_ && !image_.isNull())
         pixmap.setMask(
             pixmap.createMaskFromColor(image_.pixelColor(0, image_.height() - 1), Qt::MaskInColor));

@@ -17,6 +17,9 @@ public:
     explicit PictureLabel(const QString &name, Drawing drawing, QWidget *parent);
 
     void setPicture(const QImage &image);
+    // The same with the bitmap converted for the screen already, once for all the
+    // controls that show it.
+    void setPicture(const QImage &image, const QPixmap &converted);
     // Leaves out the colour of the bitmap's bottom-left pixel, as the player does for
     // its markers; it holds for every bitmap set later as well.
     void setTransparent(bool transparent);
@@ -35,6 +38,7 @@ private:
 
     Drawing drawing_;
     QImage image_;
+    QPixmap converted_;
     bool transparent_ = false;
     bool pressedInside_ = false;
 };

@@ -67,7 +67,7 @@ SkinLoader::SkinLoader(QMainWindow &window, const Workspace &workspace)
 void SkinLoader::load(const QString &path)
 {
     hideAndDisable();
-    const LoadedSkin loaded = loadSkin(path.toStdString(), readSkinFile(path));
+    LoadedSkin loaded = loadSkin(path.toStdString(), readSkinFile(path));
     if (!loaded.isSkin()) {
         // The previous skin stays the document, so a later save cannot copy this
         // file's text over it.
@@ -97,7 +97,7 @@ void SkinLoader::hideAndDisable()
         command->setEnabled(false);
 }
 
-void SkinLoader::accept(const LoadedSkin &loaded)
+void SkinLoader::accept(LoadedSkin &loaded)
 {
     workspace_.document.acceptSkin(loaded.document);
     // The elements only 1.5 skins have show their Player view first: it marks them as

@@ -25,7 +25,7 @@ private:
     class PictureSteps;
 
     void hideAndDisable();
-    void accept(const LoadedSkin &loaded);
+    void accept(LoadedSkin &loaded);
     bool showSkin(const LoadedSkin &loaded, PictureSteps &pictures);
     bool showBackgrounds(PictureSteps &pictures);
     void showLists(const LoadedSkin &loaded);

@@ -237,6 +237,24 @@ std::string writtenText(TIniFile1 &ini, bool throughFile)
     return *bytes;
 }
 
+// Edits noted since BeginChanges are taken back line for line, and the index follows:
+// the next edit lands where it would have without them.
+void takeBackSomeEdits(TIniFile1 &ini, FuzzedDataProvider &choices, const Names &names,
+                       Origins &origins)
+{
+    const int editCount = choices.ConsumeIntegralInRange(0, 4);
+    if (editCount == 0)
+        return;
+    const std::vector<std::string> before = ini.Lines;
+    ini.BeginChanges();
+    Origins discarded = origins;
+    for (int i = 0; i < editCount; ++i)
+        applyChecked(ini, editOf(choices, names), discarded);
+    ini.RevertChanges();
+    require(ini.Lines == before, "taking the edits back did not restore the text");
+    applyChecked(ini, editOf(choices, names), origins);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -255,6 +273,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         origins[i] = i;
     for (int i = 0; i < editCount; ++i)
         applyChecked(ini, editOf(choices, names), origins);
+    takeBackSomeEdits(ini, choices, names, origins);
     checkUntouchedSurvive(original, ini.Lines, origins, writtenText(ini, throughFile));
     return 0;
 }

@@ -1,7 +1,9 @@
 // The readers of a skin on arbitrary text: the profile reader, the pair reader, the
 // value readers of the skin format and the code page. None may crash; names match
 // with ASCII letters folded; a value never spans lines; numbers read as the decimal
-// they spell; the code page gives back every byte it decoded.
+// they spell; the code page gives back every byte it decoded. The profile reader
+// answers alike from a text and from its lines, and a section reads the same
+// whatever was asked before it.
 
 #include "fuzz/FuzzSupport.h"
 #include "ini/FileBytes.h"
@@ -84,6 +86,42 @@ void checkValue(const ProfileReader &reader, const std::string &section, const s
     readFileName(reader, section, key);
 }
 
+// Every reader of the same text, each with its own history of questions.
+struct Readers {
+    const ProfileReader &text;
+    const ProfileReader &lines;
+    // The text cut at arbitrary points, so that lines hold line breaks, beside the
+    // text those pieces join to.
+    const ProfileReader &pieces;
+    const ProfileReader &joinedPieces;
+    std::string_view bytes;
+};
+
+void checkSameAnswers(const Readers &readers, const std::string &section, const std::string &key)
+{
+    const std::string value = readers.text.readString(section, key, "\n");
+    const bool exists = readers.text.hasSection(section);
+    require(readers.lines.readString(section, key, "\n") == value &&
+                readers.lines.hasSection(section) == exists,
+            "the lines of a text read differently from the text");
+    require(readers.pieces.readString(section, key, "\n") ==
+                    readers.joinedPieces.readString(section, key, "\n") &&
+                readers.pieces.hasSection(section) == readers.joinedPieces.hasSection(section),
+            "lines holding line breaks read differently from their joined text");
+    const ProfileReader fresh(readers.bytes);
+    require(fresh.hasSection(section) == exists && fresh.readString(section, key, "\n") == value,
+            "a section reads differently after other sections were read");
+}
+
+std::vector<std::string> piecesOf(std::string_view text)
+{
+    const std::size_t width = 1 + text.size() % 29;
+    std::vector<std::string> pieces;
+    for (std::size_t at = 0; at < text.size(); at += width)
+        pieces.emplace_back(text.substr(at, width));
+    return pieces;
+}
+
 void checkPairs(const TIniFile4 &pairs, const std::string &section, const std::string &key)
 {
     readPair(pairs, section, key);
@@ -123,6 +161,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const ProfileReader reader(text);
     const std::vector<std::string> lines = splitLines(text);
+    const ProfileReader fromLines(lines);
+    const std::vector<std::string> pieces = piecesOf(text);
+    const ProfileReader fromPieces(pieces);
+    const ProfileReader fromJoinedPieces(joinLines(pieces));
+    const Readers readers{reader, fromLines, fromPieces, fromJoinedPieces, text};
     const TIniFile4 pairs({}, lines);
     targetVersionOf(reader);
     checkCodePage(text);
@@ -131,6 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::string &section = pick(choices, names.sections);
         const std::string &key = pick(choices, names.keys);
         checkValue(reader, section, key);
+        checkSameAnswers(readers, section, key);
         checkPairs(pairs, section, key);
         checkPath(key);
         checkNumber(std::to_string(choices.ConsumeIntegral<std::int32_t>()));

@@ -293,6 +293,19 @@ void checkNamesLoad(const SkinDocument &document, const ProfileReader &skin,
     }
 }
 
+// The writer keeps its index of the text from one save to the next; a second save
+// must write what a document that starts from the same text afresh writes.
+void checkSecondSave(SkinDocument &document, FuzzedDataProvider &choices, const Names &names)
+{
+    edit(document, choices, names);
+    SkinDocument fresh = document;
+    fresh.skinPath = scratchFolder().file("fresh.lkv");
+    require(saveSkin(document), "the second save failed");
+    require(saveSkin(fresh), "the save of the copy failed");
+    require(document.openedText.lines() == fresh.openedText.lines(),
+            "a second save wrote other lines than a fresh one");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -328,5 +341,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             "the save changed the player version");
     checkGeometryLoads(document, TIniFile4(path, written));
     checkNamesLoad(document, reloaded, original);
+    checkSecondSave(document, choices, namesOf(original));
     return 0;
 }

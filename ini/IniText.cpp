@@ -165,6 +165,17 @@ public:
 
     std::size_t lastBlock() const { return lengths_.count() - 1; }
 
+    // The lines of the first block of the section's name, header first; none when the
+    // text has no such section.
+    std::pair<std::size_t, std::size_t> firstBlock(std::string_view section) const
+    {
+        const auto found = sections_.find(section);
+        if (found == sections_.end())
+            return {0, 0};
+        const std::size_t block = found->second.blocks.front();
+        return {lengths_.sumOfFirst(block), lengths_.sumOfFirst(block + 1)};
+    }
+
     // The replaced line now holds "=", so readers find it too.
     static void replaced(const Put &put) { put.key->read = put.key->written; }
 
@@ -315,6 +326,38 @@ void IniText::LinesChanged()
     index_.reset();
 }
 
+std::string IniText::FirstSectionsText(const std::vector<std::string_view> &sections) const
+{
+    const IniIndex &lines = index();
+    std::string text;
+    for (std::string_view section : sections) {
+        const auto [start, end] = lines.firstBlock(section);
+        for (std::size_t line = start; line < end; ++line)
+            text.append(Lines[line]).append("\r\n");
+    }
+    return text;
+}
+
+void IniText::BeginChanges()
+{
+    noting_ = true;
+    changes_.clear();
+}
+
+void IniText::RevertChanges()
+{
+    for (auto change = changes_.rbegin(); change != changes_.rend(); ++change) {
+        if (change->before)
+            Lines[change->line] = std::move(*change->before);
+        else
+            Lines.erase(Lines.begin() + static_cast<std::ptrdiff_t>(change->line));
+    }
+    changes_.clear();
+    noting_ = false;
+    index_.reset();
+    pending_ = false;
+}
+
 IniIndex &IniText::index() const
 {
     if (!index_ || !index_->fits(Lines))
@@ -340,7 +383,10 @@ void IniText::PutLine(std::string_view section, std::string_view ident, std::str
         // a key beginning with "[" that only a control byte kept from being a header
         // becomes one, and the blocks below change.
         const IniLine line = IniLine::classify(Lines[put.line]);
-        Lines[put.line] = keyLine(line.writtenKey(), valuePart);
+        std::string replacement = keyLine(line.writtenKey(), valuePart);
+        if (noting_)
+            changes_.push_back({put.line, std::move(Lines[put.line])});
+        Lines[put.line] = std::move(replacement);
         if (IniLine::classify(Lines[put.line]).kind != IniLine::Key) {
             index_.reset();
             return;
@@ -351,6 +397,8 @@ void IniText::PutLine(std::string_view section, std::string_view ident, std::str
     case IniIndex::Edit::Insert:
         Lines.insert(Lines.begin() + static_cast<std::ptrdiff_t>(put.line),
                      keyLine(ident, valuePart));
+        if (noting_)
+            changes_.push_back({put.line, std::nullopt});
         if (!lines.added(put.block, Lines[put.line])) {
             index_.reset();
             return;
@@ -361,6 +409,9 @@ void IniText::PutLine(std::string_view section, std::string_view ident, std::str
         lines.added(lines.lastBlock(), Lines.back());
         Lines.push_back(keyLine(ident, valuePart));
         lines.added(lines.lastBlock(), Lines.back());
+        if (noting_)
+            changes_.insert(changes_.end(),
+                            {{Lines.size() - 2, std::nullopt}, {Lines.size() - 1, std::nullopt}});
         break;
     }
     lines.follow(Lines);

@@ -41,6 +41,17 @@ public:
     // direct change of Lines, this is no change that release would write.
     void LinesChanged();
 
+    // The first section of each given name, header line included, as one text: all a
+    // reader that answers like the profile functions needs of those sections, without
+    // going through the rest of a large text.
+    std::string FirstSectionsText(const std::vector<std::string_view> &sections) const;
+
+    // From here on every line PutLine replaces or adds is noted, so that a caller whose
+    // write failed can take them back instead of keeping a copy of a large text.
+    void BeginChanges();
+    // Puts Lines back as they stood at BeginChanges; nothing is then due for release.
+    void RevertChanges();
+
     bool ResetAttributes = true;
     std::string FileName;
     std::vector<std::string> Lines;
@@ -68,7 +79,15 @@ private:
     // Lookups build it too, const ones included; like the rest of the class, it is
     // meant for one thread.
     mutable std::unique_ptr<IniIndex> index_;
+    // A line replaced (with its text before) or added (without), in the order made.
+    struct Change {
+        std::size_t line;
+        std::optional<std::string> before;
+    };
+
     // Changes in Lines that the file does not hold yet; only these are written on release.
     bool pending_ = false;
+    bool noting_ = false;
+    std::vector<Change> changes_;
     bool lastWriteSucceeded_ = true;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/Catalogue.h"
+#include "skin/OpenedText.h"
 
 #include <array>
 #include <cstdint>
@@ -83,7 +84,7 @@ struct SkinDocument {
     std::string targetVersion; // empty until a skin is opened
     std::string skinPath;
     std::string skinFolder; // the skin path up to and including its last separator
-    std::vector<std::string> openedText;
+    OpenedText openedText;
     std::array<std::string, graphicCount> graphicPaths;
     std::string skinName; // empty until the user confirms one
     // A graphic was replaced since the skin was opened or saved. It does not count as

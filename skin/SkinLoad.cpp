@@ -81,18 +81,19 @@ LoadedSkin readSkin(const ProfileReader &skin, const std::string &path, std::str
     document.targetVersion = targetVersion;
     document.skinPath = path;
     document.skinFolder = folderOf(path);
-    document.openedText = splitLines(bytes);
     for (std::size_t g = 0; g < graphicCount; ++g) {
         const SkinKey where = graphicKey(static_cast<Graphic>(g));
         document.graphicPaths[g] = readName(skin, where.section, where.key);
     }
-    // The numbers come from the same bytes as everything else, not from a second read.
-    const TIniFile4 pairs(path, document.openedText);
+    // The numbers come from the same bytes as everything else, not from a second read;
+    // the pair reader lends the document its lines afterwards instead of a copy.
+    TIniFile4 pairs(path, splitLines(bytes));
     document.lists = readLists(skin, pairs, targetVersion == version15);
     for (SkinElement &element : document.elements) {
         if (existsIn(*element.entry, targetVersion))
             readElement(skin, pairs, document.skinFolder, element);
     }
+    document.openedText = std::move(pairs.Lines);
     loaded.pictures = picturesOf(skin, document);
     return loaded;
 }

@@ -1,6 +1,5 @@
 #include "skin/SkinSave.h"
 
-#include "ini/FileBytes.h"
 #include "ini/Inifiles1.h"
 #include "ini/ProfileReader.h"
 #include "ini/TextRules.h"
@@ -9,6 +8,8 @@
 #include "skin/SkinFormat.h"
 
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -37,15 +38,16 @@ constexpr std::array<Graphic, 14> playerViewOrder{
     Graphic::PartvalidMiddle, Graphic::PartvalidEnd, Graphic::InvalidStart, Graphic::InvalidMiddle,
     Graphic::InvalidEnd,      Graphic::Curpos};
 
-// The save's view of the text: the writer that collects every change, and the text
-// as it stood before this save, where the carried-over values are looked up.
+// The keys of one save, in their order. The carried-over values are looked up in the
+// text as it stood before the save, so all writes are known before the first is made;
+// the text can then be changed in place, without a copy.
 class KeyWriter {
 public:
-    KeyWriter(TIniFile1 &target, const ProfileReader &source) : target_(target), source_(source) {}
+    explicit KeyWriter(const ProfileReader &source) : source_(source) {}
 
     void copied(std::string_view section, std::string_view key, std::string_view fallback)
     {
-        target_.PutValue(section, key, readCopiedText(source_, section, key, fallback));
+        add(Write::Value, section, key, readCopiedText(source_, section, key, fallback));
     }
     template <std::size_t N>
     void copied(std::string_view section, const std::array<std::string_view, N> &keys,
@@ -58,30 +60,62 @@ public:
     // The skin names its pictures by bare file name, in the skin file's own code page.
     void fileName(std::string_view section, std::string_view key, const std::string &path)
     {
-        target_.PutValue(section, key, encodeWindows1252(singleLine(bareFileName(path))));
+        add(Write::Value, section, key, encodeWindows1252(singleLine(bareFileName(path))));
     }
 
     void integer(std::string_view section, std::string_view key, std::int32_t n)
     {
-        target_.PutValue(section, key, std::to_string(n));
+        add(Write::Value, section, key, std::to_string(n));
     }
     void pair(std::string_view section, std::string_view key, std::int32_t x, std::int32_t y)
     {
-        target_.PutPair(section, key, std::to_string(x), std::to_string(y));
+        add(Write::Pair, section, key, std::to_string(x), std::to_string(y));
     }
     void position(std::string_view section, std::string_view key, std::int32_t x, std::int32_t y)
     {
-        target_.PutPairZeros(section, key, std::to_string(x), std::to_string(y));
+        add(Write::PairZeros, section, key, std::to_string(x), std::to_string(y));
     }
     void textPair(std::string_view section, std::string_view key, std::string_view a,
                   std::string_view b)
     {
-        target_.PutPair(section, key, a, b);
+        add(Write::Pair, section, key, std::string(a), std::string(b));
+    }
+
+    void apply(TIniFile1 &target) const
+    {
+        for (const Write &write : writes_) {
+            switch (write.kind) {
+            case Write::Value:
+                target.PutValue(write.section, write.key, write.a);
+                break;
+            case Write::Pair:
+                target.PutPair(write.section, write.key, write.a, write.b);
+                break;
+            case Write::PairZeros:
+                target.PutPairZeros(write.section, write.key, write.a, write.b);
+                break;
+            }
+        }
     }
 
 private:
-    TIniFile1 &target_;
+    // Section and key names are the program's constants or the catalogue's.
+    struct Write {
+        enum Kind { Value, Pair, PairZeros } kind;
+        std::string_view section;
+        std::string_view key;
+        std::string a;
+        std::string b;
+    };
+
+    void add(Write::Kind kind, std::string_view section, std::string_view key, std::string a,
+             std::string b = {})
+    {
+        writes_.push_back({kind, section, key, std::move(a), std::move(b)});
+    }
+
     const ProfileReader &source_;
+    std::vector<Write> writes_;
 };
 
 bool isSkinHeader(std::string_view line)
@@ -92,16 +126,23 @@ bool isSkinHeader(std::string_view line)
 }
 
 // A first line that is no skin header may be a section header or a key; the name
-// then goes above it instead of over it, so that nothing of the skin is lost.
-void writeSkinName(std::vector<std::string> &lines, const std::string &name)
+// then goes above it instead of over it, so that nothing of the skin is lost. The
+// line it replaced, if any, is the result, for a save that has to take it back.
+std::optional<std::string> writeSkinName(std::vector<std::string> &lines, const std::string &name)
 {
-    if (name.empty())
-        return;
     std::string header = std::string(headerPrefix) + " = " + encodeWindows1252(singleLine(name));
     if (!lines.empty() && isSkinHeader(lines.front()))
-        lines.front() = std::move(header);
+        return std::exchange(lines.front(), std::move(header));
+    lines.insert(lines.begin(), std::move(header));
+    return std::nullopt;
+}
+
+void takeBackSkinName(std::vector<std::string> &lines, std::optional<std::string> replaced)
+{
+    if (replaced)
+        lines.front() = std::move(*replaced);
     else
-        lines.insert(lines.begin(), std::move(header));
+        lines.erase(lines.begin());
 }
 
 // One place and one size in "dlg_main" stand for all three list panels: the place
@@ -184,6 +225,18 @@ void writeElements(KeyWriter &out, const SkinDocument &document)
     }
 }
 
+// The sections whose carried-over keys the save looks up; no other is read.
+std::vector<std::string_view> sectionsRead(const SkinDocument &document)
+{
+    std::vector<std::string_view> sections{dlgMain, playerView, "schedule_list",
+                                           "description_list"};
+    for (const SkinElement &element : document.elements) {
+        if (element.changed)
+            sections.push_back(element.entry->section);
+    }
+    return sections;
+}
+
 } // namespace
 
 bool saveSkin(SkinDocument &document)
@@ -191,13 +244,10 @@ bool saveSkin(SkinDocument &document)
     if (document.skinPath.empty() || document.targetVersion.empty())
         return false;
 
-    const ProfileReader source(joinLines(document.openedText));
-    std::vector<std::string> lines = document.openedText;
-    writeSkinName(lines, document.skinName);
-    TIniFile1 target(document.skinPath, std::move(lines));
-    KeyWriter out(target, source);
-
     // The order of the writes decides where missing keys land in their sections.
+    TIniFile1 &target = document.openedText.writer();
+    const ProfileReader source(target.FirstSectionsText(sectionsRead(document)));
+    KeyWriter out(source);
     writeListGeometry(out, document);
     writeMainDialog(out, document);
     writePlayerView(out, document);
@@ -206,12 +256,20 @@ bool saveSkin(SkinDocument &document)
                    Graphic::DescriptionTile);
     writeElements(out, document);
 
+    target.FileName = document.skinPath;
+    const bool named = !document.skinName.empty();
+    std::optional<std::string> replacedHeader;
+    if (named)
+        replacedHeader = writeSkinName(target.Lines, document.skinName);
+    target.BeginChanges();
+    out.apply(target);
     target.UpdateFile();
     if (!target.LastWriteSucceeded()) {
-        target.DiscardChanges();
+        target.RevertChanges();
+        if (named)
+            takeBackSkinName(target.Lines, std::move(replacedHeader));
         return false;
     }
-    document.openedText = std::move(target.Lines);
     for (SkinElement &element : document.elements)
         element.changed = false;
     document.graphicsChanged = false;

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -68,11 +70,30 @@ public:
         press(target);
         mouse(target, QEvent::MouseButtonRelease, {2, 2});
     }
+    static void doubleClick(QWidget *target)
+    {
+        click(target);
+        mouse(target, QEvent::MouseButtonDblClick, {2, 2});
+        mouse(target, QEvent::MouseButtonRelease, {2, 2});
+    }
     static void hover(QWidget *target)
     {
         QMouseEvent event(QEvent::MouseMove, QPointF(1, 1), target->mapToGlobal(QPointF(1, 1)),
                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
+    }
+
+    // A bitmap of its own size and colour in the folder; the next picture the user
+    // chooses. Its path.
+    QString offerPicture(const QString &folder, const QString &name, QSize size,
+                         QColor colour = Qt::darkCyan) const
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = QDir(folder).filePath(name);
+        image.save(path, "BMP");
+        dialogs->answerOpenPicture(path);
+        return path;
     }
 
     std::shared_ptr<ScriptedDialogs> dialogs;

@@ -10,13 +10,6 @@ namespace {
 
 using Probe = EditorProbe;
 
-void doubleClick(QWidget *target)
-{
-    Probe::click(target);
-    Probe::mouse(target, QEvent::MouseButtonDblClick, {2, 2});
-    Probe::mouse(target, QEvent::MouseButtonRelease, {2, 2});
-}
-
 } // namespace
 
 class PicturesTest : public QObject {
@@ -37,16 +30,9 @@ private:
         return {probe_->field("PositionX")->value(), probe_->field("PositionY")->value(),
                 probe_->field("grossX")->value(), probe_->field("grossY")->value()};
     }
-    // A bitmap of its own size and colour in the test folder; the next picture the
-    // user chooses.
     QString offer(const QString &name, QSize size, QColor colour = Qt::darkCyan) const
     {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString path = folder_->filePath(name);
-        image.save(path, "BMP");
-        probe_->dialogs->answerOpenPicture(path);
-        return path;
+        return probe_->offerPicture(folder_->path(), name, size, colour);
     }
     void open(bool version15) { skinPath_ = probe_->open(folder_->path(), SkinFixture(version15)); }
     int openPictureCalls() const { return probe_->dialogs->count(ScriptedDialogs::OpenPicture); }
@@ -64,7 +50,7 @@ private slots:
     {
         Probe::click(label("Image05s"));
         const QString path = offer(QStringLiteral("Neu.bmp"), {41, 17});
-        doubleClick(label("Image01up"));
+        Probe::doubleClick(label("Image01up"));
         QCOMPARE(label("Image01up")->pixmap().size(), QSize(41, 17));
         for (const char *name : {"Image05p", "Image05s", "Image05d"}) {
             QCOMPARE(label(name)->pixmap().size(), QSize(41, 17));
@@ -97,7 +83,7 @@ private slots:
         const QString name = QStringLiteral("Image%1").arg(number);
         Probe::click(probe_->child(name + QLatin1Char('p')));
         offer(QStringLiteral("wide.bmp"), {70, 30});
-        doubleClick(label("Image01up"));
+        Probe::doubleClick(label("Image01up"));
         auto *schedule = probe_->child<QLabel>(name + QLatin1Char('s'));
         QCOMPARE(schedule->size(), QSize(70, 30));
         QCOMPARE(schedule->pixmap().size(), QSize(70, 30));
@@ -118,7 +104,7 @@ private slots:
         Probe::click(target);
         const QList<int> shown = fields();
         offer(QStringLiteral("web.bmp"), {90, 90});
-        doubleClick(label("Image01up"));
+        Probe::doubleClick(label("Image01up"));
         QCOMPARE(target->geometry(), before);
         QCOMPARE(target->pixmap().size(), QSize(90, 90));
         QCOMPARE(fields(), shown);
@@ -128,7 +114,7 @@ private slots:
     {
         Probe::click(label("Image07p"));
         offer(QStringLiteral("huge.bmp"), {1200, 20});
-        doubleClick(label("Image01up"));
+        Probe::doubleClick(label("Image01up"));
         QCOMPARE(probe_->field("grossX")->value(), 1000);
         for (const char *name : {"Image07p", "Image07s", "Image07d"})
             QCOMPARE(label(name)->width(), 1000);
@@ -140,7 +126,7 @@ private slots:
         Probe::click(label("Image33p"));
         const QPixmap up = label("Image01up")->pixmap();
         offer(QStringLiteral("aus.bmp"), {12, 34});
-        doubleClick(label("Image01da"));
+        Probe::doubleClick(label("Image01da"));
         QCOMPARE(label("Image01da")->pixmap().size(), QSize(12, 34));
         QCOMPARE(label("Image01up")->pixmap().cacheKey(), up.cacheKey());
         QCOMPARE(label("Image33p")->geometry(), SkinFixture::place(33));
@@ -168,7 +154,7 @@ private slots:
         file.write("no bitmap");
         file.close();
         probe_->dialogs->answerOpenPicture(broken);
-        doubleClick(label("Image01up"));
+        Probe::doubleClick(label("Image01up"));
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
                  QStringList{QStringLiteral("Bitmap ist ungültig")});
         QCOMPARE(QString::fromStdString(probe_->element(5).statePath(StateBitmap::Up)), broken);
@@ -182,13 +168,13 @@ private slots:
 
     void previewsDoNothingWithoutAnElementThatHasTheState()
     {
-        doubleClick(label("Image01up"));
+        Probe::doubleClick(label("Image01up"));
         Probe::click(label("Image25p"));
-        doubleClick(label("Image01do"));
+        Probe::doubleClick(label("Image01do"));
         Probe::click(probe_->view("ListPlayer"));
-        doubleClick(label("Image01mo"));
+        Probe::doubleClick(label("Image01mo"));
         Probe::click(label("Image05p"));
-        doubleClick(label("Image01da"));
+        Probe::doubleClick(label("Image01da"));
         QCOMPARE(openPictureCalls(), 0);
         Probe::click(label("Image01da"));
         QCOMPARE(hint(), QStringLiteral("Wähl Eines der 3 Bilder aus."));
@@ -198,7 +184,7 @@ private slots:
     {
         Probe::click(label("Image09p"));
         offer(QStringLiteral("links.bmp"), {5, 6});
-        doubleClick(label("ImageLeft"));
+        Probe::doubleClick(label("ImageLeft"));
         QCOMPARE(label("ImageLeft")->pixmap().size(), QSize(5, 6));
         QCOMPARE(label("Image1")->pixmap().size(), QSize(5, 6));
         QCOMPARE(hint(), QStringLiteral("links.bmp"));
@@ -217,7 +203,7 @@ private slots:
     void replacedGraphicGoesOutWithTheNextSave()
     {
         offer(QStringLiteral("kopf.bmp"), {80, 9});
-        doubleClick(label("Listheader3h"));
+        Probe::doubleClick(label("Listheader3h"));
         QCOMPARE(label("Listheader3h")->size(), QSize(80, 9));
         Probe::drag(label("Image05p"), {1, 0});
         probe_->command("FileSave1")->trigger();
@@ -230,7 +216,7 @@ private slots:
     void closingAsksToSaveAReplacedGraphic()
     {
         offer(QStringLiteral("kopf.bmp"), {80, 9});
-        doubleClick(label("Listheader3h"));
+        Probe::doubleClick(label("Listheader3h"));
         QVERIFY(!probe_->command("FileSave1")->isEnabled());
         probe_->dialogs->answerYesNo(true);
         probe_->form->close();
@@ -244,7 +230,7 @@ private slots:
     {
         Probe::click(label("ImageCenter"));
         probe_->dialogs->answerOpenPicture(folder_->filePath(QStringLiteral("fehlt.bmp")));
-        doubleClick(label("ImageCenter"));
+        Probe::doubleClick(label("ImageCenter"));
         QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 1);
         QCOMPARE(hint(), QStringLiteral("g4.bmp"));
         QCOMPARE(probe_->form->document().graphicPaths[static_cast<int>(Graphic::MenuCenter)],
@@ -269,7 +255,7 @@ private slots:
 
         // A larger bitmap shows clipped: the background keeps its size.
         offer(QStringLiteral("gross.bmp"), {900, 700});
-        doubleClick(label("ImageS"));
+        Probe::doubleClick(label("ImageS"));
         QCOMPARE(label("ImageS")->size(), QSize(500, 12));
         QVERIFY(!probe_->saveEnabled());
     }
@@ -300,7 +286,7 @@ private slots:
         const QString path = folder_->filePath(QStringLiteral("marke.bmp"));
         marker.save(path, "BMP");
         probe_->dialogs->answerOpenPicture(path);
-        doubleClick(label("ImageCurpos"));
+        Probe::doubleClick(label("ImageCurpos"));
         const QImage shown = label("ImageCurpos")->pixmap().toImage();
         QCOMPARE(shown.pixelColor(0, 0).alpha(), 0);
         QCOMPARE(shown.pixelColor(5, 5), QColor(Qt::black));

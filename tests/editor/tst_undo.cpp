@@ -9,13 +9,6 @@ namespace {
 
 using Probe = EditorProbe;
 
-void doubleClick(QWidget *target)
-{
-    Probe::click(target);
-    Probe::mouse(target, QEvent::MouseButtonDblClick, {2, 2});
-    Probe::mouse(target, QEvent::MouseButtonRelease, {2, 2});
-}
-
 } // namespace
 
 // Undo, redo and the arrow keys, on the document and through the window.
@@ -49,12 +42,7 @@ private:
     }
     QString offer(const QString &name, QSize size) const
     {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        const QString path = folder_->filePath(name);
-        image.save(path, "BMP");
-        probe_->dialogs->answerOpenPicture(path);
-        return path;
+        return probe_->offerPicture(folder_->path(), name, size);
     }
 
 private slots:
@@ -197,7 +185,7 @@ private slots:
     {
         Probe::click(view("Image29p"));
         const QString path = offer(QStringLiteral("Neu.bmp"), {41, 17});
-        doubleClick(probe_->child(QStringLiteral("Image01up")));
+        Probe::doubleClick(probe_->child(QStringLiteral("Image01up")));
         QCOMPARE(view("Image29s")->size(), QSize(41, 17));
         history().undo();
         const QRect place = SkinFixture::place(29);
@@ -220,7 +208,7 @@ private slots:
         const std::string before =
             probe_->form->document().graphicPaths[static_cast<int>(Graphic::ScheduleBackground)];
         offer(QStringLiteral("Hinten.bmp"), {30, 30});
-        doubleClick(view("ImageS"));
+        Probe::doubleClick(view("ImageS"));
         QVERIFY(probe_->form->document().graphicsChanged);
         QCOMPARE(probe_->command("EditUndo")->text(), QStringLiteral("&Rückgängig: Grafik wählen"));
         history().undo();
@@ -235,16 +223,16 @@ private slots:
     void failedOrCancelledChoicesAndUnchangedValuesAreNoSteps()
     {
         Probe::click(view("Image14p"));
-        doubleClick(probe_->child(QStringLiteral("Image01do"))); // cancelled
+        Probe::doubleClick(probe_->child(QStringLiteral("Image01do"))); // cancelled
         const QString broken = folder_->filePath(QStringLiteral("kaputt.bmp"));
         QFile file(broken);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("no bitmap");
         file.close();
         probe_->dialogs->answerOpenPicture(broken);
-        doubleClick(probe_->child(QStringLiteral("Image01mo")));
+        Probe::doubleClick(probe_->child(QStringLiteral("Image01mo")));
         probe_->dialogs->answerOpenPicture(broken);
-        doubleClick(view("ImageD"));
+        Probe::doubleClick(view("ImageD"));
         document().editEdge(Edge::Left, SkinFixture::left(14));
         QCOMPARE(history().count(), 0);
         QVERIFY(!probe_->saveEnabled());

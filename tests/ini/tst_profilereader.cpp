@@ -6,11 +6,38 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 std::string_view sv(const QByteArray &bytes)
 {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+std::vector<std::string> toLines(const QByteArrayList &lines)
+{
+    std::vector<std::string> result;
+    for (const QByteArray &line : lines)
+        result.push_back(line.toStdString());
+    return result;
+}
+
+const QByteArrayList probedSections{"A", "a", "B", "C", ""};
+const QByteArrayList probedKeys{"k", "K", "j", ""};
+
+// Everything a reader answers about the given sections, asked in that order, so that
+// two readers compare in one go.
+QByteArrayList answersOf(const ProfileReader &reader, const QByteArrayList &sections)
+{
+    QByteArrayList answers;
+    for (const QByteArray &section : sections) {
+        answers << section + (reader.hasSection(sv(section)) ? " exists" : " absent");
+        for (const QByteArray &key : probedKeys)
+            answers << section + "/" + key + "=" +
+                           QByteArray::fromStdString(reader.readString(sv(section), sv(key), "?"));
+    }
+    return answers;
 }
 
 } // namespace
@@ -109,6 +136,117 @@ private slots:
         const ProfileReader player(joinLines(writer.Lines));
         QCOMPARE(player.readString("A", "k", "dflt"), std::string("new"));
         QCOMPARE(player.readString("A", "n", "dflt"), std::string("added"));
+    }
+
+    // The save hands its document's lines over as they are; they must read as the text
+    // it would otherwise have joined them to, line breaks inside a line included.
+    void linesReadLikeTheirJoinedText_data()
+    {
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<QByteArray>("valueOfK");
+        QTest::newRow("plain lines")
+            << QByteArrayList{"[A]", "k=1", "[B]", "j=2"} << QByteArray("1");
+        QTest::newRow("CR ends lines inside a line")
+            << QByteArrayList{"[A]\rk=1\rj=2"} << QByteArray("1");
+        QTest::newRow("CR LF inside a line")
+            << QByteArrayList{"[B]\r\nk=0\r\n[A]\r\nk=1"} << QByteArray("1");
+        QTest::newRow("LF inside a line") << QByteArrayList{"[A]\nk=2", "j=3"} << QByteArray("2");
+        QTest::newRow("CR cuts key from value")
+            << QByteArrayList{"[A]", "k\r=1", "j=2"} << QByteArray("?");
+        QTest::newRow("header behind a CR")
+            << QByteArrayList{"[B]", "x=1\r[A]", "k=4"} << QByteArray("4");
+        QTest::newRow("bracketless header before a CR")
+            << QByteArrayList{"k=0\r[A", "k=8"} << QByteArray("8");
+        QTest::newRow("duplicate sections")
+            << QByteArrayList{"[A]", "k=1", "[B]", "k=2", "[a]", "k=3", "j=4"} << QByteArray("1");
+        QTest::newRow("blanks and controls before bracket")
+            << QByteArrayList{"\x1a\t [A]\f", "k=5", "\x01[B]", "j=6"} << QByteArray("5");
+        QTest::newRow("keys before any section")
+            << QByteArrayList{"k=0", "[A]", "j=1"} << QByteArray("?");
+        QTest::newRow("empty lines and lone breaks")
+            << QByteArrayList{"", "\r", "[A]", "\r\n", "", "\n\r", " k = 7 ", ""}
+            << QByteArray("7");
+        QTest::newRow("nothing") << QByteArrayList{} << QByteArray("?");
+    }
+
+    void linesReadLikeTheirJoinedText()
+    {
+        QFETCH(QByteArrayList, lines);
+        QFETCH(QByteArray, valueOfK);
+        const ProfileReader fromLines(toLines(lines));
+        const ProfileReader fromText(joinLines(toLines(lines)));
+        QCOMPARE(answersOf(fromLines, probedSections), answersOf(fromText, probedSections));
+        QCOMPARE(QByteArray::fromStdString(fromLines.readString("A", "k", "?")), valueOfK);
+    }
+
+    // Sections are parsed when first asked for: what was asked before must not matter,
+    // nor must asking twice.
+    void answersDoNotDependOnTheOrderOfQuestions()
+    {
+        const QByteArray text = "k=0\r\n[C]\r\nk=3\r\n[A]\r\n;k=x\r\nk=1\r\nj\r\n"
+                                "[B]\rk=2\r[a]\nk=9\n[C]\nj=4\n[]\nk=5";
+        QByteArrayList order{"", "A", "B", "C", "D"};
+        // Each section asked of a reader that has parsed nothing else yet.
+        QHash<QByteArray, QByteArrayList> alone;
+        for (const QByteArray &section : order)
+            alone[section] = answersOf(ProfileReader(sv(text)), {section});
+        QCOMPARE(alone["A"], (QByteArrayList{"A exists", "A/k=1", "A/K=1", "A/j=?", "A/=?"}));
+        QCOMPARE(alone["C"], (QByteArrayList{"C exists", "C/k=3", "C/K=3", "C/j=?", "C/=?"}));
+        QCOMPARE(alone[""].at(1), "/k=5");
+        QCOMPARE(alone["D"].at(0), "D absent");
+        do {
+            const ProfileReader reader(sv(text));
+            for (int round = 0; round < 2; ++round) {
+                for (const QByteArray &section : order)
+                    QCOMPARE(answersOf(reader, {section}), alone[section]);
+            }
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+
+    // A thousand later occurrences sit among the first ones; none may lend its value.
+    void manySectionsEachKeepTheirOwnKeys()
+    {
+        std::vector<std::string> lines;
+        for (int i = 0; i < 3000; ++i) {
+            lines.push_back(" [s" + std::to_string(i % 2000) + "]");
+            lines.push_back("v=" + std::to_string(i));
+            lines.push_back("");
+        }
+        const ProfileReader fromLines(lines);
+        const ProfileReader fromText(joinLines(lines));
+        for (int i = 1999; i >= 0; i -= 7) {
+            const std::string section = "S" + std::to_string(i);
+            QCOMPARE(fromLines.readString(section, "v", "?"), std::to_string(i));
+            QCOMPARE(fromText.readString(section, "V", "?"), std::to_string(i));
+        }
+    }
+
+    // The save reads its carried-over keys from these sections alone: a later occurrence
+    // of a name, in any case, lends nothing, and the answers are the whole text's.
+    void firstSectionsTextReadsLikeTheWholeText()
+    {
+        const std::vector<std::string> lines{"k=0",  "[C]", "k=3", "\x01[A]", "k=7", " [A] ",
+                                             ";k=x", "k=1", "[b]", "k=2",     "[a]", "k=9",
+                                             "[B]",  "j=4", "[c]", "j=7"};
+        const TIniFile1 text({}, lines);
+        const ProfileReader some(text.FirstSectionsText({"a", "B", "missing"}));
+        const ProfileReader whole(lines);
+        QCOMPARE(answersOf(some, {"A", "a", "B"}), answersOf(whole, {"A", "a", "B"}));
+        QVERIFY(!some.hasSection("C") && !some.hasSection("missing"));
+    }
+
+    // The save changes its lines right after reading them; fromFile moves its reader out.
+    void answersOutliveTheCallersText()
+    {
+        std::vector<std::string> lines{"[A]", "k=1"};
+        std::string text = joinLines(lines);
+        const ProfileReader fromLines(lines);
+        ProfileReader fromText(text);
+        for (std::string *bytes : {&lines[0], &lines[1], &text})
+            std::fill(bytes->begin(), bytes->end(), 'x');
+        const ProfileReader moved(std::move(fromText));
+        QCOMPARE(fromLines.readString("A", "k", ""), "1");
+        QCOMPARE(moved.readString("A", "k", ""), "1");
     }
 
     void fromFileReadsBytesAndMissingFileIsEmpty()

@@ -246,9 +246,17 @@ private slots:
                  QByteArrayList({"position=1,2, 0, 0", "position=0,0, 0, 0"}));
     }
 
+    void failedWriteLeavesTheDocumentAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("name goes above") << QByteArray("[dlg_main]\r\nregion0=x\r\n");
+        QTest::newRow("name goes over a header")
+            << QByteArray("PP_LKV = Day\r\n[dlg_main]\r\nregion0=x\r\n[btn_exit]\r\nsize=1,2\r\n");
+    }
     void failedWriteLeavesTheDocumentAsItWas()
     {
-        SkinDocument document = documentWith("[dlg_main]\r\nregion0=x\r\n");
+        QFETCH(QByteArray, text);
+        SkinDocument document = documentWith(text);
         document.skinName = "Night";
         element(document, "btn_exit").changed = true;
         const std::vector<std::string> opened = document.openedText;
@@ -262,7 +270,7 @@ private slots:
         for (const QString &target : targets) {
             document.skinPath = target.toStdString();
             QVERIFY(!saveSkin(document));
-            QCOMPARE(document.openedText, opened);
+            QCOMPARE(document.openedText.lines(), opened);
             QVERIFY(element(document, "btn_exit").changed);
             QVERIFY(!QFileInfo::exists(target));
         }
