@@ -59,6 +59,28 @@ std::optional<QString> matchIgnoringCase(const QString &path)
     return resolved;
 }
 
+qint32 littleEndian(const QByteArray &bytes, int at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<quint8>(bytes.at(at + i));
+    // The narrow header of the oldest bitmaps holds 16-bit sizes, signed like the rest.
+    return size == 2 ? qint16(value) : qint32(value);
+}
+
+// The width and height a bitmap's header declares, read from the file's first bytes
+// without decoding anything; nothing valid when it holds no bitmap header, which the
+// decoder then reports.
+QSize declaredSize(QFile &file)
+{
+    const QByteArray head = file.peek(26);
+    if (head.size() < 26 || !head.startsWith("BM"))
+        return {};
+    const bool narrow = littleEndian(head, 14, 4) == 12;
+    const int size = narrow ? 2 : 4;
+    return {littleEndian(head, 18, size), littleEndian(head, 18 + size, size)};
+}
+
 } // namespace
 
 QString resolvePicturePath(const QString &name, const QString &folder)
@@ -97,7 +119,7 @@ LoadedPicture loadPicture(const QString &name, const QString &folder)
     // A header may promise any size; no skin needs more than this, and a lying header
     // must not make the program reserve gigabytes before the data runs out.
     // A bitmap stored top down declares a negative height.
-    const QSize declared = reader.size();
+    const QSize declared = declaredSize(file);
     const qint64 width = qAbs(qint64{declared.width()});
     const qint64 height = qAbs(qint64{declared.height()});
     if (width > maxPictureSide || height > maxPictureSide) {
