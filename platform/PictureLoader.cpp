@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <array>
 #include <optional>
 
 namespace {
@@ -81,6 +82,32 @@ QSize declaredSize(QFile &file)
     return {littleEndian(head, 18, size), littleEndian(head, 18 + size, size)};
 }
 
+// Skins mostly hold bitmaps of 16 or 256 colours. The screen takes 32-bit pixels, and
+// a picture is converted once here rather than by every control that shows it; a
+// plain table lookup is also quicker than the general conversion.
+QImage forTheScreen(QImage image)
+{
+    if (image.format() != QImage::Format_Indexed8 || image.hasAlphaChannel())
+        return image;
+    // A pixel may name a colour beyond the table; it shows black.
+    std::array<QRgb, 256> table;
+    table.fill(0xff000000u);
+    const QList<QRgb> colours = image.colorTable();
+    for (qsizetype i = 0; i < colours.size() && i < 256; ++i)
+        table[static_cast<std::size_t>(i)] = colours.at(i) | 0xff000000u;
+    QImage converted(image.size(), QImage::Format_RGB32);
+    if (converted.isNull())
+        return image;
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *from = image.constScanLine(y);
+        auto *to = reinterpret_cast<QRgb *>(converted.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            to[x] = table[from[x]];
+    }
+    return converted;
+}
+
 } // namespace
 
 QString resolvePicturePath(const QString &name, const QString &folder)
@@ -130,7 +157,7 @@ LoadedPicture loadPicture(const QString &name, const QString &folder)
                             .arg(maxPictureSide);
         return picture;
     }
-    picture.image = reader.read();
+    picture.image = forTheScreen(reader.read());
     if (picture.image.isNull())
         picture.error = QStringLiteral("Bitmap ist ungültig");
     return picture;
