@@ -39,6 +39,12 @@ public:
     }
     QWidget *view(const char *name) const { return child(QString::fromLatin1(name)); }
     QSpinBox *field(const char *name) const { return child<QSpinBox>(QString::fromLatin1(name)); }
+    // PositionX, PositionY, grossX and grossY, in this order.
+    QList<int> fields() const
+    {
+        return {field("PositionX")->value(), field("PositionY")->value(), field("grossX")->value(),
+                field("grossY")->value()};
+    }
     QAction *command(const char *name) const { return child<QAction>(QString::fromLatin1(name)); }
     bool saveEnabled() const { return command("FileSave1")->isEnabled(); }
     const SkinElement &element(int number) const

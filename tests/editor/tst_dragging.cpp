@@ -19,11 +19,7 @@ private:
 
     QWidget *view(const char *name) const { return probe_->view(name); }
     QSpinBox *field(const char *name) const { return probe_->field(name); }
-    QList<int> fields() const
-    {
-        return {field("PositionX")->value(), field("PositionY")->value(), field("grossX")->value(),
-                field("grossY")->value()};
-    }
+    QList<int> fields() const { return probe_->fields(); }
     QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
     void open(SkinFixture fixture = SkinFixture(true))
     {

@@ -25,11 +25,7 @@ private:
         return probe_->child<QLabel>(QString::fromLatin1(name));
     }
     QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
-    QList<int> fields() const
-    {
-        return {probe_->field("PositionX")->value(), probe_->field("PositionY")->value(),
-                probe_->field("grossX")->value(), probe_->field("grossY")->value()};
-    }
+    QList<int> fields() const { return probe_->fields(); }
     QString offer(const QString &name, QSize size, QColor colour = Qt::darkCyan) const
     {
         return probe_->offerPicture(folder_->path(), name, size, colour);

@@ -27,11 +27,7 @@ private:
         const Rect &r = probe_->element(number).geometry;
         return {r.left, r.top, r.width, r.height};
     }
-    QList<int> fields() const
-    {
-        return {probe_->field("PositionX")->value(), probe_->field("PositionY")->value(),
-                probe_->field("grossX")->value(), probe_->field("grossY")->value()};
-    }
+    QList<int> fields() const { return probe_->fields(); }
     static QList<int> fieldsOf(const QRect &rect)
     {
         return {rect.x(), rect.y(), rect.width(), rect.height()};
