@@ -7,28 +7,10 @@
 
 namespace {
 
-void setEdge(Rect &rect, Edge edge, int value)
-{
-    switch (edge) {
-    case Edge::Left:
-        rect.left = value;
-        break;
-    case Edge::Top:
-        rect.top = value;
-        break;
-    case Edge::Width:
-        rect.width = value;
-        break;
-    case Edge::Height:
-        rect.height = value;
-        break;
-    }
-}
-
 // The views take only what a widget can be; the model holds what they really got.
 void placeEdge(Rect &rect, Edge edge, int value)
 {
-    setEdge(rect, edge, value);
+    edgeOf(rect, edge) = value;
     rect = viewGeometry(rect);
 }
 
@@ -380,8 +362,9 @@ void EditorDocument::push(EditCommand *command)
         cleanIndex_ = index;
         endRun();
     }
+    // A new step moves the history's index, which brings the marks up to date; a step
+    // merged into the last one is of its kind and item, so it changes no mark.
     history_.push(command);
-    updateMarks();
 }
 
 EditMarks EditorDocument::marksBetween(int from, int to) const

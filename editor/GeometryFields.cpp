@@ -10,21 +10,6 @@ namespace {
 
 constexpr std::array<Edge, 4> fieldOrder{Edge::Left, Edge::Top, Edge::Width, Edge::Height};
 
-int edgeOf(const Rect &rect, Edge edge)
-{
-    switch (edge) {
-    case Edge::Left:
-        return rect.left;
-    case Edge::Top:
-        return rect.top;
-    case Edge::Width:
-        return rect.width;
-    case Edge::Height:
-        break;
-    }
-    return rect.height;
-}
-
 } // namespace
 
 GeometryFields::GeometryFields(const Workspace &workspace) : workspace_(workspace)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/Catalogue.h"
+#include "skin/SkinDocument.h"
 
 // The one selected item of the workspace: selecting an item ends every other
 // selection, so a single value holds all the marks.
@@ -28,3 +29,24 @@ struct Selection {
 
 // The four numbers the size and position fields edit.
 enum class Edge { Left, Top, Width, Height };
+
+inline std::int32_t &edgeOf(Rect &rect, Edge edge)
+{
+    switch (edge) {
+    case Edge::Left:
+        return rect.left;
+    case Edge::Top:
+        return rect.top;
+    case Edge::Width:
+        return rect.width;
+    case Edge::Height:
+        break;
+    }
+    return rect.height;
+}
+
+inline std::int32_t edgeOf(const Rect &rect, Edge edge)
+{
+    Rect copy = rect;
+    return edgeOf(copy, edge);
+}
