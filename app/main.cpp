@@ -1,16 +1,25 @@
+#include "app/CommandLine.h"
 #include "app/Shell.h"
 #include "editor/Unit1.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    if (CommandLine::asksForNoWindow(argc, argv))
+        return runCommandLine(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmor"));
+    const CommandLine line = CommandLine::parse(QApplication::arguments());
+    if (line.mode == CommandLine::Mode::UsageError) {
+        QTextStream(stderr) << "velmor: " << line.error << '\n';
+        return 2;
+    }
     Shell shell(Platform::system());
     // The controls stand at fixed places, but the window still fills the work area.
     shell.form1().showMaximized();
-    if (argc > 1)
-        shell.form1().load(QString::fromLocal8Bit(argv[1]));
+    if (!line.skins.isEmpty())
+        shell.form1().load(line.skins.front());
     return application.exec();
 }

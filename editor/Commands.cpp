@@ -60,6 +60,9 @@ Commands Commands::create(QMainWindow &window)
     c.EditRedo = makeAction(window, {"EditRedo", "&Wiederholen", "Ctrl+Y", "", noGlyph, false});
     c.EditRedo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    c.SkinCheck =
+        makeAction(window, {"SkinCheck", "Skin &prüfen", "F7",
+                            "Skin prüfen|Alle Probleme des Skins auflisten", noGlyph, false});
     c.Update = makeAction(window, {"Update", "Versions-Update", "", "", noGlyph, true});
     c.Info = makeAction(window, {"Info", "Über Velmor", "", "", noGlyph, true});
 
@@ -71,6 +74,7 @@ Commands Commands::create(QMainWindow &window)
     edit->addActions({c.EditUndo, c.EditRedo});
     edit->addSeparator();
     edit->addAction(c.EditName);
+    edit->addAction(c.SkinCheck);
     menus->addMenu(QStringLiteral("I&nfo"))->addActions({c.Update, c.Info});
 
     auto *tools = new QToolBar(&window);

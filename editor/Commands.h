@@ -15,6 +15,7 @@ struct Commands {
     QAction *EditUndo = nullptr;
     QAction *EditRedo = nullptr;
     QAction *EditName = nullptr;
+    QAction *SkinCheck = nullptr;
     QAction *Update = nullptr;
     QAction *Info = nullptr;
 

@@ -16,8 +16,10 @@ class GraphicEditing {
 public:
     GraphicEditing(const Workspace &workspace, const GeometryFields &fields);
 
-private:
+    // What a click on the graphic's picture does.
     void click(Graphic graphic) const;
+
+private:
     void choose(Graphic graphic) const;
     void selectBackground(Page page) const;
     void connectMenuMirrors() const;

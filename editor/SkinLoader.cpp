@@ -64,21 +64,24 @@ SkinLoader::SkinLoader(QMainWindow &window, const Workspace &workspace)
     : window_(window), workspace_(workspace)
 {}
 
-void SkinLoader::load(const QString &path)
+LoadOutcome SkinLoader::load(const QString &path)
 {
     hideAndDisable();
     LoadedSkin loaded = loadSkin(path.toStdString(), readSkinFile(path));
+    LoadOutcome outcome = LoadOutcome::Loaded;
     if (!loaded.isSkin()) {
         // The previous skin stays the document, so a later save cannot copy this
         // file's text over it.
         workspace_.dialogs.message(notASkin);
+        outcome = LoadOutcome::NotASkin;
     } else {
         accept(loaded);
         PictureSteps pictures(loaded, workspace_.dialogs);
         if (!showSkin(loaded, pictures))
-            return;
+            return LoadOutcome::PictureFailed;
     }
     workspace_.commands.EditName->setEnabled(true);
+    return outcome;
 }
 
 void SkinLoader::hideAndDisable()
@@ -93,7 +96,8 @@ void SkinLoader::hideAndDisable()
     // as the user's edit; the new history must not start with it.
     workspace_.panel.enableEditing(false);
     workspace_.document.beginLoad();
-    for (QAction *command : {workspace_.commands.FileSaveAs1, workspace_.commands.EditName})
+    for (QAction *command : {workspace_.commands.FileSaveAs1, workspace_.commands.EditName,
+                             workspace_.commands.SkinCheck})
         command->setEnabled(false);
 }
 
@@ -204,4 +208,5 @@ void SkinLoader::finish()
     for (PictureLabel *preview : workspace_.panel.statePreviews)
         preview->show();
     workspace_.commands.FileSaveAs1->setEnabled(true);
+    workspace_.commands.SkinCheck->setEnabled(true);
 }

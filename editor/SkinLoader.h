@@ -10,6 +10,9 @@ class QMainWindow;
 struct LoadedPicture;
 struct LoadedSkin;
 
+// How far a load got.
+enum class LoadOutcome { Loaded, NotASkin, PictureFailed };
+
 // Opens a skin into the window: the skin's text and pictures are read first, then
 // shown step by step, backgrounds, lists, player view, track lists, elements. A
 // picture that cannot be loaded ends the load where it stands, with its error box;
@@ -18,7 +21,7 @@ class SkinLoader {
 public:
     SkinLoader(QMainWindow &window, const Workspace &workspace);
 
-    void load(const QString &path);
+    LoadOutcome load(const QString &path);
 
 private:
     // Walks the pictures of a load in their order; the first that failed is reported.

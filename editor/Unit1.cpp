@@ -32,7 +32,9 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
                                                               *dialogs_},
       loader_(*this, workspace_), fields_(workspace_), previews_(workspace_, fields_),
       dragging_(workspace_, fields_, previews_), graphics_(workspace_, fields_),
-      keyboard_(document_, pages_.pages)
+      keyboard_(document_, pages_.pages),
+      report_(
+          document_, [this](const SkinProblem &problem) { reveal(problem); }, this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmor"));
@@ -53,11 +55,16 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     connect(commands_.FileSave1, &QAction::triggered, this, &TForm1::save);
     connect(commands_.FileSaveAs1, &QAction::triggered, this, &TForm1::saveAs);
     connect(commands_.FileExit1, &QAction::triggered, this, &QWidget::close);
+    connect(commands_.SkinCheck, &QAction::triggered, &report_, &SkinCheckReport::showForDocument);
 }
 
-void TForm1::load(const QString &path)
+LoadOutcome TForm1::load(const QString &path)
 {
-    loader_.load(path);
+    const LoadOutcome outcome = loader_.load(path);
+    // The error box named the first bitmap that failed; the report names them all.
+    if (outcome == LoadOutcome::PictureFailed)
+        report_.showForFile(path);
+    return outcome;
 }
 
 void TForm1::openSkin()
@@ -95,6 +102,29 @@ void TForm1::write()
         dialogs_->error(
             QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
                 .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skin().skinPath))));
+}
+
+void TForm1::reveal(const SkinProblem &problem)
+{
+    if (problem.element) {
+        const CatalogueEntry &entry = *problem.element;
+        pages_.Notebook->setCurrentWidget(
+            pages_.pages[static_cast<int>(problem.page.value_or(entry.referencePage()))]);
+        dragging_.pressElement(entry);
+    } else if (problem.graphic) {
+        // A graphic of a page is shown with the page's background selected; the pieces
+        // of the player view have a page of their own.
+        if (problem.page) {
+            pages_.Notebook->setCurrentWidget(pages_.pages[static_cast<int>(*problem.page)]);
+            for (Graphic background : pageBackgrounds) {
+                if (backgroundPage(background) == problem.page)
+                    graphics_.click(background);
+            }
+        } else {
+            pages_.Notebook->setCurrentIndex(3);
+            graphics_.click(*problem.graphic);
+        }
+    }
 }
 
 void TForm1::confirmSkinName(const QString &name)

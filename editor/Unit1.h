@@ -7,6 +7,7 @@
 #include "editor/GraphicEditing.h"
 #include "editor/KeyboardEditing.h"
 #include "editor/Selection.h"
+#include "editor/SkinCheckReport.h"
 #include "editor/SkinLoader.h"
 #include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
@@ -29,7 +30,7 @@ public:
     explicit TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent = nullptr);
 
     // Opens the skin as if it had been chosen in the Open dialog.
-    void load(const QString &path);
+    LoadOutcome load(const QString &path);
 
     EditorDocument &editorDocument() { return document_; }
     const SkinDocument &document() const { return document_.skin(); }
@@ -37,6 +38,7 @@ public:
     const Commands &commands() const { return commands_; }
     const SkinPages &pages() const { return pages_; }
     const EditingPanel &panel() const { return panel_; }
+    SkinCheckReport &checkReport() { return report_; }
 
     // The name goes into line 1 of the skin at the next save, which it makes due.
     void confirmSkinName(const QString &name);
@@ -54,6 +56,8 @@ private:
     void save();
     void saveAs();
     void write();
+    // Shows the page where the problem lies and selects what it concerns.
+    void reveal(const SkinProblem &problem);
 
     std::shared_ptr<Dialogs> dialogs_;
     EditorDocument document_;
@@ -67,4 +71,5 @@ private:
     ViewDragging dragging_;
     GraphicEditing graphics_;
     KeyboardEditing keyboard_;
+    SkinCheckReport report_;
 };

@@ -25,6 +25,9 @@ public:
     ViewDragging(const Workspace &workspace, const GeometryFields &fields,
                  const StatePreviews &previews);
 
+    // Selects the element as a press on one of its views does, without a drag.
+    void pressElement(const CatalogueEntry &entry);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -38,7 +41,6 @@ private:
 
     void watch(QWidget *widget, const Target &target);
     void press(QWidget &view, const Target &target, QPoint at);
-    void pressElement(const CatalogueEntry &entry);
     void pressList(Selection::Kind list);
     void move(QWidget &view, const Target &target, const QMouseEvent &event);
     void release();

@@ -110,15 +110,18 @@ QImage forTheScreen(QImage image)
 
 } // namespace
 
-QString resolvePicturePath(const QString &name, const QString &folder)
+QString spelledPicturePath(const QString &name, const QString &folder)
 {
     const QString relative = withSlashes(name);
-    QString path = relative;
-    if (!QDir::isAbsolutePath(relative) && !folder.isEmpty()) {
-        const QString base = QDir::fromNativeSeparators(folder);
-        path =
-            base.endsWith(QLatin1Char('/')) ? base + relative : base + QLatin1Char('/') + relative;
-    }
+    if (QDir::isAbsolutePath(relative) || folder.isEmpty())
+        return relative;
+    const QString base = QDir::fromNativeSeparators(folder);
+    return base.endsWith(QLatin1Char('/')) ? base + relative : base + QLatin1Char('/') + relative;
+}
+
+QString resolvePicturePath(const QString &name, const QString &folder)
+{
+    const QString path = spelledPicturePath(name, folder);
     if (path.isEmpty() || QFileInfo::exists(path))
         return path;
     return matchIgnoringCase(path).value_or(path);
@@ -130,12 +133,14 @@ LoadedPicture loadPicture(const QString &name, const QString &folder)
     const QString extension = extensionOf(name);
     if (extension.compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
         picture.error = QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(extension);
+        picture.failure = LoadedPicture::Failure::UnknownExtension;
         return picture;
     }
     picture.path = resolvePicturePath(name, folder);
     QFile file(picture.path);
     if (!file.open(QIODevice::ReadOnly)) {
         picture.error = QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(name);
+        picture.failure = LoadedPicture::Failure::CannotOpen;
         return picture;
     }
     // The name decides the format: a PNG or JPEG that calls itself ".bmp" is not a
@@ -155,10 +160,14 @@ LoadedPicture loadPicture(const QString &name, const QString &folder)
                             .arg(width)
                             .arg(height)
                             .arg(maxPictureSide);
+        picture.failure = LoadedPicture::Failure::TooLarge;
+        picture.declaredSize = QSize(int(width), int(height));
         return picture;
     }
     picture.image = forTheScreen(reader.read());
-    if (picture.image.isNull())
+    if (picture.image.isNull()) {
         picture.error = QStringLiteral("Bitmap ist ungültig");
+        picture.failure = LoadedPicture::Failure::Invalid;
+    }
     return picture;
 }

@@ -1,13 +1,21 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
+#include <cstdint>
+
 struct LoadedPicture {
+    // Which of the loader's checks stopped it, in the order they run.
+    enum class Failure : std::uint8_t { None, UnknownExtension, CannotOpen, TooLarge, Invalid };
+
     QImage image;
     QString path;  // the file the name led to; empty when the extension stopped the load
     QString error; // the text for the error box; empty when the picture loaded
-    bool ok() const { return error.isEmpty(); }
+    Failure failure = Failure::None;
+    QSize declaredSize; // what the header promised, for a picture too large
+    bool ok() const { return failure == Failure::None; }
 };
 
 // The file a picture name of a skin stands for. A relative name is taken from `folder`,
@@ -16,6 +24,8 @@ struct LoadedPicture {
 // differs from it only in case is taken instead. A name that leads nowhere comes back
 // as the spelled path, so that opening it fails.
 QString resolvePicturePath(const QString &name, const QString &folder);
+// The path exactly as the name spells it, before any match that ignores case.
+QString spelledPicturePath(const QString &name, const QString &folder);
 
 // The largest width and height of a picture the loader accepts.
 inline constexpr int maxPictureSide = 8192;

@@ -96,7 +96,7 @@ private slots:
     {
         form_->load(skin(SkinFixture(false)));
         QCOMPARE(enabledCommands(), (QStringList{"EditName", "FileExit1", "FileOpen1",
-                                                 "FileSaveAs1", "Info", "Update"}));
+                                                 "FileSaveAs1", "Info", "SkinCheck", "Update"}));
         QVERIFY(shown("Notebook"));
         for (const char *field : {"grossX", "grossY", "PositionX", "PositionY", "edit1"})
             QVERIFY(child(field)->isEnabled());

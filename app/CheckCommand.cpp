@@ -1,0 +1,120 @@
+#include "app/CheckCommand.h"
+
+#include "platform/ProblemText.h"
+#include "platform/SkinChecker.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
+
+namespace {
+
+QString severityWord(ProblemCode code)
+{
+    return severityOf(code) == Severity::Error ? QStringLiteral("error")
+                                               : QStringLiteral("warning");
+}
+
+void printProblem(const QString &path, const SkinProblem &problem, QTextStream &out)
+{
+    out << path;
+    if (problem.line > 0)
+        out << ':' << problem.line;
+    out << ": " << severityWord(problem.code) << ": " << problemMessage(problem) << " ["
+        << QLatin1String(codeName(problem.code)) << "]\n";
+}
+
+// JSON by hand, so that the keys keep the order people read them in; QJsonDocument
+// still quotes each text.
+QString jsonText(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+QString jsonText(const std::string &text)
+{
+    return text.empty() ? QStringLiteral("null") : jsonText(QString::fromStdString(text));
+}
+
+QString jsonNumber(int number)
+{
+    return number > 0 ? QString::number(number) : QStringLiteral("null");
+}
+
+QString jsonProblem(const SkinProblem &problem)
+{
+    const QStringList fields{
+        QStringLiteral("\"severity\": ") + jsonText(severityWord(problem.code)),
+        QStringLiteral("\"code\": ") + jsonText(QString::fromLatin1(codeName(problem.code))),
+        QStringLiteral("\"message\": ") + jsonText(problemMessage(problem)),
+        QStringLiteral("\"line\": ") + jsonNumber(problem.line),
+        QStringLiteral("\"section\": ") + jsonText(problem.section),
+        QStringLiteral("\"key\": ") + jsonText(problem.key),
+        QStringLiteral("\"element\": ") + jsonNumber(problem.element ? problem.element->number : 0),
+        QStringLiteral("\"page\": ") +
+            (problem.page ? jsonText(pageName(*problem.page)) : QStringLiteral("null")),
+        QStringLiteral("\"file\": ") + jsonText(problem.file),
+    };
+    return QStringLiteral("{") + fields.join(QStringLiteral(", ")) + QStringLiteral("}");
+}
+
+QString jsonReport(const SkinReport &report)
+{
+    QStringList problems;
+    for (const SkinProblem &problem : report.problems)
+        problems << QStringLiteral("        ") + jsonProblem(problem);
+    const QString list = problems.isEmpty()
+                             ? QStringLiteral("[]")
+                             : QStringLiteral("[\n") + problems.join(QStringLiteral(",\n")) +
+                                   QStringLiteral("\n      ]");
+    // Concatenated, not filled in with arg(): a path may itself hold "%1".
+    return QStringLiteral("    {\"path\": ") + jsonText(report.path) +
+           QStringLiteral(", \"version\": ") + jsonText(report.version) +
+           QStringLiteral(", \"errors\": ") + QString::number(report.count(Severity::Error)) +
+           QStringLiteral(", \"warnings\": ") + QString::number(report.count(Severity::Warning)) +
+           QStringLiteral(",\n      \"problems\": ") + list + QStringLiteral("}");
+}
+
+void printJson(const QList<SkinReport> &reports, QTextStream &out)
+{
+    QStringList skins;
+    for (const SkinReport &report : reports)
+        skins << jsonReport(report);
+    out << "{\"skins\": [\n" << skins.join(QStringLiteral(",\n")) << "\n]}\n";
+}
+
+} // namespace
+
+int runCheck(const QStringList &skins, bool json, QTextStream &out)
+{
+    const QList<SkinReport> reports = QtConcurrent::blockingMapped(
+        skins, [](const QString &path) { return checkSkinFile(path); });
+    if (json) {
+        printJson(reports, out);
+    } else {
+        for (const SkinReport &report : reports) {
+            for (const SkinProblem &problem : report.problems)
+                printProblem(report.path, problem, out);
+        }
+    }
+    const bool anyError = std::any_of(reports.begin(), reports.end(), [](const SkinReport &r) {
+        return r.count(Severity::Error) > 0;
+    });
+    return anyError ? 1 : 0;
+}
+
+bool printErrors(const SkinReport &report, QTextStream &out)
+{
+    bool printed = false;
+    for (const SkinProblem &problem : report.problems) {
+        if (severityOf(problem.code) == Severity::Error) {
+            printProblem(report.path, problem, out);
+            printed = true;
+        }
+    }
+    return printed;
+}

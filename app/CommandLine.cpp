@@ -1,0 +1,160 @@
+#include "app/CommandLine.h"
+
+#include "app/CheckCommand.h"
+#include "app/ExportCommand.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <VelmorVersion.h>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const QCommandLineOption checkOption(QStringLiteral("check"),
+                                     QStringLiteral("Prüft jedes SKIN und nennt alle Probleme."));
+const QCommandLineOption jsonOption(QStringLiteral("json"),
+                                    QStringLiteral("Gibt das Ergebnis von --check als JSON aus."));
+const QCommandLineOption exportOption(
+    QStringLiteral("export-png"),
+    QStringLiteral("Schreibt die vier Seiten des SKIN als PNG-Bilder in den Ordner DIR."),
+    QStringLiteral("DIR"));
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Velmor, der Skin-Editor für Orvana one."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({checkOption, jsonOption, exportOption});
+    parser.addPositionalArgument(QStringLiteral("SKIN"),
+                                 QStringLiteral("Die Skin-Datei (.lkv); mit --check auch mehrere."),
+                                 QStringLiteral("[SKIN...]"));
+}
+
+CommandLine usageError(const QString &error)
+{
+    CommandLine line;
+    line.mode = CommandLine::Mode::UsageError;
+    line.error = error;
+    return line;
+}
+
+CommandLine modeOf(const QCommandLineParser &parser)
+{
+    CommandLine line;
+    line.skins = parser.positionalArguments();
+    line.json = parser.isSet(jsonOption);
+    const bool check = parser.isSet(checkOption);
+    const bool exportPng = parser.isSet(exportOption);
+    if (check && exportPng)
+        return usageError(QStringLiteral("--check und --export-png schließen sich aus."));
+    if (line.json && !check)
+        return usageError(QStringLiteral("--json gilt nur zusammen mit --check."));
+    if (check) {
+        if (line.skins.isEmpty())
+            return usageError(QStringLiteral("--check braucht mindestens ein SKIN."));
+        line.mode = CommandLine::Mode::Check;
+    } else if (exportPng) {
+        if (line.skins.size() != 1)
+            return usageError(QStringLiteral("--export-png braucht genau ein SKIN."));
+        line.exportFolder = parser.value(exportOption);
+        line.mode = CommandLine::Mode::ExportPng;
+    } else if (line.skins.size() > 1) {
+        return usageError(QStringLiteral("Es lässt sich nur ein SKIN öffnen."));
+    }
+    return line;
+}
+
+bool isOption(const char *argument, const char *option)
+{
+    const std::size_t length = std::strlen(option);
+    return std::strncmp(argument, option, length) == 0 &&
+           (argument[length] == '\0' || argument[length] == '=');
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describe(parser);
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        return {Mode::Help, {}, {}, false, {}};
+    if (parser.isSet(QStringLiteral("version")))
+        return {Mode::Version, {}, {}, false, {}};
+    return modeOf(parser);
+}
+
+bool CommandLine::asksForNoWindow(int argc, const char *const *argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : {"--check", "--json", "--export-png", "--help", "--help-all",
+                                   "--version", "-h", "-?", "-v"}) {
+            if (isOption(argv[i], option))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool CommandLine::asksForPictures(int argc, const char *const *argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (isOption(argv[i], "--export-png"))
+            return true;
+    }
+    return false;
+}
+
+QString CommandLine::helpText()
+{
+    QCommandLineParser parser;
+    describe(parser);
+    return parser.helpText();
+}
+
+int runCommandLine(int argc, char *argv[])
+{
+    // The output belongs to the caller's scripts: Qt's own notes (such as a missing
+    // runtime folder) would only get in their way.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    // Drawing pages needs a GUI application, but never a display.
+    std::unique_ptr<QCoreApplication> application;
+    if (CommandLine::asksForPictures(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Velmor"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(velmorVersion));
+    const CommandLine line = CommandLine::parse(QCoreApplication::arguments());
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+        out << CommandLine::helpText();
+        return 0;
+    case CommandLine::Mode::Version:
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+            << '\n';
+        return 0;
+    case CommandLine::Mode::Check:
+        return runCheck(line.skins, line.json, out);
+    case CommandLine::Mode::ExportPng:
+        return runExport(line.exportFolder, line.skins.front(), err);
+    case CommandLine::Mode::Window:
+    case CommandLine::Mode::UsageError:
+        break;
+    }
+    const QString error = line.error.isEmpty()
+                              ? QStringLiteral("Ohne Fenster braucht es --check oder --export-png.")
+                              : line.error;
+    err << "velmor: " << error << '\n' << QStringLiteral("Hilfe gibt velmor --help.") << '\n';
+    return 2;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do on its command line.
+struct CommandLine {
+    enum class Mode { Window, Help, Version, Check, ExportPng, UsageError };
+
+    Mode mode = Mode::Window;
+    QStringList skins; // the one skin to open, or those to check or export
+    QString exportFolder;
+    bool json = false;
+    QString error; // what is wrong, with Mode::UsageError
+
+    // The arguments as the application object gives them, the program's name first.
+    static CommandLine parse(const QStringList &arguments);
+    // Whether the arguments ask for a mode without a window, read before any application
+    // object exists, so that such a run never needs a display.
+    static bool asksForNoWindow(int argc, const char *const *argv);
+    // Whether that mode draws pages and so needs the offscreen platform.
+    static bool asksForPictures(int argc, const char *const *argv);
+    static QString helpText();
+};
+
+// Runs a mode without a window and returns the process's exit status.
+int runCommandLine(int argc, char *argv[]);

@@ -1,0 +1,62 @@
+#include "app/ExportCommand.h"
+
+#include "app/CheckCommand.h"
+#include "editor/PageExport.h"
+#include "editor/Unit1.h"
+#include "platform/Platform.h"
+#include "platform/SkinChecker.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+// Nobody is there to answer: every question is cancelled, every text kept for the
+// report.
+class SilentDialogs : public Dialogs {
+public:
+    QString openSkin() override { return {}; }
+    QString saveSkinAs(const QString &) override { return {}; }
+    QString openPicture() override { return {}; }
+    void error(const QString &text) override { texts << text; }
+    void message(const QString &text) override { texts << text; }
+    bool confirm(const QString &) override { return false; }
+    bool yesNo(const QString &, const QString &) override { return false; }
+
+    QStringList texts;
+};
+
+bool writePicture(const QString &path, const QImage &image)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+}
+
+} // namespace
+
+int runExport(const QString &folder, const QString &skin, QTextStream &err)
+{
+    auto dialogs = std::make_shared<SilentDialogs>();
+    TForm1 window(dialogs);
+    if (window.load(skin) != LoadOutcome::Loaded) {
+        // The check names the bitmap and its line, which the load's message does not.
+        if (!printErrors(checkSkinFile(skin), err))
+            err << skin << ": " << dialogs->texts.join(QLatin1Char('\n')) << '\n';
+        return 1;
+    }
+    if (!QDir().mkpath(folder)) {
+        err << QStringLiteral("Der Ordner %1 lässt sich nicht anlegen.").arg(folder) << '\n';
+        return 1;
+    }
+    for (const PagePicture &page : renderPages(window.pages())) {
+        const QString path = QDir(folder).filePath(page.fileName);
+        if (!writePicture(path, page.image)) {
+            err << QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+                       .arg(QDir::toNativeSeparators(path))
+                << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,121 @@
+#include "editor/SkinCheckReport.h"
+
+#include "editor/EditorDocument.h"
+#include "platform/ProblemText.h"
+#include "platform/SkinChecker.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { MessageColumn, ElementColumn, LineColumn };
+
+// Long enough that the moves of a drag make one check, short enough to feel at once.
+constexpr int recheckDelayMs = 250;
+
+QTreeWidgetItem *rowOf(const SkinProblem &problem, const QStyle &style)
+{
+    auto *row = new QTreeWidgetItem;
+    row->setIcon(MessageColumn, style.standardIcon(severityOf(problem.code) == Severity::Error
+                                                       ? QStyle::SP_MessageBoxCritical
+                                                       : QStyle::SP_MessageBoxWarning));
+    row->setText(MessageColumn, problemMessage(problem));
+    row->setToolTip(MessageColumn, row->text(MessageColumn));
+    if (problem.element)
+        row->setText(ElementColumn, QLatin1String(problem.element->numberText));
+    if (problem.line > 0)
+        row->setText(LineColumn, QString::number(problem.line));
+    return row;
+}
+
+} // namespace
+
+SkinCheckReport::SkinCheckReport(EditorDocument &document, Reveal reveal, QWidget *parent)
+    : QWidget(parent, Qt::Tool), document_(document), reveal_(std::move(reveal)),
+      summary_(new QLabel(this)), list_(new QTreeWidget(this))
+{
+    setObjectName(QStringLiteral("SkinCheckReport"));
+    setWindowTitle(QStringLiteral("Skin prüfen"));
+    resize(760, 320);
+    list_->setObjectName(QStringLiteral("ProblemList"));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels(
+        {QStringLiteral("Meldung"), QStringLiteral("Element"), QStringLiteral("Zeile")});
+    list_->header()->setSectionResizeMode(MessageColumn, QHeaderView::Stretch);
+    list_->header()->setStretchLastSection(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(list_);
+    recheckSoon_.setSingleShot(true);
+    recheckSoon_.setInterval(recheckDelayMs);
+    connect(&recheckSoon_, &QTimer::timeout, this, &SkinCheckReport::recheck);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &SkinCheckReport::activate);
+    followDocument();
+}
+
+void SkinCheckReport::followDocument()
+{
+    const auto changed = [this] {
+        if (followsDocument_ && isVisible())
+            recheckSoon_.start();
+    };
+    connect(&document_, &EditorDocument::elementGeometryChanged, this, changed);
+    connect(&document_, &EditorDocument::listsChanged, this, changed);
+    connect(&document_, &EditorDocument::statePathChanged, this, changed);
+    connect(&document_, &EditorDocument::upPictureChanged, this, changed);
+    connect(&document_, &EditorDocument::graphicChanged, this, changed);
+    connect(&document_, &EditorDocument::skinTextChanged, this, changed);
+}
+
+void SkinCheckReport::showForDocument()
+{
+    followsDocument_ = true;
+    recheck();
+    show();
+    raise();
+}
+
+void SkinCheckReport::showForFile(const QString &path)
+{
+    followsDocument_ = false;
+    recheckSoon_.stop();
+    present(checkSkinFile(path).problems);
+    show();
+    raise();
+}
+
+void SkinCheckReport::recheck()
+{
+    present(checkSkinDocument(document_.skin()));
+}
+
+void SkinCheckReport::present(std::vector<SkinProblem> problems)
+{
+    problems_ = std::move(problems);
+    list_->clear();
+    for (const SkinProblem &problem : problems_)
+        list_->addTopLevelItem(rowOf(problem, *style()));
+    list_->resizeColumnToContents(ElementColumn);
+    list_->resizeColumnToContents(LineColumn);
+    int errors = 0;
+    for (const SkinProblem &problem : problems_)
+        errors += severityOf(problem.code) == Severity::Error ? 1 : 0;
+    const int warnings = static_cast<int>(problems_.size()) - errors;
+    summary_->setText(problems_.empty() ? QStringLiteral("Keine Probleme gefunden.")
+                                        : QStringLiteral("%1 Fehler, %2 %3")
+                                              .arg(errors)
+                                              .arg(warnings)
+                                              .arg(warnings == 1 ? QStringLiteral("Warnung")
+                                                                 : QStringLiteral("Warnungen")));
+}
+
+void SkinCheckReport::activate(QTreeWidgetItem *item)
+{
+    const int row = list_->indexOfTopLevelItem(item);
+    if (row >= 0 && static_cast<std::size_t>(row) < problems_.size())
+        reveal_(problems_[static_cast<std::size_t>(row)]);
+}

@@ -1,0 +1,116 @@
+#include "platform/SkinChecker.h"
+
+#include "ini/FileBytes.h"
+#include "platform/PictureLoader.h"
+#include "skin/SkinLines.h"
+#include "skin/SkinLoad.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+BitmapFacts factsOf(const QString &name, const QString &folder)
+{
+    const LoadedPicture picture = loadPicture(name, folder);
+    BitmapFacts facts;
+    switch (picture.failure) {
+    case LoadedPicture::Failure::None:
+        facts.size = {picture.image.width(), picture.image.height()};
+        break;
+    case LoadedPicture::Failure::UnknownExtension:
+        facts.outcome = BitmapFacts::Outcome::UnknownExtension;
+        return facts;
+    case LoadedPicture::Failure::CannotOpen:
+        facts.outcome = QFileInfo::exists(picture.path) ? BitmapFacts::Outcome::Unreadable
+                                                        : BitmapFacts::Outcome::Missing;
+        return facts;
+    case LoadedPicture::Failure::TooLarge:
+        facts.outcome = BitmapFacts::Outcome::TooLarge;
+        facts.size = {picture.declaredSize.width(), picture.declaredSize.height()};
+        return facts;
+    case LoadedPicture::Failure::Invalid:
+        facts.outcome = BitmapFacts::Outcome::Invalid;
+        return facts;
+    }
+    // Found, but under another spelling than the skin's.
+    if (picture.path != spelledPicturePath(name, folder)) {
+        const bool relative =
+            !folder.isEmpty() && QDir::isRelativePath(QDir::fromNativeSeparators(name));
+        facts.foundName =
+            (relative ? QDir(folder).relativeFilePath(picture.path) : picture.path).toStdString();
+    }
+    return facts;
+}
+
+// Each name is examined once, however many keys give it.
+std::vector<BitmapFacts> examine(const std::vector<BitmapUse> &uses, const std::string &folder)
+{
+    const QString base = QString::fromStdString(folder);
+    QHash<QString, BitmapFacts> known;
+    std::vector<BitmapFacts> facts;
+    facts.reserve(uses.size());
+    for (const BitmapUse &use : uses) {
+        if (use.keyMissing) {
+            facts.emplace_back();
+            continue;
+        }
+        const QString name = QString::fromStdString(use.name);
+        auto found = known.find(name);
+        if (found == known.end())
+            found = known.insert(name, factsOf(name, base));
+        facts.push_back(*found);
+    }
+    return facts;
+}
+
+std::vector<SkinProblem> checkWith(const SkinDocument &document, const SkinLines &lines)
+{
+    const std::vector<BitmapUse> uses = bitmapUses(document, lines);
+    return checkSkin(document, lines, uses, examine(uses, document.skinFolder));
+}
+
+std::optional<std::string> readSkinFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll().toStdString();
+}
+
+} // namespace
+
+int SkinReport::count(Severity severity) const
+{
+    return static_cast<int>(
+        std::count_if(problems.begin(), problems.end(),
+                      [&](const SkinProblem &p) { return severityOf(p.code) == severity; }));
+}
+
+SkinReport checkSkinFile(const QString &path)
+{
+    SkinReport report{path, {}, {}};
+    const std::optional<std::string> bytes = readSkinFile(path);
+    if (!bytes) {
+        report.problems.push_back(SkinProblem::of(ProblemCode::UnreadableSkin));
+        return report;
+    }
+    const LoadedSkin loaded = loadSkin(path.toStdString(), *bytes);
+    if (!loaded.isSkin()) {
+        report.problems = sectionProblems(SkinLines(splitLines(*bytes)), loaded.problems);
+        return report;
+    }
+    report.version = loaded.document.targetVersion;
+    report.problems = checkWith(loaded.document, SkinLines(loaded.document.openedText.lines()));
+    return report;
+}
+
+std::vector<SkinProblem> checkSkinDocument(const SkinDocument &document)
+{
+    return checkWith(document, SkinLines(document.openedText.lines()));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "skin/SkinCheck.h"
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+// The skin check with its picture step: every bitmap the skin names is decoded once,
+// whatever the result, and nothing stops at the first problem. No window is needed.
+
+struct SkinReport {
+    QString path;
+    std::string version; // empty when the file is no skin
+    std::vector<SkinProblem> problems;
+
+    int count(Severity severity) const;
+};
+
+// Checks the skin file as the load would read it.
+SkinReport checkSkinFile(const QString &path);
+
+// Checks a skin as the editor holds it, unsaved places and chosen bitmaps included;
+// the bitmaps are read from disk.
+std::vector<SkinProblem> checkSkinDocument(const SkinDocument &document);
