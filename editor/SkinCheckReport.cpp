@@ -41,6 +41,7 @@ SkinCheckReport::SkinCheckReport(EditorDocument &document, Reveal reveal, QWidge
     setObjectName(QStringLiteral("SkinCheckReport"));
     setWindowTitle(QStringLiteral("Skin prüfen"));
     resize(760, 320);
+    summary_->setObjectName(QStringLiteral("CheckSummary"));
     list_->setObjectName(QStringLiteral("ProblemList"));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels(

@@ -1,0 +1,179 @@
+#include "tests/support/DemoSkinCopy.h"
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The program as a user starts it from a shell without any display.
+Run velmor(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELMOR_EXECUTABLE), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString demoSkin(const QString &demo, const QString &file)
+{
+    return QDir(DemoSkinCopy::demoFolder(demo)).filePath(file);
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanSkinsPassQuietly()
+    {
+        const Run run = velmor({"--check", demoSkin("nachtblau-14", "nachtblau.lkv"),
+                                demoSkin("sonnengelb-15", "sonnengelb.lkv")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString());
+    }
+
+    void problemsArePrintedAsCompilersDoInTheOrderOfTheArguments()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        const int line = skin.setKey("btn_exit", "bitmap_do", "gone.bmp");
+        const QString missing = folder.filePath("missing.lkv");
+        const Run run = velmor({"--check", skin.path(), missing});
+        QCOMPARE(run.status, 1);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("%1:%2: error: ").arg(skin.path()).arg(line)),
+                 qPrintable(lines[0]));
+        QVERIFY(lines[0].endsWith(QLatin1String(" [missing-file]")));
+        QVERIFY(lines[0].contains(QStringLiteral("„gone.bmp“")));
+        QVERIFY2(lines[1].startsWith(missing + QStringLiteral(": error: ")), qPrintable(lines[1]));
+    }
+
+    void warningsAloneLeaveTheStatusAtZero()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("nachtblau-14"), folder.path());
+        skin.setKey("btn_exit", "size", "40,20");
+        const Run run = velmor({"--check", skin.path()});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains(QLatin1String(": warning: ")));
+    }
+
+    void jsonNamesEveryFieldOfEveryProblem()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        const int line = skin.setKey("btn_exit", "position", "930,8, 0, 0");
+        const QString notASkin = folder.filePath("notes.lkv");
+        skin.writeFile("notes.lkv", "[dlg_main]\r\nbitmap0=x.bmp\r\n");
+        const Run run = velmor({"--check", "--json", skin.path(), notASkin});
+        QCOMPARE(run.status, 1);
+        QJsonParseError error;
+        const QJsonDocument json = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonArray skins = json.object().value("skins").toArray();
+        QCOMPARE(skins.size(), 2);
+
+        const QJsonObject first = skins[0].toObject();
+        QCOMPARE(first.value("path").toString(), skin.path());
+        QCOMPARE(first.value("version").toString(), QStringLiteral("Orvana one 1.5"));
+        QCOMPARE(first.value("errors").toInt(-1), 0);
+        QCOMPARE(first.value("warnings").toInt(), 1);
+        const QJsonObject overlap = first.value("problems").toArray()[0].toObject();
+        QCOMPARE(overlap.keys(), (QStringList{"code", "element", "file", "key", "line", "message",
+                                              "page", "section", "severity"}));
+        QCOMPARE(overlap.value("severity").toString(), QStringLiteral("warning"));
+        QCOMPARE(overlap.value("code").toString(), QStringLiteral("overlap"));
+        QCOMPARE(overlap.value("line").toInt(), line);
+        QCOMPARE(overlap.value("section").toString(), QStringLiteral("btn_exit"));
+        QCOMPARE(overlap.value("key").toString(), QStringLiteral("position"));
+        QCOMPARE(overlap.value("element").toInt(), 9);
+        QCOMPARE(overlap.value("page").toString(), QStringLiteral("Player"));
+        QVERIFY(overlap.value("file").isNull());
+
+        const QJsonObject second = skins[1].toObject();
+        QVERIFY(second.value("version").isNull());
+        const QJsonObject notSkin = second.value("problems").toArray()[0].toObject();
+        QCOMPARE(notSkin.value("code").toString(), QStringLiteral("not-a-skin"));
+        QVERIFY(notSkin.value("line").isNull() && notSkin.value("element").isNull());
+        QCOMPARE(second.value("errors").toInt(), second.value("problems").toArray().size());
+    }
+
+    void usageErrorsEndWithStatusTwo_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("check without skin") << QStringList{"--check"};
+        QTest::newRow("json without check") << QStringList{"--json", "a.lkv"};
+        QTest::newRow("export without skin") << QStringList{"--export-png", "out"};
+        QTest::newRow("check and export") << QStringList{"--check", "--export-png", "out", "a.lkv"};
+        QTest::newRow("unknown option") << QStringList{"--check", "--fast", "a.lkv"};
+    }
+
+    void usageErrorsEndWithStatusTwo()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = velmor(arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
+    }
+
+    void versionNamesTheProgram()
+    {
+        const Run run = velmor({"--version"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.startsWith(QLatin1String("Velmor 1.")), qPrintable(run.out));
+    }
+
+    void exportedPagesShowEachElementAtItsPlace()
+    {
+        QTemporaryDir folder;
+        const QString out = folder.filePath("pages");
+        const QString skin = demoSkin("sonnengelb-15", "sonnengelb.lkv");
+        const Run run = velmor({"--export-png", out, skin});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QDir(out).entryList({"*.png"}, QDir::Files, QDir::Name),
+                 (QStringList{"description.png", "player-view.png", "player.png", "schedule.png"}));
+        // Element 09 stands at 952, 8 on every page.
+        const QImage exit(demoSkin("sonnengelb-15", "btn_exit_up.bmp"));
+        for (const char *page : {"player.png", "schedule.png", "description.png"}) {
+            const QImage picture(QDir(out).filePath(page));
+            QCOMPARE(picture.pixel(952 + 14, 8 + 14), exit.pixel(14, 14));
+            QCOMPARE(picture.pixel(952, 8), exit.pixel(0, 0));
+        }
+        const QImage background(demoSkin("sonnengelb-15", "bg_player.bmp"));
+        QCOMPARE(QImage(QDir(out).filePath("player.png")).pixel(2, 470), background.pixel(2, 470));
+    }
+
+    void aSkinThatDoesNotLoadExportsNothing()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("nachtblau-14"), folder.path());
+        skin.writeFile("btn_play_up.bmp", "broken");
+        const QString out = folder.filePath("pages");
+        const Run run = velmor({"--export-png", out, skin.path()});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QLatin1String("[invalid-bitmap]")), qPrintable(run.err));
+        QVERIFY(QDir(out).entryList(QDir::Files).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
