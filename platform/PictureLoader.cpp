@@ -127,7 +127,7 @@ QString resolvePicturePath(const QString &name, const QString &folder)
     return matchIgnoringCase(path).value_or(path);
 }
 
-LoadedPicture loadPicture(const QString &name, const QString &folder)
+LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse use)
 {
     LoadedPicture picture;
     const QString extension = extensionOf(name);
@@ -136,9 +136,14 @@ LoadedPicture loadPicture(const QString &name, const QString &folder)
         picture.failure = LoadedPicture::Failure::UnknownExtension;
         return picture;
     }
-    picture.path = resolvePicturePath(name, folder);
+    // The name as spelled is tried first; only when that fails is the folder searched.
+    picture.path = spelledPicturePath(name, folder);
     QFile file(picture.path);
     if (!file.open(QIODevice::ReadOnly)) {
+        picture.path = resolvePicturePath(name, folder);
+        file.setFileName(picture.path);
+    }
+    if (!file.isOpen() && !file.open(QIODevice::ReadOnly)) {
         picture.error = QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(name);
         picture.failure = LoadedPicture::Failure::CannotOpen;
         return picture;
@@ -164,7 +169,9 @@ LoadedPicture loadPicture(const QString &name, const QString &folder)
         picture.declaredSize = QSize(int(width), int(height));
         return picture;
     }
-    picture.image = forTheScreen(reader.read());
+    picture.image = reader.read();
+    if (use == PictureUse::Screen)
+        picture.image = forTheScreen(std::move(picture.image));
     if (picture.image.isNull()) {
         picture.error = QStringLiteral("Bitmap ist ungültig");
         picture.failure = LoadedPicture::Failure::Invalid;

@@ -30,7 +30,12 @@ QString spelledPicturePath(const QString &name, const QString &folder);
 // The largest width and height of a picture the loader accepts.
 inline constexpr int maxPictureSide = 8192;
 
+// What the picture is for: the screen takes 32-bit pixels, which a bitmap of 16 or 256
+// colours is converted to; a picture that is only measured keeps what the file holds.
+enum class PictureUse : std::uint8_t { Screen, Measure };
+
 // Loads the Windows bitmap that a picture name stands for (see resolvePicturePath).
 // Only ".bmp" names count as pictures; the checks run in the order extension, opening,
 // size, decoding, and the first failure is reported with its own German text.
-LoadedPicture loadPicture(const QString &name, const QString &folder);
+LoadedPicture loadPicture(const QString &name, const QString &folder,
+                          PictureUse use = PictureUse::Screen);

@@ -17,7 +17,7 @@ namespace {
 
 BitmapFacts factsOf(const QString &name, const QString &folder)
 {
-    const LoadedPicture picture = loadPicture(name, folder);
+    const LoadedPicture picture = loadPicture(name, folder, PictureUse::Measure);
     BitmapFacts facts;
     switch (picture.failure) {
     case LoadedPicture::Failure::None:

@@ -1,5 +1,5 @@
-// Renders the main window with a skin open, once per notebook page, and the three
-// dialogs, to PNG files:
+// Renders the main window with a skin open, once per notebook page, the check report
+// and the three dialogs, to PNG files:
 //   QT_QPA_PLATFORM=offscreen velmor_make_screenshots <skin.lkv> <folder>
 #include "app/Shell.h"
 #include "app/SkinInfo.h"
@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "update/Update1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -52,6 +53,22 @@ bool saveDialogGrab(QWidget &dialog, const QDir &folder, const QString &name)
     return saved;
 }
 
+// The report on the skin with two elements moved astray, an edit taken back afterwards.
+bool saveCheckReport(TForm1 &form, const QDir &folder)
+{
+    EditorDocument &document = form.editorDocument();
+    document.select(Selection::of(*findElement(9)));
+    document.editEdge(Edge::Left, 930);
+    document.select(Selection::of(*findElement(15)));
+    document.editEdge(Edge::Top, 150);
+    form.commands().SkinCheck->trigger();
+    const bool saved = saveGrab(form.checkReport(), folder, QStringLiteral("check"));
+    form.checkReport().hide();
+    document.history().undo();
+    document.history().undo();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -79,7 +96,8 @@ int main(int argc, char *argv[])
         if (!saveGrab(form, folder, names[page]))
             return 1;
     }
-    const bool dialogsSaved = saveDialogGrab(shell.form2(), folder, QStringLiteral("about")) &&
+    const bool dialogsSaved = saveCheckReport(form, folder) &&
+                              saveDialogGrab(shell.form2(), folder, QStringLiteral("about")) &&
                               saveDialogGrab(shell.form3(), folder, QStringLiteral("skinname")) &&
                               saveDialogGrab(shell.form4(), folder, QStringLiteral("update"));
     return dialogsSaved ? 0 : 1;
