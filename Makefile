@@ -3,7 +3,7 @@
 
 SKIN ?= examples/sonnengelb-15/sonnengelb.lkv
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_initext fuzz_profilereader fuzz_skinsave fuzz_pictureloader
+FUZZ_TARGETS = fuzz_initext fuzz_profilereader fuzz_skinsave fuzz_skincheck fuzz_pictureloader
 FORMAT_FILES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
 
 deps:

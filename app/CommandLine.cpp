@@ -83,7 +83,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     describe(parser);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         return {Mode::Help, {}, {}, false, {}};
     if (parser.isSet(QStringLiteral("version")))
         return {Mode::Version, {}, {}, false, {}};

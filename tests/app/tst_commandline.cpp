@@ -135,11 +135,16 @@ private slots:
         QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
     }
 
-    void versionNamesTheProgram()
+    void versionAndHelpNeedNoWindow()
     {
-        const Run run = velmor({"--version"});
-        QCOMPARE(run.status, 0);
-        QVERIFY2(run.out.startsWith(QLatin1String("Velmor 1.")), qPrintable(run.out));
+        const Run version = velmor({"--version"});
+        QCOMPARE(version.status, 0);
+        QVERIFY2(version.out.startsWith(QLatin1String("Velmor 1.")), qPrintable(version.out));
+        for (const char *help : {"--help", "--help-all"}) {
+            const Run run = velmor({help});
+            QCOMPARE(run.status, 0);
+            QVERIFY(run.out.contains(QLatin1String("--export-png <DIR>")));
+        }
     }
 
     void exportedPagesShowEachElementAtItsPlace()
