@@ -3,9 +3,12 @@
 #include "ini/TextRules.h"
 #include "ini/Windows1252.h"
 
+#include <QFileInfo>
+
 namespace {
 
 constexpr std::string_view section = "Update";
+constexpr std::string_view recentSection = "Zuletzt";
 
 // The settings file is ANSI text like the skins.
 QString fromFile(const std::string &bytes)
@@ -40,6 +43,36 @@ void AppSettings::writeServer(const QString &server)
 void AppSettings::writeNews(const QString &news)
 {
     file_.WriteValue(section, "News", toFile(encodeNews(news)));
+}
+
+QStringList AppSettings::recentSkins() const
+{
+    QStringList paths;
+    for (int i = 1; i <= recentSkinCount; ++i) {
+        const QString path = fromFile(file_.ReadValue(recentSection, std::to_string(i), ""));
+        if (!path.isEmpty())
+            paths << path;
+    }
+    return paths;
+}
+
+// Every key is written, empty beyond the list, and the file once.
+void AppSettings::writeRecentSkins(const QStringList &paths)
+{
+    for (int i = 1; i <= recentSkinCount; ++i)
+        file_.PutValue(recentSection, std::to_string(i),
+                       i <= paths.size() ? singleLine(toFile(paths[i - 1])) : std::string());
+    file_.UpdateFile();
+}
+
+QStringList withOpenedSkin(QStringList recent, const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (fromFile(toFile(absolute)) != absolute)
+        return recent;
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    return recent.mid(0, recentSkinCount);
 }
 
 QString encodeNews(const QString &news)

@@ -3,10 +3,12 @@
 #include "ini/MyIniFile.h"
 
 #include <QString>
+#include <QStringList>
 
 // The program's own settings: the download server and the news last accepted, in
-// the section "Update" of "Velmor.ini" in the current folder. The file is read when
-// the object is made; every write goes to disk at once.
+// the section "Update" of "Velmor.ini" in the current folder, and the skins opened
+// last, in "Zuletzt". The file is read when the object is made; every write goes to
+// disk at once.
 class AppSettings {
 public:
     AppSettings();
@@ -16,9 +18,20 @@ public:
     void writeServer(const QString &server);
     void writeNews(const QString &news);
 
+    // Newest first, at most recentSkinCount.
+    QStringList recentSkins() const;
+    void writeRecentSkins(const QStringList &paths);
+
 private:
     TIniFile9 file_;
 };
+
+inline constexpr int recentSkinCount = 8;
+
+// The list after the skin at the path opened: the path first, no entry twice, at most
+// recentSkinCount. A path the settings file cannot spell stays out of it: stored with
+// "?" in it, it would lead nowhere.
+QStringList withOpenedSkin(QStringList recent, const QString &path);
 
 // A news text is stored on one line: a line break as the two characters "\n", a
 // backslash as "\\". Reading turns them back; any other backslash stays as it is.

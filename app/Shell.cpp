@@ -20,6 +20,11 @@ Shell::Shell(Platform platform)
     auto *watch = new ActivationWatch(*form1_);
     QObject::connect(watch, &ActivationWatch::activated, form1_.get(), [this] { readSettings(); });
     QObject::connect(form1_.get(), &TForm1::closing, form1_.get(), [this] { writeSettings(); });
+    QObject::connect(form1_.get(), &TForm1::skinOpened, form1_.get(),
+                     [this](const QString &path) { rememberSkin(path); });
+    QObject::connect(form1_.get(), &TForm1::recentSkinGone, form1_.get(),
+                     [this](const QString &path) { forgetSkin(path); });
+    form1_->showRecentSkins(AppSettings().recentSkins());
 }
 
 Shell::~Shell() = default;
@@ -58,4 +63,22 @@ void Shell::editName()
     form3_->exec();
     if (form3_->nameConfirmed())
         form1_->confirmSkinName(form3_->skinName());
+}
+
+// The list is read afresh each time: another copy of the program may have added to it.
+void Shell::rememberSkin(const QString &path)
+{
+    AppSettings settings;
+    const QStringList recent = withOpenedSkin(settings.recentSkins(), path);
+    settings.writeRecentSkins(recent);
+    form1_->showRecentSkins(recent);
+}
+
+void Shell::forgetSkin(const QString &path)
+{
+    AppSettings settings;
+    QStringList recent = settings.recentSkins();
+    recent.removeAll(path);
+    settings.writeRecentSkins(recent);
+    form1_->showRecentSkins(recent);
 }

@@ -30,6 +30,8 @@ private:
     void readSettings();
     void writeSettings();
     void editName();
+    void rememberSkin(const QString &path);
+    void forgetSkin(const QString &path);
 
     Platform platform_;
     // The main window goes last: the others are its children.

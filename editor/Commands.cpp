@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
@@ -69,7 +72,12 @@ Commands Commands::create(QMainWindow &window)
     QMenuBar *menus = window.menuBar();
     menus->setFixedHeight(25);
     QMenu *file = menus->addMenu(QStringLiteral("&Datei"));
-    file->addActions({c.DateiNeu, c.FileOpen1, c.FileSave1, c.FileSaveAs1, c.FileExit1});
+    file->addActions({c.DateiNeu, c.FileOpen1});
+    c.RecentSkins = file->addMenu(QStringLiteral("Zuletzt geöffnet"));
+    c.RecentSkins->setObjectName(QStringLiteral("RecentSkins"));
+    c.RecentSkins->setToolTipsVisible(true);
+    c.showRecentSkins({});
+    file->addActions({c.FileSave1, c.FileSaveAs1, c.FileExit1});
     QMenu *edit = menus->addMenu(QStringLiteral("&Bearbeiten"));
     edit->addActions({c.EditUndo, c.EditRedo});
     edit->addSeparator();
@@ -121,4 +129,22 @@ void Commands::followHistory(QUndoStack &history) const
     QObject::connect(&history, &QUndoStack::redoTextChanged, redo, [redo](const QString &step) {
         followStep(redo, QStringLiteral("&Wiederholen"), step);
     });
+}
+
+void Commands::showRecentSkins(const QStringList &paths) const
+{
+    RecentSkins->clear();
+    if (paths.isEmpty()) {
+        RecentSkins->addAction(QStringLiteral("(leer)"))->setEnabled(false);
+        return;
+    }
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QFileInfo file(paths[i]);
+        // A name's own "&" would otherwise underline the letter after it.
+        QString name = file.fileName();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = RecentSkins->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        action->setToolTip(QDir::toNativeSeparators(file.absolutePath()));
+        action->setData(paths[i]);
+    }
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QStringList>
+
 class QAction;
 class QMainWindow;
+class QMenu;
 class QUndoStack;
 
 // The one command list of the main window; menu bar and tool bar show the same
@@ -18,6 +21,7 @@ struct Commands {
     QAction *SkinCheck = nullptr;
     QAction *Update = nullptr;
     QAction *Info = nullptr;
+    QMenu *RecentSkins = nullptr; // "Zuletzt geöffnet", below "Ö&ffnen..."
 
     // Creates the actions with their start states and fills the menu and tool bars.
     static Commands create(QMainWindow &window);
@@ -25,4 +29,8 @@ struct Commands {
     // Undo and redo act on the history, are enabled while it has a step to take and
     // name that step in their captions.
     void followHistory(QUndoStack &history) const;
+
+    // Lists the skins, newest first, as "&1 name" with the folder as tooltip; each
+    // action holds its path as data. An empty list shows one disabled "(leer)".
+    void showRecentSkins(const QStringList &paths) const;
 };

@@ -59,8 +59,12 @@ void GraphicEditing::click(Graphic graphic) const
 void GraphicEditing::choose(Graphic graphic) const
 {
     const QString path = workspace_.dialogs.openPicture();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        chooseFile(graphic, path);
+}
+
+void GraphicEditing::chooseFile(Graphic graphic, const QString &path) const
+{
     const std::optional<QImage> image = workspace_.readPicture(path);
     if (!image)
         return;

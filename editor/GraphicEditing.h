@@ -2,6 +2,8 @@
 
 #include "editor/Workspace.h"
 
+#include <QString>
+
 #include <cstdint>
 
 class GeometryFields;
@@ -18,6 +20,8 @@ public:
 
     // What a click on the graphic's picture does.
     void click(Graphic graphic) const;
+    // Replaces the graphic's bitmap with the file, as the picture dialog's choice does.
+    void chooseFile(Graphic graphic, const QString &path) const;
 
 private:
     void choose(Graphic graphic) const;

@@ -62,11 +62,17 @@ void StatePreviews::showFileName(StateBitmap state) const
 // only a bitmap that loads makes a step.
 void StatePreviews::choose(StateBitmap state) const
 {
-    const CatalogueEntry *entry = owner(state);
-    if (!entry)
+    if (!owner(state))
         return;
     const QString path = workspace_.dialogs.openPicture();
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        chooseFile(state, path);
+}
+
+void StatePreviews::chooseFile(StateBitmap state, const QString &path) const
+{
+    const CatalogueEntry *entry = owner(state);
+    if (!entry)
         return;
     EditorDocument &document = workspace_.document;
     const std::optional<QImage> image = workspace_.readPicture(path);

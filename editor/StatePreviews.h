@@ -3,6 +3,8 @@
 #include "editor/Workspace.h"
 #include "skin/Catalogue.h"
 
+#include <QString>
+
 class GeometryFields;
 class PictureLabel;
 
@@ -19,8 +21,13 @@ public:
     // the error box and ends the filling there; the result is then false.
     bool show(const CatalogueEntry &entry) const;
 
-private:
+    // The selected element has a bitmap for the state, which a picture may replace.
+    bool canChoose(StateBitmap state) const { return owner(state) != nullptr; }
+    // Replaces the state's bitmap with the file, as the picture dialog's choice does.
+    void chooseFile(StateBitmap state, const QString &path) const;
     PictureLabel *preview(StateBitmap state) const;
+
+private:
     // The selected element, when it has a bitmap for the state.
     const CatalogueEntry *owner(StateBitmap state) const;
     void showFileName(StateBitmap state) const;

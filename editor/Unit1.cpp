@@ -8,6 +8,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
 
 namespace {
 
@@ -32,7 +37,8 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
                                                               *dialogs_},
       loader_(*this, workspace_), fields_(workspace_), previews_(workspace_, fields_),
       dragging_(workspace_, fields_, previews_), graphics_(workspace_, fields_),
-      keyboard_(document_, pages_.pages),
+      keyboard_(document_, pages_.pages), drops_(previews_, graphics_, pages_),
+      watch_(document_, *dialogs_, [this](const QString &path) { load(path); }),
       report_(
           document_, [this](const SkinProblem &problem) { reveal(problem); }, this)
 {
@@ -56,6 +62,9 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     connect(commands_.FileSaveAs1, &QAction::triggered, this, &TForm1::saveAs);
     connect(commands_.FileExit1, &QAction::triggered, this, &QWidget::close);
     connect(commands_.SkinCheck, &QAction::triggered, &report_, &SkinCheckReport::showForDocument);
+    connect(commands_.RecentSkins, &QMenu::triggered, this,
+            [this](QAction *action) { openRecent(action->data().toString()); });
+    setAcceptDrops(true);
 }
 
 LoadOutcome TForm1::load(const QString &path)
@@ -64,6 +73,10 @@ LoadOutcome TForm1::load(const QString &path)
     // The error box named the first bitmap that failed; the report names them all.
     if (outcome == LoadOutcome::PictureFailed)
         report_.showForFile(path);
+    if (outcome == LoadOutcome::Loaded) {
+        watch_.watchSkin();
+        emit skinOpened(path);
+    }
     return outcome;
 }
 
@@ -71,7 +84,40 @@ void TForm1::openSkin()
 {
     const QString path = dialogs_->openSkin();
     if (!path.isEmpty())
+        openAfterAsking(path);
+}
+
+void TForm1::openAfterAsking(const QString &path)
+{
+    if (keepWork())
         load(path);
+}
+
+void TForm1::openRecent(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo::exists(path)) {
+        dialogs_->message(QStringLiteral("Die Datei %1 gibt es nicht mehr. Sie wird aus der "
+                                         "Liste genommen.")
+                              .arg(QDir::toNativeSeparators(path)));
+        emit recentSkinGone(path);
+        return;
+    }
+    openAfterAsking(path);
+}
+
+void TForm1::showRecentSkins(const QStringList &paths) const
+{
+    commands_.showRecentSkins(paths);
+}
+
+bool TForm1::keepWork()
+{
+    return !document_.hasUnsavedChanges() ||
+           !dialogs_->yesNo(QStringLiteral("Bestätigung"),
+                            QStringLiteral("Das Skin wurde geändert. Speichern ?")) ||
+           write();
 }
 
 void TForm1::save()
@@ -93,15 +139,19 @@ void TForm1::saveAs()
         write();
 }
 
-void TForm1::write()
+bool TForm1::write()
 {
     // A name confirmed before any skin was opened has no skin to go into.
     if (document_.skin().targetVersion.empty())
-        return;
-    if (!document_.save())
-        dialogs_->error(
-            QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
-                .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skin().skinPath))));
+        return true;
+    if (!watch_.mayOverwrite())
+        return false;
+    if (document_.save())
+        return true;
+    dialogs_->error(
+        QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+            .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skin().skinPath))));
+    return false;
 }
 
 void TForm1::reveal(const SkinProblem &problem)
@@ -141,4 +191,34 @@ void TForm1::closeEvent(QCloseEvent *event)
         write();
     emit closing();
     event->accept();
+}
+
+namespace {
+
+// The first skin among the dropped files; other files are no skins to open.
+QString droppedSkin(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedSkin(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedSkin(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openAfterAsking(path);
 }

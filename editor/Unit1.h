@@ -3,9 +3,11 @@
 #include "editor/Commands.h"
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
+#include "editor/FileWatch.h"
 #include "editor/GeometryFields.h"
 #include "editor/GraphicEditing.h"
 #include "editor/KeyboardEditing.h"
+#include "editor/PictureDrops.h"
 #include "editor/Selection.h"
 #include "editor/SkinCheckReport.h"
 #include "editor/SkinLoader.h"
@@ -43,19 +45,34 @@ public:
     // The name goes into line 1 of the skin at the next save, which it makes due.
     void confirmSkinName(const QString &name);
 
+    // Opens a skin as the Open command, a recent skin or a drop does: unsaved work is
+    // asked about first.
+    void openAfterAsking(const QString &path);
+    void showRecentSkins(const QStringList &paths) const;
+
 signals:
     // The window closes for good, after the question about unsaved changes.
     void closing();
+    // A skin opened whole, by whatever way.
+    void skinOpened(const QString &path);
+    // A recent skin that no longer exists was chosen.
+    void recentSkinGone(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void openSkin();
+    void openRecent(const QString &path);
+    // Asks the close prompt's question while there is unsaved work and saves on "Ja";
+    // false when that save failed, so nothing may replace the skin.
+    bool keepWork();
     // Save does nothing while it is disabled: nothing has changed since the last save.
     void save();
     void saveAs();
-    void write();
+    bool write();
     // Shows the page where the problem lies and selects what it concerns.
     void reveal(const SkinProblem &problem);
 
@@ -71,5 +88,7 @@ private:
     ViewDragging dragging_;
     GraphicEditing graphics_;
     KeyboardEditing keyboard_;
+    PictureDrops drops_;
+    FileWatch watch_;
     SkinCheckReport report_;
 };

@@ -1,0 +1,174 @@
+#include "editor/EditorDocument.h"
+#include "tests/editor/EditorProbe.h"
+#include "tests/support/DemoSkinCopy.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+// A drag of the files from another program that enters the widget and is dropped
+// there; whether the widget (or a parent) took the drop.
+bool dropFiles(QWidget *target, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+const QString askSave = QStringLiteral("Das Skin wurde geändert. Speichern ?");
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+    EditorDocument &document() const { return probe_->form->editorDocument(); }
+    // Moves element 09 a pixel to the right: unsaved work.
+    void editSomething() const
+    {
+        document().select(Selection::of(*findElement(9)));
+        document().nudge(1, 0, 0, 0);
+    }
+    QString otherSkin() const
+    {
+        otherFolder_ = std::make_unique<QTemporaryDir>();
+        DemoSkinCopy other(QStringLiteral("sonnengelb-15"), otherFolder_->path());
+        return other.path();
+    }
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        probe_ = std::make_unique<EditorProbe>();
+        skin_ = std::make_unique<DemoSkinCopy>(QStringLiteral("nachtblau-14"), folder_->path());
+        probe_->form->load(skin_->path());
+    }
+
+    void openAsksBeforeUnsavedWorkIsLost_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("Ja saves first") << true;
+        QTest::newRow("Nein drops the work") << false;
+    }
+
+    void openAsksBeforeUnsavedWorkIsLost()
+    {
+        QFETCH(bool, save);
+        editSomething();
+        const QString other = otherSkin();
+        probe_->dialogs->answerOpenSkin(other);
+        probe_->dialogs->answerYesNo(save);
+        probe_->command("FileOpen1")->trigger();
+        QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::YesNo), QStringList{askSave});
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), other);
+        QCOMPARE(skin_->lineOf("btn_exit", "position") > 0, true);
+        QFile saved(skin_->path());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().contains("position=953,8, 0, 0"), save);
+    }
+
+    void aFailedSaveKeepsTheSkinOpen()
+    {
+        editSomething();
+        // Its folder gone, the skin cannot be saved, whoever runs the test.
+        QVERIFY(QDir(folder_->path()).removeRecursively());
+        probe_->dialogs->answerYesNo(true);
+        probe_->form->openAfterAsking(otherSkin());
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 1);
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), skin_->path());
+        QVERIFY(document().isChanged());
+    }
+
+    void aDroppedSkinOpensAndOtherFilesAreRefused()
+    {
+        QWidget *client = probe_->form->centralWidget();
+        QVERIFY(!dropFiles(client, {QDir(folder_->path()).filePath("bg_player.bmp")}));
+        editSomething();
+        probe_->dialogs->answerYesNo(false);
+        const QString other = otherSkin();
+        QVERIFY(
+            dropFiles(probe_->view("Image09p"), {QDir(folder_->path()).filePath("x.txt"), other}));
+        QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::YesNo), QStringList{askSave});
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), other);
+    }
+
+    void aDroppedBitmapIsChosenLikeThePictureDialogsChoice()
+    {
+        probe_->press(probe_->view("Image09p"));
+        const QString picture =
+            probe_->offerPicture(otherFolderPath(), QStringLiteral("neu.bmp"), {28, 28}, Qt::red);
+        QVERIFY(dropFiles(probe_->view("Image01do"), {picture}));
+        const SkinElement &exit = probe_->element(9);
+        QCOMPARE(QString::fromStdString(exit.statePath(StateBitmap::Do)), picture);
+        QCOMPARE(document().history().count(), 1);
+        QVERIFY(dropFiles(probe_->view("ImageP"), {picture}));
+        QCOMPARE(document().graphicPicture(Graphic::PlayerBackground).pixel(1, 1),
+                 QColor(Qt::red).rgb());
+        QCOMPARE(document().history().count(), 2);
+        // With nothing selected the previews have no state to take it.
+        document().select({});
+        QVERIFY(!dropFiles(probe_->view("Image01do"), {picture}));
+    }
+
+    void aBitmapChangedOnDiskIsShownAgain()
+    {
+        skin_->writeBitmap(QStringLiteral("btn_exit_up.bmp"), 28, 28); // dark cyan
+        QTRY_COMPARE(document().upPicture(*findElement(9)).pixel(3, 3), QColor(Qt::darkCyan).rgb());
+        QCOMPARE(document().history().count(), 0);
+        QVERIFY(!document().hasUnsavedChanges());
+    }
+
+    void aSkinFileChangedOnDiskIsReloadedOnYes()
+    {
+        probe_->dialogs->answerYesNo(true);
+        skin_->setKey("btn_exit", "position", "900,8, 0, 0");
+        QTRY_COMPARE(probe_->dialogs->count(ScriptedDialogs::YesNo), 1);
+        QVERIFY(probe_->dialogs->texts(ScriptedDialogs::YesNo)[0].endsWith(
+            QStringLiteral("wurde außerhalb von Velmor geändert. Neu laden?")));
+        QCOMPARE(probe_->element(9).geometry.left, 900);
+    }
+
+    void aSkinFileKeptOnNoIsOnlyOverwrittenAfterAsking()
+    {
+        editSomething();
+        probe_->dialogs->answerYesNo(false);
+        skin_->setKey("btn_exit", "position", "900,8, 0, 0");
+        QTRY_COMPARE(probe_->dialogs->count(ScriptedDialogs::YesNo), 1);
+        QCOMPARE(probe_->element(9).geometry.left, 953);
+        probe_->dialogs->answerYesNo(false);
+        probe_->command("FileSave1")->trigger();
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::YesNo), 2);
+        QFile file(skin_->path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("position=900,8, 0, 0"));
+        QVERIFY(probe_->saveEnabled());
+    }
+
+private:
+    QString otherFolderPath() const
+    {
+        otherFolder_ = std::make_unique<QTemporaryDir>();
+        return otherFolder_->path();
+    }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    mutable std::unique_ptr<QTemporaryDir> otherFolder_;
+    std::unique_ptr<EditorProbe> probe_;
+    std::unique_ptr<DemoSkinCopy> skin_;
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
