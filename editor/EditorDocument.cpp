@@ -291,6 +291,22 @@ void EditorDocument::setSkinPath(const std::string &path)
     skin_.skinPath = path;
 }
 
+void EditorDocument::setSkinFolder(const std::string &folder)
+{
+    skin_.skinFolder = folder;
+}
+
+void EditorDocument::relocateGraphic(Graphic graphic, const std::string &path)
+{
+    skin_.graphicPaths[static_cast<std::size_t>(graphic)] = path;
+    emit graphicChanged(graphic);
+}
+
+void EditorDocument::rewriteAtNextSave(const CatalogueEntry &entry)
+{
+    skin_.element(entry).changed = true;
+}
+
 void EditorDocument::setItemGeometry(const Selection &item, const ItemGeometry &geometry)
 {
     switch (item.kind) {

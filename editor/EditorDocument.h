@@ -91,6 +91,13 @@ public:
     // Writes the skin; on success the history's current step is the clean point.
     bool save();
     void setSkinPath(const std::string &path);
+    // Where the skin's relative names are found, after a save into another folder.
+    void setSkinFolder(const std::string &folder);
+
+    // A save brought the bitmap into the skin's folder: the document names the copy,
+    // without a step, and the element is written by the save even when unchanged.
+    void relocateGraphic(Graphic graphic, const std::string &path);
+    void rewriteAtNextSave(const CatalogueEntry &entry);
 
     // Used by the commands and the load; each emits its signal.
     void setItemGeometry(const Selection &item, const ItemGeometry &geometry);

@@ -1,5 +1,6 @@
 #include "editor/Unit1.h"
 
+#include "editor/BitmapGathering.h"
 #include "editor/ClientLayout.h"
 #include "editor/PageSync.h"
 #include "editor/SkinTextView.h"
@@ -126,32 +127,54 @@ void TForm1::save()
         write();
 }
 
-// The new name becomes the skin path; the bitmaps stay where they are, and the file
-// names them by their bare names.
+// The chosen file is always written, so that a copy exists whenever the user named
+// one; into another folder every bitmap of the skin comes along.
 void TForm1::saveAs()
 {
     const QString path =
         dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skin().skinPath)));
     if (path.isEmpty())
         return;
+    const QString from = QString::fromStdString(document_.skin().skinFolder);
+    const QString to = QFileInfo(path).absolutePath();
+    const bool otherFolder =
+        QFileInfo(from).canonicalFilePath() != QFileInfo(to).canonicalFilePath();
     document_.setSkinPath(path.toStdString());
-    if (document_.hasUnsavedChanges())
-        write();
+    if (write(otherFolder) && otherFolder)
+        document_.setSkinFolder(folderOf(path.toStdString()));
 }
 
-bool TForm1::write()
+bool TForm1::write(bool everyBitmap)
 {
     // A name confirmed before any skin was opened has no skin to go into.
     if (document_.skin().targetVersion.empty())
         return true;
     if (!watch_.mayOverwrite())
         return false;
-    if (document_.save())
-        return true;
-    dialogs_->error(
-        QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
-            .arg(QDir::toNativeSeparators(QString::fromStdString(document_.skin().skinPath))));
-    return false;
+    const QString skinPath = QString::fromStdString(document_.skin().skinPath);
+    const QString folder = QFileInfo(skinPath).absolutePath();
+    const auto failed = [this](const QString &file) {
+        dialogs_->error(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+                            .arg(QDir::toNativeSeparators(file)));
+        return false;
+    };
+    if (!QFileInfo(folder).isDir())
+        return failed(skinPath);
+    const Gathering gathered =
+        gatherBitmaps(document_, folder, everyBitmap, [this](const QString &name) {
+            return dialogs_->yesNo(
+                QStringLiteral("Bestätigung"),
+                QStringLiteral("Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?").arg(name));
+        });
+    if (!gathered.ok)
+        return failed(gathered.failedFile);
+    if (!document_.save())
+        return failed(skinPath);
+    if (!gathered.missing.isEmpty())
+        dialogs_->message(QStringLiteral("Diese Bitmaps gibt es nicht; das Skin nennt sie "
+                                         "trotzdem:\n%1")
+                              .arg(gathered.missing.join(QLatin1Char('\n'))));
+    return true;
 }
 
 void TForm1::reveal(const SkinProblem &problem)

@@ -1,3 +1,4 @@
+#include "platform/SkinChecker.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/SkinFixture.h"
 
@@ -101,21 +102,24 @@ private slots:
         QVERIFY(!sectionOf(linesOf(skinPath_), "btn_schedule").join().contains("333"));
     }
 
-    void saveAsWhileNothingChangedWritesNothingUntilTheNextChange()
+    void saveAsWritesTheChosenFileWithEveryBitmapItNames()
     {
         const QString copy = folder_->filePath(QStringLiteral("other/copy.lkv"));
         QVERIFY(QDir(folder_->path()).mkdir(QStringLiteral("other")));
         saveAs(copy);
         QCOMPARE(probe_->dialogs->calls().last().folder + QStringLiteral("skin.lkv"), skinPath_);
-        QVERIFY(!QFile::exists(copy));
+        QVERIFY(QFile::exists(copy));
+        QVERIFY(QFile::exists(folder_->filePath(QStringLiteral("other/e05_up.bmp"))));
+        QVERIFY(QFile::exists(folder_->filePath(QStringLiteral("other/g0.bmp"))));
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), copy);
+        const SkinReport report = checkSkinFile(copy);
+        QCOMPARE(report.count(Severity::Error), 0);
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Message), 0);
 
+        // The copy is the skin now: a later save goes there.
         Probe::drag(view("Image05p"), {1, 1});
         save();
-        QVERIFY(QFile::exists(copy));
-        const QByteArrayList written = linesOf(copy);
-        QVERIFY(sectionOf(written, "btn_schedule").contains("bitmap_up=e05_up.bmp\r"));
-        QVERIFY(!QFile::exists(folder_->filePath(QStringLiteral("other/e05_up.bmp"))));
-        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), copy);
+        QVERIFY(sectionOf(linesOf(copy), "btn_schedule").contains("bitmap_up=e05_up.bmp\r"));
     }
 
     void secondSaveKeepsWhatTheFirstWrote()
