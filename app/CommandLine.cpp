@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/CheckCommand.h"
-#include "app/ExportCommand.h"
+#include "app/HeadlessEditor.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,12 +23,18 @@ const QCommandLineOption exportOption(
     QStringLiteral("Schreibt die vier Seiten des SKIN als PNG-Bilder in den Ordner DIR."),
     QStringLiteral("DIR"));
 
+const QCommandLineOption newSkinOption(
+    QStringLiteral("new-skin"),
+    QStringLiteral("Legt SKIN als neues Skin für den Player VERSION (1.4 oder 1.5) an, aus der "
+                   "Vorlage."),
+    QStringLiteral("VERSION"));
+
 void describe(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral("Velmor, der Skin-Editor für Orvana one."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({checkOption, jsonOption, exportOption});
+    parser.addOptions({checkOption, jsonOption, exportOption, newSkinOption});
     parser.addPositionalArgument(QStringLiteral("SKIN"),
                                  QStringLiteral("Die Skin-Datei (.lkv); mit --check auch mehrere."),
                                  QStringLiteral("[SKIN...]"));
@@ -49,8 +55,10 @@ CommandLine modeOf(const QCommandLineParser &parser)
     line.json = parser.isSet(jsonOption);
     const bool check = parser.isSet(checkOption);
     const bool exportPng = parser.isSet(exportOption);
-    if (check && exportPng)
-        return usageError(QStringLiteral("--check und --export-png schließen sich aus."));
+    const bool newSkin = parser.isSet(newSkinOption);
+    if (int(check) + int(exportPng) + int(newSkin) > 1)
+        return usageError(
+            QStringLiteral("--check, --export-png und --new-skin schließen sich aus."));
     if (line.json && !check)
         return usageError(QStringLiteral("--json gilt nur zusammen mit --check."));
     if (check) {
@@ -62,6 +70,14 @@ CommandLine modeOf(const QCommandLineParser &parser)
             return usageError(QStringLiteral("--export-png braucht genau ein SKIN."));
         line.exportFolder = parser.value(exportOption);
         line.mode = CommandLine::Mode::ExportPng;
+    } else if (newSkin) {
+        line.newSkinVersion = parser.value(newSkinOption);
+        if (line.newSkinVersion != QLatin1String("1.4") &&
+            line.newSkinVersion != QLatin1String("1.5"))
+            return usageError(QStringLiteral("--new-skin kennt die Player 1.4 und 1.5."));
+        if (line.skins.size() != 1)
+            return usageError(QStringLiteral("--new-skin braucht genau ein SKIN."));
+        line.mode = CommandLine::Mode::NewSkin;
     } else if (line.skins.size() > 1) {
         return usageError(QStringLiteral("Es lässt sich nur ein SKIN öffnen."));
     }
@@ -84,17 +100,17 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
-        return {Mode::Help, {}, {}, false, {}};
+        return {Mode::Help, {}, {}, {}, false, {}};
     if (parser.isSet(QStringLiteral("version")))
-        return {Mode::Version, {}, {}, false, {}};
+        return {Mode::Version, {}, {}, {}, false, {}};
     return modeOf(parser);
 }
 
 bool CommandLine::asksForNoWindow(int argc, const char *const *argv)
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"--check", "--json", "--export-png", "--help", "--help-all",
-                                   "--version", "-h", "-?", "-v"}) {
+        for (const char *option : {"--check", "--json", "--export-png", "--new-skin", "--help",
+                                   "--help-all", "--version", "-h", "-?", "-v"}) {
             if (isOption(argv[i], option))
                 return true;
         }
@@ -102,10 +118,10 @@ bool CommandLine::asksForNoWindow(int argc, const char *const *argv)
     return false;
 }
 
-bool CommandLine::asksForPictures(int argc, const char *const *argv)
+bool CommandLine::asksForEditor(int argc, const char *const *argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (isOption(argv[i], "--export-png"))
+        if (isOption(argv[i], "--export-png") || isOption(argv[i], "--new-skin"))
             return true;
     }
     return false;
@@ -123,9 +139,9 @@ int runCommandLine(int argc, char *argv[])
     // The output belongs to the caller's scripts: Qt's own notes (such as a missing
     // runtime folder) would only get in their way.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    // Drawing pages needs a GUI application, but never a display.
+    // The editor's work needs a GUI application, but never a display.
     std::unique_ptr<QCoreApplication> application;
-    if (CommandLine::asksForPictures(argc, argv)) {
+    if (CommandLine::asksForEditor(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QApplication>(argc, argv);
     } else {
@@ -148,6 +164,8 @@ int runCommandLine(int argc, char *argv[])
         return runCheck(line.skins, line.json, out);
     case CommandLine::Mode::ExportPng:
         return runExport(line.exportFolder, line.skins.front(), err);
+    case CommandLine::Mode::NewSkin:
+        return runNewSkin(line.newSkinVersion, line.skins.front(), err);
     case CommandLine::Mode::Window:
     case CommandLine::Mode::UsageError:
         break;

@@ -5,11 +5,12 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Check, ExportPng, UsageError };
+    enum class Mode { Window, Help, Version, Check, ExportPng, NewSkin, UsageError };
 
     Mode mode = Mode::Window;
     QStringList skins; // the one skin to open, or those to check or export
     QString exportFolder;
+    QString newSkinVersion; // "1.4" or "1.5"
     bool json = false;
     QString error; // what is wrong, with Mode::UsageError
 
@@ -18,8 +19,8 @@ struct CommandLine {
     // Whether the arguments ask for a mode without a window, read before any application
     // object exists, so that such a run never needs a display.
     static bool asksForNoWindow(int argc, const char *const *argv);
-    // Whether that mode draws pages and so needs the offscreen platform.
-    static bool asksForPictures(int argc, const char *const *argv);
+    // Whether that mode needs the editor's window (drawn offscreen, never shown).
+    static bool asksForEditor(int argc, const char *const *argv);
     static QString helpText();
 };
 

@@ -46,6 +46,9 @@ Commands Commands::create(QMainWindow &window)
 {
     Commands c;
     c.DateiNeu = makeAction(window, {"DateiNeu", "&Neu", "Ctrl+N", "", QStyle::SP_FileIcon, false});
+    c.FileNewFromTemplate = makeAction(
+        window, {"FileNewFromTemplate", "Neu aus &Vorlage...", "",
+                 "Neu aus Vorlage|Ein neues Skin aus einem Demo-Skin anlegen", noGlyph, true});
     c.FileOpen1 =
         makeAction(window, {"FileOpen1", "Ö&ffnen...", "Ctrl+O", "Öffnen|Vorhandene Datei öffnen",
                             QStyle::SP_DialogOpenButton, true});
@@ -72,7 +75,7 @@ Commands Commands::create(QMainWindow &window)
     QMenuBar *menus = window.menuBar();
     menus->setFixedHeight(25);
     QMenu *file = menus->addMenu(QStringLiteral("&Datei"));
-    file->addActions({c.DateiNeu, c.FileOpen1});
+    file->addActions({c.DateiNeu, c.FileNewFromTemplate, c.FileOpen1});
     c.RecentSkins = file->addMenu(QStringLiteral("Zuletzt geöffnet"));
     c.RecentSkins->setObjectName(QStringLiteral("RecentSkins"));
     c.RecentSkins->setToolTipsVisible(true);

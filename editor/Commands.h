@@ -11,6 +11,7 @@ class QUndoStack;
 // actions, so an enabled state shows in both.
 struct Commands {
     QAction *DateiNeu = nullptr;
+    QAction *FileNewFromTemplate = nullptr;
     QAction *FileOpen1 = nullptr;
     QAction *FileSave1 = nullptr;
     QAction *FileSaveAs1 = nullptr;

@@ -5,6 +5,8 @@
 #include "editor/PageSync.h"
 #include "editor/SkinTextView.h"
 #include "platform/Platform.h"
+#include "platform/Templates.h"
+#include "skin/SkinFormat.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -59,6 +61,7 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
                                          "Namen."));
     });
     connect(commands_.FileOpen1, &QAction::triggered, this, &TForm1::openSkin);
+    connect(commands_.FileNewFromTemplate, &QAction::triggered, this, &TForm1::newFromTemplate);
     connect(commands_.FileSave1, &QAction::triggered, this, &TForm1::save);
     connect(commands_.FileSaveAs1, &QAction::triggered, this, &TForm1::saveAs);
     connect(commands_.FileExit1, &QAction::triggered, this, &QWidget::close);
@@ -66,6 +69,7 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     connect(commands_.RecentSkins, &QMenu::triggered, this,
             [this](QAction *action) { openRecent(action->data().toString()); });
     setAcceptDrops(true);
+    templateFolder_ = defaultTemplateFolder();
 }
 
 LoadOutcome TForm1::load(const QString &path)
@@ -92,6 +96,39 @@ void TForm1::openAfterAsking(const QString &path)
 {
     if (keepWork())
         load(path);
+}
+
+void TForm1::newFromTemplate()
+{
+    const QString version = dialogs_->chooseItem(
+        QStringLiteral("Neu aus Vorlage"), QStringLiteral("Für welchen Player ist das neue Skin?"),
+        {QString::fromLatin1(version15), QString::fromLatin1(version14)});
+    if (version.isEmpty())
+        return;
+    const QString path =
+        dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skin().skinPath)));
+    if (!path.isEmpty() && keepWork())
+        createFromTemplate(version.toStdString(), path);
+}
+
+// The template is opened and saved under the new name, so that its bitmaps come along
+// by the rules of every save into another folder.
+bool TForm1::createFromTemplate(std::string_view version, const QString &path)
+{
+    const QString source = templateSkin(templateFolder_, version);
+    if (source.isEmpty()) {
+        dialogs_->error(QStringLiteral("Die Vorlage für %1 fehlt.").arg(QLatin1String(version)));
+        return false;
+    }
+    if (loader_.load(source) != LoadOutcome::Loaded)
+        return false;
+    document_.setSkinPath(path.toStdString());
+    if (!write(true))
+        return false;
+    document_.setSkinFolder(folderOf(path.toStdString()));
+    watch_.watchSkin();
+    emit skinOpened(path);
+    return true;
 }
 
 void TForm1::openRecent(const QString &path)

@@ -50,6 +50,11 @@ public:
     void openAfterAsking(const QString &path);
     void showRecentSkins(const QStringList &paths) const;
 
+    // Copies the template of the player version into a new skin at the path, its
+    // bitmaps beside it, and opens it; false (after saying why) when that failed.
+    bool createFromTemplate(std::string_view version, const QString &path);
+    void setTemplateFolder(const QString &folder) { templateFolder_ = folder; }
+
 signals:
     // The window closes for good, after the question about unsaved changes.
     void closing();
@@ -66,6 +71,7 @@ protected:
 private:
     void openSkin();
     void openRecent(const QString &path);
+    void newFromTemplate();
     // Asks the close prompt's question while there is unsaved work and saves on "Ja";
     // false when that save failed, so nothing may replace the skin.
     bool keepWork();
@@ -93,4 +99,5 @@ private:
     PictureDrops drops_;
     FileWatch watch_;
     SkinCheckReport report_;
+    QString templateFolder_;
 };

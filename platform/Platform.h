@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -18,6 +19,12 @@ public:
     virtual void message(const QString &text) = 0;                // message box with OK
     virtual bool confirm(const QString &text) = 0; // confirmation box with OK; true on OK
     virtual bool yesNo(const QString &title, const QString &text) = 0; // true on Yes
+    // One of the items, or "" when cancelled.
+    virtual QString chooseItem(const QString &title, const QString &text, const QStringList &items)
+    {
+        (void)title, (void)text, (void)items;
+        return {};
+    }
 };
 
 struct Platform {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -120,6 +121,15 @@ bool SystemDialogs::confirm(const QString &text)
 {
     return askInBox(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
                     QStringLiteral("OK"), QStringLiteral("Abbrechen"));
+}
+
+QString SystemDialogs::chooseItem(const QString &title, const QString &text,
+                                  const QStringList &items)
+{
+    bool ok = false;
+    const QString item =
+        QInputDialog::getItem(QApplication::activeWindow(), title, text, items, 0, false, &ok);
+    return ok ? item : QString();
 }
 
 bool SystemDialogs::yesNo(const QString &title, const QString &text)

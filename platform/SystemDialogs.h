@@ -17,4 +17,6 @@ public:
     void message(const QString &text) override;
     bool confirm(const QString &text) override;
     bool yesNo(const QString &title, const QString &text) override;
+    QString chooseItem(const QString &title, const QString &text,
+                       const QStringList &items) override;
 };

@@ -125,6 +125,7 @@ private slots:
         QTest::newRow("export without skin") << QStringList{"--export-png", "out"};
         QTest::newRow("check and export") << QStringList{"--check", "--export-png", "out", "a.lkv"};
         QTest::newRow("unknown option") << QStringList{"--check", "--fast", "a.lkv"};
+        QTest::newRow("unknown player") << QStringList{"--new-skin", "2.0", "a.lkv"};
     }
 
     void usageErrorsEndWithStatusTwo()
@@ -165,6 +166,16 @@ private slots:
         }
         const QImage background(demoSkin("sonnengelb-15", "bg_player.bmp"));
         QCOMPARE(QImage(QDir(out).filePath("player.png")).pixel(2, 470), background.pixel(2, 470));
+    }
+
+    void aNewSkinFromTheTemplateChecksClean()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("neu.lkv");
+        QCOMPARE(velmor({"--new-skin", "1.5", path}).status, 0);
+        const Run check = velmor({"--check", path});
+        QCOMPARE(check.status, 0);
+        QCOMPARE(check.out, QString());
     }
 
     void aSkinThatDoesNotLoadExportsNothing()

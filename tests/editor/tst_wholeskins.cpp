@@ -118,6 +118,30 @@ private slots:
         QCOMPARE(codes, QStringList{"missing-file"});
     }
 
+    void aTemplateGivesASkinOfItsOwnThatChecksClean_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::newRow("1.4") << "Orvana one 1.4";
+        QTest::newRow("1.5") << "Orvana one 1.5";
+    }
+
+    void aTemplateGivesASkinOfItsOwnThatChecksClean()
+    {
+        QFETCH(QString, version);
+        probe_->form->setTemplateFolder(DemoSkinCopy::demoFolder({}));
+        const QString path = QDir(elsewhere_->path()).filePath("mein.lkv");
+        probe_->dialogs->answerChooseItem(version);
+        probe_->dialogs->answerSaveSkinAs(path);
+        probe_->command("FileNewFromTemplate")->trigger();
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), path);
+        QCOMPARE(QString::fromStdString(probe_->form->document().targetVersion), version);
+        const SkinReport report = checkSkinFile(path);
+        QCOMPARE(report.problems.size(), std::size_t{0});
+        QCOMPARE(QString::fromStdString(report.version), version);
+        QVERIFY(QDir(elsewhere_->path()).entryList({"*.bmp"}).size() > 150);
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 0);
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> skinFolder_;
     std::unique_ptr<QTemporaryDir> elsewhere_;

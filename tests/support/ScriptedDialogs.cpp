@@ -66,3 +66,9 @@ bool ScriptedDialogs::yesNo(const QString &title, const QString &text)
     calls_.append({YesNo, text, title, {}});
     return next(yesNoAnswers_);
 }
+
+QString ScriptedDialogs::chooseItem(const QString &title, const QString &text, const QStringList &)
+{
+    calls_.append({ChooseItem, text, title, {}});
+    return next(chooseItemAnswers_);
+}

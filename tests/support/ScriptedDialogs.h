@@ -11,7 +11,7 @@
 // An exhausted script answers like a user who cancels: "" or false.
 class ScriptedDialogs : public Dialogs {
 public:
-    enum Kind { OpenSkin, SaveSkinAs, OpenPicture, Error, Message, Confirm, YesNo };
+    enum Kind { OpenSkin, SaveSkinAs, OpenPicture, Error, Message, Confirm, YesNo, ChooseItem };
 
     struct Call {
         Kind kind;
@@ -25,6 +25,7 @@ public:
     void answerOpenPicture(const QString &path) { openPictureAnswers_.enqueue(path); }
     void answerConfirm(bool ok) { confirmAnswers_.enqueue(ok); }
     void answerYesNo(bool yes) { yesNoAnswers_.enqueue(yes); }
+    void answerChooseItem(const QString &item) { chooseItemAnswers_.enqueue(item); }
 
     const QList<Call> &calls() const { return calls_; }
     // The texts of the boxes of one kind, in the order they were shown.
@@ -39,6 +40,8 @@ public:
     void message(const QString &text) override;
     bool confirm(const QString &text) override;
     bool yesNo(const QString &title, const QString &text) override;
+    QString chooseItem(const QString &title, const QString &text,
+                       const QStringList &items) override;
 
 private:
     QList<Call> calls_;
@@ -47,4 +50,5 @@ private:
     QQueue<QString> openPictureAnswers_;
     QQueue<bool> confirmAnswers_;
     QQueue<bool> yesNoAnswers_;
+    QQueue<QString> chooseItemAnswers_;
 };

@@ -1,12 +1,14 @@
-#include "app/ExportCommand.h"
+#include "app/HeadlessEditor.h"
 
 #include "app/CheckCommand.h"
 #include "editor/PageExport.h"
 #include "editor/Unit1.h"
 #include "platform/Platform.h"
 #include "platform/SkinChecker.h"
+#include "skin/SkinFormat.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -59,4 +61,15 @@ int runExport(const QString &folder, const QString &skin, QTextStream &err)
         }
     }
     return 0;
+}
+
+int runNewSkin(const QString &version, const QString &path, QTextStream &err)
+{
+    auto dialogs = std::make_shared<SilentDialogs>();
+    TForm1 window(dialogs);
+    const std::string_view player = version == QLatin1String("1.5") ? version15 : version14;
+    if (window.createFromTemplate(player, QFileInfo(path).absoluteFilePath()))
+        return 0;
+    err << path << ": " << dialogs->texts.join(QLatin1Char('\n')) << '\n';
+    return 1;
 }
