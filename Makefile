@@ -1,7 +1,8 @@
 # Each target does its own set-up, so a fresh Debian 12 machine needs nothing else.
-.PHONY: deps run test asan format bench screenshots fuzz
+.PHONY: deps run test asan format bench screenshots fuzz install package icons
 
 SKIN ?= examples/sonnengelb-15/sonnengelb.lkv
+PREFIX ?= $(HOME)/.local
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_initext fuzz_profilereader fuzz_skinsave fuzz_skincheck fuzz_pictureloader
 FORMAT_FILES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
@@ -31,6 +32,35 @@ screenshots: deps build/default/build.ninja
 
 format: deps
 	clang-format -i $(FORMAT_FILES)
+
+# Installs the optimised program with its menu entry, icon, file type and manual page
+# under PREFIX, then brings the desktop's caches of menu entries and file types up to
+# date where their tools are installed, so that "open with" knows skins at once.
+build/package/build.ninja: | deps
+	cmake --preset package
+
+install: deps build/package/build.ninja
+	cmake --build --preset package
+	cmake --install build/package --prefix "$(PREFIX)"
+	@if command -v update-desktop-database >/dev/null; then \
+	    update-desktop-database "$(PREFIX)/share/applications"; fi
+	@if command -v update-mime-database >/dev/null; then \
+	    update-mime-database "$(PREFIX)/share/mime"; fi
+
+# The same build as a Debian package: build/package/velmor_<version>_<arch>.deb.
+package: deps build/package/build.ninja
+	cmake --build --preset package
+	cpack --preset package
+
+# The PNG icons are committed, so that no build needs an SVG renderer; after a change
+# of the SVG this renders them again.
+ICON_SVG = data/icons/example.velmor.Velmor.svg
+icons:
+	@bash tools/install-deps.sh icons
+	for size in 48 64 128 256; do \
+	    rsvg-convert -w $$size -h $$size $(ICON_SVG) \
+	        -o data/icons/$${size}x$${size}/example.velmor.Velmor.png; \
+	done
 
 bench: deps
 	cmake --preset release

@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
         return runCommandLine(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmor"));
+    // Ties the window to its menu entry and icon on desktops that ask by name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velmor.Velmor"));
     const CommandLine line = CommandLine::parse(QApplication::arguments());
     if (line.mode == CommandLine::Mode::UsageError) {
         QTextStream(stderr) << "velmor: " << line.error << '\n';

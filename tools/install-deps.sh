@@ -3,12 +3,18 @@
 # those that are missing, so a second run costs nothing.
 set -euo pipefail
 
-packages=(make cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev
+packages=(make cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libzip-dev libbenchmark-dev
           clang-format fonts-dejavu-core)
+# The install test validates the desktop files and packages the program as Debian
+# would: the freedesktop.org validators and databases, CPack's helpers (file,
+# dpkg-shlibdeps) and lintian.
+packages+=(desktop-file-utils appstream libxml2-utils shared-mime-info file dpkg-dev lintian)
+case "${1:-}" in
 # Only the fuzz targets need clang and its libFuzzer runtime.
-if [ "${1:-}" = fuzz ]; then
-    packages+=(clang libclang-rt-14-dev)
-fi
+fuzz) packages+=(clang libclang-rt-14-dev) ;;
+# Only rendering the PNG icons from their SVG needs an SVG renderer.
+icons) packages+=(librsvg2-bin) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
