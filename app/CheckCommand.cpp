@@ -91,8 +91,16 @@ void printJson(const QList<SkinReport> &reports, QTextStream &out)
 
 int runCheck(const QStringList &skins, bool json, QTextStream &out)
 {
-    const QList<SkinReport> reports = QtConcurrent::blockingMapped(
-        skins, [](const QString &path) { return checkSkinFile(path); });
+    // A package holds skins of its own, each with a report.
+    const QList<std::vector<SkinReport>> checked =
+        QtConcurrent::blockingMapped(skins, [](const QString &path) {
+            return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive)
+                       ? checkSkinPackage(path)
+                       : std::vector<SkinReport>{checkSkinFile(path)};
+        });
+    QList<SkinReport> reports;
+    for (const std::vector<SkinReport> &some : checked)
+        reports.append(QList<SkinReport>(some.begin(), some.end()));
     if (json) {
         printJson(reports, out);
     } else {

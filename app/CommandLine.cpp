@@ -2,6 +2,7 @@
 
 #include "app/CheckCommand.h"
 #include "app/HeadlessEditor.h"
+#include "platform/SkinPackage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -29,12 +30,17 @@ const QCommandLineOption newSkinOption(
                    "Vorlage."),
     QStringLiteral("VERSION"));
 
+const QCommandLineOption packOption(
+    QStringLiteral("pack"),
+    QStringLiteral("Packt SKIN mit genau den Bitmaps, die es nennt, in die ZIP-Datei OUT."),
+    QStringLiteral("OUT"));
+
 void describe(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral("Velmor, der Skin-Editor für Orvana one."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({checkOption, jsonOption, exportOption, newSkinOption});
+    parser.addOptions({checkOption, jsonOption, exportOption, newSkinOption, packOption});
     parser.addPositionalArgument(QStringLiteral("SKIN"),
                                  QStringLiteral("Die Skin-Datei (.lkv); mit --check auch mehrere."),
                                  QStringLiteral("[SKIN...]"));
@@ -56,9 +62,10 @@ CommandLine modeOf(const QCommandLineParser &parser)
     const bool check = parser.isSet(checkOption);
     const bool exportPng = parser.isSet(exportOption);
     const bool newSkin = parser.isSet(newSkinOption);
-    if (int(check) + int(exportPng) + int(newSkin) > 1)
+    const bool pack = parser.isSet(packOption);
+    if (int(check) + int(exportPng) + int(newSkin) + int(pack) > 1)
         return usageError(
-            QStringLiteral("--check, --export-png und --new-skin schließen sich aus."));
+            QStringLiteral("--check, --export-png, --new-skin und --pack schließen sich aus."));
     if (line.json && !check)
         return usageError(QStringLiteral("--json gilt nur zusammen mit --check."));
     if (check) {
@@ -78,6 +85,11 @@ CommandLine modeOf(const QCommandLineParser &parser)
         if (line.skins.size() != 1)
             return usageError(QStringLiteral("--new-skin braucht genau ein SKIN."));
         line.mode = CommandLine::Mode::NewSkin;
+    } else if (pack) {
+        if (line.skins.size() != 1)
+            return usageError(QStringLiteral("--pack braucht genau ein SKIN."));
+        line.packagePath = parser.value(packOption);
+        line.mode = CommandLine::Mode::Pack;
     } else if (line.skins.size() > 1) {
         return usageError(QStringLiteral("Es lässt sich nur ein SKIN öffnen."));
     }
@@ -100,17 +112,17 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
-        return {Mode::Help, {}, {}, {}, false, {}};
+        return {Mode::Help, {}, {}, {}, {}, false, {}};
     if (parser.isSet(QStringLiteral("version")))
-        return {Mode::Version, {}, {}, {}, false, {}};
+        return {Mode::Version, {}, {}, {}, {}, false, {}};
     return modeOf(parser);
 }
 
 bool CommandLine::asksForNoWindow(int argc, const char *const *argv)
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"--check", "--json", "--export-png", "--new-skin", "--help",
-                                   "--help-all", "--version", "-h", "-?", "-v"}) {
+        for (const char *option : {"--check", "--json", "--export-png", "--new-skin", "--pack",
+                                   "--help", "--help-all", "--version", "-h", "-?", "-v"}) {
             if (isOption(argv[i], option))
                 return true;
         }
@@ -166,6 +178,12 @@ int runCommandLine(int argc, char *argv[])
         return runExport(line.exportFolder, line.skins.front(), err);
     case CommandLine::Mode::NewSkin:
         return runNewSkin(line.newSkinVersion, line.skins.front(), err);
+    case CommandLine::Mode::Pack: {
+        const PackageResult packed = packSkin(line.skins.front(), line.packagePath);
+        if (!packed.ok())
+            err << packed.error << '\n';
+        return packed.ok() ? 0 : 1;
+    }
     case CommandLine::Mode::Window:
     case CommandLine::Mode::UsageError:
         break;

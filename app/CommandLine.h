@@ -5,11 +5,12 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Check, ExportPng, NewSkin, UsageError };
+    enum class Mode { Window, Help, Version, Check, ExportPng, NewSkin, Pack, UsageError };
 
     Mode mode = Mode::Window;
     QStringList skins; // the one skin to open, or those to check or export
     QString exportFolder;
+    QString packagePath;
     QString newSkinVersion; // "1.4" or "1.5"
     bool json = false;
     QString error; // what is wrong, with Mode::UsageError

@@ -21,7 +21,10 @@ int main(int argc, char *argv[])
     Shell shell(Platform::system());
     // The controls stand at fixed places, but the window still fills the work area.
     shell.form1().showMaximized();
-    if (!line.skins.isEmpty())
-        shell.form1().load(line.skins.front());
+    const QString skin = line.skins.value(0);
+    if (skin.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        shell.form1().openPackage(skin);
+    else if (!skin.isEmpty())
+        shell.form1().load(skin);
     return application.exec();
 }

@@ -58,6 +58,14 @@ Commands Commands::create(QMainWindow &window)
                                         "Speichern unter|Aktive Datei unter einem neuen Namen "
                                         "speichern",
                                         QStyle::SP_DriveFDIcon, false});
+    c.FileOpenPackage = makeAction(window, {"FileOpenPackage", "Skin-&Paket öffnen...", "",
+                                            "Skin-Paket öffnen|Ein Skin aus einer ZIP-Datei "
+                                            "entpacken und öffnen",
+                                            noGlyph, true});
+    c.FileExportZip = makeAction(window, {"FileExportZip", "Als ZIP &weitergeben...", "",
+                                          "Als ZIP weitergeben|Das Skin mit seinen Bitmaps in "
+                                          "eine ZIP-Datei packen",
+                                          noGlyph, false});
     c.FileExit1 = makeAction(window, {"FileExit1", "&Beenden", "", "Beenden|Anwendung beenden",
                                       QStyle::SP_DialogCloseButton, true});
     c.EditName = makeAction(
@@ -80,7 +88,7 @@ Commands Commands::create(QMainWindow &window)
     c.RecentSkins->setObjectName(QStringLiteral("RecentSkins"));
     c.RecentSkins->setToolTipsVisible(true);
     c.showRecentSkins({});
-    file->addActions({c.FileSave1, c.FileSaveAs1, c.FileExit1});
+    file->addActions({c.FileOpenPackage, c.FileSave1, c.FileSaveAs1, c.FileExportZip, c.FileExit1});
     QMenu *edit = menus->addMenu(QStringLiteral("&Bearbeiten"));
     edit->addActions({c.EditUndo, c.EditRedo});
     edit->addSeparator();

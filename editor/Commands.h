@@ -13,8 +13,10 @@ struct Commands {
     QAction *DateiNeu = nullptr;
     QAction *FileNewFromTemplate = nullptr;
     QAction *FileOpen1 = nullptr;
+    QAction *FileOpenPackage = nullptr;
     QAction *FileSave1 = nullptr;
     QAction *FileSaveAs1 = nullptr;
+    QAction *FileExportZip = nullptr;
     QAction *FileExit1 = nullptr;
     QAction *EditUndo = nullptr;
     QAction *EditRedo = nullptr;

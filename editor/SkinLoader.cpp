@@ -97,7 +97,7 @@ void SkinLoader::hideAndDisable()
     workspace_.panel.enableEditing(false);
     workspace_.document.beginLoad();
     for (QAction *command : {workspace_.commands.FileSaveAs1, workspace_.commands.EditName,
-                             workspace_.commands.SkinCheck})
+                             workspace_.commands.SkinCheck, workspace_.commands.FileExportZip})
         command->setEnabled(false);
 }
 
@@ -209,4 +209,5 @@ void SkinLoader::finish()
         preview->show();
     workspace_.commands.FileSaveAs1->setEnabled(true);
     workspace_.commands.SkinCheck->setEnabled(true);
+    workspace_.commands.FileExportZip->setEnabled(true);
 }

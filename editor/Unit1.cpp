@@ -5,6 +5,7 @@
 #include "editor/PageSync.h"
 #include "editor/SkinTextView.h"
 #include "platform/Platform.h"
+#include "platform/SkinPackage.h"
 #include "platform/Templates.h"
 #include "skin/SkinFormat.h"
 
@@ -62,6 +63,8 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     });
     connect(commands_.FileOpen1, &QAction::triggered, this, &TForm1::openSkin);
     connect(commands_.FileNewFromTemplate, &QAction::triggered, this, &TForm1::newFromTemplate);
+    connect(commands_.FileOpenPackage, &QAction::triggered, this, &TForm1::choosePackage);
+    connect(commands_.FileExportZip, &QAction::triggered, this, &TForm1::exportZip);
     connect(commands_.FileSave1, &QAction::triggered, this, &TForm1::save);
     connect(commands_.FileSaveAs1, &QAction::triggered, this, &TForm1::saveAs);
     connect(commands_.FileExit1, &QAction::triggered, this, &QWidget::close);
@@ -129,6 +132,54 @@ bool TForm1::createFromTemplate(std::string_view version, const QString &path)
     watch_.watchSkin();
     emit skinOpened(path);
     return true;
+}
+
+void TForm1::choosePackage()
+{
+    const QString zipPath = dialogs_->chooseFile(
+        Dialogs::FileChoice::OpenPackage, QString::fromStdString(document_.skin().skinFolder));
+    if (!zipPath.isEmpty())
+        openPackage(zipPath);
+}
+
+void TForm1::openPackage(const QString &zipPath)
+{
+    const QFileInfo zip(zipPath);
+    const QString folder = dialogs_->chooseFile(Dialogs::FileChoice::UnpackFolder,
+                                                zip.absoluteDir().filePath(zip.completeBaseName()));
+    if (folder.isEmpty() || !keepWork())
+        return;
+    const PackageResult unpacked = unpackSkin(zipPath, folder);
+    if (!unpacked.ok()) {
+        dialogs_->error(unpacked.error);
+        return;
+    }
+    const QString skin =
+        unpacked.skins.size() == 1
+            ? unpacked.skins.front()
+            : dialogs_->chooseItem(QStringLiteral("Skin-Paket öffnen"),
+                                   QStringLiteral("Welches Skin des Pakets?"), unpacked.skins);
+    if (!skin.isEmpty())
+        load(QDir(folder).filePath(skin));
+}
+
+// The package holds the skin as it is on disk, so unsaved work is asked about first.
+void TForm1::exportZip()
+{
+    if (document_.hasUnsavedChanges() &&
+        dialogs_->yesNo(QStringLiteral("Bestätigung"),
+                        QStringLiteral("Das Skin wurde geändert. Speichern ?")) &&
+        !write())
+        return;
+    const QFileInfo skin(QString::fromStdString(document_.skin().skinPath));
+    const QString zipPath = dialogs_->chooseFile(
+        Dialogs::FileChoice::SavePackage,
+        skin.absoluteDir().filePath(skin.completeBaseName() + QStringLiteral(".zip")));
+    if (zipPath.isEmpty())
+        return;
+    const PackageResult packed = packSkin(skin.absoluteFilePath(), zipPath);
+    if (!packed.ok())
+        dialogs_->error(packed.error);
 }
 
 void TForm1::openRecent(const QString &path)
@@ -280,5 +331,8 @@ void TForm1::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    openAfterAsking(path);
+    if (path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        openPackage(path);
+    else
+        openAfterAsking(path);
 }

@@ -53,6 +53,8 @@ public:
     // Copies the template of the player version into a new skin at the path, its
     // bitmaps beside it, and opens it; false (after saying why) when that failed.
     bool createFromTemplate(std::string_view version, const QString &path);
+    // Unpacks a skin package into a folder the user chooses and opens the skin in it.
+    void openPackage(const QString &zipPath);
     void setTemplateFolder(const QString &folder) { templateFolder_ = folder; }
 
 signals:
@@ -72,6 +74,8 @@ private:
     void openSkin();
     void openRecent(const QString &path);
     void newFromTemplate();
+    void choosePackage();
+    void exportZip();
     // Asks the close prompt's question while there is unsaved work and saves on "Ja";
     // false when that save failed, so nothing may replace the skin.
     bool keepWork();

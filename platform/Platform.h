@@ -19,6 +19,13 @@ public:
     virtual void message(const QString &text) = 0;                // message box with OK
     virtual bool confirm(const QString &text) = 0; // confirmation box with OK; true on OK
     virtual bool yesNo(const QString &title, const QString &text) = 0; // true on Yes
+    // A file or folder for skin packages, starting at `proposed`; "" when cancelled.
+    enum class FileChoice { OpenPackage, SavePackage, UnpackFolder };
+    virtual QString chooseFile(FileChoice choice, const QString &proposed)
+    {
+        (void)choice, (void)proposed;
+        return {};
+    }
     // One of the items, or "" when cancelled.
     virtual QString chooseItem(const QString &title, const QString &text, const QStringList &items)
     {

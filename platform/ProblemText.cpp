@@ -31,6 +31,8 @@ QString sectionMessage(const SkinProblem &problem)
 {
     const QString section = text(problem.section);
     switch (problem.code) {
+    case ProblemCode::BadPackage:
+        return text(problem.detail);
     case ProblemCode::UnreadableSkin:
         return QStringLiteral("Die Datei kann nicht gelesen werden.");
     case ProblemCode::NotASkin:
@@ -112,6 +114,7 @@ QString layoutMessage(const SkinProblem &problem)
 QString problemMessage(const SkinProblem &problem)
 {
     switch (problem.code) {
+    case ProblemCode::BadPackage:
     case ProblemCode::UnreadableSkin:
     case ProblemCode::NotASkin:
     case ProblemCode::MissingSection:

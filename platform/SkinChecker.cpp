@@ -2,6 +2,7 @@
 
 #include "ini/FileBytes.h"
 #include "platform/PictureLoader.h"
+#include "platform/SkinPackage.h"
 #include "skin/SkinLines.h"
 #include "skin/SkinLoad.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <optional>
@@ -113,4 +115,23 @@ SkinReport checkSkinFile(const QString &path)
 std::vector<SkinProblem> checkSkinDocument(const SkinDocument &document)
 {
     return checkWith(document, SkinLines(document.openedText.lines()));
+}
+
+std::vector<SkinReport> checkSkinPackage(const QString &zipPath)
+{
+    const QTemporaryDir unpacked;
+    const QString folder = unpacked.filePath(QStringLiteral("package"));
+    const PackageResult result = unpackSkin(zipPath, folder);
+    if (!result.ok()) {
+        SkinProblem problem = SkinProblem::of(ProblemCode::BadPackage);
+        problem.detail = result.error.toStdString();
+        return {SkinReport{zipPath, {}, {problem}}};
+    }
+    std::vector<SkinReport> reports;
+    for (const QString &skin : result.skins) {
+        SkinReport report = checkSkinFile(QDir(folder).filePath(skin));
+        report.path = zipPath + QLatin1Char('/') + skin;
+        reports.push_back(std::move(report));
+    }
+    return reports;
 }

@@ -21,6 +21,11 @@ struct SkinReport {
 // Checks the skin file as the load would read it.
 SkinReport checkSkinFile(const QString &path);
 
+// Checks every skin of a package, unpacked into a temporary folder; each report's path
+// is the package's followed by the skin's path inside it. A package that cannot be
+// unpacked gives one report with the reason.
+std::vector<SkinReport> checkSkinPackage(const QString &zipPath);
+
 // Checks a skin as the editor holds it, unsaved places and chosen bitmaps included;
 // the bitmaps are read from disk.
 std::vector<SkinProblem> checkSkinDocument(const SkinDocument &document);

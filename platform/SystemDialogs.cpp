@@ -132,6 +132,25 @@ QString SystemDialogs::chooseItem(const QString &title, const QString &text,
     return ok ? item : QString();
 }
 
+QString SystemDialogs::chooseFile(FileChoice choice, const QString &proposed)
+{
+    QWidget *parent = QApplication::activeWindow();
+    const QString packages = QStringLiteral("Skin-Paket (*.zip)");
+    switch (choice) {
+    case FileChoice::OpenPackage:
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Skin-Paket öffnen"), proposed,
+                                            packages);
+    case FileChoice::SavePackage:
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Als ZIP weitergeben"), proposed,
+                                            packages);
+    case FileChoice::UnpackFolder:
+        break;
+    }
+    // The folder is new: its name is typed like a file's, and the package made into it.
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Skin-Paket entpacken in Ordner"),
+                                        proposed, QString(), nullptr, QFileDialog::ShowDirsOnly);
+}
+
 bool SystemDialogs::yesNo(const QString &title, const QString &text)
 {
     return askInBox(QMessageBox::Question, title, text, QStringLiteral("&Ja"),

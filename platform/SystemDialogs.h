@@ -19,4 +19,5 @@ public:
     bool yesNo(const QString &title, const QString &text) override;
     QString chooseItem(const QString &title, const QString &text,
                        const QStringList &items) override;
+    QString chooseFile(FileChoice choice, const QString &proposed) override;
 };

@@ -15,7 +15,8 @@ struct CodeTraits {
     Severity severity;
 };
 
-constexpr std::array<CodeTraits, 17> codeTraits{{
+constexpr std::array<CodeTraits, 18> codeTraits{{
+    {"bad-package", Severity::Error},
     {"unreadable-skin", Severity::Error},
     {"not-a-skin", Severity::Error},
     {"missing-section", Severity::Error},

@@ -17,6 +17,7 @@ class SkinLines;
 enum class Severity : std::uint8_t { Error, Warning };
 
 enum class ProblemCode : std::uint8_t {
+    BadPackage,
     UnreadableSkin,
     NotASkin,
     MissingSection,

@@ -70,8 +70,8 @@ private slots:
     void startsWithoutSkin()
     {
         QCOMPARE(form_->windowTitle(), QStringLiteral("Velmor"));
-        QCOMPARE(enabledCommands(),
-                 (QStringList{"FileExit1", "FileNewFromTemplate", "FileOpen1", "Info", "Update"}));
+        QCOMPARE(enabledCommands(), (QStringList{"FileExit1", "FileNewFromTemplate", "FileOpen1",
+                                                 "FileOpenPackage", "Info", "Update"}));
         QVERIFY(!shown("Notebook"));
         QVERIFY(!shown("Image05p"));
         QVERIFY(!shown("Image01up"));
@@ -97,8 +97,9 @@ private slots:
     {
         form_->load(skin(SkinFixture(false)));
         QCOMPARE(enabledCommands(),
-                 (QStringList{"EditName", "FileExit1", "FileNewFromTemplate", "FileOpen1",
-                              "FileSaveAs1", "Info", "SkinCheck", "Update"}));
+                 (QStringList{"EditName", "FileExit1", "FileExportZip", "FileNewFromTemplate",
+                              "FileOpen1", "FileOpenPackage", "FileSaveAs1", "Info", "SkinCheck",
+                              "Update"}));
         QVERIFY(shown("Notebook"));
         for (const char *field : {"grossX", "grossY", "PositionX", "PositionY", "edit1"})
             QVERIFY(child(field)->isEnabled());
@@ -248,8 +249,9 @@ private slots:
         const QString bad = skin(broken, QStringLiteral("bad.lkv"));
         form_->load(bad);
         QCOMPARE(dialogs_->texts(ScriptedDialogs::Message), QStringList{notASkin});
-        QCOMPARE(enabledCommands(), (QStringList{"EditName", "FileExit1", "FileNewFromTemplate",
-                                                 "FileOpen1", "Info", "Update"}));
+        QCOMPARE(enabledCommands(),
+                 (QStringList{"EditName", "FileExit1", "FileNewFromTemplate", "FileOpen1",
+                              "FileOpenPackage", "Info", "Update"}));
         QVERIFY(!shown("Notebook") && !shown("Image05p") && !shown("ListPlayer"));
         QVERIFY(!child("grossX")->isEnabled());
         QCOMPARE(form_->windowTitle(), QStringLiteral("Velmor (Orvana one 1.5 - Skin)"));

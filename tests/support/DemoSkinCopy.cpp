@@ -15,6 +15,7 @@ QString keyOf(const QString &line)
 
 DemoSkinCopy::DemoSkinCopy(const QString &demo, const QString &folder) : folder_(folder)
 {
+    QDir().mkpath(folder);
     const QDir from(demoFolder(demo));
     for (const QString &name : from.entryList(QDir::Files)) {
         QFile::copy(from.filePath(name), QDir(folder).filePath(name));

@@ -72,3 +72,9 @@ QString ScriptedDialogs::chooseItem(const QString &title, const QString &text, c
     calls_.append({ChooseItem, text, title, {}});
     return next(chooseItemAnswers_);
 }
+
+QString ScriptedDialogs::chooseFile(FileChoice, const QString &proposed)
+{
+    calls_.append({ChooseFile, {}, {}, proposed});
+    return next(chooseFileAnswers_);
+}

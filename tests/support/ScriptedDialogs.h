@@ -11,7 +11,17 @@
 // An exhausted script answers like a user who cancels: "" or false.
 class ScriptedDialogs : public Dialogs {
 public:
-    enum Kind { OpenSkin, SaveSkinAs, OpenPicture, Error, Message, Confirm, YesNo, ChooseItem };
+    enum Kind {
+        OpenSkin,
+        SaveSkinAs,
+        OpenPicture,
+        Error,
+        Message,
+        Confirm,
+        YesNo,
+        ChooseItem,
+        ChooseFile
+    };
 
     struct Call {
         Kind kind;
@@ -26,6 +36,7 @@ public:
     void answerConfirm(bool ok) { confirmAnswers_.enqueue(ok); }
     void answerYesNo(bool yes) { yesNoAnswers_.enqueue(yes); }
     void answerChooseItem(const QString &item) { chooseItemAnswers_.enqueue(item); }
+    void answerChooseFile(const QString &path) { chooseFileAnswers_.enqueue(path); }
 
     const QList<Call> &calls() const { return calls_; }
     // The texts of the boxes of one kind, in the order they were shown.
@@ -42,6 +53,7 @@ public:
     bool yesNo(const QString &title, const QString &text) override;
     QString chooseItem(const QString &title, const QString &text,
                        const QStringList &items) override;
+    QString chooseFile(FileChoice choice, const QString &proposed) override;
 
 private:
     QList<Call> calls_;
@@ -51,4 +63,5 @@ private:
     QQueue<bool> confirmAnswers_;
     QQueue<bool> yesNoAnswers_;
     QQueue<QString> chooseItemAnswers_;
+    QQueue<QString> chooseFileAnswers_;
 };
