@@ -1,9 +1,12 @@
 #include "editor/EditorDocument.h"
 #include "platform/SkinChecker.h"
+#include "platform/SkinPackage.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 
 #include <QTest>
+
+#include <zip.h>
 
 namespace {
 
@@ -142,7 +145,48 @@ private slots:
         QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 0);
     }
 
+    void aSkinTravelsAsZipWithItsUnsavedWork()
+    {
+        probe_->press(probe_->view("Image09p"));
+        document().nudge(0, 1, 0, 0);
+        const QString zip = QDir(elsewhere_->path()).filePath("reise.zip");
+        probe_->dialogs->answerYesNo(true);
+        probe_->dialogs->answerChooseFile(zip);
+        probe_->command("FileExportZip")->trigger();
+        QVERIFY(QFile::exists(zip));
+
+        // Opened again elsewhere, it is the skin with the edit, in a folder of its own.
+        const QString unpacked = QDir(elsewhere_->path()).filePath("reise");
+        probe_->dialogs->answerChooseFile(unpacked);
+        probe_->form->openPackage(zip);
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath),
+                 QDir(unpacked).filePath("nachtblau.lkv"));
+        QCOMPARE(probe_->element(9).geometry.top, 9);
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 0);
+    }
+
+    void aPackageWithSeveralSkinsLetsTheUserChoose()
+    {
+        QFile::copy(skin_->path(), inSkin("zweites.lkv"));
+        const QString zip = QDir(elsewhere_->path()).filePath("zwei.zip");
+        QVERIFY(packSkin(skin_->path(), zip).ok());
+        // The second skin names the same bitmaps; a package made by hand holds both.
+        zip_t *archive = zip_open(QFile::encodeName(zip).constData(), 0, nullptr);
+        zip_file_add(archive, "zweites.lkv",
+                     zip_source_file(archive, QFile::encodeName(inSkin("zweites.lkv")), 0, -1), 0);
+        QCOMPARE(zip_close(archive), 0);
+
+        const QString unpacked = QDir(elsewhere_->path()).filePath("zwei");
+        probe_->dialogs->answerChooseFile(unpacked);
+        probe_->dialogs->answerChooseItem(QStringLiteral("zweites.lkv"));
+        probe_->form->openPackage(zip);
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath),
+                 QDir(unpacked).filePath("zweites.lkv"));
+    }
+
 private:
+    EditorDocument &document() const { return probe_->form->editorDocument(); }
+
     std::unique_ptr<QTemporaryDir> skinFolder_;
     std::unique_ptr<QTemporaryDir> elsewhere_;
     std::unique_ptr<EditorProbe> probe_;
