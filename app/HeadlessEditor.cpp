@@ -3,7 +3,7 @@
 #include "app/CheckCommand.h"
 #include "editor/PageExport.h"
 #include "editor/Unit1.h"
-#include "platform/Platform.h"
+#include "platform/CancellingDialogs.h"
 #include "platform/SkinChecker.h"
 #include "skin/SkinFormat.h"
 
@@ -13,21 +13,6 @@
 #include <QTextStream>
 
 namespace {
-
-// Nobody is there to answer: every question is cancelled, every text kept for the
-// report.
-class SilentDialogs : public Dialogs {
-public:
-    QString openSkin() override { return {}; }
-    QString saveSkinAs(const QString &) override { return {}; }
-    QString openPicture() override { return {}; }
-    void error(const QString &text) override { texts << text; }
-    void message(const QString &text) override { texts << text; }
-    bool confirm(const QString &) override { return false; }
-    bool yesNo(const QString &, const QString &) override { return false; }
-
-    QStringList texts;
-};
 
 bool writePicture(const QString &path, const QImage &image)
 {
@@ -39,12 +24,12 @@ bool writePicture(const QString &path, const QImage &image)
 
 int runExport(const QString &folder, const QString &skin, QTextStream &err)
 {
-    auto dialogs = std::make_shared<SilentDialogs>();
+    auto dialogs = std::make_shared<CancellingDialogs>();
     TForm1 window(dialogs);
     if (window.load(skin) != LoadOutcome::Loaded) {
         // The check names the bitmap and its line, which the load's message does not.
         if (!printErrors(checkSkinFile(skin), err))
-            err << skin << ": " << dialogs->texts.join(QLatin1Char('\n')) << '\n';
+            err << skin << ": " << dialogs->shown.join(QLatin1Char('\n')) << '\n';
         return 1;
     }
     if (!QDir().mkpath(folder)) {
@@ -65,11 +50,11 @@ int runExport(const QString &folder, const QString &skin, QTextStream &err)
 
 int runNewSkin(const QString &version, const QString &path, QTextStream &err)
 {
-    auto dialogs = std::make_shared<SilentDialogs>();
+    auto dialogs = std::make_shared<CancellingDialogs>();
     TForm1 window(dialogs);
     const std::string_view player = version == QLatin1String("1.5") ? version15 : version14;
     if (window.createFromTemplate(player, QFileInfo(path).absoluteFilePath()))
         return 0;
-    err << path << ": " << dialogs->texts.join(QLatin1Char('\n')) << '\n';
+    err << path << ": " << dialogs->shown.join(QLatin1Char('\n')) << '\n';
     return 1;
 }

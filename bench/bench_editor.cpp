@@ -6,7 +6,7 @@
 #include "editor/NumberField.h"
 #include "editor/SkinTextView.h"
 #include "editor/Unit1.h"
-#include "platform/Platform.h"
+#include "platform/CancellingDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,27 +16,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A user who cancels every dialog; an error box during a benchmark spoils its figure.
-class SilentDialogs : public Dialogs {
-public:
-    QString openSkin() override { return {}; }
-    QString saveSkinAs(const QString &) override { return {}; }
-    QString openPicture() override { return {}; }
-    void error(const QString &text) override { report(text); }
-    void message(const QString &text) override { report(text); }
-    bool confirm(const QString &) override { return false; }
-    bool yesNo(const QString &, const QString &) override { return false; }
-
-    int errors = 0;
-
-private:
-    void report(const QString &text)
-    {
-        if (errors++ == 0)
-            qWarning("%s", qPrintable(text));
-    }
-};
 
 void send(QWidget *view, QEvent::Type type, QPoint at)
 {
@@ -65,7 +44,7 @@ class OpenSkin {
 public:
     explicit OpenSkin(benchmark::State &state)
         : skin(VELMOR_DEMO_SKIN, static_cast<std::size_t>(state.range(0))),
-          dialogs(std::make_shared<SilentDialogs>()), form(dialogs)
+          dialogs(std::make_shared<CancellingDialogs>()), form(dialogs)
     {
         form.show();
         form.load(QString::fromStdString(skin.path()));
@@ -76,8 +55,10 @@ public:
 
     bool check(benchmark::State &state) const
     {
-        if (dialogs->errors == 0)
+        // An error box during a benchmark spoils its figure.
+        if (dialogs->shown.isEmpty())
             return true;
+        qWarning("%s", qPrintable(dialogs->shown.front()));
         state.SkipWithError("the editor reported an error");
         return false;
     }
@@ -86,7 +67,7 @@ public:
     QWidget *view() const { return form.findChild<QWidget *>(QStringLiteral("Image29s")); }
 
     PaddedSkin skin;
-    std::shared_ptr<SilentDialogs> dialogs;
+    std::shared_ptr<CancellingDialogs> dialogs;
     TForm1 form;
 };
 
