@@ -157,6 +157,20 @@ private slots:
         QVERIFY(probe_->saveEnabled());
     }
 
+    void aSkinFileThatDisappearsIsReportedOnceAndSaveAsStillWorks()
+    {
+        QVERIFY(QFile::remove(skin_->path()));
+        QTRY_COMPARE(probe_->dialogs->count(ScriptedDialogs::Message), 1);
+        QVERIFY(probe_->dialogs->texts(ScriptedDialogs::Message)[0].contains(
+            QStringLiteral("gibt es nicht mehr")));
+        const QString copy = QDir(otherFolderPath()).filePath("gerettet.lkv");
+        probe_->dialogs->answerSaveSkinAs(copy);
+        probe_->command("FileSaveAs1")->trigger();
+        QVERIFY(QFile::exists(copy));
+        QTest::qWait(500);
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Message), 1);
+    }
+
 private:
     QString otherFolderPath() const
     {

@@ -103,6 +103,21 @@ private slots:
         QCOMPARE(QDir(skinFolder_->path()).entryList({"btn_exit_up*"}).size(), 1);
     }
 
+    void aCopyThatFailsStopsTheSaveBeforeTheSkinIsWritten()
+    {
+        const QByteArray before = bytesOf(skin_->path());
+        chooseFromElsewhere(QStringLiteral("neu.bmp"));
+        // A folder in the way of the copy: it cannot be replaced by a file.
+        QVERIFY(QDir(skinFolder_->path()).mkdir(QStringLiteral("neu.bmp")));
+        probe_->dialogs->answerYesNo(true);
+        probe_->command("FileSave1")->trigger();
+        QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
+                 QStringList{QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+                                 .arg(QDir::toNativeSeparators(inSkin("neu.bmp")))});
+        QCOMPARE(bytesOf(skin_->path()), before);
+        QVERIFY(probe_->saveEnabled());
+    }
+
     void saveAsIntoAnotherFolderReportsWhatIsMissing()
     {
         QFile::remove(inSkin("btn_stop_da.bmp"));
