@@ -67,16 +67,25 @@ void FileWatch::watchSkin()
         changedElsewhere_ = false;
         goneReported_ = false;
     }
-    files.removeDuplicates();
-    if (!watcher_.files().isEmpty())
-        watcher_.removePaths(watcher_.files());
-    QStringList existing;
-    for (const QString &file : files) {
-        if (QFileInfo::exists(file))
-            existing << file;
+    // Only what changed is told to the system: a watch costs a call each way, and a
+    // skin names some two hundred files.
+    const QSet<QString> wanted(files.begin(), files.end());
+    const QStringList watched = watcher_.files();
+    QStringList gone;
+    for (const QString &file : watched) {
+        if (!wanted.contains(file))
+            gone << file;
     }
-    if (!existing.isEmpty())
-        watcher_.addPaths(existing);
+    if (!gone.isEmpty())
+        watcher_.removePaths(gone);
+    const QSet<QString> kept(watched.begin(), watched.end());
+    QStringList fresh;
+    for (const QString &file : wanted) {
+        if (!kept.contains(file) && QFileInfo::exists(file))
+            fresh << file;
+    }
+    if (!fresh.isEmpty())
+        watcher_.addPaths(fresh);
 }
 
 bool FileWatch::mayOverwrite()
