@@ -1,5 +1,5 @@
 # Each target does its own set-up, so a fresh Debian 12 machine needs nothing else.
-.PHONY: deps run test asan format bench screenshots fuzz install package icons
+.PHONY: deps run test asan format bench screenshots fuzz install package icons windows-check
 
 SKIN ?= examples/sonnengelb-15/sonnengelb.lkv
 PREFIX ?= $(HOME)/.local
@@ -98,3 +98,26 @@ fuzz:
 	        { $(FUZZ_REPORT) build/fuzz/$$target.log | head -n 60; exit 1; }; \
 	    grep '^stat::number_of_executed_units' build/fuzz/$$target.log; \
 	done
+
+# The format library for 64-bit Windows: cross-compiled by MinGW-w64, then run under
+# Wine, where the Qt-free fuzz targets replay their corpora and regressions and
+# tests/windows checks what only Windows does to files. The Wine prefix lives in
+# build/windows/wine and is made once, without a display, without the installers of
+# Wine's .NET and HTML engines and without menu entries in the home folder. JOBS=n
+# limits the build to n compilers at a time.
+WINE_ENV = DISPLAY= WAYLAND_DISPLAY= WINEDEBUG=-all WINEPREFIX=$(CURDIR)/build/windows/wine \
+           WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+WINE_READY = build/windows/wine/.velmor-ready
+
+windows-check:
+	@bash tools/install-deps.sh windows
+	cmake --preset windows-cross
+	cmake --build --preset windows-cross $(if $(JOBS),-j$(JOBS))
+	@if [ ! -f $(WINE_READY) ]; then \
+	    echo "Preparing the Wine prefix build/windows/wine"; \
+	    timeout 300 env $(WINE_ENV) wineboot --init </dev/null >build/windows/wineboot.log 2>&1 && \
+	    timeout 300 env $(WINE_ENV) wineserver --wait && touch $(WINE_READY) || \
+	    { cat build/windows/wineboot.log; exit 1; }; \
+	fi
+	@status=0; ctest --preset windows-cross || status=$$?; \
+	    env $(WINE_ENV) wineserver --wait; exit $$status

@@ -11,6 +11,11 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${velmor_directory_permissions})
 
 install(TARGETS velmor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
+    return()
+endif()
+
 # Menu entries, file types and Debian packages are matters of the freedesktop.org
 # desktops alone.
 if(NOT UNIX OR APPLE)

@@ -26,10 +26,15 @@ class ScratchFolder {
 public:
     ScratchFolder()
     {
+#ifdef _WIN32
+        // "/dev/shm" would name a folder on the current drive there.
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+#else
         std::error_code error;
         std::filesystem::path base = "/dev/shm";
         if (!std::filesystem::is_directory(base, error))
             base = std::filesystem::temp_directory_path();
+#endif
         path_ = base / ("velmor-fuzz-" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(path_);
     }
@@ -41,7 +46,13 @@ public:
     ScratchFolder(const ScratchFolder &) = delete;
     ScratchFolder &operator=(const ScratchFolder &) = delete;
 
-    std::string file(std::string_view name) const { return (path_ / name).string(); }
+    // UTF-8, as the program passes paths: on Windows string() would give the ANSI code
+    // page, which breaks on a temp folder under a user name with umlauts.
+    std::string file(std::string_view name) const
+    {
+        const std::u8string utf8 = (path_ / name).u8string();
+        return std::string(utf8.begin(), utf8.end());
+    }
 
 private:
     std::filesystem::path path_;

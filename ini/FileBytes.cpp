@@ -163,6 +163,9 @@ bool replaceFileAtomically(const std::string &path, std::string_view bytes, bool
     }
     fs::rename(temporary, target, error);
     if (error) {
+        // The copy may have taken on the read-only attribute, and Windows deletes no
+        // read-only file.
+        fs::permissions(temporary, fs::perms::owner_write, fs::perm_options::add, error);
         fs::remove(temporary, error);
         if (existed)
             fs::permissions(target, old.permissions(), fs::perm_options::replace, error);

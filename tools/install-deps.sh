@@ -14,6 +14,10 @@ case "${1:-}" in
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
 # Only rendering the PNG icons from their SVG needs an SVG renderer.
 icons) packages+=(librsvg2-bin) ;;
+# The Windows check cross-compiles the format library with MinGW-w64 and runs it under
+# Wine: wine64 is the loader, wine the launcher that starts it; clang's runtime
+# package brings the header the fuzz targets read their input through.
+windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 libclang-rt-14-dev) ;;
 esac
 
 missing=()
