@@ -2,11 +2,11 @@
 
 #include "editor/EditorDocument.h"
 #include "ini/FileBytes.h"
+#include "platform/FileContents.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -18,14 +18,6 @@ constexpr int settleDelayMs = 300;
 QString fileOf(const std::string &name, const QString &folder)
 {
     return QFileInfo(resolvePicturePath(QString::fromStdString(name), folder)).absoluteFilePath();
-}
-
-std::optional<QByteArray> contentsOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
 }
 
 } // namespace
@@ -49,6 +41,8 @@ FileWatch::FileWatch(EditorDocument &document, Dialogs &dialogs, Reload reload)
 
 void FileWatch::watchSkin()
 {
+    // A call now does what the one coming after a load's signals would do again.
+    rewatchSoon_.stop();
     const SkinDocument &skin = document_.skin();
     if (skin.targetVersion.empty())
         return;
@@ -151,7 +145,7 @@ void FileWatch::bitmapChanged(const QString &path)
 
 void FileWatch::skinFileChanged()
 {
-    const std::optional<QByteArray> contents = contentsOf(skinFile_);
+    const std::optional<QByteArray> contents = fileContents(skinFile_);
     if (!contents) {
         if (!goneReported_)
             dialogs_.message(QStringLiteral("Die Datei %1 gibt es nicht mehr. „Speichern "

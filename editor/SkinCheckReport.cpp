@@ -102,10 +102,8 @@ void SkinCheckReport::present(std::vector<SkinProblem> problems)
         list_->addTopLevelItem(rowOf(problem, *style()));
     list_->resizeColumnToContents(ElementColumn);
     list_->resizeColumnToContents(LineColumn);
-    int errors = 0;
-    for (const SkinProblem &problem : problems_)
-        errors += severityOf(problem.code) == Severity::Error ? 1 : 0;
-    const int warnings = static_cast<int>(problems_.size()) - errors;
+    const int errors = countOf(problems_, Severity::Error);
+    const int warnings = countOf(problems_, Severity::Warning);
     summary_->setText(problems_.empty() ? QStringLiteral("Keine Probleme gefunden.")
                                         : QStringLiteral("%1 Fehler, %2 %3")
                                               .arg(errors)

@@ -5,6 +5,7 @@
 #include "editor/EditorDocument.h"
 #include "editor/PictureLabel.h"
 #include "editor/SkinPages.h"
+#include "platform/FileContents.h"
 #include "platform/Platform.h"
 #include "platform/SkinPictures.h"
 #include "skin/SkinFormat.h"
@@ -12,7 +13,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QMainWindow>
 #include <QTabWidget>
 
@@ -26,10 +26,7 @@ const QString notASkin = QStringLiteral(
 // A file that cannot be read reads as an empty text, which is no skin.
 std::string readSkinFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll().toStdString();
+    return fileContents(path).value_or(QByteArray()).toStdString();
 }
 
 } // namespace

@@ -143,15 +143,7 @@ Rect ViewDragging::partGeometry(const Target &target) const
     const SkinDocument &skin = workspace_.document.skin();
     if (target.item.kind == Selection::Kind::Element)
         return skin.element(*target.item.element).geometry;
-    switch (target.page) {
-    case Page::Player:
-        return skin.lists.player;
-    case Page::Schedule:
-        return skin.lists.schedule;
-    case Page::Description:
-        break;
-    }
-    return skin.lists.description;
+    return skin.lists.on(target.page);
 }
 
 void ViewDragging::bringToFront(const CatalogueEntry &entry) const

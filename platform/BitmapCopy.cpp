@@ -1,21 +1,14 @@
 #include "platform/BitmapCopy.h"
 
+#include "platform/FileContents.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <optional>
 
 namespace {
-
-std::optional<QByteArray> bytesOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
 
 bool writeWhole(const QString &path, const QByteArray &bytes)
 {
@@ -30,7 +23,7 @@ QString freeName(const QDir &folder, const QString &fileName, const QByteArray &
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     for (int n = 2;; ++n) {
         const QString candidate = info.completeBaseName() + QStringLiteral("_%1").arg(n) + suffix;
-        const std::optional<QByteArray> there = bytesOf(folder.filePath(candidate));
+        const std::optional<QByteArray> there = fileContents(folder.filePath(candidate));
         if (!QFileInfo::exists(folder.filePath(candidate)) || there == bytes)
             return candidate;
     }
@@ -43,7 +36,7 @@ BitmapCopy copyBitmapInto(const QString &source, const QString &folder, const QS
 {
     const QDir target(folder);
     BitmapCopy copy{BitmapCopy::Outcome::InPlace, fileName, target.filePath(fileName)};
-    const std::optional<QByteArray> bytes = bytesOf(source);
+    const std::optional<QByteArray> bytes = fileContents(source);
     if (!bytes) {
         copy.outcome = BitmapCopy::Outcome::SourceMissing;
         return copy;
@@ -51,12 +44,12 @@ BitmapCopy copyBitmapInto(const QString &source, const QString &folder, const QS
     const QFileInfo there(copy.target);
     if (there.exists()) {
         if (there.canonicalFilePath() == QFileInfo(source).canonicalFilePath() ||
-            bytesOf(copy.target) == bytes)
+            fileContents(copy.target) == bytes)
             return copy;
         if (!replace(fileName)) {
             copy.fileName = freeName(target, fileName, *bytes);
             copy.target = target.filePath(copy.fileName);
-            if (bytesOf(copy.target) == bytes)
+            if (fileContents(copy.target) == bytes)
                 return copy;
         }
     }

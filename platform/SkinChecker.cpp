@@ -1,18 +1,17 @@
 #include "platform/SkinChecker.h"
 
 #include "ini/FileBytes.h"
+#include "platform/FileContents.h"
 #include "platform/PictureLoader.h"
 #include "platform/SkinPackage.h"
 #include "skin/SkinLines.h"
 #include "skin/SkinLoad.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -77,34 +76,25 @@ std::vector<SkinProblem> checkWith(const SkinDocument &document, const SkinLines
     return checkSkin(document, lines, uses, examine(uses, document.skinFolder));
 }
 
-std::optional<std::string> readSkinFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll().toStdString();
-}
-
 } // namespace
 
 int SkinReport::count(Severity severity) const
 {
-    return static_cast<int>(
-        std::count_if(problems.begin(), problems.end(),
-                      [&](const SkinProblem &p) { return severityOf(p.code) == severity; }));
+    return countOf(problems, severity);
 }
 
 SkinReport checkSkinFile(const QString &path)
 {
     SkinReport report{path, {}, {}};
-    const std::optional<std::string> bytes = readSkinFile(path);
-    if (!bytes) {
+    const std::optional<QByteArray> contents = fileContents(path);
+    if (!contents) {
         report.problems.push_back(SkinProblem::of(ProblemCode::UnreadableSkin));
         return report;
     }
-    const LoadedSkin loaded = loadSkin(path.toStdString(), *bytes);
+    const std::string bytes = contents->toStdString();
+    const LoadedSkin loaded = loadSkin(path.toStdString(), bytes);
     if (!loaded.isSkin()) {
-        report.problems = sectionProblems(SkinLines(splitLines(*bytes)), loaded.problems);
+        report.problems = sectionProblems(SkinLines(splitLines(bytes)), loaded.problems);
         return report;
     }
     report.version = loaded.document.targetVersion;

@@ -1,5 +1,6 @@
 #include "platform/SkinPackage.h"
 
+#include "platform/FileContents.h"
 #include "platform/PictureLoader.h"
 #include "skin/SkinCheck.h"
 #include "skin/SkinLines.h"
@@ -28,14 +29,6 @@ struct FileCloser {
 PackageResult failure(const QString &error)
 {
     return {error, {}};
-}
-
-std::optional<QByteArray> bytesOf(const QString &path, qint64 limit)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > limit)
-        return std::nullopt;
-    return file.readAll();
 }
 
 // The bitmap names of the skin, each once, in the order of the file; "\" becomes "/",
@@ -107,7 +100,7 @@ std::optional<QByteArray> zipped(const QList<QPair<QString, QByteArray>> &entrie
 
 PackageResult packSkin(const QString &skinPath, const QString &zipPath)
 {
-    const std::optional<QByteArray> text = bytesOf(skinPath, maxPackageBytes);
+    const std::optional<QByteArray> text = fileContents(skinPath, maxPackageBytes);
     if (!text)
         return failure(QStringLiteral("Die Datei %1 kann nicht gelesen werden.")
                            .arg(QDir::toNativeSeparators(skinPath)));
@@ -124,7 +117,7 @@ PackageResult packSkin(const QString &skinPath, const QString &zipPath)
                                           "seines Ordners; so lässt sie sich nicht weitergeben.")
                                .arg(name));
         const std::optional<QByteArray> bytes =
-            bytesOf(resolvePicturePath(name, folder), maxPackageBytes);
+            fileContents(resolvePicturePath(name, folder), maxPackageBytes);
         if (!bytes)
             return failure(QStringLiteral("Die Bitmap %1 fehlt; das Skin lässt sich so nicht "
                                           "weitergeben.")
@@ -248,7 +241,7 @@ std::optional<QString> extract(zip_t *archive, const QList<Entry> &entries, cons
 PackageResult unpackSkin(const QString &zipPath, const QString &folder)
 {
     // A package larger than what it may hold unpacked is no skin's.
-    const std::optional<QByteArray> bytes = bytesOf(zipPath, maxPackageBytes);
+    const std::optional<QByteArray> bytes = fileContents(zipPath, maxPackageBytes);
     if (!bytes)
         return failure(QStringLiteral("Die Datei %1 lässt sich nicht lesen oder ist zu groß.")
                            .arg(QDir::toNativeSeparators(zipPath)));

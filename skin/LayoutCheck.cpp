@@ -30,19 +30,6 @@ bool inside(const Rect &rect, PixelSize page)
            span.bottom <= page.height;
 }
 
-const Rect &listOn(const ListGeometry &lists, Page page)
-{
-    switch (page) {
-    case Page::Player:
-        return lists.player;
-    case Page::Schedule:
-        return lists.schedule;
-    case Page::Description:
-        break;
-    }
-    return lists.description;
-}
-
 // What the check learnt of the skin, by element and page.
 class Layout {
 public:
@@ -104,7 +91,7 @@ public:
             }
         }
         for (Page page : allPages) {
-            if (shows(entry, page) && intersect(rect, listOn(document_.lists, page))) {
+            if (shows(entry, page) && intersect(rect, document_.lists.on(page))) {
                 problems.push_back(
                     elementProblem(ProblemCode::CoveredByList, entry, page, "position"));
                 break;

@@ -133,6 +133,13 @@ Severity severityOf(ProblemCode code)
     return codeTraits[static_cast<std::size_t>(code)].severity;
 }
 
+int countOf(const std::vector<SkinProblem> &problems, Severity severity)
+{
+    return static_cast<int>(
+        std::count_if(problems.begin(), problems.end(),
+                      [&](const SkinProblem &p) { return severityOf(p.code) == severity; }));
+}
+
 std::vector<BitmapUse> bitmapUses(const SkinDocument &document, const SkinLines &lines)
 {
     std::vector<BitmapUse> uses;

@@ -110,6 +110,9 @@ std::vector<BitmapUse> bitmapUses(const SkinDocument &document, const SkinLines 
 std::vector<SkinProblem> sectionProblems(const SkinLines &lines,
                                          const std::vector<LoadProblem> &loadProblems);
 
+// How many of the problems are of that severity.
+int countOf(const std::vector<SkinProblem> &problems, Severity severity);
+
 // Every problem of a loaded skin, given the facts of its bitmap uses (one per use, in
 // the same order), sorted by line.
 std::vector<SkinProblem> checkSkin(const SkinDocument &document, const SkinLines &lines,

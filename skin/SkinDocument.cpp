@@ -89,3 +89,16 @@ std::string readableText(const SkinDocument &document)
 {
     return decodeWindows1252(joinLines(document.openedText));
 }
+
+const Rect &ListGeometry::on(Page page) const
+{
+    switch (page) {
+    case Page::Player:
+        return player;
+    case Page::Schedule:
+        return schedule;
+    case Page::Description:
+        break;
+    }
+    return description;
+}

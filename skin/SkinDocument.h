@@ -76,6 +76,9 @@ struct ListGeometry {
     Rect player;
     Rect schedule;
     Rect description;
+
+    // The list panel of the page.
+    const Rect &on(Page page) const;
 };
 
 struct SkinDocument {
