@@ -17,7 +17,9 @@ public:
           oldFolder_(QString::fromStdString(document.skin().skinFolder))
     {}
 
-    // The copy's path in the folder, or nothing when the gathering has to stop.
+    // Where the document names the bitmap from now on: its copy in the folder, or ""
+    // when the name stays as it is (the file is beside the skin already, or missing);
+    // nothing when the gathering has to stop.
     std::optional<QString> bring(const std::string &name, const QString &relativeTo)
     {
         const QString source =
@@ -27,7 +29,7 @@ public:
         // in another case.
         if (QFileInfo(source).exists() &&
             QFileInfo(source).canonicalPath() == QFileInfo(folder_).canonicalFilePath())
-            return source;
+            return QString();
         const QString fileName = QString::fromStdString(bareFileName(name));
         const QString key = source + QLatin1Char('\n') + fileName;
         auto done = copies_.constFind(key);
@@ -36,7 +38,7 @@ public:
         switch (done->outcome) {
         case BitmapCopy::Outcome::InPlace:
         case BitmapCopy::Outcome::Copied:
-            return done->target;
+            return QFileInfo(done->target) == QFileInfo(source) ? QString() : done->target;
         case BitmapCopy::Outcome::SourceMissing:
             if (!result.missing.contains(QString::fromStdString(name)))
                 result.missing << QString::fromStdString(name);
@@ -56,7 +58,7 @@ public:
             const std::optional<QString> copy = bring(name, oldFolder_);
             if (!copy)
                 return false;
-            if (!copy->isEmpty() && QFileInfo(*copy) != QFileInfo(resolved(name, oldFolder_)))
+            if (!copy->isEmpty())
                 document_.relocateGraphic(static_cast<Graphic>(g), copy->toStdString());
         }
         return true;
@@ -72,7 +74,7 @@ public:
             const std::optional<QString> copy = bring(path, {});
             if (!copy)
                 return false;
-            if (copy->isEmpty() || QFileInfo(*copy) == QFileInfo(resolved(path, {})))
+            if (copy->isEmpty())
                 continue;
             document_.setStatePath(entry, state, copy->toStdString());
             // The file names it by the new name only once its keys are written.
@@ -85,10 +87,6 @@ public:
     Gathering result;
 
 private:
-    static QString resolved(const std::string &name, const QString &relativeTo)
-    {
-        return resolvePicturePath(QString::fromStdString(name), relativeTo);
-    }
     // A state path is the old folder joined with the name the file gives.
     std::string namedInFile(const std::string &path) const
     {

@@ -166,10 +166,7 @@ void TForm1::openPackage(const QString &zipPath)
 // The package holds the skin as it is on disk, so unsaved work is asked about first.
 void TForm1::exportZip()
 {
-    if (document_.hasUnsavedChanges() &&
-        dialogs_->yesNo(QStringLiteral("Bestätigung"),
-                        QStringLiteral("Das Skin wurde geändert. Speichern ?")) &&
-        !write())
+    if (!keepWork())
         return;
     const QFileInfo skin(QString::fromStdString(document_.skin().skinPath));
     const QString zipPath = dialogs_->chooseFile(
@@ -296,10 +293,7 @@ void TForm1::confirmSkinName(const QString &name)
 // The close always goes through; the user only decides whether to save first.
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (document_.hasUnsavedChanges() &&
-        dialogs_->yesNo(QStringLiteral("Bestätigung"),
-                        QStringLiteral("Das Skin wurde geändert. Speichern ?")))
-        write();
+    keepWork();
     emit closing();
     event->accept();
 }
