@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::string_view section = "Update";
 constexpr std::string_view recentSection = "Zuletzt";
+constexpr std::string_view languageSection = "Sprache";
 
 // The settings file is ANSI text like the skins.
 QString fromFile(const std::string &bytes)
@@ -63,6 +64,17 @@ void AppSettings::writeRecentSkins(const QStringList &paths)
         file_.PutValue(recentSection, std::to_string(i),
                        i <= paths.size() ? singleLine(toFile(paths[i - 1])) : std::string());
     file_.UpdateFile();
+}
+
+Language AppSettings::language() const
+{
+    const std::string code = file_.ReadValue(languageSection, "Sprache", "");
+    return languageOfCode(QString::fromStdString(code)).value_or(Language::German);
+}
+
+void AppSettings::writeLanguage(Language language)
+{
+    file_.WriteValue(languageSection, "Sprache", languageCode(language).toStdString());
 }
 
 QStringList withOpenedSkin(QStringList recent, const QString &path)

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "ini/MyIniFile.h"
+#include "platform/Language.h"
 
 #include <QString>
 #include <QStringList>
 
-// The program's own settings: the download server and the news last accepted, in
-// the section "Update" of "Velmor.ini" in the current folder, and the skins opened
-// last, in "Zuletzt". The file is read when the object is made; every write goes to
-// disk at once.
+// The program's own settings in "Velmor.ini" in the current folder: the download
+// server and the news last accepted in the section "Update", the skins opened last in
+// "Zuletzt", the language chosen in "Sprache". The file is read when the object is
+// made; every write goes to disk at once.
 class AppSettings {
 public:
     AppSettings();
@@ -21,6 +22,10 @@ public:
     // Newest first, at most recentSkinCount.
     QStringList recentSkins() const;
     void writeRecentSkins(const QStringList &paths);
+
+    // German unless English was chosen.
+    Language language() const;
+    void writeLanguage(Language language);
 
 private:
     TIniFile9 file_;

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/AppSettings.h"
 #include "app/CheckCommand.h"
 #include "app/HeadlessEditor.h"
 #include "platform/SkinPackage.h"
@@ -15,35 +16,51 @@
 
 namespace {
 
-const QCommandLineOption checkOption(QStringLiteral("check"),
-                                     QStringLiteral("Prüft jedes SKIN und nennt alle Probleme."));
-const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                    QStringLiteral("Gibt das Ergebnis von --check als JSON aus."));
-const QCommandLineOption exportOption(
-    QStringLiteral("export-png"),
-    QStringLiteral("Schreibt die vier Seiten des SKIN als PNG-Bilder in den Ordner DIR."),
-    QStringLiteral("DIR"));
+// Made at each parse, after the language is chosen, so that --help speaks it.
+struct Options {
+    QCommandLineOption check{
+        QStringLiteral("check"),
+        QCoreApplication::translate("CommandLine", "Prüft jedes SKIN und nennt alle Probleme.")};
+    QCommandLineOption json{
+        QStringLiteral("json"),
+        QCoreApplication::translate("CommandLine", "Gibt das Ergebnis von --check als JSON aus.")};
+    QCommandLineOption exportPng{
+        QStringLiteral("export-png"),
+        QCoreApplication::translate(
+            "CommandLine", "Schreibt die vier Seiten des SKIN als PNG-Bilder in den Ordner DIR."),
+        QStringLiteral("DIR")};
+    QCommandLineOption newSkin{
+        QStringLiteral("new-skin"),
+        QCoreApplication::translate("CommandLine",
+                                    "Legt SKIN als neues Skin für den Player VERSION (1.4 oder "
+                                    "1.5) an, aus der Vorlage."),
+        QStringLiteral("VERSION")};
+    QCommandLineOption pack{
+        QStringLiteral("pack"),
+        QCoreApplication::translate(
+            "CommandLine", "Packt SKIN mit genau den Bitmaps, die es nennt, in die ZIP-Datei OUT."),
+        QStringLiteral("OUT")};
+    QCommandLineOption lang{
+        QStringLiteral("lang"),
+        QCoreApplication::translate("CommandLine",
+                                    "Zeigt alle Texte dieses Aufrufs in der Sprache LANG (de oder "
+                                    "en), ohne die gewählte Sprache zu ändern."),
+        QStringLiteral("LANG")};
+};
 
-const QCommandLineOption newSkinOption(
-    QStringLiteral("new-skin"),
-    QStringLiteral("Legt SKIN als neues Skin für den Player VERSION (1.4 oder 1.5) an, aus der "
-                   "Vorlage."),
-    QStringLiteral("VERSION"));
-
-const QCommandLineOption packOption(
-    QStringLiteral("pack"),
-    QStringLiteral("Packt SKIN mit genau den Bitmaps, die es nennt, in die ZIP-Datei OUT."),
-    QStringLiteral("OUT"));
-
-void describe(QCommandLineParser &parser)
+void describe(QCommandLineParser &parser, const Options &options)
 {
-    parser.setApplicationDescription(QStringLiteral("Velmor, der Skin-Editor für Orvana one."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Velmor, der Skin-Editor für Orvana one."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({checkOption, jsonOption, exportOption, newSkinOption, packOption});
-    parser.addPositionalArgument(QStringLiteral("SKIN"),
-                                 QStringLiteral("Die Skin-Datei (.lkv); mit --check auch mehrere."),
-                                 QStringLiteral("[SKIN...]"));
+    parser.addOptions({options.check, options.json, options.exportPng, options.newSkin,
+                       options.pack, options.lang});
+    parser.addPositionalArgument(
+        QStringLiteral("SKIN"),
+        QCoreApplication::translate("CommandLine",
+                                    "Die Skin-Datei (.lkv); mit --check auch mehrere."),
+        QStringLiteral("[SKIN...]"));
 }
 
 CommandLine usageError(const QString &error)
@@ -54,44 +71,53 @@ CommandLine usageError(const QString &error)
     return line;
 }
 
-CommandLine modeOf(const QCommandLineParser &parser)
+CommandLine modeOf(const QCommandLineParser &parser, const Options &options)
 {
     CommandLine line;
     line.skins = parser.positionalArguments();
-    line.json = parser.isSet(jsonOption);
-    const bool check = parser.isSet(checkOption);
-    const bool exportPng = parser.isSet(exportOption);
-    const bool newSkin = parser.isSet(newSkinOption);
-    const bool pack = parser.isSet(packOption);
+    line.json = parser.isSet(options.json);
+    const bool check = parser.isSet(options.check);
+    const bool exportPng = parser.isSet(options.exportPng);
+    const bool newSkin = parser.isSet(options.newSkin);
+    const bool pack = parser.isSet(options.pack);
+    if (parser.isSet(options.lang) && !languageOfCode(parser.value(options.lang)))
+        return usageError(QCoreApplication::translate("CommandLine", "--lang kennt de und en."));
     if (int(check) + int(exportPng) + int(newSkin) + int(pack) > 1)
-        return usageError(
-            QStringLiteral("--check, --export-png, --new-skin und --pack schließen sich aus."));
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--check, --export-png, --new-skin und --pack schließen sich aus."));
     if (line.json && !check)
-        return usageError(QStringLiteral("--json gilt nur zusammen mit --check."));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--json gilt nur zusammen mit --check."));
     if (check) {
         if (line.skins.isEmpty())
-            return usageError(QStringLiteral("--check braucht mindestens ein SKIN."));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--check braucht mindestens ein SKIN."));
         line.mode = CommandLine::Mode::Check;
     } else if (exportPng) {
         if (line.skins.size() != 1)
-            return usageError(QStringLiteral("--export-png braucht genau ein SKIN."));
-        line.exportFolder = parser.value(exportOption);
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--export-png braucht genau ein SKIN."));
+        line.exportFolder = parser.value(options.exportPng);
         line.mode = CommandLine::Mode::ExportPng;
     } else if (newSkin) {
-        line.newSkinVersion = parser.value(newSkinOption);
+        line.newSkinVersion = parser.value(options.newSkin);
         if (line.newSkinVersion != QLatin1String("1.4") &&
             line.newSkinVersion != QLatin1String("1.5"))
-            return usageError(QStringLiteral("--new-skin kennt die Player 1.4 und 1.5."));
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--new-skin kennt die Player 1.4 und 1.5."));
         if (line.skins.size() != 1)
-            return usageError(QStringLiteral("--new-skin braucht genau ein SKIN."));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--new-skin braucht genau ein SKIN."));
         line.mode = CommandLine::Mode::NewSkin;
     } else if (pack) {
         if (line.skins.size() != 1)
-            return usageError(QStringLiteral("--pack braucht genau ein SKIN."));
-        line.packagePath = parser.value(packOption);
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--pack braucht genau ein SKIN."));
+        line.packagePath = parser.value(options.pack);
         line.mode = CommandLine::Mode::Pack;
     } else if (line.skins.size() > 1) {
-        return usageError(QStringLiteral("Es lässt sich nur ein SKIN öffnen."));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "Es lässt sich nur ein SKIN öffnen."));
     }
     return line;
 }
@@ -108,14 +134,15 @@ bool isOption(const char *argument, const char *option)
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    describe(parser);
+    const Options options;
+    describe(parser, options);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         return {Mode::Help, {}, {}, {}, {}, false, {}};
     if (parser.isSet(QStringLiteral("version")))
         return {Mode::Version, {}, {}, {}, {}, false, {}};
-    return modeOf(parser);
+    return modeOf(parser, options);
 }
 
 bool CommandLine::asksForNoWindow(int argc, const char *const *argv)
@@ -142,8 +169,25 @@ bool CommandLine::asksForEditor(int argc, const char *const *argv)
 QString CommandLine::helpText()
 {
     QCommandLineParser parser;
-    describe(parser);
+    describe(parser, Options());
     return parser.helpText();
+}
+
+Language startLanguage(const QStringList &arguments)
+{
+    const QString option = QStringLiteral("--lang");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString code;
+        if (arguments[i] == option)
+            code = arguments.value(i + 1);
+        else if (arguments[i].startsWith(option + QLatin1Char('=')))
+            code = arguments[i].mid(option.size() + 1);
+        else
+            continue;
+        // A wrong code is the parser's usage error; until then the texts stay German.
+        return languageOfCode(code).value_or(Language::German);
+    }
+    return AppSettings().language();
 }
 
 int runCommandLine(int argc, char *argv[])
@@ -161,6 +205,7 @@ int runCommandLine(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("Velmor"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velmorVersion));
+    applyLanguage(startLanguage(QCoreApplication::arguments()));
     const CommandLine line = CommandLine::parse(QCoreApplication::arguments());
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -188,9 +233,12 @@ int runCommandLine(int argc, char *argv[])
     case CommandLine::Mode::UsageError:
         break;
     }
-    const QString error = line.error.isEmpty()
-                              ? QStringLiteral("Ohne Fenster braucht es --check oder --export-png.")
-                              : line.error;
-    err << "velmor: " << error << '\n' << QStringLiteral("Hilfe gibt velmor --help.") << '\n';
+    const QString error =
+        line.error.isEmpty()
+            ? QCoreApplication::translate("CommandLine",
+                                          "Ohne Fenster braucht es --check oder --export-png.")
+            : line.error;
+    err << "velmor: " << error << '\n'
+        << QCoreApplication::translate("CommandLine", "Hilfe gibt velmor --help.") << '\n';
     return 2;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,10 @@ struct CommandLine {
     static bool asksForEditor(int argc, const char *const *argv);
     static QString helpText();
 };
+
+// The language of this run: what --lang asks for, else what the settings hold. It is read
+// before the arguments are parsed, so that the parser's own texts speak it too.
+Language startLanguage(const QStringList &arguments);
 
 // Runs a mode without a window and returns the process's exit status.
 int runCommandLine(int argc, char *argv[]);

@@ -35,6 +35,17 @@ void Shell::connectCommands()
     QObject::connect(commands.Update, &QAction::triggered, form4_.get(), &QDialog::exec);
     QObject::connect(commands.Info, &QAction::triggered, form2_.get(), &QDialog::exec);
     QObject::connect(commands.EditName, &QAction::triggered, form3_.get(), [this] { editName(); });
+    QObject::connect(commands.LanguageGerman, &QAction::triggered, form1_.get(),
+                     [] { chooseLanguage(Language::German); });
+    QObject::connect(commands.LanguageEnglish, &QAction::triggered, form1_.get(),
+                     [] { chooseLanguage(Language::English); });
+}
+
+// Every window shows the new language at once; later starts begin with it.
+void Shell::chooseLanguage(Language language)
+{
+    applyLanguage(language);
+    AppSettings().writeLanguage(language);
 }
 
 // A fresh settings object each time: the file may have changed since the last read.
@@ -50,9 +61,8 @@ void Shell::writeSettings()
 {
     if (!settings_)
         settings_ = std::make_unique<AppSettings>();
-    const QString news = form4_->Memo2->toPlainText();
-    if (!news.isEmpty() && news != QLatin1String("Keine News gefunden"))
-        settings_->writeNews(news);
+    if (form4_->showsNews())
+        settings_->writeNews(form4_->Memo2->toPlainText());
     settings_->writeServer(form4_->Serverwahl1->currentText());
 }
 

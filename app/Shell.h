@@ -32,6 +32,7 @@ private:
     void editName();
     void rememberSkin(const QString &path);
     void forgetSkin(const QString &path);
+    static void chooseLanguage(Language language);
 
     Platform platform_;
     // The main window goes last: the others are its children.

@@ -7,9 +7,9 @@
 
 namespace {
 
-QPushButton *createButton(const char *name, const QString &caption, int left, QWidget *parent)
+QPushButton *createButton(const char *name, int left, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, 72, 75, 25);
     button->setAutoDefault(false);
@@ -22,22 +22,37 @@ TForm3::TForm3(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Skinname"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(281, 109);
-    auto *caption = new QLabel(QStringLiteral("Name des Skins:"), this);
-    caption->setGeometry(8, 12, 265, 16);
+    caption_ = new QLabel(this);
+    caption_->setGeometry(8, 12, 265, 16);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(8, 32, 265, 21);
-    OKBtn = createButton("OKBtn", QStringLiteral("OK"), 58, this);
-    CancelBtn = createButton("CancelBtn", QStringLiteral("Abbrechen"), 148, this);
+    OKBtn = createButton("OKBtn", 58, this);
+    CancelBtn = createButton("CancelBtn", 148, this);
     OKBtn->setEnabled(false);
+    retranslate();
     // A name of blanks is still a name.
     connect(Edit1, &QLineEdit::textChanged, OKBtn,
             [this](const QString &text) { OKBtn->setEnabled(!text.isEmpty()); });
     connect(OKBtn, &QPushButton::clicked, this, &TForm3::confirm);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm3::retranslate()
+{
+    setWindowTitle(tr("Skinname"));
+    caption_->setText(tr("Name des Skins:"));
+    OKBtn->setText(tr("OK"));
+    CancelBtn->setText(tr("Abbrechen"));
+}
+
+void TForm3::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void TForm3::keyPressEvent(QKeyEvent *event)

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -25,9 +26,13 @@ public:
 protected:
     // Neither Enter nor Escape closes the dialog: only its two buttons do.
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void confirm();
+
+    QLabel *caption_ = nullptr;
 
     bool nameConfirmed_ = false;
     QString skinName_;

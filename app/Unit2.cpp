@@ -3,6 +3,7 @@
 #include "VelmorVersion.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -10,9 +11,9 @@
 
 namespace {
 
-QLabel *addText(QWidget *panel, const QString &text, int left, int top, int width, int height)
+QLabel *addText(QWidget *panel, int left, int top, int width, int height)
 {
-    auto *label = new QLabel(text, panel);
+    auto *label = new QLabel(panel);
     label->setGeometry(left, top, width, height);
     label->setWordWrap(true);
     return label;
@@ -25,7 +26,6 @@ TForm2::TForm2(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Informationen"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(303, 211);
 
@@ -38,22 +38,38 @@ TForm2::TForm2(QWidget *parent)
     icon->setScaledContents(true);
     icon->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(73, 65));
 
-    QLabel *product = addText(panel, QStringLiteral("Velmor"), 88, 16, 190, 16);
+    QLabel *product = addText(panel, 88, 16, 190, 16);
+    product->setText(QStringLiteral("Velmor"));
     QFont bold = product->font();
     bold.setBold(true);
     product->setFont(bold);
-    const QString version = QStringLiteral("Version: %1").arg(QLatin1String(velmorVersion));
-    addText(panel, version, 88, 40, 190, 16);
-    addText(panel, QStringLiteral("Skin-Editor für den Orvana one-Player"), 8, 76, 270, 16);
-    addText(panel, QStringLiteral("Mit Qt gebaut, für Linux und Windows"), 8, 91, 270, 16);
-    addText(panel,
-            QStringLiteral("Diese Version ist für folgende Programme:\nAlle 1.4 und 1.5 Versionen "
-                           "von dem Orvana one-Player."),
-            8, 110, 274, 48);
+    version_ = addText(panel, 88, 40, 190, 16);
+    purpose_ = addText(panel, 8, 76, 270, 16);
+    platforms_ = addText(panel, 8, 91, 270, 16);
+    players_ = addText(panel, 8, 110, 274, 48);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(111, 178, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("OKButton"));
+    ok_->setGeometry(111, 178, 75, 25);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    retranslate();
+}
+
+void TForm2::retranslate()
+{
+    setWindowTitle(tr("Informationen"));
+    version_->setText(tr("Version: %1").arg(QLatin1String(velmorVersion)));
+    purpose_->setText(tr("Skin-Editor für den Orvana one-Player"));
+    platforms_->setText(tr("Mit Qt gebaut, für Linux und Windows"));
+    players_->setText(tr("Diese Version ist für folgende Programme:\nAlle 1.4 und 1.5 Versionen "
+                         "von dem Orvana one-Player."));
+    ok_->setText(tr("OK"));
+}
+
+void TForm2::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }

@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmor"));
     // Ties the window to its menu entry and icon on desktops that ask by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmor.Velmor"));
+    applyLanguage(startLanguage(QApplication::arguments()));
     const CommandLine line = CommandLine::parse(QApplication::arguments());
     if (line.mode == CommandLine::Mode::UsageError) {
         QTextStream(stderr) << "velmor: " << line.error << '\n';

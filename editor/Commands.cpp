@@ -1,6 +1,9 @@
 #include "editor/Commands.h"
 
+#include "platform/Language.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -11,9 +14,12 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace {
 
 struct CommandTraits {
+    QAction *Commands::*action;
     const char *name;
     const char *caption;
     const char *shortcut;
@@ -22,79 +28,128 @@ struct CommandTraits {
     bool enabled;
 };
 
-QAction *makeAction(QMainWindow &window, const CommandTraits &traits)
+constexpr auto noGlyph = QStyle::SP_CustomBase;
+
+// Captions and hints are translated where they are shown, so that a change of language
+// sets them anew from this one table.
+const CommandTraits commandTraits[] = {
+    {&Commands::DateiNeu, "DateiNeu", QT_TRANSLATE_NOOP("Commands", "&Neu"), "Ctrl+N", "",
+     QStyle::SP_FileIcon, false},
+    {&Commands::FileNewFromTemplate, "FileNewFromTemplate",
+     QT_TRANSLATE_NOOP("Commands", "Neu aus &Vorlage..."), "",
+     QT_TRANSLATE_NOOP("Commands", "Neu aus Vorlage|Ein neues Skin aus einem Demo-Skin anlegen"),
+     noGlyph, true},
+    {&Commands::FileOpen1, "FileOpen1", QT_TRANSLATE_NOOP("Commands", "Ö&ffnen..."), "Ctrl+O",
+     QT_TRANSLATE_NOOP("Commands", "Öffnen|Vorhandene Datei öffnen"), QStyle::SP_DialogOpenButton,
+     true},
+    {&Commands::FileSave1, "FileSave1", QT_TRANSLATE_NOOP("Commands", "&Speichern"), "Ctrl+S", "",
+     QStyle::SP_DialogSaveButton, false},
+    {&Commands::FileSaveAs1, "FileSaveAs1", QT_TRANSLATE_NOOP("Commands", "Speichern &unter..."),
+     "",
+     QT_TRANSLATE_NOOP("Commands",
+                       "Speichern unter|Aktive Datei unter einem neuen Namen speichern"),
+     noGlyph, false},
+    {&Commands::FileOpenPackage, "FileOpenPackage",
+     QT_TRANSLATE_NOOP("Commands", "Skin-&Paket öffnen..."), "",
+     QT_TRANSLATE_NOOP("Commands",
+                       "Skin-Paket öffnen|Ein Skin aus einer ZIP-Datei entpacken und öffnen"),
+     noGlyph, true},
+    {&Commands::FileExportZip, "FileExportZip",
+     QT_TRANSLATE_NOOP("Commands", "Als ZIP &weitergeben..."), "",
+     QT_TRANSLATE_NOOP("Commands",
+                       "Als ZIP weitergeben|Das Skin mit seinen Bitmaps in eine ZIP-Datei packen"),
+     noGlyph, false},
+    {&Commands::FileExit1, "FileExit1", QT_TRANSLATE_NOOP("Commands", "&Beenden"), "",
+     QT_TRANSLATE_NOOP("Commands", "Beenden|Anwendung beenden"), noGlyph, true},
+    {&Commands::EditName, "EditName", QT_TRANSLATE_NOOP("Commands", "&Skinname"), "Ctrl+J", "",
+     QStyle::SP_FileDialogDetailedView, false},
+    {&Commands::EditUndo, "EditUndo", QT_TRANSLATE_NOOP("Commands", "&Rückgängig"), "Ctrl+Z", "",
+     noGlyph, false},
+    {&Commands::EditRedo, "EditRedo", QT_TRANSLATE_NOOP("Commands", "&Wiederholen"), "Ctrl+Y", "",
+     noGlyph, false},
+    {&Commands::SkinCheck, "SkinCheck", QT_TRANSLATE_NOOP("Commands", "Skin &prüfen"), "F7",
+     QT_TRANSLATE_NOOP("Commands", "Skin prüfen|Alle Probleme des Skins auflisten"), noGlyph,
+     false},
+    {&Commands::Update, "Update", QT_TRANSLATE_NOOP("Commands", "Versions-Update"), "", "", noGlyph,
+     true},
+    {&Commands::Info, "Info", QT_TRANSLATE_NOOP("Commands", "Über Velmor"), "", "", noGlyph, true},
+};
+
+QString translated(const char *text)
 {
-    auto *action = new QAction(QString::fromUtf8(traits.caption), &window);
-    action->setObjectName(QString::fromLatin1(traits.name));
-    if (*traits.shortcut)
-        action->setShortcut(QKeySequence(QString::fromLatin1(traits.shortcut)));
-    const QString hint = QString::fromUtf8(traits.hint);
+    return QCoreApplication::translate("Commands", text);
+}
+
+QString emptyListText()
+{
+    return translated(QT_TRANSLATE_NOOP("Commands", "(leer)"));
+}
+
+void showTexts(QAction *action, const CommandTraits &traits)
+{
+    action->setText(translated(traits.caption));
+    const QString hint = *traits.hint ? translated(traits.hint) : QString();
     action->setToolTip(hint.isEmpty() ? action->text().remove(QLatin1Char('&'))
                                       : hint.section(QLatin1Char('|'), 0, 0));
     action->setStatusTip(hint.section(QLatin1Char('|'), 1));
-    if (traits.glyph != QStyle::SP_CustomBase)
+}
+
+QAction *makeAction(QMainWindow &window, const CommandTraits &traits)
+{
+    auto *action = new QAction(&window);
+    action->setObjectName(QString::fromLatin1(traits.name));
+    if (*traits.shortcut)
+        action->setShortcut(QKeySequence(QString::fromLatin1(traits.shortcut)));
+    showTexts(action, traits);
+    if (traits.glyph != noGlyph)
         action->setIcon(window.style()->standardIcon(traits.glyph));
     action->setEnabled(traits.enabled);
     return action;
 }
 
-constexpr auto noGlyph = QStyle::SP_CustomBase;
+// Each language names itself, so that someone who cannot read the other finds it.
+QMenu *makeLanguageMenu(QMenu &info, Commands &c)
+{
+    QMenu *menu = info.addMenu(QStringLiteral("Sprache / Language"));
+    menu->setObjectName(QStringLiteral("Language"));
+    auto *group = new QActionGroup(menu);
+    c.LanguageGerman = group->addAction(QStringLiteral("Deutsch"));
+    c.LanguageGerman->setObjectName(QStringLiteral("LanguageGerman"));
+    c.LanguageEnglish = group->addAction(QStringLiteral("English"));
+    c.LanguageEnglish->setObjectName(QStringLiteral("LanguageEnglish"));
+    for (QAction *entry : group->actions())
+        entry->setCheckable(true);
+    menu->addActions(group->actions());
+    return menu;
+}
 
 } // namespace
 
 Commands Commands::create(QMainWindow &window)
 {
     Commands c;
-    c.DateiNeu = makeAction(window, {"DateiNeu", "&Neu", "Ctrl+N", "", QStyle::SP_FileIcon, false});
-    c.FileNewFromTemplate = makeAction(
-        window, {"FileNewFromTemplate", "Neu aus &Vorlage...", "",
-                 "Neu aus Vorlage|Ein neues Skin aus einem Demo-Skin anlegen", noGlyph, true});
-    c.FileOpen1 =
-        makeAction(window, {"FileOpen1", "Ö&ffnen...", "Ctrl+O", "Öffnen|Vorhandene Datei öffnen",
-                            QStyle::SP_DialogOpenButton, true});
-    c.FileSave1 = makeAction(
-        window, {"FileSave1", "&Speichern", "Ctrl+S", "", QStyle::SP_DialogSaveButton, false});
-    c.FileSaveAs1 = makeAction(window, {"FileSaveAs1", "Speichern &unter...", "",
-                                        "Speichern unter|Aktive Datei unter einem neuen Namen "
-                                        "speichern",
-                                        QStyle::SP_DriveFDIcon, false});
-    c.FileOpenPackage = makeAction(window, {"FileOpenPackage", "Skin-&Paket öffnen...", "",
-                                            "Skin-Paket öffnen|Ein Skin aus einer ZIP-Datei "
-                                            "entpacken und öffnen",
-                                            noGlyph, true});
-    c.FileExportZip = makeAction(window, {"FileExportZip", "Als ZIP &weitergeben...", "",
-                                          "Als ZIP weitergeben|Das Skin mit seinen Bitmaps in "
-                                          "eine ZIP-Datei packen",
-                                          noGlyph, false});
-    c.FileExit1 = makeAction(window, {"FileExit1", "&Beenden", "", "Beenden|Anwendung beenden",
-                                      QStyle::SP_DialogCloseButton, true});
-    c.EditName = makeAction(
-        window, {"EditName", "&Skinname", "Ctrl+J", "", QStyle::SP_FileDialogDetailedView, false});
-    c.EditUndo = makeAction(window, {"EditUndo", "&Rückgängig", "Ctrl+Z", "", noGlyph, false});
-    c.EditRedo = makeAction(window, {"EditRedo", "&Wiederholen", "Ctrl+Y", "", noGlyph, false});
+    for (const CommandTraits &traits : commandTraits)
+        c.*traits.action = makeAction(window, traits);
     c.EditRedo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    c.SkinCheck =
-        makeAction(window, {"SkinCheck", "Skin &prüfen", "F7",
-                            "Skin prüfen|Alle Probleme des Skins auflisten", noGlyph, false});
-    c.Update = makeAction(window, {"Update", "Versions-Update", "", "", noGlyph, true});
-    c.Info = makeAction(window, {"Info", "Über Velmor", "", "", noGlyph, true});
 
     QMenuBar *menus = window.menuBar();
     menus->setFixedHeight(25);
-    QMenu *file = menus->addMenu(QStringLiteral("&Datei"));
-    file->addActions({c.DateiNeu, c.FileNewFromTemplate, c.FileOpen1});
-    c.RecentSkins = file->addMenu(QStringLiteral("Zuletzt geöffnet"));
+    c.FileMenu = menus->addMenu(QString());
+    c.FileMenu->addActions({c.DateiNeu, c.FileNewFromTemplate, c.FileOpen1});
+    c.RecentSkins = c.FileMenu->addMenu(QString());
     c.RecentSkins->setObjectName(QStringLiteral("RecentSkins"));
     c.RecentSkins->setToolTipsVisible(true);
-    c.showRecentSkins({});
-    file->addActions({c.FileOpenPackage, c.FileSave1, c.FileSaveAs1, c.FileExportZip, c.FileExit1});
-    QMenu *edit = menus->addMenu(QStringLiteral("&Bearbeiten"));
-    edit->addActions({c.EditUndo, c.EditRedo});
-    edit->addSeparator();
-    edit->addAction(c.EditName);
-    edit->addAction(c.SkinCheck);
-    menus->addMenu(QStringLiteral("I&nfo"))->addActions({c.Update, c.Info});
+    c.FileMenu->addActions(
+        {c.FileOpenPackage, c.FileSave1, c.FileSaveAs1, c.FileExportZip, c.FileExit1});
+    c.EditMenu = menus->addMenu(QString());
+    c.EditMenu->addActions({c.EditUndo, c.EditRedo});
+    c.EditMenu->addSeparator();
+    c.EditMenu->addAction(c.EditName);
+    c.EditMenu->addAction(c.SkinCheck);
+    c.InfoMenu = menus->addMenu(QString());
+    c.InfoMenu->addActions({c.Update, c.Info});
+    c.Language = makeLanguageMenu(*c.InfoMenu, c);
 
     auto *tools = new QToolBar(&window);
     tools->setObjectName(QStringLiteral("ToolBar1"));
@@ -105,21 +160,45 @@ Commands Commands::create(QMainWindow &window)
     tools->addActions({c.FileOpen1, c.FileSave1});
     // The tool bar shows the skin-name command under a caption of its own; the
     // button still follows the one command.
-    QAction *nameButton = tools->addAction(c.EditName->icon(), QStringLiteral("S&kinname"));
-    nameButton->setObjectName(QStringLiteral("EditNameButton"));
-    nameButton->setToolTip(c.EditName->toolTip());
-    nameButton->setEnabled(c.EditName->isEnabled());
-    QObject::connect(c.EditName, &QAction::changed, nameButton,
-                     [c, nameButton] { nameButton->setEnabled(c.EditName->isEnabled()); });
-    QObject::connect(nameButton, &QAction::triggered, c.EditName, &QAction::trigger);
+    c.EditNameButton = tools->addAction(c.EditName->icon(), QString());
+    c.EditNameButton->setObjectName(QStringLiteral("EditNameButton"));
+    c.EditNameButton->setEnabled(c.EditName->isEnabled());
+    QObject::connect(c.EditName, &QAction::changed, c.EditNameButton,
+                     [c] { c.EditNameButton->setEnabled(c.EditName->isEnabled()); });
+    QObject::connect(c.EditNameButton, &QAction::triggered, c.EditName, &QAction::trigger);
     window.addToolBar(Qt::TopToolBarArea, tools);
+    c.showMenuTexts();
+    c.showRecentSkins({});
     return c;
+}
+
+void Commands::showMenuTexts() const
+{
+    FileMenu->setTitle(translated(QT_TRANSLATE_NOOP("Commands", "&Datei")));
+    RecentSkins->setTitle(translated(QT_TRANSLATE_NOOP("Commands", "Zuletzt geöffnet")));
+    EditMenu->setTitle(translated(QT_TRANSLATE_NOOP("Commands", "&Bearbeiten")));
+    InfoMenu->setTitle(translated(QT_TRANSLATE_NOOP("Commands", "I&nfo")));
+    EditNameButton->setText(translated(QT_TRANSLATE_NOOP("Commands", "S&kinname")));
+    EditNameButton->setToolTip(EditName->toolTip());
+    const bool english = currentLanguage() == ::Language::English;
+    LanguageEnglish->setChecked(english);
+    LanguageGerman->setChecked(!english);
 }
 
 namespace {
 
-void followStep(QAction *action, const QString &caption, const QString &step)
+const CommandTraits &traitsOf(const QAction *action)
 {
+    return *std::find_if(std::begin(commandTraits), std::end(commandTraits),
+                         [action](const CommandTraits &traits) {
+                             return QLatin1String(traits.name) == action->objectName();
+                         });
+}
+
+// The caption of undo or redo with the step it would take.
+void followStep(QAction *action, const QString &step)
+{
+    const QString caption = translated(traitsOf(action).caption);
     action->setText(step.isEmpty() ? caption : caption + QStringLiteral(": ") + step);
     action->setToolTip(action->text().remove(QLatin1Char('&')));
 }
@@ -134,19 +213,17 @@ void Commands::followHistory(QUndoStack &history) const
     QObject::connect(redo, &QAction::triggered, &history, &QUndoStack::redo);
     QObject::connect(&history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     QObject::connect(&history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    QObject::connect(&history, &QUndoStack::undoTextChanged, undo, [undo](const QString &step) {
-        followStep(undo, QStringLiteral("&Rückgängig"), step);
-    });
-    QObject::connect(&history, &QUndoStack::redoTextChanged, redo, [redo](const QString &step) {
-        followStep(redo, QStringLiteral("&Wiederholen"), step);
-    });
+    QObject::connect(&history, &QUndoStack::undoTextChanged, undo,
+                     [undo](const QString &step) { followStep(undo, step); });
+    QObject::connect(&history, &QUndoStack::redoTextChanged, redo,
+                     [redo](const QString &step) { followStep(redo, step); });
 }
 
 void Commands::showRecentSkins(const QStringList &paths) const
 {
     RecentSkins->clear();
     if (paths.isEmpty()) {
-        RecentSkins->addAction(QStringLiteral("(leer)"))->setEnabled(false);
+        RecentSkins->addAction(emptyListText())->setEnabled(false);
         return;
     }
     for (qsizetype i = 0; i < paths.size(); ++i) {
@@ -158,4 +235,17 @@ void Commands::showRecentSkins(const QStringList &paths) const
         action->setToolTip(QDir::toNativeSeparators(file.absolutePath()));
         action->setData(paths[i]);
     }
+}
+
+void Commands::retranslate(const QUndoStack &history) const
+{
+    for (const CommandTraits &traits : commandTraits)
+        showTexts(this->*traits.action, traits);
+    followStep(EditUndo, history.undoText());
+    followStep(EditRedo, history.redoText());
+    showMenuTexts();
+    // The list's own entries are file names; only the empty list's entry is a text.
+    const QList<QAction *> entries = RecentSkins->actions();
+    if (entries.size() == 1 && !entries.front()->data().isValid())
+        entries.front()->setText(emptyListText());
 }

@@ -25,6 +25,13 @@ struct Commands {
     QAction *Update = nullptr;
     QAction *Info = nullptr;
     QMenu *RecentSkins = nullptr; // "Zuletzt geöffnet", below "Ö&ffnen..."
+    QMenu *Language = nullptr;    // "Sprache / Language" in "I&nfo", one entry a language
+    QAction *LanguageGerman = nullptr;
+    QAction *LanguageEnglish = nullptr;
+    QMenu *FileMenu = nullptr;
+    QMenu *EditMenu = nullptr;
+    QMenu *InfoMenu = nullptr;
+    QAction *EditNameButton = nullptr; // the tool bar's "S&kinname"
 
     // Creates the actions with their start states and fills the menu and tool bars.
     static Commands create(QMainWindow &window);
@@ -36,4 +43,11 @@ struct Commands {
     // Lists the skins, newest first, as "&1 name" with the folder as tooltip; each
     // action holds its path as data. An empty list shows one disabled "(leer)".
     void showRecentSkins(const QStringList &paths) const;
+
+    // Sets every caption and tooltip again in the language now installed; the undo and
+    // redo captions name the history's next steps.
+    void retranslate(const QUndoStack &history) const;
+
+private:
+    void showMenuTexts() const;
 };

@@ -36,8 +36,8 @@ bool GeometryCommand::mergeWith(const QUndoCommand *other)
 
 StateBitmapCommand::StateBitmapCommand(EditorDocument &document, const CatalogueEntry &entry,
                                        StateBitmap state, Look before, Look after)
-    : EditCommand(document, QStringLiteral("Bild wählen"), EditMarks::ofElement(entry)),
-      entry_(entry), state_(state), before_(std::move(before)), after_(std::move(after))
+    : EditCommand(document, tr("Bild wählen"), EditMarks::ofElement(entry)), entry_(entry),
+      state_(state), before_(std::move(before)), after_(std::move(after))
 {}
 
 void StateBitmapCommand::apply(const Look &look)
@@ -51,13 +51,12 @@ void StateBitmapCommand::apply(const Look &look)
 
 GraphicCommand::GraphicCommand(EditorDocument &document, Graphic graphic, std::string beforePath,
                                QImage beforePicture, std::string afterPath, QImage afterPicture)
-    : EditCommand(document, QStringLiteral("Grafik wählen"), EditMarks::ofGraphics()),
-      graphic_(graphic), beforePath_(std::move(beforePath)),
-      beforePicture_(std::move(beforePicture)), afterPath_(std::move(afterPath)),
-      afterPicture_(std::move(afterPicture))
+    : EditCommand(document, tr("Grafik wählen"), EditMarks::ofGraphics()), graphic_(graphic),
+      beforePath_(std::move(beforePath)), beforePicture_(std::move(beforePicture)),
+      afterPath_(std::move(afterPath)), afterPicture_(std::move(afterPicture))
 {}
 
 SkinNameCommand::SkinNameCommand(EditorDocument &document, std::string before, std::string after)
-    : EditCommand(document, QStringLiteral("Skinname"), EditMarks::ofSkin()),
-      before_(std::move(before)), after_(std::move(after))
+    : EditCommand(document, tr("Skinname"), EditMarks::ofSkin()), before_(std::move(before)),
+      after_(std::move(after))
 {}

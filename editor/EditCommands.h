@@ -3,6 +3,7 @@
 #include "editor/EditMarks.h"
 #include "editor/EditorDocument.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 // One user edit on the history. Each knows what it makes due for the next save, so
@@ -47,6 +48,8 @@ private:
 // A bitmap chosen for one state of an element; a new up bitmap also gives the
 // element its picture and size on every page.
 class StateBitmapCommand : public EditCommand {
+    Q_DECLARE_TR_FUNCTIONS(StateBitmapCommand)
+
 public:
     struct Look {
         std::string path;
@@ -71,6 +74,8 @@ private:
 
 // A new bitmap for one of the skin's graphics.
 class GraphicCommand : public EditCommand {
+    Q_DECLARE_TR_FUNCTIONS(GraphicCommand)
+
 public:
     GraphicCommand(EditorDocument &document, Graphic graphic, std::string beforePath,
                    QImage beforePicture, std::string afterPath, QImage afterPicture);
@@ -88,6 +93,8 @@ private:
 
 // A skin name confirmed in the skin-name dialog.
 class SkinNameCommand : public EditCommand {
+    Q_DECLARE_TR_FUNCTIONS(SkinNameCommand)
+
 public:
     SkinNameCommand(EditorDocument &document, std::string before, std::string after);
 

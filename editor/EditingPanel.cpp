@@ -12,12 +12,27 @@
 
 namespace {
 
+struct FieldCaption {
+    const char *text;
+    int left;
+    int top;
+};
+
+constexpr std::array<FieldCaption, 6> captionLayout{{
+    {QT_TRANSLATE_NOOP("EditingPanel", "Größe"), 544, 128},
+    {QT_TRANSLATE_NOOP("EditingPanel", "Position"), 544, 168},
+    {QT_TRANSLATE_NOOP("EditingPanel", "X:"), 616, 128},
+    {QT_TRANSLATE_NOOP("EditingPanel", "Y:"), 688, 128},
+    {QT_TRANSLATE_NOOP("EditingPanel", "X:"), 616, 168},
+    {QT_TRANSLATE_NOOP("EditingPanel", "Y:"), 688, 168},
+}};
+
 void createStatePreviews(QWidget &client, EditingPanel &panel)
 {
-    auto *group = new QGroupBox(QStringLiteral("Zusätzliche Bilder "), &client);
+    auto *group = new QGroupBox(&client);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(clientRect(8, 64, 473, 129));
-    group->setToolTip(QStringLiteral("Zeigt zusätzliche Bilder an"));
+    panel.GroupBox1 = group;
     const std::array<const char *, 4> names{"Image01up", "Image01do", "Image01mo", "Image01da"};
     const std::array<int, 4> lefts{12, 123, 235, 347};
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -32,14 +47,14 @@ void createStatePreviews(QWidget &client, EditingPanel &panel)
     }
 }
 
-void createBoldLabel(QWidget &client, const QString &text, int left, int top)
+QLabel *createBoldLabel(QWidget &client, const FieldCaption &caption)
 {
-    auto *label = new QLabel(text, &client);
+    auto *label = new QLabel(&client);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
-    label->adjustSize();
-    label->move(clientRect(left, top, 0, 0).topLeft());
+    label->move(clientRect(caption.left, caption.top, 0, 0).topLeft());
+    return label;
 }
 
 NumberField *createField(QWidget &client, const char *name, bool ranged, int left, int top)
@@ -56,19 +71,15 @@ EditingPanel EditingPanel::create(QWidget &client)
     EditingPanel panel;
     createStatePreviews(client, panel);
 
-    auto *nameGroup = new QGroupBox(QStringLiteral("Bildname"), &client);
-    nameGroup->setGeometry(clientRect(488, 64, 281, 49));
-    panel.edit1 = new QLineEdit(nameGroup);
+    panel.nameGroup = new QGroupBox(&client);
+    panel.nameGroup->setGeometry(clientRect(488, 64, 281, 49));
+    panel.edit1 = new QLineEdit(panel.nameGroup);
     panel.edit1->setObjectName(QStringLiteral("edit1"));
     panel.edit1->setGeometry(8, 20, 265, 21);
     panel.edit1->setReadOnly(true);
 
-    createBoldLabel(client, QStringLiteral("Größe"), 544, 128);
-    createBoldLabel(client, QStringLiteral("Position"), 544, 168);
-    for (int top : {128, 168}) {
-        createBoldLabel(client, QStringLiteral("X:"), 616, top);
-        createBoldLabel(client, QStringLiteral("Y:"), 688, top);
-    }
+    for (std::size_t i = 0; i < captionLayout.size(); ++i)
+        panel.fieldCaptions[i] = createBoldLabel(client, captionLayout[i]);
     panel.grossX = createField(client, "grossX", true, 632, 120);
     panel.grossY = createField(client, "grossY", true, 704, 120);
     panel.PositionX = createField(client, "PositionX", false, 632, 160);
@@ -77,6 +88,7 @@ EditingPanel EditingPanel::create(QWidget &client)
     panel.Memo1 = new SkinTextView(&client);
     panel.Memo1->hide();
     panel.enableEditing(false);
+    panel.retranslate();
     return panel;
 }
 
@@ -86,4 +98,30 @@ void EditingPanel::enableEditing(bool enabled) const
                              static_cast<QWidget *>(grossY), static_cast<QWidget *>(PositionX),
                              static_cast<QWidget *>(PositionY)})
         control->setEnabled(enabled);
+}
+
+void EditingPanel::showHint(const char *hint) const
+{
+    hint_ = hint;
+    edit1->setText(QCoreApplication::translate("EditingPanel", hint));
+}
+
+void EditingPanel::showFileName(const QString &name) const
+{
+    hint_ = nullptr;
+    edit1->setText(name);
+}
+
+void EditingPanel::retranslate() const
+{
+    GroupBox1->setTitle(tr("Zusätzliche Bilder "));
+    GroupBox1->setToolTip(tr("Zeigt zusätzliche Bilder an"));
+    nameGroup->setTitle(tr("Bildname"));
+    for (std::size_t i = 0; i < captionLayout.size(); ++i) {
+        fieldCaptions[i]->setText(
+            QCoreApplication::translate("EditingPanel", captionLayout[i].text));
+        fieldCaptions[i]->adjustSize();
+    }
+    if (hint_)
+        showHint(hint_);
 }

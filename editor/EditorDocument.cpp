@@ -3,6 +3,8 @@
 #include "editor/EditCommands.h"
 #include "skin/SkinSave.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -26,7 +28,8 @@ int fieldSize(std::int64_t size)
 
 QString fieldStepText(Edge edge)
 {
-    return isSize(edge) ? QStringLiteral("Größe ändern") : QStringLiteral("Position ändern");
+    return isSize(edge) ? QCoreApplication::translate("EditorDocument", "Größe ändern")
+                        : QCoreApplication::translate("EditorDocument", "Position ändern");
 }
 
 } // namespace
@@ -157,8 +160,7 @@ void EditorDocument::nudge(int dx, int dy, int dWidth, int dHeight)
         after = withEdge(selection_, after, Edge::Height,
                          fieldSize(std::int64_t{reference.height} + dHeight));
     }
-    pushGeometry(after, marksOfEdit(selection_),
-                 moves ? QStringLiteral("Verschieben") : QStringLiteral("Größe ändern"),
+    pushGeometry(after, marksOfEdit(selection_), moves ? tr("Verschieben") : tr("Größe ändern"),
                  GeometryCommand::Keys);
 }
 
@@ -184,7 +186,7 @@ void EditorDocument::drag(const Selection &item, const Rect &movedPart)
         return;
     }
     push(new GeometryCommand(*this, item, itemGeometry(item), after, marksOfEdit(item),
-                             QStringLiteral("Verschieben"), GeometryCommand::Drag));
+                             tr("Verschieben"), GeometryCommand::Drag));
 }
 
 void EditorDocument::pushGeometry(const ItemGeometry &after, EditMarks marks, const QString &text,

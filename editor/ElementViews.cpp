@@ -18,7 +18,7 @@ QString viewName(const CatalogueEntry &entry, Page page)
 
 QLabel *createStreamLabel(const QString &name, QWidget *page)
 {
-    auto *label = new QLabel(QStringLiteral("Sender"), page);
+    auto *label = new QLabel(page);
     label->setObjectName(name);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -48,6 +48,17 @@ ElementViews::ElementViews(const std::array<QWidget *, 3> &pages)
             view->hide();
             views_[catalogueIndex(entry)][static_cast<std::size_t>(page)] = view;
         }
+    }
+    retranslate();
+}
+
+void ElementViews::retranslate() const
+{
+    for (const CatalogueEntry &entry : catalogue()) {
+        if (entry.kind != ElementKind::StreamCombo)
+            continue;
+        for (QLabel *label : views(entry))
+            label->setText(tr("Sender"));
     }
 }
 

@@ -3,6 +3,8 @@
 #include "skin/Catalogue.h"
 #include "skin/SkinDocument.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <vector>
 
@@ -14,6 +16,8 @@ class QWidget;
 // Every element view of the catalogue on the three element pages, made from the
 // table: "Image" + number + "p", "s" or "d". Element 25 is a text label "Sender".
 class ElementViews {
+    Q_DECLARE_TR_FUNCTIONS(ElementViews)
+
 public:
     ElementViews() = default;
     ElementViews(const std::array<QWidget *, 3> &pages);
@@ -28,6 +32,8 @@ public:
     // Shows the views the player shows for that version.
     void show(const CatalogueEntry &entry, std::string_view targetVersion) const;
     void hideAll() const;
+    // Sets the texts of the text labels again in the language now installed.
+    void retranslate() const;
 
 private:
     std::array<std::array<QLabel *, 3>, elementCount> views_{};

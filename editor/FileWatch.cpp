@@ -86,10 +86,9 @@ bool FileWatch::mayOverwrite()
 {
     if (!changedElsewhere_)
         return true;
-    if (!dialogs_.yesNo(QStringLiteral("Bestätigung"),
-                        QStringLiteral("Die Datei %1 wurde außerhalb von Velmor geändert. "
-                                       "Trotzdem überschreiben?")
-                            .arg(QDir::toNativeSeparators(skinFile_))))
+    if (!dialogs_.yesNo(tr("Bestätigung"), tr("Die Datei %1 wurde außerhalb von Velmor geändert. "
+                                              "Trotzdem überschreiben?")
+                                               .arg(QDir::toNativeSeparators(skinFile_))))
         return false;
     changedElsewhere_ = false;
     return true;
@@ -148,8 +147,8 @@ void FileWatch::skinFileChanged()
     const std::optional<QByteArray> contents = fileContents(skinFile_);
     if (!contents) {
         if (!goneReported_)
-            dialogs_.message(QStringLiteral("Die Datei %1 gibt es nicht mehr. „Speichern "
-                                            "unter...“ sichert das Skin an anderer Stelle.")
+            dialogs_.message(tr("Die Datei %1 gibt es nicht mehr. „Speichern unter...“ sichert "
+                                "das Skin an anderer Stelle.")
                                  .arg(QDir::toNativeSeparators(skinFile_)));
         goneReported_ = true;
         return;
@@ -159,9 +158,8 @@ void FileWatch::skinFileChanged()
     const std::string ours = joinLines(document_.skin().openedText.lines());
     if (*contents == QByteArray::fromStdString(ours) || *contents == refusedVersion_)
         return;
-    if (dialogs_.yesNo(QStringLiteral("Bestätigung"),
-                       QStringLiteral("Die Datei %1 wurde außerhalb von Velmor geändert. Neu "
-                                      "laden?")
+    if (dialogs_.yesNo(tr("Bestätigung"),
+                       tr("Die Datei %1 wurde außerhalb von Velmor geändert. Neu laden?")
                            .arg(QDir::toNativeSeparators(skinFile_)))) {
         reload_(skinFile_);
         return;

@@ -30,11 +30,13 @@ GraphicEditing::GraphicEditing(const Workspace &workspace, const GeometryFields 
 // The menu pieces inside the Player list only point to where they are edited.
 void GraphicEditing::connectMenuMirrors() const
 {
-    QLineEdit *edit1 = workspace_.panel.edit1;
+    const EditingPanel *panel = &workspace_.panel;
     for (Graphic graphic : {Graphic::MenuLeft, Graphic::MenuCenter, Graphic::MenuRight}) {
-        QObject::connect(workspace_.pages.mirror(graphic), &PictureLabel::clicked, edit1, [edit1] {
-            edit1->setText(QStringLiteral("Änderungen unter Kategorie Player-Sicht"));
-        });
+        QObject::connect(
+            workspace_.pages.mirror(graphic), &PictureLabel::clicked, panel->edit1, [panel] {
+                panel->showHint(
+                    QT_TRANSLATE_NOOP("EditingPanel", "Änderungen unter Kategorie Player-Sicht"));
+            });
     }
 }
 

@@ -35,10 +35,9 @@ PictureLabel *createStretched(const char *name, QWidget *strip, int width, QHBox
     return piece;
 }
 
-PictureLabel *createTileGroup(const QString &caption, const char *pictureName, int top,
-                              QWidget *panel)
+PictureLabel *createTileGroup(const char *pictureName, int top, QWidget *panel)
 {
-    auto *group = new QGroupBox(caption, panel);
+    auto *group = new QGroupBox(panel);
     group->setGeometry(8, top, 177, 89);
     // Only the panel's own surface takes hold of the list.
     group->setAttribute(Qt::WA_NoMousePropagation);
@@ -53,9 +52,14 @@ QFrame *createTilePanel(const char *name, QWidget &page, const char *headerName,
                         const char *tileName, PictureLabel *&header, PictureLabel *&tile)
 {
     QFrame *panel = createPanel(name, QFrame::Sunken, 2, page);
-    header = createTileGroup(QStringLiteral("Obere Leiste"), headerName, 8, panel);
-    tile = createTileGroup(QStringLiteral("Gekachelter Hintergrund"), tileName, 104, panel);
+    header = createTileGroup(headerName, 8, panel);
+    tile = createTileGroup(tileName, 104, panel);
     return panel;
+}
+
+QGroupBox *groupOf(const PictureLabel *picture)
+{
+    return static_cast<QGroupBox *>(picture->parentWidget());
 }
 
 } // namespace
@@ -79,7 +83,16 @@ ListPanels ListPanels::create(QWidget &playerPage, QWidget &schedulePage, QWidge
                                          lists.Listheader2, lists.List2);
     lists.ListDescription = createTilePanel("ListDescription", descriptionPage, "Listheader3h",
                                             "List3h", lists.Listheader3h, lists.List3h);
+    lists.retranslate();
     return lists;
+}
+
+void ListPanels::retranslate() const
+{
+    for (const PictureLabel *header : {Listheader2, Listheader3h})
+        groupOf(header)->setTitle(tr("Obere Leiste"));
+    for (const PictureLabel *tile : {List2, List3h})
+        groupOf(tile)->setTitle(tr("Gekachelter Hintergrund"));
 }
 
 void ListPanels::place(const ListGeometry &geometry) const

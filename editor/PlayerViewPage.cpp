@@ -17,43 +17,47 @@ QFont boldFont(const QWidget &widget)
     return font;
 }
 
-QFrame *createFrame(QWidget &page, const QString &caption, int left, int top, int width)
+// A framed picture with its caption above it.
+struct FramedPicture {
+    const char *caption;
+    int left;
+    int top;
+    int width;
+};
+
+// The four three-piece views, then the stream picture and the current position.
+constexpr std::array<FramedPicture, 6> framedPictures{{
+    {QT_TRANSLATE_NOOP("PlayerViewPage", "Menü Sicht"), 24, 40, 305},
+    {QT_TRANSLATE_NOOP("PlayerViewPage", "Qualitets Sicht: grün"), 344, 40, 305},
+    {QT_TRANSLATE_NOOP("PlayerViewPage", "Qualitets Sicht: gelb"), 24, 243, 305},
+    {QT_TRANSLATE_NOOP("PlayerViewPage", "Qualitets Sicht: rot"), 344, 242, 305},
+    {QT_TRANSLATE_NOOP("PlayerViewPage", "Stream Bild"), 664, 40, 161},
+    {QT_TRANSLATE_NOOP("PlayerViewPage", "Curpos Bild"), 664, 240, 105},
+}};
+
+enum FramedIndex { StreamFrame = 4, CurposFrame = 5 };
+
+QFrame *createFrame(QWidget &page, const FramedPicture &framed, QLabel *&caption)
 {
-    auto *label = new QLabel(caption, &page);
-    label->setFont(boldFont(*label));
-    label->adjustSize();
-    label->move(left, top - label->height() - 2);
+    caption = new QLabel(&page);
+    caption->setFont(boldFont(*caption));
     auto *frame = new QFrame(&page);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(left, top, width, 169);
+    frame->setGeometry(framed.left, framed.top, framed.width, 169);
     return frame;
 }
 
 struct ThreePieceView {
-    const char *caption;
-    int left;
-    int top;
     std::array<const char *, 3> names;
     Graphic first;
 };
 
+// In the order of the first four framed pictures.
 constexpr std::array<ThreePieceView, 4> threePieceViews{{
-    {"Menü Sicht", 24, 40, {"ImageLeft", "ImageCenter", "ImageRight"}, Graphic::MenuLeft},
-    {"Qualitets Sicht: grün",
-     344,
-     40,
-     {"Imagevldstart", "Imagevldmiddle", "Imagevldend"},
-     Graphic::ValidStart},
-    {"Qualitets Sicht: gelb",
-     24,
-     243,
-     {"Imagepartvldstart", "Imagepartvldmiddle", "Imagepartvldend"},
-     Graphic::PartvalidStart},
-    {"Qualitets Sicht: rot",
-     344,
-     242,
-     {"Imageinvldstart", "Imageinvldmiddle", "Imageinvldend"},
-     Graphic::InvalidStart},
+    {{"ImageLeft", "ImageCenter", "ImageRight"}, Graphic::MenuLeft},
+    {{"Imagevldstart", "Imagevldmiddle", "Imagevldend"}, Graphic::ValidStart},
+    {{"Imagepartvldstart", "Imagepartvldmiddle", "Imagepartvldend"}, Graphic::PartvalidStart},
+    {{"Imageinvldstart", "Imageinvldmiddle", "Imageinvldend"}, Graphic::InvalidStart},
 }};
 
 // Start, middle and end piece: against the left edge, at 72, against the right edge.
@@ -69,34 +73,48 @@ PlayerViewPage PlayerViewPage::create(QWidget &page)
         picture->hide();
         view.pictures[static_cast<std::size_t>(graphic) - firstGraphic] = picture;
     };
-    for (const ThreePieceView &three : threePieceViews) {
-        QFrame *frame =
-            createFrame(page, QString::fromUtf8(three.caption), three.left, three.top, 305);
+    const auto frame = [&](std::size_t index) {
+        return createFrame(page, framedPictures[index], view.captions[index]);
+    };
+    for (std::size_t v = 0; v < threePieceViews.size(); ++v) {
+        const ThreePieceView &three = threePieceViews[v];
+        QFrame *threeFrame = frame(v);
         for (std::size_t i = 0; i < 3; ++i) {
             auto *piece = new PictureLabel(QString::fromLatin1(three.names[i]),
-                                           PictureLabel::Drawing::Stretched, frame);
+                                           PictureLabel::Drawing::Stretched, threeFrame);
             piece->setGeometry(pieceLefts[i], 6, pieceWidths[i], 159);
             add(static_cast<Graphic>(static_cast<std::size_t>(three.first) + i), piece);
         }
     }
-    QFrame *streamFrame = createFrame(page, QStringLiteral("Stream Bild"), 664, 40, 161);
     auto *stream = new PictureLabel(QStringLiteral("ImageStream"), PictureLabel::Drawing::Stretched,
-                                    streamFrame);
+                                    frame(StreamFrame));
     stream->setGeometry(4, 6, 153, 159);
     add(Graphic::Stream, stream);
-    QFrame *curposFrame = createFrame(page, QStringLiteral("Curpos Bild"), 664, 240, 105);
     auto *curpos = new PictureLabel(QStringLiteral("ImageCurpos"), PictureLabel::Drawing::Natural,
-                                    curposFrame);
+                                    frame(CurposFrame));
     curpos->setGeometry(4, 6, 97, 159);
     add(Graphic::Curpos, curpos);
 
-    view.Transparent1 = new QCheckBox(QStringLiteral("Transparent "), &page);
+    view.Transparent1 = new QCheckBox(&page);
     view.Transparent1->setObjectName(QStringLiteral("Transparent1"));
     view.Transparent1->setFont(boldFont(*view.Transparent1));
     view.Transparent1->move(664, 416);
-    view.Transparent1->adjustSize();
     view.Transparent1->setEnabled(false);
+    view.retranslate();
     return view;
+}
+
+// A caption stands just above its frame, whatever its height in the language.
+void PlayerViewPage::retranslate() const
+{
+    for (std::size_t i = 0; i < framedPictures.size(); ++i) {
+        QLabel *caption = captions[i];
+        caption->setText(QCoreApplication::translate("PlayerViewPage", framedPictures[i].caption));
+        caption->adjustSize();
+        caption->move(framedPictures[i].left, framedPictures[i].top - caption->height() - 2);
+    }
+    Transparent1->setText(tr("Transparent "));
+    Transparent1->adjustSize();
 }
 
 PictureLabel *PlayerViewPage::picture(Graphic graphic) const

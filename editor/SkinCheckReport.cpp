@@ -4,6 +4,7 @@
 #include "platform/ProblemText.h"
 #include "platform/SkinChecker.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStyle>
@@ -39,13 +40,10 @@ SkinCheckReport::SkinCheckReport(EditorDocument &document, Reveal reveal, QWidge
       summary_(new QLabel(this)), list_(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("SkinCheckReport"));
-    setWindowTitle(QStringLiteral("Skin prüfen"));
     resize(760, 320);
     summary_->setObjectName(QStringLiteral("CheckSummary"));
     list_->setObjectName(QStringLiteral("ProblemList"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels(
-        {QStringLiteral("Meldung"), QStringLiteral("Element"), QStringLiteral("Zeile")});
     list_->header()->setSectionResizeMode(MessageColumn, QHeaderView::Stretch);
     list_->header()->setStretchLastSection(false);
     auto *layout = new QVBoxLayout(this);
@@ -56,6 +54,22 @@ SkinCheckReport::SkinCheckReport(EditorDocument &document, Reveal reveal, QWidge
     connect(&recheckSoon_, &QTimer::timeout, this, &SkinCheckReport::recheck);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &SkinCheckReport::activate);
     followDocument();
+    retranslate();
+}
+
+void SkinCheckReport::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+// The problems stay those of the last check; only their words change.
+void SkinCheckReport::retranslate()
+{
+    setWindowTitle(tr("Skin prüfen"));
+    list_->setHeaderLabels({tr("Meldung"), tr("Element"), tr("Zeile")});
+    fill();
 }
 
 void SkinCheckReport::followDocument()
@@ -97,19 +111,25 @@ void SkinCheckReport::recheck()
 void SkinCheckReport::present(std::vector<SkinProblem> problems)
 {
     problems_ = std::move(problems);
+    fill();
+}
+
+void SkinCheckReport::fill()
+{
     list_->clear();
     for (const SkinProblem &problem : problems_)
         list_->addTopLevelItem(rowOf(problem, *style()));
     list_->resizeColumnToContents(ElementColumn);
     list_->resizeColumnToContents(LineColumn);
+    if (problems_.empty()) {
+        summary_->setText(tr("Keine Probleme gefunden."));
+        return;
+    }
     const int errors = countOf(problems_, Severity::Error);
     const int warnings = countOf(problems_, Severity::Warning);
-    summary_->setText(problems_.empty() ? QStringLiteral("Keine Probleme gefunden.")
-                                        : QStringLiteral("%1 Fehler, %2 %3")
-                                              .arg(errors)
-                                              .arg(warnings)
-                                              .arg(warnings == 1 ? QStringLiteral("Warnung")
-                                                                 : QStringLiteral("Warnungen")));
+    // "Fehler" serves any number; a language that needs a plural takes it from %n.
+    const QString warningCount = warnings == 1 ? tr("1 Warnung") : tr("%1 Warnungen").arg(warnings);
+    summary_->setText(tr("%n Fehler, %1", nullptr, errors).arg(warningCount));
 }
 
 void SkinCheckReport::activate(QTreeWidgetItem *item)

@@ -32,10 +32,16 @@ public:
 
     QTreeWidget *problemList() const { return list_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void followDocument();
     void recheck();
     void present(std::vector<SkinProblem> problems);
+    // Shows the problems of the last check, in the language now installed.
+    void fill();
     void activate(QTreeWidgetItem *item);
 
     EditorDocument &document_;

@@ -18,11 +18,6 @@
 
 namespace {
 
-const QString notASkin = QStringLiteral(
-    "Diese LKV Skin-Datei ist entweder defekt oder noch nicht in dem Velmor enthalten. Es wäre "
-    "gut wenn du dies per E-mail mir mitteilst und schreibst von welchen Player diese ist. Dann "
-    "kann ich viel schneller neue Versionen einprogrammieren.");
-
 // A file that cannot be read reads as an empty text, which is no skin.
 std::string readSkinFile(const QString &path)
 {
@@ -69,7 +64,11 @@ LoadOutcome SkinLoader::load(const QString &path)
     if (!loaded.isSkin()) {
         // The previous skin stays the document, so a later save cannot copy this
         // file's text over it.
-        workspace_.dialogs.message(notASkin);
+        workspace_.dialogs.message(
+            tr("Diese LKV Skin-Datei ist entweder defekt oder noch nicht in dem Velmor enthalten. "
+               "Es wäre gut wenn du dies per E-mail mir mitteilst und schreibst von welchen "
+               "Player diese ist. Dann kann ich viel schneller neue Versionen "
+               "einprogrammieren."));
         outcome = LoadOutcome::NotASkin;
     } else {
         accept(loaded);
@@ -197,11 +196,18 @@ bool SkinLoader::showElements(const LoadedSkin &loaded, PictureSteps &pictures)
     return true;
 }
 
-void SkinLoader::finish()
+void SkinLoader::showTitle() const
 {
     window_.setWindowTitle(
-        QStringLiteral("Velmor (%1 - Skin)")
-            .arg(QString::fromStdString(workspace_.document.skin().targetVersion)));
+        titleVersion_.empty()
+            ? QStringLiteral("Velmor")
+            : tr("Velmor (%1 - Skin)").arg(QString::fromStdString(titleVersion_)));
+}
+
+void SkinLoader::finish()
+{
+    titleVersion_ = workspace_.document.skin().targetVersion;
+    showTitle();
     for (PictureLabel *preview : workspace_.panel.statePreviews)
         preview->show();
     workspace_.commands.FileSaveAs1->setEnabled(true);

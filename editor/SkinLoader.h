@@ -2,8 +2,10 @@
 
 #include "editor/Workspace.h"
 
+#include <QCoreApplication>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 class QMainWindow;
@@ -18,10 +20,15 @@ enum class LoadOutcome { Loaded, NotASkin, PictureFailed };
 // picture that cannot be loaded ends the load where it stands, with its error box;
 // what the earlier steps showed stays.
 class SkinLoader {
+    Q_DECLARE_TR_FUNCTIONS(SkinLoader)
+
 public:
     SkinLoader(QMainWindow &window, const Workspace &workspace);
 
     LoadOutcome load(const QString &path);
+    // Names the window after the version of the last skin that opened whole; a load
+    // that stopped on its way leaves the name as it was.
+    void showTitle() const;
 
 private:
     // Walks the pictures of a load in their order; the first that failed is reported.
@@ -39,4 +46,5 @@ private:
 
     QMainWindow &window_;
     Workspace workspace_;
+    std::string titleVersion_;
 };

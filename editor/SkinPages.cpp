@@ -6,6 +6,22 @@
 #include <QFrame>
 #include <QTabWidget>
 
+namespace {
+
+// By tab: the three element pages, then the player view.
+constexpr std::array<const char *, 4> tabTitles{
+    QT_TRANSLATE_NOOP("SkinPages", "Player"), QT_TRANSLATE_NOOP("SkinPages", "Schedule"),
+    QT_TRANSLATE_NOOP("SkinPages", "Description"), QT_TRANSLATE_NOOP("SkinPages", "Player-Sicht")};
+
+void setTabTitles(QTabWidget &notebook)
+{
+    for (std::size_t i = 0; i < tabTitles.size(); ++i)
+        notebook.setTabText(static_cast<int>(i),
+                            QCoreApplication::translate("SkinPages", tabTitles[i]));
+}
+
+} // namespace
+
 SkinPages SkinPages::create(QWidget &client)
 {
     SkinPages result;
@@ -16,12 +32,12 @@ SkinPages SkinPages::create(QWidget &client)
     result.Notebook = new QTabWidget(&client);
     result.Notebook->setObjectName(QStringLiteral("Notebook"));
     result.Notebook->setGeometry(clientRect(0, 200, 1001, 505));
-    const std::array<const char *, 3> titles{"Player", "Schedule", "Description"};
+    const std::array<const char *, 3> pageNames{"TabPlayer", "TabSchedule", "TabDescription"};
     const std::array<const char *, 3> backgroundNames{"ImageP", "ImageS", "ImageD"};
-    for (std::size_t i = 0; i < titles.size(); ++i) {
+    for (std::size_t i = 0; i < pageNames.size(); ++i) {
         auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("Tab") + QString::fromLatin1(titles[i]));
-        result.Notebook->addTab(page, QString::fromLatin1(titles[i]));
+        page->setObjectName(QString::fromLatin1(pageNames[i]));
+        result.Notebook->addTab(page, QString());
         result.pages[i] = page;
         auto *background = new PictureLabel(QString::fromLatin1(backgroundNames[i]),
                                             PictureLabel::Drawing::Natural, page);
@@ -30,7 +46,8 @@ SkinPages SkinPages::create(QWidget &client)
     }
     auto *playerView = new QWidget;
     playerView->setObjectName(QStringLiteral("TabPlayerSicht"));
-    result.Notebook->addTab(playerView, QStringLiteral("Player-Sicht"));
+    result.Notebook->addTab(playerView, QString());
+    setTabTitles(*result.Notebook);
 
     result.views = ElementViews(result.pages);
     result.lists = ListPanels::create(*result.pages[0], *result.pages[1], *result.pages[2]);
@@ -70,6 +87,14 @@ PictureLabel *SkinPages::mirror(Graphic graphic) const
     default:
         return nullptr;
     }
+}
+
+void SkinPages::retranslate() const
+{
+    setTabTitles(*Notebook);
+    views.retranslate();
+    lists.retranslate();
+    playerView.retranslate();
 }
 
 void SkinPages::restack() const

@@ -25,4 +25,6 @@ struct SkinPages {
     PictureLabel *mirror(Graphic graphic) const;
     // Keeps the list panel of each page above every element view of it.
     void restack() const;
+    // Sets every text of the notebook again in the language now installed.
+    void retranslate() const;
 };

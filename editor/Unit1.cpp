@@ -47,7 +47,7 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
           document_, [this](const SkinProblem &problem) { reveal(problem); }, this)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmor"));
+    loader_.showTitle();
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     followDocument(document_, pages_);
     commands_.followHistory(document_.history());
@@ -57,9 +57,8 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     connect(&document_, &EditorDocument::skinTextChanged, panel_.Memo1,
             &SkinTextView::sourceChanged);
     connect(commands_.DateiNeu, &QAction::triggered, this, [this] {
-        dialogs_->message(QStringLiteral("Neue Skins lassen sich nicht anlegen. Öffne ein "
-                                         "vorhandenes Skin und speichere es unter einem neuen "
-                                         "Namen."));
+        dialogs_->message(tr("Neue Skins lassen sich nicht anlegen. Öffne ein vorhandenes Skin "
+                             "und speichere es unter einem neuen Namen."));
     });
     connect(commands_.FileOpen1, &QAction::triggered, this, &TForm1::openSkin);
     connect(commands_.FileNewFromTemplate, &QAction::triggered, this, &TForm1::newFromTemplate);
@@ -103,9 +102,9 @@ void TForm1::openAfterAsking(const QString &path)
 
 void TForm1::newFromTemplate()
 {
-    const QString version = dialogs_->chooseItem(
-        QStringLiteral("Neu aus Vorlage"), QStringLiteral("Für welchen Player ist das neue Skin?"),
-        {QString::fromLatin1(version15), QString::fromLatin1(version14)});
+    const QString version =
+        dialogs_->chooseItem(tr("Neu aus Vorlage"), tr("Für welchen Player ist das neue Skin?"),
+                             {QString::fromLatin1(version15), QString::fromLatin1(version14)});
     if (version.isEmpty())
         return;
     const QString path =
@@ -120,7 +119,7 @@ bool TForm1::createFromTemplate(std::string_view version, const QString &path)
 {
     const QString source = templateSkin(templateFolder_, version);
     if (source.isEmpty()) {
-        dialogs_->error(QStringLiteral("Die Vorlage für %1 fehlt.").arg(QLatin1String(version)));
+        dialogs_->error(tr("Die Vorlage für %1 fehlt.").arg(QLatin1String(version)));
         return false;
     }
     if (loader_.load(source) != LoadOutcome::Loaded)
@@ -154,11 +153,10 @@ void TForm1::openPackage(const QString &zipPath)
         dialogs_->error(unpacked.error);
         return;
     }
-    const QString skin =
-        unpacked.skins.size() == 1
-            ? unpacked.skins.front()
-            : dialogs_->chooseItem(QStringLiteral("Skin-Paket öffnen"),
-                                   QStringLiteral("Welches Skin des Pakets?"), unpacked.skins);
+    const QString skin = unpacked.skins.size() == 1
+                             ? unpacked.skins.front()
+                             : dialogs_->chooseItem(tr("Skin-Paket öffnen"),
+                                                    tr("Welches Skin des Pakets?"), unpacked.skins);
     if (!skin.isEmpty())
         load(QDir(folder).filePath(skin));
 }
@@ -184,8 +182,7 @@ void TForm1::openRecent(const QString &path)
     if (path.isEmpty())
         return;
     if (!QFileInfo::exists(path)) {
-        dialogs_->message(QStringLiteral("Die Datei %1 gibt es nicht mehr. Sie wird aus der "
-                                         "Liste genommen.")
+        dialogs_->message(tr("Die Datei %1 gibt es nicht mehr. Sie wird aus der Liste genommen.")
                               .arg(QDir::toNativeSeparators(path)));
         emit recentSkinGone(path);
         return;
@@ -201,8 +198,7 @@ void TForm1::showRecentSkins(const QStringList &paths) const
 bool TForm1::keepWork()
 {
     return !document_.hasUnsavedChanges() ||
-           !dialogs_->yesNo(QStringLiteral("Bestätigung"),
-                            QStringLiteral("Das Skin wurde geändert. Speichern ?")) ||
+           !dialogs_->yesNo(tr("Bestätigung"), tr("Das Skin wurde geändert. Speichern ?")) ||
            write();
 }
 
@@ -239,7 +235,7 @@ bool TForm1::write(bool everyBitmap)
     const QString skinPath = QString::fromStdString(document_.skin().skinPath);
     const QString folder = QFileInfo(skinPath).absolutePath();
     const auto failed = [this](const QString &file) {
-        dialogs_->error(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+        dialogs_->error(tr("Die Datei %1 konnte nicht gespeichert werden.")
                             .arg(QDir::toNativeSeparators(file)));
         return false;
     };
@@ -248,16 +244,15 @@ bool TForm1::write(bool everyBitmap)
     const Gathering gathered =
         gatherBitmaps(document_, folder, everyBitmap, [this](const QString &name) {
             return dialogs_->yesNo(
-                QStringLiteral("Bestätigung"),
-                QStringLiteral("Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?").arg(name));
+                tr("Bestätigung"),
+                tr("Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?").arg(name));
         });
     if (!gathered.ok)
         return failed(gathered.failedFile);
     if (!document_.save())
         return failed(skinPath);
     if (!gathered.missing.isEmpty())
-        dialogs_->message(QStringLiteral("Diese Bitmaps gibt es nicht; das Skin nennt sie "
-                                         "trotzdem:\n%1")
+        dialogs_->message(tr("Diese Bitmaps gibt es nicht; das Skin nennt sie trotzdem:\n%1")
                               .arg(gathered.missing.join(QLatin1Char('\n'))));
     return true;
 }
@@ -288,6 +283,25 @@ void TForm1::reveal(const SkinProblem &problem)
 void TForm1::confirmSkinName(const QString &name)
 {
     document_.confirmSkinName(name.toStdString());
+}
+
+// The window shows the new language at once, without being built again; the skin
+// check window, a widget of its own, follows by itself.
+void TForm1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+// Besides the fixed texts, those that depend on the skin and the history: the title,
+// a hint in "Bildname", the undo and redo captions.
+void TForm1::retranslate()
+{
+    commands_.retranslate(document_.history());
+    panel_.retranslate();
+    pages_.retranslate();
+    loader_.showTitle();
 }
 
 // The close always goes through; the user only decides whether to save first.

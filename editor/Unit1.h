@@ -66,11 +66,13 @@ signals:
     void recentSkinGone(const QString &path);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void retranslate();
     void openSkin();
     void openRecent(const QString &path);
     void newFromTemplate();

@@ -8,24 +8,24 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace {
 
-QString pressHint(const CatalogueEntry &entry)
+// The hints are the field's own texts, so they follow the language it is shown in.
+const char *pressHint(const CatalogueEntry &entry)
 {
     switch (hintKind(entry)) {
     case HintKind::ChooseOfThreeWindowButton:
-        return QStringLiteral("Wähl Eines der 3 Bilder aus.");
+        return QT_TRANSLATE_NOOP("EditingPanel", "Wähl Eines der 3 Bilder aus.");
     case HintKind::ChooseOfThree:
-        return QStringLiteral("Einen von 3 Bilder auswählen.");
+        return QT_TRANSLATE_NOOP("EditingPanel", "Einen von 3 Bilder auswählen.");
     case HintKind::ChooseOfFour:
-        return QStringLiteral("Einen von 4 Bilder auswählen.");
+        return QT_TRANSLATE_NOOP("EditingPanel", "Einen von 4 Bilder auswählen.");
     case HintKind::None:
         break;
     }
-    return {};
+    return nullptr;
 }
 
 } // namespace
@@ -98,8 +98,8 @@ void ViewDragging::pressElement(const CatalogueEntry &entry)
     if (!previews_.show(entry))
         return;
     fields_.show(document.referenceGeometry(document.selection()));
-    if (hintKind(entry) != HintKind::None)
-        workspace_.panel.edit1->setText(pressHint(entry));
+    if (const char *hint = pressHint(entry))
+        workspace_.panel.showHint(hint);
 }
 
 void ViewDragging::pressList(Selection::Kind list)
@@ -107,10 +107,10 @@ void ViewDragging::pressList(Selection::Kind list)
     EditorDocument &document = workspace_.document;
     document.select({list});
     fields_.show(document.referenceGeometry(document.selection()));
-    workspace_.panel.edit1->setText(
+    workspace_.panel.showHint(
         list == Selection::Kind::PlayerList
-            ? QStringLiteral("Player-Ansicht")
-            : QStringLiteral("Vorschau oder Liedersammlung-Ansicht-Ansicht"));
+            ? QT_TRANSLATE_NOOP("EditingPanel", "Player-Ansicht")
+            : QT_TRANSLATE_NOOP("EditingPanel", "Vorschau oder Liedersammlung-Ansicht-Ansicht"));
 }
 
 // The pointer keeps its place inside the dragged view; there is no grid and no

@@ -5,8 +5,6 @@
 #include "platform/Platform.h"
 #include "skin/SkinFormat.h"
 
-#include <QLineEdit>
-
 std::optional<QImage> Workspace::readPicture(const QString &name, const QString &folder) const
 {
     LoadedPicture loaded = loadPicture(name, folder);
@@ -19,5 +17,5 @@ std::optional<QImage> Workspace::readPicture(const QString &name, const QString 
 
 void Workspace::showFileName(const std::string &path) const
 {
-    panel.edit1->setText(QString::fromStdString(bareFileName(path)));
+    panel.showFileName(QString::fromStdString(bareFileName(path)));
 }

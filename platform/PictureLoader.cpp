@@ -1,5 +1,6 @@
 #include "platform/PictureLoader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -132,7 +133,9 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
     LoadedPicture picture;
     const QString extension = extensionOf(name);
     if (extension.compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
-        picture.error = QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(extension);
+        picture.error =
+            QCoreApplication::translate("PictureLoader", "Unbekannte Bilddateierweiterung (.%1)")
+                .arg(extension);
         picture.failure = LoadedPicture::Failure::UnknownExtension;
         return picture;
     }
@@ -144,7 +147,9 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         file.setFileName(picture.path);
     }
     if (!file.isOpen() && !file.open(QIODevice::ReadOnly)) {
-        picture.error = QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(name);
+        picture.error =
+            QCoreApplication::translate("PictureLoader", "Datei %1 kann nicht geöffnet werden")
+                .arg(name);
         picture.failure = LoadedPicture::Failure::CannotOpen;
         return picture;
     }
@@ -160,8 +165,9 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
     const qint64 width = qAbs(qint64{declared.width()});
     const qint64 height = qAbs(qint64{declared.height()});
     if (width > maxPictureSide || height > maxPictureSide) {
-        picture.error = QStringLiteral("Bitmap ist zu groß (%1 × %2 Pixel, erlaubt sind "
-                                       "höchstens %3 × %3).")
+        picture.error = QCoreApplication::translate(
+                            "PictureLoader", "Bitmap ist zu groß (%1 × %2 Pixel, erlaubt sind "
+                                             "höchstens %3 × %3).")
                             .arg(width)
                             .arg(height)
                             .arg(maxPictureSide);
@@ -173,7 +179,7 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
     if (use == PictureUse::Screen)
         picture.image = forTheScreen(std::move(picture.image));
     if (picture.image.isNull()) {
-        picture.error = QStringLiteral("Bitmap ist ungültig");
+        picture.error = QCoreApplication::translate("PictureLoader", "Bitmap ist ungültig");
         picture.failure = LoadedPicture::Failure::Invalid;
     }
     return picture;

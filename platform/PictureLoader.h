@@ -36,6 +36,6 @@ enum class PictureUse : std::uint8_t { Screen, Measure };
 
 // Loads the Windows bitmap that a picture name stands for (see resolvePicturePath).
 // Only ".bmp" names count as pictures; the checks run in the order extension, opening,
-// size, decoding, and the first failure is reported with its own German text.
+// size, decoding, and the first failure is reported with its own text.
 LoadedPicture loadPicture(const QString &name, const QString &folder,
                           PictureUse use = PictureUse::Screen);

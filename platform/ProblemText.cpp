@@ -2,6 +2,8 @@
 
 #include "platform/PictureLoader.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString text(const std::string &utf8)
@@ -11,7 +13,7 @@ QString text(const std::string &utf8)
 
 QString quoted(const std::string &utf8)
 {
-    return QStringLiteral("„%1“").arg(text(utf8));
+    return QCoreApplication::translate("ProblemText", "„%1“").arg(text(utf8));
 }
 
 QString pixels(PixelSize size)
@@ -34,20 +36,26 @@ QString sectionMessage(const SkinProblem &problem)
     case ProblemCode::BadPackage:
         return text(problem.detail);
     case ProblemCode::UnreadableSkin:
-        return QStringLiteral("Die Datei kann nicht gelesen werden.");
+        return QCoreApplication::translate("ProblemText", "Die Datei kann nicht gelesen werden.");
     case ProblemCode::NotASkin:
-        return QStringLiteral("Die Datei ist kein Skin: Abschnitte, die der Player braucht, "
-                              "fehlen oder sind leer.");
+        return QCoreApplication::translate(
+            "ProblemText", "Die Datei ist kein Skin: Abschnitte, die der Player braucht, "
+                           "fehlen oder sind leer.");
     case ProblemCode::MissingSection:
         return problem.line == 0
-                   ? QStringLiteral("Der Abschnitt [%1] fehlt.").arg(section)
-                   : QStringLiteral("Der Abschnitt [%1] enthält keinen Schlüssel.").arg(section);
+                   ? QCoreApplication::translate("ProblemText", "Der Abschnitt [%1] fehlt.")
+                         .arg(section)
+                   : QCoreApplication::translate("ProblemText",
+                                                 "Der Abschnitt [%1] enthält keinen Schlüssel.")
+                         .arg(section);
     case ProblemCode::SectionTypo:
-        return QStringLiteral("Der Abschnitt [%1] ist unbekannt; gemeint ist wohl [%2].")
+        return QCoreApplication::translate(
+                   "ProblemText", "Der Abschnitt [%1] ist unbekannt; gemeint ist wohl [%2].")
             .arg(section, text(problem.detail));
     case ProblemCode::DuplicateSection:
-        return QStringLiteral("Der Abschnitt [%1] steht ein weiteres Mal in der Datei; der "
-                              "Player liest nur den ersten.")
+        return QCoreApplication::translate(
+                   "ProblemText", "Der Abschnitt [%1] steht ein weiteres Mal in der Datei; der "
+                                  "Player liest nur den ersten.")
             .arg(section);
     default:
         return {};
@@ -60,27 +68,36 @@ QString bitmapMessage(const SkinProblem &problem)
     const QString file = quoted(problem.file);
     switch (problem.code) {
     case ProblemCode::MissingKey:
-        return QStringLiteral("%1: Der Schlüssel fehlt; gelesen wird der Dateiname „0“.")
+        return QCoreApplication::translate(
+                   "ProblemText", "%1: Der Schlüssel fehlt; gelesen wird der Dateiname „0“.")
             .arg(subject);
     case ProblemCode::MissingFile:
-        return QStringLiteral("%1: Die Datei %2 gibt es nicht.").arg(subject, file);
+        return QCoreApplication::translate("ProblemText", "%1: Die Datei %2 gibt es nicht.")
+            .arg(subject, file);
     case ProblemCode::UnreadableFile:
-        return QStringLiteral("%1: Die Datei %2 kann nicht geöffnet werden.").arg(subject, file);
+        return QCoreApplication::translate("ProblemText",
+                                           "%1: Die Datei %2 kann nicht geöffnet werden.")
+            .arg(subject, file);
     case ProblemCode::UnknownExtension:
-        return QStringLiteral("%1: %2 hat eine unbekannte Bilddateierweiterung (.%3); erwartet "
-                              "wird .bmp.")
+        return QCoreApplication::translate(
+                   "ProblemText", "%1: %2 hat eine unbekannte Bilddateierweiterung (.%3); erwartet "
+                                  "wird .bmp.")
             .arg(subject, file, text(problem.detail));
     case ProblemCode::InvalidBitmap:
-        return QStringLiteral("%1: %2 ist keine gültige Bitmap.").arg(subject, file);
+        return QCoreApplication::translate("ProblemText", "%1: %2 ist keine gültige Bitmap.")
+            .arg(subject, file);
     case ProblemCode::BitmapTooLarge:
-        return QStringLiteral("%1: %2 ist zu groß (%3 Pixel, erlaubt sind höchstens %4 × %4).")
+        return QCoreApplication::translate(
+                   "ProblemText", "%1: %2 ist zu groß (%3 Pixel, erlaubt sind höchstens %4 × %4).")
             .arg(subject, file, pixels(problem.size), QString::number(maxPictureSide));
     case ProblemCode::CaseMismatch:
-        return QStringLiteral("%1: %2 gibt es nur als %3; wo Groß- und Kleinschreibung zählen, "
-                              "fehlt die Datei.")
+        return QCoreApplication::translate(
+                   "ProblemText", "%1: %2 gibt es nur als %3; wo Groß- und Kleinschreibung zählen, "
+                                  "fehlt die Datei.")
             .arg(subject, file, quoted(problem.detail));
     case ProblemCode::StateSizeDiffers:
-        return QStringLiteral("%1: %2 ist %3 Pixel groß, die Bitmap von bitmap_up %4.")
+        return QCoreApplication::translate("ProblemText",
+                                           "%1: %2 ist %3 Pixel groß, die Bitmap von bitmap_up %4.")
             .arg(subject, file, pixels(problem.size), pixels(problem.expected));
     default:
         return {};
@@ -93,16 +110,21 @@ QString layoutMessage(const SkinProblem &problem)
     const QString page = problem.page ? pageName(*problem.page) : QString();
     switch (problem.code) {
     case ProblemCode::BitmapSizeDiffers:
-        return QStringLiteral("%1: Die Bitmap %2 ist %3 Pixel groß, das Element %4.")
+        return QCoreApplication::translate("ProblemText",
+                                           "%1: Die Bitmap %2 ist %3 Pixel groß, das Element %4.")
             .arg(element, quoted(problem.file), pixels(problem.size), pixels(problem.expected));
     case ProblemCode::OutsidePage:
-        return QStringLiteral("%1 liegt nicht ganz auf dem Hintergrund der Seite „%2“ (%3 Pixel).")
+        return QCoreApplication::translate(
+                   "ProblemText",
+                   "%1 liegt nicht ganz auf dem Hintergrund der Seite „%2“ (%3 Pixel).")
             .arg(element, page, pixels(problem.size));
     case ProblemCode::CoveredByList:
-        return QStringLiteral("%1 liegt teilweise unter der Liste der Seite „%2“.")
+        return QCoreApplication::translate("ProblemText",
+                                           "%1 liegt teilweise unter der Liste der Seite „%2“.")
             .arg(element, page);
     case ProblemCode::Overlap:
-        return QStringLiteral("%1 und %2 überlappen sich auf der Seite „%3“.")
+        return QCoreApplication::translate("ProblemText",
+                                           "%1 und %2 überlappen sich auf der Seite „%3“.")
             .arg(element, elementName(*problem.otherElement), page);
     default:
         return {};
@@ -146,6 +168,6 @@ QString pageName(Page page)
 
 QString elementName(const CatalogueEntry &entry)
 {
-    return QStringLiteral("Element %1 (%2)")
+    return QCoreApplication::translate("ProblemText", "Element %1 (%2)")
         .arg(QLatin1String(entry.numberText), QLatin1String(entry.section));
 }

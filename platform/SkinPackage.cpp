@@ -6,6 +6,7 @@
 #include "skin/SkinLines.h"
 #include "skin/SkinLoad.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,25 +103,29 @@ PackageResult packSkin(const QString &skinPath, const QString &zipPath)
 {
     const std::optional<QByteArray> text = fileContents(skinPath, maxPackageBytes);
     if (!text)
-        return failure(QStringLiteral("Die Datei %1 kann nicht gelesen werden.")
-                           .arg(QDir::toNativeSeparators(skinPath)));
+        return failure(
+            QCoreApplication::translate("SkinPackage", "Die Datei %1 kann nicht gelesen werden.")
+                .arg(QDir::toNativeSeparators(skinPath)));
     const LoadedSkin skin = loadSkin(skinPath.toStdString(), text->toStdString());
     if (!skin.isSkin())
-        return failure(
-            QStringLiteral("Die Datei %1 ist kein Skin.").arg(QDir::toNativeSeparators(skinPath)));
+        return failure(QCoreApplication::translate("SkinPackage", "Die Datei %1 ist kein Skin.")
+                           .arg(QDir::toNativeSeparators(skinPath)));
     const QString folder = QFileInfo(skinPath).absolutePath();
     QList<QPair<QString, QByteArray>> entries{{QFileInfo(skinPath).fileName(), *text}};
     for (const QString &name : bitmapNames(skin)) {
         if (QDir::isAbsolutePath(name) || name.contains(QLatin1Char(':')) ||
             QDir::cleanPath(name).startsWith(QLatin1String("..")))
-            return failure(QStringLiteral("Das Skin nennt die Bitmap %1 mit einem Pfad außerhalb "
-                                          "seines Ordners; so lässt sie sich nicht weitergeben.")
-                               .arg(name));
+            return failure(
+                QCoreApplication::translate("SkinPackage",
+                                            "Das Skin nennt die Bitmap %1 mit einem Pfad außerhalb "
+                                            "seines Ordners; so lässt sie sich nicht weitergeben.")
+                    .arg(name));
         const std::optional<QByteArray> bytes =
             fileContents(resolvePicturePath(name, folder), maxPackageBytes);
         if (!bytes)
-            return failure(QStringLiteral("Die Bitmap %1 fehlt; das Skin lässt sich so nicht "
-                                          "weitergeben.")
+            return failure(QCoreApplication::translate(
+                               "SkinPackage", "Die Bitmap %1 fehlt; das Skin lässt sich so nicht "
+                                              "weitergeben.")
                                .arg(name));
         entries.append({QDir::cleanPath(name), *bytes});
     }
@@ -128,7 +133,8 @@ PackageResult packSkin(const QString &skinPath, const QString &zipPath)
     QSaveFile file(zipPath);
     if (!archive || !file.open(QIODevice::WriteOnly) || file.write(*archive) != archive->size() ||
         !file.commit())
-        return failure(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+        return failure(QCoreApplication::translate("SkinPackage",
+                                                   "Die Datei %1 konnte nicht gespeichert werden.")
                            .arg(QDir::toNativeSeparators(zipPath)));
     return {};
 }
@@ -173,25 +179,32 @@ std::optional<QString> judge(zip_t *archive, QList<Entry> &entries)
 {
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     if (count > maxPackageEntries)
-        return QStringLiteral("Das Paket hat mehr als %1 Einträge.").arg(maxPackageEntries);
+        return QCoreApplication::translate("SkinPackage", "Das Paket hat mehr als %1 Einträge.")
+            .arg(maxPackageEntries);
     QSet<QString> seen;
     for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
         zip_stat_t stat;
         if (zip_stat_index(archive, i, 0, &stat) < 0 || !(stat.valid & ZIP_STAT_NAME))
-            return QStringLiteral("Das Paket ist beschädigt.");
+            return QCoreApplication::translate("SkinPackage", "Das Paket ist beschädigt.");
         const QString name = QString::fromUtf8(stat.name);
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
-            return QStringLiteral("Das Paket enthält die verschlüsselte Datei %1.").arg(name);
+            return QCoreApplication::translate("SkinPackage",
+                                               "Das Paket enthält die verschlüsselte Datei %1.")
+                .arg(name);
         if (!isSafeName(name))
-            return QStringLiteral("Das Paket enthält den Namen %1, der aus seinem Ordner "
-                                  "hinausführt.")
+            return QCoreApplication::translate(
+                       "SkinPackage", "Das Paket enthält den Namen %1, der aus seinem Ordner "
+                                      "hinausführt.")
                 .arg(name);
         if (isLink(archive, i))
-            return QStringLiteral("Das Paket enthält die Verknüpfung %1.").arg(name);
+            return QCoreApplication::translate("SkinPackage",
+                                               "Das Paket enthält die Verknüpfung %1.")
+                .arg(name);
         // Skins come from file systems that ignore case: two such names are one file.
         const QString key = name.toCaseFolded();
         if (seen.contains(key))
-            return QStringLiteral("Das Paket enthält %1 zweimal.").arg(name);
+            return QCoreApplication::translate("SkinPackage", "Das Paket enthält %1 zweimal.")
+                .arg(name);
         seen.insert(key);
         entries.append({i, name});
     }
@@ -214,22 +227,25 @@ std::optional<QString> extract(zip_t *archive, const QList<Entry> &entries, cons
         std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, entry.index, 0));
         QSaveFile out(path);
         if (!file || !out.open(QIODevice::WriteOnly))
-            return QStringLiteral("%1 lässt sich nicht entpacken.").arg(entry.name);
+            return QCoreApplication::translate("SkinPackage", "%1 lässt sich nicht entpacken.")
+                .arg(entry.name);
         for (;;) {
             const zip_int64_t read =
                 zip_fread(file.get(), chunk.data(), static_cast<zip_uint64_t>(chunk.size()));
             if (read < 0)
-                return QStringLiteral("Das Paket ist beschädigt (%1).").arg(entry.name);
+                return QCoreApplication::translate("SkinPackage", "Das Paket ist beschädigt (%1).")
+                    .arg(entry.name);
             if (read == 0)
                 break;
             total += read;
             if (total > maxPackageBytes)
-                return QStringLiteral("Das Paket ist entpackt größer als %1 MiB.")
+                return QCoreApplication::translate("SkinPackage",
+                                                   "Das Paket ist entpackt größer als %1 MiB.")
                     .arg(maxPackageBytes >> 20);
             out.write(chunk.constData(), read);
         }
         if (!out.commit())
-            return QStringLiteral("%1 lässt sich nicht schreiben.")
+            return QCoreApplication::translate("SkinPackage", "%1 lässt sich nicht schreiben.")
                 .arg(QDir::toNativeSeparators(path));
         written << path;
     }
@@ -243,7 +259,8 @@ PackageResult unpackSkin(const QString &zipPath, const QString &folder)
     // A package larger than what it may hold unpacked is no skin's.
     const std::optional<QByteArray> bytes = fileContents(zipPath, maxPackageBytes);
     if (!bytes)
-        return failure(QStringLiteral("Die Datei %1 lässt sich nicht lesen oder ist zu groß.")
+        return failure(QCoreApplication::translate(
+                           "SkinPackage", "Die Datei %1 lässt sich nicht lesen oder ist zu groß.")
                            .arg(QDir::toNativeSeparators(zipPath)));
     zip_error_t error;
     zip_error_init(&error);
@@ -254,7 +271,8 @@ PackageResult unpackSkin(const QString &zipPath, const QString &folder)
     if (!archive) {
         if (source)
             zip_source_free(source);
-        return failure(QStringLiteral("Die Datei %1 ist kein ZIP-Paket oder beschädigt.")
+        return failure(QCoreApplication::translate(
+                           "SkinPackage", "Die Datei %1 ist kein ZIP-Paket oder beschädigt.")
                            .arg(QDir::toNativeSeparators(zipPath)));
     }
     QList<Entry> entries;
@@ -266,15 +284,17 @@ PackageResult unpackSkin(const QString &zipPath, const QString &folder)
             result.skins << entry.name;
     }
     if (result.skins.isEmpty())
-        return failure(QStringLiteral("Das Paket enthält kein Skin (.lkv)."));
+        return failure(
+            QCoreApplication::translate("SkinPackage", "Das Paket enthält kein Skin (.lkv)."));
     const QDir target(folder);
     if (target.exists() && !target.isEmpty())
-        return failure(
-            QStringLiteral("Der Ordner %1 ist nicht leer.").arg(QDir::toNativeSeparators(folder)));
+        return failure(QCoreApplication::translate("SkinPackage", "Der Ordner %1 ist nicht leer.")
+                           .arg(QDir::toNativeSeparators(folder)));
     const bool made = !target.exists();
     if (!QDir().mkpath(folder))
-        return failure(QStringLiteral("Der Ordner %1 lässt sich nicht anlegen.")
-                           .arg(QDir::toNativeSeparators(folder)));
+        return failure(
+            QCoreApplication::translate("SkinPackage", "Der Ordner %1 lässt sich nicht anlegen.")
+                .arg(QDir::toNativeSeparators(folder)));
     QStringList written;
     if (const std::optional<QString> refused = extract(archive.get(), entries, target, written)) {
         // Nothing of a refused package stays.

@@ -6,7 +6,7 @@
 // A skin passed on as one ZIP file: the skin file and exactly the bitmaps it names.
 
 struct PackageResult {
-    QString error;     // German, for the message box; empty on success
+    QString error;     // for the message box, in the user's language; empty on success
     QStringList skins; // unpacking: the skin files in the package, as relative paths
     bool ok() const { return error.isEmpty(); }
 };

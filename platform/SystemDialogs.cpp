@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString skinFilter = QStringLiteral("Lakova (*.lkv)|*.lkv");
-const QString pictureFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
 const QString skinSuffix = QStringLiteral("lkv");
 const QString applicationTitle = QStringLiteral("Velmor");
 
@@ -33,16 +31,34 @@ QString askForFile(const FileQuestion &question)
     // The user picked the name to save under; replacing that file needs no second question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, question.save);
     dialog.setDefaultSuffix(question.defaultSuffix);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dialog.setLabelText(QFileDialog::LookIn,
+                        QCoreApplication::translate("SystemDialogs", "Suchen in:"));
+    dialog.setLabelText(QFileDialog::FileName,
+                        QCoreApplication::translate("SystemDialogs", "Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType,
+                        QCoreApplication::translate("SystemDialogs", "Dateityp:"));
     dialog.setLabelText(QFileDialog::Accept,
-                        question.save ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+                        question.save ? QCoreApplication::translate("SystemDialogs", "Speichern")
+                                      : QCoreApplication::translate("SystemDialogs", "Öffnen"));
+    dialog.setLabelText(QFileDialog::Reject,
+                        QCoreApplication::translate("SystemDialogs", "Abbrechen"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.constFirst();
+}
+
+// The file filters in their Windows form; only the descriptions are the user's language.
+QString skinFilter()
+{
+    return QCoreApplication::translate("SystemDialogs", "Lakova (*.lkv)") +
+           QStringLiteral("|*.lkv");
+}
+
+QString pictureFilter()
+{
+    return QCoreApplication::translate("SystemDialogs", "Bitmap (*.bmp)") +
+           QStringLiteral("|*.bmp");
 }
 
 // True when the box was closed with the accepting button. Escape and the title bar's
@@ -93,34 +109,32 @@ QString qtFilter(const QString &windowsFilter)
 
 QString SystemDialogs::openSkin()
 {
-    return askForFile({QStringLiteral("Öffnen"), skinFilter, skinSuffix, {}, false});
+    return askForFile({tr("Öffnen"), skinFilter(), skinSuffix, {}, false});
 }
 
 QString SystemDialogs::saveSkinAs(const QString &initialFolder)
 {
-    return askForFile(
-        {QStringLiteral("Speichern unter"), skinFilter, skinSuffix, initialFolder, true});
+    return askForFile({tr("Speichern unter"), skinFilter(), skinSuffix, initialFolder, true});
 }
 
 QString SystemDialogs::openPicture()
 {
-    return askForFile({QStringLiteral("Öffnen"), pictureFilter, {}, {}, false});
+    return askForFile({tr("Öffnen"), pictureFilter(), {}, {}, false});
 }
 
 void SystemDialogs::error(const QString &text)
 {
-    askInBox(QMessageBox::Critical, applicationTitle, text, QStringLiteral("OK"));
+    askInBox(QMessageBox::Critical, applicationTitle, text, tr("OK"));
 }
 
 void SystemDialogs::message(const QString &text)
 {
-    askInBox(QMessageBox::NoIcon, applicationTitle, text, QStringLiteral("OK"));
+    askInBox(QMessageBox::NoIcon, applicationTitle, text, tr("OK"));
 }
 
 bool SystemDialogs::confirm(const QString &text)
 {
-    return askInBox(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
-                    QStringLiteral("OK"), QStringLiteral("Abbrechen"));
+    return askInBox(QMessageBox::Question, tr("Bestätigung"), text, tr("OK"), tr("Abbrechen"));
 }
 
 QString SystemDialogs::chooseItem(const QString &title, const QString &text,
@@ -135,24 +149,21 @@ QString SystemDialogs::chooseItem(const QString &title, const QString &text,
 QString SystemDialogs::chooseFile(FileChoice choice, const QString &proposed)
 {
     QWidget *parent = QApplication::activeWindow();
-    const QString packages = QStringLiteral("Skin-Paket (*.zip)");
+    const QString packages = tr("Skin-Paket (*.zip)");
     switch (choice) {
     case FileChoice::OpenPackage:
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Skin-Paket öffnen"), proposed,
-                                            packages);
+        return QFileDialog::getOpenFileName(parent, tr("Skin-Paket öffnen"), proposed, packages);
     case FileChoice::SavePackage:
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Als ZIP weitergeben"), proposed,
-                                            packages);
+        return QFileDialog::getSaveFileName(parent, tr("Als ZIP weitergeben"), proposed, packages);
     case FileChoice::UnpackFolder:
         break;
     }
     // The folder is new: its name is typed like a file's, and the package made into it.
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Skin-Paket entpacken in Ordner"),
-                                        proposed, QString(), nullptr, QFileDialog::ShowDirsOnly);
+    return QFileDialog::getSaveFileName(parent, tr("Skin-Paket entpacken in Ordner"), proposed,
+                                        QString(), nullptr, QFileDialog::ShowDirsOnly);
 }
 
 bool SystemDialogs::yesNo(const QString &title, const QString &text)
 {
-    return askInBox(QMessageBox::Question, title, text, QStringLiteral("&Ja"),
-                    QStringLiteral("&Nein"));
+    return askInBox(QMessageBox::Question, title, text, tr("&Ja"), tr("&Nein"));
 }

@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(make cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libzip-dev libbenchmark-dev
           clang-format fonts-dejavu-core)
+# The English catalogue: Qt Linguist's lupdate and lrelease and their CMake functions.
+packages+=(qt6-l10n-tools qt6-tools-dev)
 # The install test validates the desktop files and packages the program as Debian
 # would: the freedesktop.org validators and databases, CPack's helpers (file,
 # dpkg-shlibdeps) and lintian.

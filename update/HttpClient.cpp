@@ -3,6 +3,7 @@
 #include "VelmorVersion.h"
 #include "ini/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -55,16 +56,23 @@ QString connectionError(const QNetworkReply &reply, const QString &host)
 {
     switch (reply.error()) {
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("Der Server %1 wurde nicht gefunden.").arg(host);
+        return QCoreApplication::translate("HttpClient", "Der Server %1 wurde nicht gefunden.")
+            .arg(host);
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("Der Server %1 nimmt keine Verbindung an.").arg(host);
+        return QCoreApplication::translate("HttpClient", "Der Server %1 nimmt keine Verbindung an.")
+            .arg(host);
     case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("Der Server %1 leitet die Anfrage im Kreis weiter.").arg(host);
+        return QCoreApplication::translate("HttpClient",
+                                           "Der Server %1 leitet die Anfrage im Kreis weiter.")
+            .arg(host);
     case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("Der Server %1 leitet die Anfrage an eine unsichere Adresse weiter.")
+        return QCoreApplication::translate(
+                   "HttpClient",
+                   "Der Server %1 leitet die Anfrage an eine unsichere Adresse weiter.")
             .arg(host);
     default:
-        return QStringLiteral("Keine Verbindung zum Server %1: %2").arg(host, reply.errorString());
+        return QCoreApplication::translate("HttpClient", "Keine Verbindung zum Server %1: %2")
+            .arg(host, reply.errorString());
     }
 }
 
@@ -109,9 +117,8 @@ bool HttpClient::get(const QUrl &url)
     body_.clear();
     errorText_.clear();
     if (transfer.timedOut) {
-        errorText_ = QStringLiteral("Zeitüberschreitung: Der Server %1 hat nicht rechtzeitig "
-                                    "geantwortet.")
-                         .arg(host);
+        errorText_ =
+            tr("Zeitüberschreitung: Der Server %1 hat nicht rechtzeitig geantwortet.").arg(host);
         return false;
     }
     // An error page is never shown, however large it was.
@@ -121,8 +128,8 @@ bool HttpClient::get(const QUrl &url)
         return true;
     }
     if (transfer.tooLarge) {
-        errorText_ = QStringLiteral("Die Antwort des Servers %1 ist größer als 1 MiB und "
-                                    "kann keine Datei des Versions-Checkers sein.")
+        errorText_ = tr("Die Antwort des Servers %1 ist größer als 1 MiB und kann keine Datei "
+                        "des Versions-Checkers sein.")
                          .arg(host);
         return false;
     }

@@ -4,6 +4,7 @@
 #include "update/HttpClient.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -42,10 +43,9 @@ void setLabelText(QLabel *label, const QString &text)
     label->adjustSize();
 }
 
-QPushButton *createButton(QWidget *parent, const char *name, const QString &caption,
-                          const QRect &geometry)
+QPushButton *createButton(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     button->setAutoDefault(false);
@@ -86,30 +86,32 @@ TForm4::TForm4(const Platform &platform, QWidget *parent)
     : QDialog(parent), platform_(platform), http_(new HttpClient(this))
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Velmor Versions-Checker"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(318, 332);
     createControls();
+    retranslate();
 
+    connect(Memo2, &QPlainTextEdit::textChanged, this,
+            [this] { showsNoNewsNotice_ = Memo2->toPlainText() == noNewsNotice(); });
     connect(Serverwahl1, &QComboBox::currentTextChanged, this, &TForm4::ServerwahlChange);
     connect(ButtonStart, &QPushButton::clicked, this, &TForm4::check);
     connect(Button1, &QPushButton::clicked, this, &TForm4::download);
     connect(Buttonbeenden, &QPushButton::clicked, this, &QDialog::close);
     connect(http_, &HttpClient::failed, this, [this] {
-        platform_.dialogs->error(QStringLiteral(
-            "Es konnte keine Verbindung mit der Datei im Internet festgestellt werden."));
+        platform_.dialogs->error(
+            tr("Es konnte keine Verbindung mit der Datei im Internet festgestellt werden."));
     });
     connect(http_, &HttpClient::invalidHost, this, &TForm4::reportInvalidHost);
 }
 
 void TForm4::createControls()
 {
-    auto *serverGroup = new QGroupBox(QStringLiteral("Download Server"), this);
-    serverGroup->setGeometry(10, 8, 295, 49);
-    Serverwahl1 = new QComboBox(serverGroup);
+    serverGroup_ = new QGroupBox(this);
+    serverGroup_->setGeometry(10, 8, 295, 49);
+    Serverwahl1 = new QComboBox(serverGroup_);
     Serverwahl1->setObjectName(QStringLiteral("Serverwahl1"));
     Serverwahl1->setEditable(true);
     // A typed name is a choice of its own, not a new entry in the list.
@@ -118,36 +120,84 @@ void TForm4::createControls()
     Serverwahl1->setCurrentIndex(-1);
     Serverwahl1->setGeometry(10, 16, 271, 21);
 
-    auto *versionGroup = new QGroupBox(QStringLiteral("Versionsinformationen"), this);
-    versionGroup->setGeometry(10, 62, 295, 67);
-    createLabel(versionGroup, QStringLiteral("auf deinem PC"), 80, 16);
-    createLabel(versionGroup, QStringLiteral("im Internet:"), 184, 16);
-    createLabel(versionGroup, QStringLiteral("Programm"), 12, versionTop);
-    Label1 = createLabel(versionGroup, ownVersion, 96, versionTop, QStringLiteral("Label1"));
-    Label2 = createLabel(versionGroup, QString(), 164, versionTop, QStringLiteral("Label2"));
+    versionGroup_ = new QGroupBox(this);
+    versionGroup_->setGeometry(10, 62, 295, 67);
+    onThisPc_ = createLabel(versionGroup_, QString(), 80, 16);
+    onTheInternet_ = createLabel(versionGroup_, QString(), 184, 16);
+    program_ = createLabel(versionGroup_, QString(), 12, versionTop);
+    Label1 = createLabel(versionGroup_, ownVersion, 96, versionTop, QStringLiteral("Label1"));
+    Label2 = createLabel(versionGroup_, QString(), 164, versionTop, QStringLiteral("Label2"));
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
-    Label3 = createLabel(versionGroup, QStringLiteral("unbenannt"), 185, versionTop,
-                         QStringLiteral("Label3"));
+    Label3 = createLabel(versionGroup_, QString(), 185, versionTop, QStringLiteral("Label3"));
 
-    auto *newsGroup = new QGroupBox(QStringLiteral("News"), this);
-    newsGroup->setGeometry(10, 136, 295, 137);
-    Memo2 = new QPlainTextEdit(newsGroup);
+    newsGroup_ = new QGroupBox(this);
+    newsGroup_->setGeometry(10, 136, 295, 137);
+    Memo2 = new QPlainTextEdit(newsGroup_);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setReadOnly(true);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto *newsLayout = new QVBoxLayout(newsGroup);
+    auto *newsLayout = new QVBoxLayout(newsGroup_);
     newsLayout->setContentsMargins(2, 2, 2, 2);
     newsLayout->addWidget(Memo2);
 
-    ButtonStart =
-        createButton(this, "ButtonStart", QStringLiteral("&Gibt's was neues?"), {16, 288, 96, 25});
+    ButtonStart = createButton(this, "ButtonStart", {16, 288, 96, 25});
     ButtonStart->setEnabled(false);
-    Button1 = createButton(this, "Button1", QStringLiteral("&Start Download"), {123, 288, 89, 25});
+    Button1 = createButton(this, "Button1", {123, 288, 89, 25});
     Button1->setEnabled(false);
-    Buttonbeenden =
-        createButton(this, "Buttonbeenden", QStringLiteral("&Beenden"), {231, 288, 75, 25});
+    Buttonbeenden = createButton(this, "Buttonbeenden", {231, 288, 75, 25});
+}
+
+void TForm4::retranslate()
+{
+    setWindowTitle(tr("Velmor Versions-Checker"));
+    serverGroup_->setTitle(tr("Download Server"));
+    versionGroup_->setTitle(tr("Versionsinformationen"));
+    setLabelText(onThisPc_, tr("auf deinem PC"));
+    setLabelText(onTheInternet_, tr("im Internet:"));
+    setLabelText(program_, tr("Programm"));
+    if (!published_)
+        setLabelText(Label3, tr("unbenannt"));
+    newsGroup_->setTitle(tr("News"));
+    if (showsNoNewsNotice_)
+        Memo2->setPlainText(noNewsNotice());
+    ButtonStart->setText(tr("&Gibt's was neues?"));
+    Button1->setText(tr("&Start Download"));
+    Buttonbeenden->setText(tr("&Beenden"));
+}
+
+void TForm4::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+QString TForm4::noNewsNotice()
+{
+    return tr("Keine News gefunden");
+}
+
+bool TForm4::showsNews() const
+{
+    return !showsNoNewsNotice_ && !Memo2->toPlainText().isEmpty();
+}
+
+// Whole sentences, so that a language can order them its own way.
+QString TForm4::newsQuestion(bool newNews) const
+{
+    switch (finding_) {
+    case VersionFinding::Same:
+        return newNews ? tr("Ja, neue News aber keine neue Version des Velmors.")
+                       : tr("Nein, keine neuen News und noch keine neue Version des Velmors.");
+    case VersionFinding::Newer:
+        return newNews ? tr("Ja, neue News und eine neue Version des Velmors.")
+                       : tr("Nein, keine neuen News aber eine neue Version des Velmors.");
+    case VersionFinding::None:
+        break;
+    }
+    return newNews ? tr("Ja, neue News ") : tr("Nein, keine neuen News ");
 }
 
 void TForm4::ServerwahlChange()
@@ -179,25 +229,23 @@ void TForm4::reportInvalidHost()
     // The message names the server the base URL came from, which is the one asked.
     const QString server = baseUrl_ == platform_.server1 ? server1Name : server2Name;
     platform_.dialogs->error(
-        QStringLiteral("Es konnte keine Verbindung mit der Datei auf %1 hergestellt werden.")
-            .arg(server));
+        tr("Es konnte keine Verbindung mit der Datei auf %1 hergestellt werden.").arg(server));
 }
 
 void TForm4::applyVersion(const QString &published)
 {
+    published_ = published;
     setLabelText(Label3, published);
     if (Label1->text() == Label3->text()) {
         setLabelText(Label2, QStringLiteral("="));
-        phraseNoNews_ = QStringLiteral("und noch keine neue Version des Velmors.");
-        phraseWithNews_ = QStringLiteral("aber keine neue Version des Velmors.");
+        finding_ = VersionFinding::Same;
         Button1->setEnabled(false);
     }
     if (isNewVersion(published)) {
         setLabelText(Label2, QStringLiteral("<"));
-        phraseNoNews_ = QStringLiteral("aber eine neue Version des Velmors.");
-        phraseWithNews_ = QStringLiteral("und eine neue Version des Velmors.");
+        finding_ = VersionFinding::Newer;
     }
-    // Without a version file the sign, the button and the phrases still tell what the
+    // Without a version file the sign, the button and the question still tell what the
     // last successful check found.
     if (published == fileNotFound)
         Label3->move(notFoundLeft, versionTop);
@@ -217,11 +265,11 @@ void TForm4::check()
     const QString news = http_->body();
     Dialogs &dialogs = *platform_.dialogs;
     if (comparableNews(news) == comparableNews(Memo2->document()->toRawText())) {
-        dialogs.confirm(QStringLiteral("Nein, keine neuen News ") + phraseNoNews_);
-    } else if (dialogs.confirm(QStringLiteral("Ja, neue News ") + phraseWithNews_)) {
+        dialogs.confirm(newsQuestion(false));
+    } else if (dialogs.confirm(newsQuestion(true))) {
         Memo2->setPlainText(news);
         if (Memo2->toPlainText() == fileNotFound)
-            Memo2->setPlainText(QStringLiteral("Keine News gefunden"));
+            Memo2->setPlainText(noNewsNotice());
     }
 
     if (isNewVersion(published)) {
@@ -237,10 +285,11 @@ void TForm4::check()
 
 void TForm4::download()
 {
-    if (!platform_.dialogs->yesNo(QStringLiteral("Bestätigung"), question_))
+    if (!platform_.dialogs->yesNo(tr("Bestätigung"), question_))
         return;
     // The version comes from the server: encoded, it stays one file name in the folder.
-    const QByteArray setup = "Setup" + QUrl::toPercentEncoding(Label3->text()) + ".exe";
+    const QByteArray setup =
+        "Setup" + QUrl::toPercentEncoding(published_.value_or(QString())) + ".exe";
     if (platform_.openUrl)
         platform_.openUrl(fileUrl(baseUrl_, setup));
 }

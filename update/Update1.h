@@ -4,8 +4,11 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class HttpClient;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -26,11 +29,25 @@ public:
     // putting the stored choice there.
     void ServerwahlChange();
 
+    // True when Memo2 holds news worth keeping: not empty, and not the notice that the
+    // server had none, in whichever language that notice was shown.
+    bool showsNews() const;
+
     // The checker's connection to the servers, for those who need to tune it.
     HttpClient &httpClient() { return *http_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // What the last check that read a version file found, for the question after the
+    // news; a missing version file leaves it as it was.
+    enum class VersionFinding { None, Same, Newer };
+
     void createControls();
+    void retranslate();
+    static QString noNewsNotice();
+    QString newsQuestion(bool newNews) const;
     void check();
     void download();
     bool fetch(const char *fileName);
@@ -39,6 +56,12 @@ private:
 
     Platform platform_;
     HttpClient *http_;
+    QGroupBox *serverGroup_;
+    QGroupBox *versionGroup_;
+    QGroupBox *newsGroup_;
+    QLabel *onThisPc_;
+    QLabel *onTheInternet_;
+    QLabel *program_;
     QLabel *Label1;
     QLabel *Label2;
     QLabel *Label3;
@@ -48,6 +71,7 @@ private:
 
     QUrl baseUrl_; // empty until a server is chosen
     QString question_;
-    QString phraseNoNews_;   // follows "Nein, keine neuen News "
-    QString phraseWithNews_; // follows "Ja, neue News "
+    std::optional<QString> published_; // the version file's first line, once one was read
+    VersionFinding finding_ = VersionFinding::None;
+    bool showsNoNewsNotice_ = false;
 };

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,14 +17,19 @@ struct Run {
     QString err;
 };
 
-// The program as a user starts it from a shell without any display.
-Run velmor(const QStringList &arguments)
+// The program as a user starts it from a shell without any display, in a folder without
+// settings, under the given locale.
+Run velmor(const QStringList &arguments, const QString &locale = QStringLiteral("de_DE.UTF-8"))
 {
+    static const QTemporaryDir noSettings;
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE"})
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), locale);
+    environment.insert(QStringLiteral("LC_ALL"), locale);
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(noSettings.path());
     process.start(QStringLiteral(VELMOR_EXECUTABLE), arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
@@ -126,6 +132,7 @@ private slots:
         QTest::newRow("check and export") << QStringList{"--check", "--export-png", "out", "a.lkv"};
         QTest::newRow("unknown option") << QStringList{"--check", "--fast", "a.lkv"};
         QTest::newRow("unknown player") << QStringList{"--new-skin", "2.0", "a.lkv"};
+        QTest::newRow("unknown language") << QStringList{"--lang", "fr", "--check", "a.lkv"};
     }
 
     void usageErrorsEndWithStatusTwo()
@@ -176,6 +183,33 @@ private slots:
         const Run check = velmor({"--check", path});
         QCOMPARE(check.status, 0);
         QCOMPARE(check.out, QString());
+    }
+
+    // Scripts match the codes; only the words follow the language, and only on request.
+    void englishMessagesKeepTheirCodes()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        skin.setKey("btn_exit", "bitmap_do", "gone.bmp");
+        skin.setKey("btn_exit", "size", "40,20");
+        const Run german = velmor({"--check", skin.path()}, QStringLiteral("en_US.UTF-8"));
+        const Run english = velmor({"--lang", "en", "--check", skin.path()});
+        QCOMPARE(english.status, german.status);
+        const QStringList germanLines = german.out.split('\n', Qt::SkipEmptyParts);
+        const QStringList englishLines = english.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(englishLines.size(), 2);
+        QCOMPARE(englishLines.size(), germanLines.size());
+        static const QRegularExpression message(
+            QStringLiteral(": (error|warning): .*( \\[.*\\])$"));
+        for (qsizetype i = 0; i < englishLines.size(); ++i) {
+            QCOMPARE(QString(englishLines[i]).replace(message, QStringLiteral(": \\1:\\2")),
+                     QString(germanLines[i]).replace(message, QStringLiteral(": \\1:\\2")));
+            QVERIFY2(englishLines[i] != germanLines[i], qPrintable(englishLines[i]));
+        }
+        QVERIFY2(german.out.contains(QStringLiteral("gibt es nicht")), qPrintable(german.out));
+        QVERIFY2(english.out.contains(QStringLiteral("does not exist")), qPrintable(english.out));
+        const Run help = velmor({"--lang=en", "--help"});
+        QVERIFY2(help.out.contains(QStringLiteral("Checks every SKIN")), qPrintable(help.out));
     }
 
     void aSkinThatDoesNotLoadExportsNothing()

@@ -47,12 +47,14 @@ private:
     }
     std::string folder() const { return folder_->path().toStdString() + "/"; }
 
+    // The commands a skin enables or disables; the language entries are always there.
     QStringList enabledCommands() const
     {
         QStringList names;
         for (QAction *action : form_->findChildren<QAction *>()) {
             if (action->isEnabled() && !action->objectName().isEmpty() &&
-                action->objectName() != QLatin1String("EditNameButton"))
+                action->objectName() != QLatin1String("EditNameButton") &&
+                !action->objectName().startsWith(QLatin1String("Language")))
                 names << action->objectName();
         }
         names.sort();

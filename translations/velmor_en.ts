@@ -1,0 +1,896 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Prüft jedes SKIN und nennt alle Probleme.</source>
+        <translation>Checks every SKIN and lists all its problems.</translation>
+    </message>
+    <message>
+        <source>Gibt das Ergebnis von --check als JSON aus.</source>
+        <translation>Prints the result of --check as JSON.</translation>
+    </message>
+    <message>
+        <source>Schreibt die vier Seiten des SKIN als PNG-Bilder in den Ordner DIR.</source>
+        <translation>Writes the four pages of SKIN as PNG pictures into the folder DIR.</translation>
+    </message>
+    <message>
+        <source>Legt SKIN als neues Skin für den Player VERSION (1.4 oder 1.5) an, aus der Vorlage.</source>
+        <translation>Creates SKIN as a new skin for the player VERSION (1.4 or 1.5) from the template.</translation>
+    </message>
+    <message>
+        <source>Packt SKIN mit genau den Bitmaps, die es nennt, in die ZIP-Datei OUT.</source>
+        <translation>Packs SKIN with exactly the bitmaps it names into the ZIP file OUT.</translation>
+    </message>
+    <message>
+        <source>Zeigt alle Texte dieses Aufrufs in der Sprache LANG (de oder en), ohne die gewählte Sprache zu ändern.</source>
+        <translation>Shows every text of this run in the language LANG (de or en) without changing the chosen language.</translation>
+    </message>
+    <message>
+        <source>Velmor, der Skin-Editor für Orvana one.</source>
+        <translation>Velmor, the skin editor for Orvana one.</translation>
+    </message>
+    <message>
+        <source>Die Skin-Datei (.lkv); mit --check auch mehrere.</source>
+        <translation>The skin file (.lkv); with --check, several.</translation>
+    </message>
+    <message>
+        <source>--lang kennt de und en.</source>
+        <translation>--lang knows de and en.</translation>
+    </message>
+    <message>
+        <source>--check, --export-png, --new-skin und --pack schließen sich aus.</source>
+        <translation>--check, --export-png, --new-skin and --pack exclude each other.</translation>
+    </message>
+    <message>
+        <source>--json gilt nur zusammen mit --check.</source>
+        <translation>--json only goes together with --check.</translation>
+    </message>
+    <message>
+        <source>--check braucht mindestens ein SKIN.</source>
+        <translation>--check needs at least one SKIN.</translation>
+    </message>
+    <message>
+        <source>--export-png braucht genau ein SKIN.</source>
+        <translation>--export-png needs exactly one SKIN.</translation>
+    </message>
+    <message>
+        <source>--new-skin kennt die Player 1.4 und 1.5.</source>
+        <translation>--new-skin knows the players 1.4 and 1.5.</translation>
+    </message>
+    <message>
+        <source>--new-skin braucht genau ein SKIN.</source>
+        <translation>--new-skin needs exactly one SKIN.</translation>
+    </message>
+    <message>
+        <source>--pack braucht genau ein SKIN.</source>
+        <translation>--pack needs exactly one SKIN.</translation>
+    </message>
+    <message>
+        <source>Es lässt sich nur ein SKIN öffnen.</source>
+        <translation>Only one SKIN can be opened.</translation>
+    </message>
+    <message>
+        <source>Ohne Fenster braucht es --check oder --export-png.</source>
+        <translation>Without a window, give --check or --export-png.</translation>
+    </message>
+    <message>
+        <source>Hilfe gibt velmor --help.</source>
+        <translation>velmor --help gives help.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Neu aus &amp;Vorlage...</source>
+        <translation>New from &amp;Template...</translation>
+    </message>
+    <message>
+        <source>Neu aus Vorlage|Ein neues Skin aus einem Demo-Skin anlegen</source>
+        <translation>New from template|Create a new skin from a demo skin</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Öffnen|Vorhandene Datei öffnen</source>
+        <translation>Open|Open an existing file</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Speichern unter|Aktive Datei unter einem neuen Namen speichern</source>
+        <translation>Save As|Save the active file under a new name</translation>
+    </message>
+    <message>
+        <source>Skin-&amp;Paket öffnen...</source>
+        <translation>Open Skin &amp;Package...</translation>
+    </message>
+    <message>
+        <source>Skin-Paket öffnen|Ein Skin aus einer ZIP-Datei entpacken und öffnen</source>
+        <translation>Open skin package|Unpack a skin from a ZIP file and open it</translation>
+    </message>
+    <message>
+        <source>Als ZIP &amp;weitergeben...</source>
+        <translation>Share as &amp;ZIP...</translation>
+    </message>
+    <message>
+        <source>Als ZIP weitergeben|Das Skin mit seinen Bitmaps in eine ZIP-Datei packen</source>
+        <translation>Share as ZIP|Pack the skin with its bitmaps into a ZIP file</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Beenden|Anwendung beenden</source>
+        <translation>Exit|Quit the application</translation>
+    </message>
+    <message>
+        <source>&amp;Skinname</source>
+        <translation>&amp;Skin Name</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Skin &amp;prüfen</source>
+        <translation>&amp;Check Skin</translation>
+    </message>
+    <message>
+        <source>Skin prüfen|Alle Probleme des Skins auflisten</source>
+        <translation>Check skin|List every problem of the skin</translation>
+    </message>
+    <message>
+        <source>Versions-Update</source>
+        <translation>Version Update</translation>
+    </message>
+    <message>
+        <source>Über Velmor</source>
+        <translation>About Velmor</translation>
+    </message>
+    <message>
+        <source>(leer)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Open Recent</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>I&amp;nfo</source>
+        <translation>I&amp;nfo</translation>
+    </message>
+    <message>
+        <source>S&amp;kinname</source>
+        <translation>S&amp;kin Name</translation>
+    </message>
+</context>
+<context>
+    <name>EditingPanel</name>
+    <message>
+        <source>Größe</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Zusätzliche Bilder </source>
+        <translation>Additional pictures </translation>
+    </message>
+    <message>
+        <source>Zeigt zusätzliche Bilder an</source>
+        <translation>Shows additional pictures</translation>
+    </message>
+    <message>
+        <source>Bildname</source>
+        <translation>Picture name</translation>
+    </message>
+    <message>
+        <source>Änderungen unter Kategorie Player-Sicht</source>
+        <translation>Edit this on the Player View tab</translation>
+    </message>
+    <message>
+        <source>Wähl Eines der 3 Bilder aus.</source>
+        <translation>Choose one of the 3 pictures.</translation>
+    </message>
+    <message>
+        <source>Einen von 3 Bilder auswählen.</source>
+        <translation>Select one of 3 pictures.</translation>
+    </message>
+    <message>
+        <source>Einen von 4 Bilder auswählen.</source>
+        <translation>Select one of 4 pictures.</translation>
+    </message>
+    <message>
+        <source>Player-Ansicht</source>
+        <translation>Player view</translation>
+    </message>
+    <message>
+        <source>Vorschau oder Liedersammlung-Ansicht-Ansicht</source>
+        <translation>Preview or song collection view</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Größe ändern</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>Position ändern</source>
+        <translation>Change position</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>Move</translation>
+    </message>
+</context>
+<context>
+    <name>ElementViews</name>
+    <message>
+        <source>Sender</source>
+        <translation>Station</translation>
+    </message>
+</context>
+<context>
+    <name>FileWatch</name>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde außerhalb von Velmor geändert. Trotzdem überschreiben?</source>
+        <translation>The file %1 was changed outside Velmor. Overwrite it anyway?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 gibt es nicht mehr. „Speichern unter...“ sichert das Skin an anderer Stelle.</source>
+        <translation>The file %1 no longer exists. “Save As...” saves the skin elsewhere.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde außerhalb von Velmor geändert. Neu laden?</source>
+        <translation>The file %1 was changed outside Velmor. Reload it?</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCommand</name>
+    <message>
+        <source>Grafik wählen</source>
+        <translation>Choose graphic</translation>
+    </message>
+</context>
+<context>
+    <name>HttpClient</name>
+    <message>
+        <source>Der Server %1 wurde nicht gefunden.</source>
+        <translation>The server %1 was not found.</translation>
+    </message>
+    <message>
+        <source>Der Server %1 nimmt keine Verbindung an.</source>
+        <translation>The server %1 refuses the connection.</translation>
+    </message>
+    <message>
+        <source>Der Server %1 leitet die Anfrage im Kreis weiter.</source>
+        <translation>The server %1 redirects the request in a loop.</translation>
+    </message>
+    <message>
+        <source>Der Server %1 leitet die Anfrage an eine unsichere Adresse weiter.</source>
+        <translation>The server %1 redirects the request to an insecure address.</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zum Server %1: %2</source>
+        <translation>No connection to the server %1: %2</translation>
+    </message>
+    <message>
+        <source>Zeitüberschreitung: Der Server %1 hat nicht rechtzeitig geantwortet.</source>
+        <translation>Timeout: the server %1 did not answer in time.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Servers %1 ist größer als 1 MiB und kann keine Datei des Versions-Checkers sein.</source>
+        <translation>The answer of the server %1 is larger than 1 MiB and cannot be a file of the version checker.</translation>
+    </message>
+</context>
+<context>
+    <name>ListPanels</name>
+    <message>
+        <source>Obere Leiste</source>
+        <translation>Top bar</translation>
+    </message>
+    <message>
+        <source>Gekachelter Hintergrund</source>
+        <translation>Tiled background</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <source>Unbekannte Bilddateierweiterung (.%1)</source>
+        <translation>Unknown picture file extension (.%1)</translation>
+    </message>
+    <message>
+        <source>Datei %1 kann nicht geöffnet werden</source>
+        <translation>File %1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>Bitmap ist zu groß (%1 × %2 Pixel, erlaubt sind höchstens %3 × %3).</source>
+        <translation>Bitmap is too large (%1 × %2 pixels, at most %3 × %3 are allowed).</translation>
+    </message>
+    <message>
+        <source>Bitmap ist ungültig</source>
+        <translation>Bitmap is invalid</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerViewPage</name>
+    <message>
+        <source>Menü Sicht</source>
+        <translation>Menu view</translation>
+    </message>
+    <message>
+        <source>Qualitets Sicht: grün</source>
+        <translation>Quality view: green</translation>
+    </message>
+    <message>
+        <source>Qualitets Sicht: gelb</source>
+        <translation>Quality view: yellow</translation>
+    </message>
+    <message>
+        <source>Qualitets Sicht: rot</source>
+        <translation>Quality view: red</translation>
+    </message>
+    <message>
+        <source>Stream Bild</source>
+        <translation>Stream picture</translation>
+    </message>
+    <message>
+        <source>Curpos Bild</source>
+        <translation>Curpos picture</translation>
+    </message>
+    <message>
+        <source>Transparent </source>
+        <translation>Transparent </translation>
+    </message>
+</context>
+<context>
+    <name>ProblemText</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Skin: Abschnitte, die der Player braucht, fehlen oder sind leer.</source>
+        <translation>The file is not a skin: sections the player needs are missing or empty.</translation>
+    </message>
+    <message>
+        <source>Der Abschnitt [%1] fehlt.</source>
+        <translation>The section [%1] is missing.</translation>
+    </message>
+    <message>
+        <source>Der Abschnitt [%1] enthält keinen Schlüssel.</source>
+        <translation>The section [%1] contains no key.</translation>
+    </message>
+    <message>
+        <source>Der Abschnitt [%1] ist unbekannt; gemeint ist wohl [%2].</source>
+        <translation>The section [%1] is unknown; [%2] is probably meant.</translation>
+    </message>
+    <message>
+        <source>Der Abschnitt [%1] steht ein weiteres Mal in der Datei; der Player liest nur den ersten.</source>
+        <translation>The section [%1] appears once more in the file; the player reads only the first.</translation>
+    </message>
+    <message>
+        <source>%1: Der Schlüssel fehlt; gelesen wird der Dateiname „0“.</source>
+        <translation>%1: The key is missing; the file name “0” is read.</translation>
+    </message>
+    <message>
+        <source>%1: Die Datei %2 gibt es nicht.</source>
+        <translation>%1: The file %2 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1: Die Datei %2 kann nicht geöffnet werden.</source>
+        <translation>%1: The file %2 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>%1: %2 hat eine unbekannte Bilddateierweiterung (.%3); erwartet wird .bmp.</source>
+        <translation>%1: %2 has an unknown picture file extension (.%3); .bmp is expected.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist keine gültige Bitmap.</source>
+        <translation>%1: %2 is not a valid bitmap.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist zu groß (%3 Pixel, erlaubt sind höchstens %4 × %4).</source>
+        <translation>%1: %2 is too large (%3 pixels, at most %4 × %4 are allowed).</translation>
+    </message>
+    <message>
+        <source>%1: %2 gibt es nur als %3; wo Groß- und Kleinschreibung zählen, fehlt die Datei.</source>
+        <translation>%1: %2 exists only as %3; where case matters, the file is missing.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist %3 Pixel groß, die Bitmap von bitmap_up %4.</source>
+        <translation>%1: %2 is %3 pixels, the bitmap of bitmap_up %4.</translation>
+    </message>
+    <message>
+        <source>%1: Die Bitmap %2 ist %3 Pixel groß, das Element %4.</source>
+        <translation>%1: The bitmap %2 is %3 pixels, the element %4.</translation>
+    </message>
+    <message>
+        <source>%1 liegt nicht ganz auf dem Hintergrund der Seite „%2“ (%3 Pixel).</source>
+        <translation>%1 is not wholly on the background of the page “%2” (%3 pixels).</translation>
+    </message>
+    <message>
+        <source>%1 liegt teilweise unter der Liste der Seite „%2“.</source>
+        <translation>%1 lies partly under the list of the page “%2”.</translation>
+    </message>
+    <message>
+        <source>%1 und %2 überlappen sich auf der Seite „%3“.</source>
+        <translation>%1 and %2 overlap on the page “%3”.</translation>
+    </message>
+    <message>
+        <source>Element %1 (%2)</source>
+        <translation>Element %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>SkinCheckReport</name>
+    <message>
+        <source>Skin prüfen</source>
+        <translation>Check Skin</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Keine Probleme gefunden.</source>
+        <translation>No problems found.</translation>
+    </message>
+    <message>
+        <source>1 Warnung</source>
+        <translation>1 warning</translation>
+    </message>
+    <message>
+        <source>%1 Warnungen</source>
+        <translation>%1 warnings</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Fehler, %1</source>
+        <translation>
+            <numerusform>%n error, %1</numerusform>
+            <numerusform>%n errors, %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SkinLoader</name>
+    <message>
+        <source>Diese LKV Skin-Datei ist entweder defekt oder noch nicht in dem Velmor enthalten. Es wäre gut wenn du dies per E-mail mir mitteilst und schreibst von welchen Player diese ist. Dann kann ich viel schneller neue Versionen einprogrammieren.</source>
+        <translation>This LKV skin file is either damaged or not yet known to Velmor. It would help if you told me by e-mail and wrote which player it comes from. Then I can add new versions much faster.</translation>
+    </message>
+    <message>
+        <source>Velmor (%1 - Skin)</source>
+        <translation>Velmor (%1 - Skin)</translation>
+    </message>
+</context>
+<context>
+    <name>SkinNameCommand</name>
+    <message>
+        <source>Skinname</source>
+        <translation>Skin name</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPackage</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist kein Skin.</source>
+        <translation>The file %1 is not a skin.</translation>
+    </message>
+    <message>
+        <source>Das Skin nennt die Bitmap %1 mit einem Pfad außerhalb seines Ordners; so lässt sie sich nicht weitergeben.</source>
+        <translation>The skin names the bitmap %1 with a path outside its folder; it cannot be passed on like that.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap %1 fehlt; das Skin lässt sich so nicht weitergeben.</source>
+        <translation>The bitmap %1 is missing; the skin cannot be passed on like that.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Das Paket hat mehr als %1 Einträge.</source>
+        <translation>The package has more than %1 entries.</translation>
+    </message>
+    <message>
+        <source>Das Paket ist beschädigt.</source>
+        <translation>The package is damaged.</translation>
+    </message>
+    <message>
+        <source>Das Paket enthält die verschlüsselte Datei %1.</source>
+        <translation>The package contains the encrypted file %1.</translation>
+    </message>
+    <message>
+        <source>Das Paket enthält den Namen %1, der aus seinem Ordner hinausführt.</source>
+        <translation>The package contains the name %1, which leads out of its folder.</translation>
+    </message>
+    <message>
+        <source>Das Paket enthält die Verknüpfung %1.</source>
+        <translation>The package contains the link %1.</translation>
+    </message>
+    <message>
+        <source>Das Paket enthält %1 zweimal.</source>
+        <translation>The package contains %1 twice.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht entpacken.</source>
+        <translation>%1 cannot be unpacked.</translation>
+    </message>
+    <message>
+        <source>Das Paket ist beschädigt (%1).</source>
+        <translation>The package is damaged (%1).</translation>
+    </message>
+    <message>
+        <source>Das Paket ist entpackt größer als %1 MiB.</source>
+        <translation>Unpacked, the package is larger than %1 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht schreiben.</source>
+        <translation>%1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 lässt sich nicht lesen oder ist zu groß.</source>
+        <translation>The file %1 cannot be read or is too large.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist kein ZIP-Paket oder beschädigt.</source>
+        <translation>The file %1 is not a ZIP package or is damaged.</translation>
+    </message>
+    <message>
+        <source>Das Paket enthält kein Skin (.lkv).</source>
+        <translation>The package contains no skin (.lkv).</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 ist nicht leer.</source>
+        <translation>The folder %1 is not empty.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 lässt sich nicht anlegen.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+</context>
+<context>
+    <name>SkinPages</name>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Player-Sicht</source>
+        <translation>Player View</translation>
+    </message>
+</context>
+<context>
+    <name>StateBitmapCommand</name>
+    <message>
+        <source>Bild wählen</source>
+        <translation>Choose picture</translation>
+    </message>
+</context>
+<context>
+    <name>SystemDialogs</name>
+    <message>
+        <source>Suchen in:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Dateiname:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Dateityp:</source>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Lakova (*.lkv)</source>
+        <translation>Lakova (*.lkv)</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Speichern unter</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Skin-Paket (*.zip)</source>
+        <translation>Skin package (*.zip)</translation>
+    </message>
+    <message>
+        <source>Skin-Paket öffnen</source>
+        <translation>Open skin package</translation>
+    </message>
+    <message>
+        <source>Als ZIP weitergeben</source>
+        <translation>Pass on as ZIP</translation>
+    </message>
+    <message>
+        <source>Skin-Paket entpacken in Ordner</source>
+        <translation>Unpack skin package into folder</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Neue Skins lassen sich nicht anlegen. Öffne ein vorhandenes Skin und speichere es unter einem neuen Namen.</source>
+        <translation>New skins cannot be created. Open an existing skin and save it under a new name.</translation>
+    </message>
+    <message>
+        <source>Neu aus Vorlage</source>
+        <translation>New from Template</translation>
+    </message>
+    <message>
+        <source>Für welchen Player ist das neue Skin?</source>
+        <translation>Which player is the new skin for?</translation>
+    </message>
+    <message>
+        <source>Die Vorlage für %1 fehlt.</source>
+        <translation>The template for %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Skin-Paket öffnen</source>
+        <translation>Open Skin Package</translation>
+    </message>
+    <message>
+        <source>Welches Skin des Pakets?</source>
+        <translation>Which skin of the package?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 gibt es nicht mehr. Sie wird aus der Liste genommen.</source>
+        <translation>The file %1 no longer exists. It is removed from the list.</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Das Skin wurde geändert. Speichern ?</source>
+        <translation>The skin has been changed. Save it?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?</source>
+        <translation>The skin folder already holds a file %1. Replace it?</translation>
+    </message>
+    <message>
+        <source>Diese Bitmaps gibt es nicht; das Skin nennt sie trotzdem:
+%1</source>
+        <translation>These bitmaps do not exist; the skin names them all the same:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Informationen</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Skin-Editor für den Orvana one-Player</source>
+        <translation>Skin editor for the Orvana one player</translation>
+    </message>
+    <message>
+        <source>Mit Qt gebaut, für Linux und Windows</source>
+        <translation>Built with Qt, for Linux and Windows</translation>
+    </message>
+    <message>
+        <source>Diese Version ist für folgende Programme:
+Alle 1.4 und 1.5 Versionen von dem Orvana one-Player.</source>
+        <translation>This version is for the following programs:
+All 1.4 and 1.5 versions of the Orvana one player.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Skinname</source>
+        <translation>Skin name</translation>
+    </message>
+    <message>
+        <source>Name des Skins:</source>
+        <translation>Name of the skin:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>Es konnte keine Verbindung mit der Datei im Internet festgestellt werden.</source>
+        <translation>Could not connect to the file on the Internet.</translation>
+    </message>
+    <message>
+        <source>Velmor Versions-Checker</source>
+        <translation>Velmor version checker</translation>
+    </message>
+    <message>
+        <source>Download Server</source>
+        <translation>Download server</translation>
+    </message>
+    <message>
+        <source>Versionsinformationen</source>
+        <translation>Version information</translation>
+    </message>
+    <message>
+        <source>auf deinem PC</source>
+        <translation>on your PC</translation>
+    </message>
+    <message>
+        <source>im Internet:</source>
+        <translation>on the Internet:</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>News</translation>
+    </message>
+    <message>
+        <source>&amp;Gibt&apos;s was neues?</source>
+        <translation>&amp;Anything new?</translation>
+    </message>
+    <message>
+        <source>&amp;Start Download</source>
+        <translation>&amp;Start download</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Keine News gefunden</source>
+        <translation>No news found</translation>
+    </message>
+    <message>
+        <source>Ja, neue News aber keine neue Version des Velmors.</source>
+        <translation>Yes, there is news, but no new version of Velmor.</translation>
+    </message>
+    <message>
+        <source>Nein, keine neuen News und noch keine neue Version des Velmors.</source>
+        <translation>No news, and no new version of Velmor yet.</translation>
+    </message>
+    <message>
+        <source>Ja, neue News und eine neue Version des Velmors.</source>
+        <translation>Yes, there is news and a new version of Velmor.</translation>
+    </message>
+    <message>
+        <source>Nein, keine neuen News aber eine neue Version des Velmors.</source>
+        <translation>No news, but a new version of Velmor.</translation>
+    </message>
+    <message>
+        <source>Ja, neue News </source>
+        <translation>Yes, there is news </translation>
+    </message>
+    <message>
+        <source>Nein, keine neuen News </source>
+        <translation>No news </translation>
+    </message>
+    <message>
+        <source>Es konnte keine Verbindung mit der Datei auf %1 hergestellt werden.</source>
+        <translation>Could not connect to the file on %1.</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+</context>
+</TS>
