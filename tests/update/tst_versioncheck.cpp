@@ -1,3 +1,4 @@
+#include "platform/Language.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "update/HttpClient.h"
@@ -74,6 +75,7 @@ private slots:
         makeForm();
         form_->Serverwahl1->setEditText(QStringLiteral("Server 1"));
     }
+    void cleanup() { applyLanguage(Language::German); }
 
     void versionDecidesSignDownloadAndMessage_data()
     {
@@ -196,6 +198,25 @@ private slots:
                                    : sameVersionNoNews});
         QTEST(form_->Memo2->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'),
               "shownAfter");
+    }
+
+    // The notice stands where news would; it must follow the language and, in either
+    // language, never pass for news that the settings would keep.
+    void theNoNewsNoticeFollowsTheLanguageAndIsNoNews()
+    {
+        applyLanguage(Language::English);
+        publish("1.1.0.0", "File not found");
+        dialogs_->answerConfirm(true);
+        check();
+        QCOMPARE(dialogs_->texts(ScriptedDialogs::Confirm),
+                 QStringList{"Yes, there is news, but no new version of Velmor."});
+        QCOMPARE(form_->Memo2->toPlainText(), QStringLiteral("No news found"));
+        QVERIFY(!form_->showsNews());
+        applyLanguage(Language::German);
+        QCOMPARE(form_->Memo2->toPlainText(), QStringLiteral("Keine News gefunden"));
+        QVERIFY(!form_->showsNews());
+        form_->Memo2->setPlainText(QStringLiteral("No news found"));
+        QVERIFY(form_->showsNews());
     }
 
     void newsStayNewUntilAccepted_data()
