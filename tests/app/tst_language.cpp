@@ -5,6 +5,7 @@
 #include "app/Unit2.h"
 #include "editor/Unit1.h"
 #include "platform/Language.h"
+#include "tests/support/CurrentFolder.h"
 #include "tests/support/DemoSkinCopy.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "update/Update1.h"
@@ -94,8 +95,7 @@ class LanguageTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString startFolder_;
+    std::unique_ptr<CurrentFolder> folder_;
     std::shared_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<Shell> shell_;
 
@@ -119,9 +119,7 @@ private:
 private slots:
     void init()
     {
-        folder_ = std::make_unique<QTemporaryDir>();
-        startFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_->path());
+        folder_ = std::make_unique<CurrentFolder>();
         dialogs_ = std::make_shared<ScriptedDialogs>();
         Platform platform;
         platform.dialogs = dialogs_;
@@ -132,7 +130,7 @@ private slots:
     {
         applyLanguage(Language::German);
         shell_.reset();
-        QDir::setCurrent(startFolder_);
+        folder_.reset();
     }
 
     void switchingBackShowsEveryGermanTextAsBefore()

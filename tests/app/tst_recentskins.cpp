@@ -1,6 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/Shell.h"
 #include "editor/Unit1.h"
+#include "tests/support/CurrentFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
 
@@ -12,8 +13,7 @@
 class RecentSkinsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString startFolder_;
+    std::unique_ptr<CurrentFolder> folder_;
     std::shared_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<Shell> shell_;
 
@@ -45,16 +45,14 @@ class RecentSkinsTest : public QObject {
 private slots:
     void init()
     {
-        folder_ = std::make_unique<QTemporaryDir>();
-        startFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_->path());
+        folder_ = std::make_unique<CurrentFolder>();
         dialogs_ = std::make_shared<ScriptedDialogs>();
         startShell();
     }
     void cleanup()
     {
         shell_.reset();
-        QDir::setCurrent(startFolder_);
+        folder_.reset();
     }
 
     void theListKeepsTheLastEightNewestFirst()

@@ -3,6 +3,7 @@
 #include "app/SkinInfo.h"
 #include "app/Unit2.h"
 #include "editor/Unit1.h"
+#include "tests/support/CurrentFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
 #include "update/Update1.h"
@@ -20,8 +21,7 @@ class ShellTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString startFolder_;
+    std::unique_ptr<CurrentFolder> folder_;
     std::shared_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<Shell> shell_;
 
@@ -64,9 +64,7 @@ private:
 private slots:
     void init()
     {
-        folder_ = std::make_unique<QTemporaryDir>();
-        startFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_->path());
+        folder_ = std::make_unique<CurrentFolder>();
         dialogs_ = std::make_shared<ScriptedDialogs>();
         Platform platform;
         platform.dialogs = dialogs_;
@@ -79,7 +77,7 @@ private slots:
     void cleanup()
     {
         shell_.reset();
-        QDir::setCurrent(startFolder_);
+        folder_.reset();
     }
 
     void windowsAreMadeWithTheirCaptions()
