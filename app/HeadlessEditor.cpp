@@ -7,6 +7,7 @@
 #include "platform/SkinChecker.h"
 #include "skin/SkinFormat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -33,13 +34,17 @@ int runExport(const QString &folder, const QString &skin, QTextStream &err)
         return 1;
     }
     if (!QDir().mkpath(folder)) {
-        err << QStringLiteral("Der Ordner %1 lässt sich nicht anlegen.").arg(folder) << '\n';
+        err << QCoreApplication::translate("HeadlessEditor",
+                                           "Der Ordner %1 lässt sich nicht anlegen.")
+                   .arg(folder)
+            << '\n';
         return 1;
     }
     for (const PagePicture &page : renderPages(window.pages())) {
         const QString path = QDir(folder).filePath(page.fileName);
         if (!writePicture(path, page.image)) {
-            err << QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+            err << QCoreApplication::translate("HeadlessEditor",
+                                               "Die Datei %1 konnte nicht gespeichert werden.")
                        .arg(QDir::toNativeSeparators(path))
                 << '\n';
             return 1;

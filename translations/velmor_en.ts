@@ -295,6 +295,17 @@
     </message>
 </context>
 <context>
+    <name>HeadlessEditor</name>
+    <message>
+        <source>Der Ordner %1 lässt sich nicht anlegen.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+</context>
+<context>
     <name>HttpClient</name>
     <message>
         <source>Der Server %1 wurde nicht gefunden.</source>

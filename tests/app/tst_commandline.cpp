@@ -212,6 +212,24 @@ private slots:
         QVERIFY2(help.out.contains(QStringLiteral("Checks every SKIN")), qPrintable(help.out));
     }
 
+    void anExportThatCannotWriteSaysWhyInTheChosenLanguage()
+    {
+        QTemporaryDir folder;
+        QFile blocker(folder.filePath("pages"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString skin = demoSkin("sonnengelb-15", "sonnengelb.lkv");
+        const QString out = blocker.fileName() + QStringLiteral("/png");
+        const Run german = velmor({"--export-png", out, skin});
+        QCOMPARE(german.status, 1);
+        QVERIFY2(german.err.contains(QStringLiteral("lässt sich nicht anlegen")),
+                 qPrintable(german.err));
+        const Run english = velmor({"--lang", "en", "--export-png", out, skin});
+        QCOMPARE(english.status, 1);
+        QVERIFY2(english.err.contains(QStringLiteral("cannot be created")),
+                 qPrintable(english.err));
+    }
+
     void aSkinThatDoesNotLoadExportsNothing()
     {
         QTemporaryDir folder;
