@@ -5,6 +5,9 @@ set -euo pipefail
 
 packages=(make cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libzip-dev libbenchmark-dev
           clang-format fonts-dejavu-core)
+# Debian's libzip-dev ships CMake files that check for libzip's three command-line tools,
+# packaged apart; without them find_package(libzip) stops the configure.
+packages+=(zipcmp zipmerge ziptool)
 # The English catalogue: Qt Linguist's lupdate and lrelease and their CMake functions.
 packages+=(qt6-l10n-tools qt6-tools-dev)
 # The install test validates the desktop files and packages the program as Debian
