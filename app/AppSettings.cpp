@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 
+#include "ini/MyIniFile.h"
 #include "ini/TextRules.h"
 #include "ini/Windows1252.h"
 
@@ -22,35 +23,39 @@ std::string toFile(const QString &text)
     return encodeWindows1252(text.toStdString());
 }
 
-} // namespace
+// The file as it is on disk now.
+TIniFile9 settingsFile()
+{
+    return TIniFile9("Velmor.ini");
+}
 
-AppSettings::AppSettings() : file_("Velmor.ini") {}
+} // namespace
 
 QString AppSettings::server() const
 {
-    return fromFile(file_.ReadValue(section, "Server", "Server 1"));
+    return fromFile(settingsFile().ReadValue(section, "Server", "Server 1"));
 }
 
 QString AppSettings::news() const
 {
-    return decodeNews(fromFile(file_.ReadValue(section, "News", "Keine News vorhanden")));
+    return decodeNews(fromFile(settingsFile().ReadValue(section, "News", "Keine News vorhanden")));
 }
 
-void AppSettings::writeServer(const QString &server)
+void AppSettings::writeUpdate(const QString &server, const std::optional<QString> &news)
 {
-    file_.WriteValue(section, "Server", singleLine(toFile(server)));
-}
-
-void AppSettings::writeNews(const QString &news)
-{
-    file_.WriteValue(section, "News", toFile(encodeNews(news)));
+    TIniFile9 file = settingsFile();
+    if (news)
+        file.PutValue(section, "News", toFile(encodeNews(*news)));
+    file.PutValue(section, "Server", singleLine(toFile(server)));
+    file.UpdateFile();
 }
 
 QStringList AppSettings::recentSkins() const
 {
+    const TIniFile9 file = settingsFile();
     QStringList paths;
     for (int i = 1; i <= recentSkinCount; ++i) {
-        const QString path = fromFile(file_.ReadValue(recentSection, std::to_string(i), ""));
+        const QString path = fromFile(file.ReadValue(recentSection, std::to_string(i), ""));
         if (!path.isEmpty())
             paths << path;
     }
@@ -60,21 +65,22 @@ QStringList AppSettings::recentSkins() const
 // Every key is written, empty beyond the list, and the file once.
 void AppSettings::writeRecentSkins(const QStringList &paths)
 {
+    TIniFile9 file = settingsFile();
     for (int i = 1; i <= recentSkinCount; ++i)
-        file_.PutValue(recentSection, std::to_string(i),
-                       i <= paths.size() ? singleLine(toFile(paths[i - 1])) : std::string());
-    file_.UpdateFile();
+        file.PutValue(recentSection, std::to_string(i),
+                      i <= paths.size() ? singleLine(toFile(paths[i - 1])) : std::string());
+    file.UpdateFile();
 }
 
 Language AppSettings::language() const
 {
-    const std::string code = file_.ReadValue(languageSection, "Sprache", "");
+    const std::string code = settingsFile().ReadValue(languageSection, "Sprache", "");
     return languageOfCode(QString::fromStdString(code)).value_or(Language::German);
 }
 
 void AppSettings::writeLanguage(Language language)
 {
-    file_.WriteValue(languageSection, "Sprache", languageCode(language).toStdString());
+    settingsFile().WriteValue(languageSection, "Sprache", languageCode(language).toStdString());
 }
 
 QStringList withOpenedSkin(QStringList recent, const QString &path)

@@ -1,23 +1,25 @@
 #pragma once
 
-#include "ini/MyIniFile.h"
 #include "platform/Language.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The program's own settings in "Velmor.ini" in the current folder: the download
 // server and the news last accepted in the section "Update", the skins opened last in
-// "Zuletzt", the language chosen in "Sprache". The file is read when the object is
-// made; every write goes to disk at once.
+// "Zuletzt", the language chosen in "Sprache". Nothing is kept in memory: every read
+// reads the file, and every write reads it afresh and changes only its own keys in the
+// same step, so that no part of the program, and no other running copy, has its
+// changes put back by an old copy.
 class AppSettings {
 public:
-    AppSettings();
-
     QString server() const;
     QString news() const;
-    void writeServer(const QString &server);
-    void writeNews(const QString &news);
+    // The version checker's two settings, written in one step; news stay as they are
+    // when none are given.
+    void writeUpdate(const QString &server, const std::optional<QString> &news);
 
     // Newest first, at most recentSkinCount.
     QStringList recentSkins() const;
@@ -26,9 +28,6 @@ public:
     // German unless English was chosen.
     Language language() const;
     void writeLanguage(Language language);
-
-private:
-    TIniFile9 file_;
 };
 
 inline constexpr int recentSkinCount = 8;

@@ -145,16 +145,22 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     return modeOf(parser, options);
 }
 
+// A wrong command line is answered in words as well, never by a window: a run without
+// a display would otherwise end in the platform plugin before it could say anything.
+// The parse needs no application object; its texts are only translated in the run
+// that answers.
 bool CommandLine::asksForNoWindow(int argc, const char *const *argv)
 {
-    for (int i = 1; i < argc; ++i) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
         for (const char *option : {"--check", "--json", "--export-png", "--new-skin", "--pack",
                                    "--help", "--help-all", "--version", "-h", "-?", "-v"}) {
-            if (isOption(argv[i], option))
+            if (i > 0 && isOption(argv[i], option))
                 return true;
         }
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    return false;
+    return parse(arguments).mode == Mode::UsageError;
 }
 
 bool CommandLine::asksForEditor(int argc, const char *const *argv)

@@ -19,8 +19,8 @@ struct CommandLine {
 
     // The arguments as the application object gives them, the program's name first.
     static CommandLine parse(const QStringList &arguments);
-    // Whether the arguments ask for a mode without a window, read before any application
-    // object exists, so that such a run never needs a display.
+    // Whether the arguments ask for a mode without a window, or are wrong, read before
+    // any application object exists, so that such a run never needs a display.
     static bool asksForNoWindow(int argc, const char *const *argv);
     // Whether that mode needs the editor's window (drawn offscreen, never shown).
     static bool asksForEditor(int argc, const char *const *argv);

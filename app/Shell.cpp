@@ -48,22 +48,25 @@ void Shell::chooseLanguage(Language language)
     AppSettings().writeLanguage(language);
 }
 
-// A fresh settings object each time: the file may have changed since the last read.
 void Shell::readSettings()
 {
-    settings_ = std::make_unique<AppSettings>();
-    form4_->Serverwahl1->setCurrentText(settings_->server());
+    const AppSettings settings;
+    form4_->Serverwahl1->setCurrentText(settings.server());
     form4_->ServerwahlChange();
-    form4_->Memo2->setPlainText(settings_->news());
+    form4_->Memo2->setPlainText(settings.news());
+    updateSettingsRead_ = true;
 }
 
+// Until the window was activated once, the version checker holds nothing read from the
+// file, and writing its empty fields would wipe the stored choice.
 void Shell::writeSettings()
 {
-    if (!settings_)
-        settings_ = std::make_unique<AppSettings>();
+    if (!updateSettingsRead_)
+        return;
+    std::optional<QString> news;
     if (form4_->showsNews())
-        settings_->writeNews(form4_->Memo2->toPlainText());
-    settings_->writeServer(form4_->Serverwahl1->currentText());
+        news = form4_->Memo2->toPlainText();
+    AppSettings().writeUpdate(form4_->Serverwahl1->currentText(), news);
 }
 
 // Once a name has been confirmed, every later use of the dialog marks the skin

@@ -11,8 +11,8 @@ class TForm3;
 class TForm4;
 
 // Start-up: the four windows of the program, made in this order and kept until it
-// ends, and the program's settings, read whenever the main window becomes active
-// and written when it closes.
+// ends, and the version checker's settings, read whenever the main window becomes
+// active and written when it closes.
 class Shell {
 public:
     explicit Shell(Platform platform);
@@ -40,5 +40,5 @@ private:
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;
     std::unique_ptr<TForm4> form4_;
-    std::unique_ptr<AppSettings> settings_;
+    bool updateSettingsRead_ = false;
 };

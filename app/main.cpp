@@ -3,7 +3,6 @@
 #include "editor/Unit1.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
@@ -15,10 +14,6 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmor.Velmor"));
     applyLanguage(startLanguage(QApplication::arguments()));
     const CommandLine line = CommandLine::parse(QApplication::arguments());
-    if (line.mode == CommandLine::Mode::UsageError) {
-        QTextStream(stderr) << "velmor: " << line.error << '\n';
-        return 2;
-    }
     Shell shell(Platform::system());
     // The controls stand at fixed places, but the window still fills the work area.
     shell.form1().showMaximized();

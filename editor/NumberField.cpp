@@ -19,6 +19,29 @@ NumberField::NumberField(const QString &name, bool ranged, QWidget *parent)
     setEnabled(false);
 }
 
+namespace {
+
+// The keys of the editor's own undo and redo, whatever the platform calls redo.
+bool isHistoryKey(const QKeyEvent &event)
+{
+    return event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo) ||
+           QKeySequence(event.keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y);
+}
+
+} // namespace
+
+// The field's text has an undo of its own that would claim these keys; what it undid
+// would then come back as an edit of its own. The history answers them instead.
+bool NumberField::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        isHistoryKey(static_cast<const QKeyEvent &>(*event))) {
+        event->ignore();
+        return true;
+    }
+    return QSpinBox::event(event);
+}
+
 void NumberField::assign(int value)
 {
     setValue(std::clamp(value, lowest_, highest_));

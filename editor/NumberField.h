@@ -21,6 +21,7 @@ public:
     bool isUserChange() const { return userActions_ > 0; }
 
 protected:
+    bool event(QEvent *event) override;
     QValidator::State validate(QString &text, int &pos) const override;
     int valueFromText(const QString &text) const override;
     void stepBy(int steps) override;

@@ -26,6 +26,13 @@ void PictureLabel::setPicture(const QImage &image, const QPixmap &converted)
     render();
 }
 
+void PictureLabel::showMissing(const QString &fileName)
+{
+    image_ = QImage();
+    converted_ = QPixmap();
+    setText(fileName);
+}
+
 void PictureLabel::setTransparent(bool transparent)
 {
     transparent_ = transparent;

@@ -20,6 +20,8 @@ public:
     // The same with the bitmap converted for the screen already, once for all the
     // controls that show it.
     void setPicture(const QImage &image, const QPixmap &converted);
+    // No bitmap, the name of the file that could not be shown instead.
+    void showMissing(const QString &fileName);
     // Leaves out the colour of the bitmap's bottom-left pixel, as the player does for
     // its markers; it holds for every bitmap set later as well.
     void setTransparent(bool transparent);

@@ -6,6 +6,9 @@
 #include "editor/PictureLabel.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
+#include "skin/SkinFormat.h"
+
+#include <utility>
 
 StatePreviews::StatePreviews(const Workspace &workspace, const GeometryFields &fields)
     : workspace_(workspace), fields_(fields)
@@ -22,21 +25,40 @@ StatePreviews::StatePreviews(const Workspace &workspace, const GeometryFields &f
         [this](const CatalogueEntry &entry, StateBitmap state) { refresh(entry, state); });
 }
 
-bool StatePreviews::show(const CatalogueEntry &entry) const
+void StatePreviews::show(const CatalogueEntry &entry)
 {
     const SkinElement &element = workspace_.document.skin().element(entry);
     for (StateBitmap state : allStates) {
         if (!entry.hasState(state))
             continue;
         // State paths are complete already: the skin folder is part of them.
-        const std::optional<QImage> image =
-            workspace_.readPicture(QString::fromStdString(element.statePath(state)));
-        if (!image)
-            return false;
-        preview(state)->setPicture(*image);
+        const QString path = QString::fromStdString(element.statePath(state));
+        const LoadedPicture loaded = loadPicture(path, {});
+        if (loaded.ok()) {
+            preview(state)->setPicture(loaded.image);
+            continue;
+        }
+        preview(state)->showMissing(QString::fromStdString(bareFileName(element.statePath(state))));
+        if (!reportedFiles_.contains(path)) {
+            reportedFiles_.insert(path);
+            pendingErrors_ << loaded.error;
+        }
     }
     preview(StateBitmap::Da)->setVisible(entry.hasState(StateBitmap::Da));
-    return true;
+}
+
+void StatePreviews::reportFailures()
+{
+    // Taken first: a box's event loop may deliver another press.
+    const QStringList errors = std::exchange(pendingErrors_, {});
+    for (const QString &error : errors)
+        workspace_.dialogs.error(error);
+}
+
+void StatePreviews::forgetReports()
+{
+    pendingErrors_.clear();
+    reportedFiles_.clear();
 }
 
 PictureLabel *StatePreviews::preview(StateBitmap state) const

@@ -3,7 +3,9 @@
 #include "editor/Workspace.h"
 #include "skin/Catalogue.h"
 
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 class GeometryFields;
 class PictureLabel;
@@ -17,9 +19,15 @@ public:
     StatePreviews(const Workspace &workspace, const GeometryFields &fields);
 
     // Loads the element's state bitmaps into the previews, showing the disabled one
-    // only for elements that have it. A bitmap that cannot be loaded is reported in
-    // the error box and ends the filling there; the result is then false.
-    bool show(const CatalogueEntry &entry) const;
+    // only for elements that have it. A bitmap that cannot be loaded leaves its file's
+    // name in its preview; its error waits for reportFailures(), so that a press can
+    // still become a drag before any box takes the mouse.
+    void show(const CatalogueEntry &entry);
+    // Shows the error box of each bitmap that failed since, once per file until the
+    // next skin is opened.
+    void reportFailures();
+    // A skin is opened: its bitmaps may fail anew.
+    void forgetReports();
 
     // The selected element has a bitmap for the state, which a picture may replace.
     bool canChoose(StateBitmap state) const { return owner(state) != nullptr; }
@@ -37,4 +45,6 @@ private:
 
     Workspace workspace_;
     const GeometryFields &fields_;
+    QStringList pendingErrors_;
+    QSet<QString> reportedFiles_;
 };

@@ -76,7 +76,7 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
 
 LoadOutcome TForm1::load(const QString &path)
 {
-    const LoadOutcome outcome = loader_.load(path);
+    const LoadOutcome outcome = open(path);
     // The error box named the first bitmap that failed; the report names them all.
     if (outcome == LoadOutcome::PictureFailed)
         report_.showForFile(path);
@@ -85,6 +85,12 @@ LoadOutcome TForm1::load(const QString &path)
         emit skinOpened(path);
     }
     return outcome;
+}
+
+LoadOutcome TForm1::open(const QString &path)
+{
+    previews_.forgetReports();
+    return loader_.load(path);
 }
 
 void TForm1::openSkin()
@@ -122,7 +128,7 @@ bool TForm1::createFromTemplate(std::string_view version, const QString &path)
         dialogs_->error(tr("Die Vorlage für %1 fehlt.").arg(QLatin1String(version)));
         return false;
     }
-    if (loader_.load(source) != LoadOutcome::Loaded)
+    if (open(source) != LoadOutcome::Loaded)
         return false;
     document_.setSkinPath(path.toStdString());
     if (!write(true))
@@ -197,9 +203,11 @@ void TForm1::showRecentSkins(const QStringList &paths) const
 
 bool TForm1::keepWork()
 {
-    return !document_.hasUnsavedChanges() ||
-           !dialogs_->yesNo(tr("Bestätigung"), tr("Das Skin wurde geändert. Speichern ?")) ||
-           write();
+    if (!document_.hasUnsavedChanges())
+        return true;
+    const std::optional<bool> save =
+        dialogs_->yesNoCancel(tr("Bestätigung"), tr("Das Skin wurde geändert. Speichern ?"));
+    return save && (!*save || write());
 }
 
 void TForm1::save()
@@ -304,23 +312,29 @@ void TForm1::retranslate()
     loader_.showTitle();
 }
 
-// The close always goes through; the user only decides whether to save first.
+// "Abbrechen", or a save that failed, keeps the window open with the work and its
+// history; only a close that happens writes the settings.
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    keepWork();
+    if (!keepWork()) {
+        event->ignore();
+        return;
+    }
     emit closing();
     event->accept();
 }
 
 namespace {
 
-// The first skin among the dropped files; other files are no skins to open.
+// The first skin or skin package among the dropped files; other files are nothing
+// to open.
 QString droppedSkin(const QMimeData *data)
 {
     for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile() &&
-            url.toLocalFile().endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive))
-            return url.toLocalFile();
+        const QString path = url.toLocalFile();
+        if (path.endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive) ||
+            path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+            return path;
     }
     return {};
 }

@@ -58,7 +58,8 @@ public:
     void setTemplateFolder(const QString &folder) { templateFolder_ = folder; }
 
 signals:
-    // The window closes for good, after the question about unsaved changes.
+    // The window closes for good, after the question about unsaved changes; not sent
+    // when the user cancelled the close.
     void closing();
     // A skin opened whole, by whatever way.
     void skinOpened(const QString &path);
@@ -73,13 +74,15 @@ protected:
 
 private:
     void retranslate();
+    // Every way a skin is opened: its bitmaps' failures are reported anew.
+    LoadOutcome open(const QString &path);
     void openSkin();
     void openRecent(const QString &path);
     void newFromTemplate();
     void choosePackage();
     void exportZip();
     // Asks the close prompt's question while there is unsaved work and saves on "Ja";
-    // false when that save failed, so nothing may replace the skin.
+    // false on "Abbrechen" or when that save failed, so nothing may replace the skin.
     bool keepWork();
     // Save does nothing while it is disabled: nothing has changed since the last save.
     void save();

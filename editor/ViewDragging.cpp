@@ -31,7 +31,7 @@ const char *pressHint(const CatalogueEntry &entry)
 } // namespace
 
 ViewDragging::ViewDragging(const Workspace &workspace, const GeometryFields &fields,
-                           const StatePreviews &previews)
+                           StatePreviews &previews)
     : workspace_(workspace), fields_(fields), previews_(previews)
 {
     for (const CatalogueEntry &entry : catalogue()) {
@@ -84,19 +84,22 @@ void ViewDragging::press(QWidget &view, const Target &target, QPoint at)
     pressed_ = &view;
     view.parentWidget()->setFocus(Qt::MouseFocusReason);
     if (target.item.kind == Selection::Kind::Element)
-        pressElement(*target.item.element);
+        selectElement(*target.item.element);
     else
         pressList(target.item.kind);
 }
 
 void ViewDragging::pressElement(const CatalogueEntry &entry)
 {
+    selectElement(entry);
+    previews_.reportFailures();
+}
+
+void ViewDragging::selectElement(const CatalogueEntry &entry)
+{
     EditorDocument &document = workspace_.document;
     document.select(Selection::of(entry));
-    // A bitmap that cannot be shown is reported; the drag goes on all the same, and
-    // its first move fills the fields.
-    if (!previews_.show(entry))
-        return;
+    previews_.show(entry);
     fields_.show(document.referenceGeometry(document.selection()));
     if (const char *hint = pressHint(entry))
         workspace_.panel.showHint(hint);
@@ -132,10 +135,13 @@ void ViewDragging::move(QWidget &view, const Target &target, const QMouseEvent &
         bringToFront(*target.item.element);
 }
 
+// A state bitmap that could not be shown is reported only now: a box opened during
+// the press would have taken the mouse from the drag.
 void ViewDragging::release()
 {
     pressed_ = nullptr;
     workspace_.document.endRun();
+    previews_.reportFailures();
 }
 
 Rect ViewDragging::partGeometry(const Target &target) const

@@ -22,10 +22,10 @@ class ViewDragging : public QObject {
     Q_OBJECT
 
 public:
-    ViewDragging(const Workspace &workspace, const GeometryFields &fields,
-                 const StatePreviews &previews);
+    ViewDragging(const Workspace &workspace, const GeometryFields &fields, StatePreviews &previews);
 
-    // Selects the element as a press on one of its views does, without a drag.
+    // Selects the element as a press on one of its views does, without a drag, and
+    // reports a state bitmap that cannot be shown at once.
     void pressElement(const CatalogueEntry &entry);
 
 protected:
@@ -41,6 +41,7 @@ private:
 
     void watch(QWidget *widget, const Target &target);
     void press(QWidget &view, const Target &target, QPoint at);
+    void selectElement(const CatalogueEntry &entry);
     void pressList(Selection::Kind list);
     void move(QWidget &view, const Target &target, const QMouseEvent &event);
     void release();
@@ -50,7 +51,7 @@ private:
 
     Workspace workspace_;
     const GeometryFields &fields_;
-    const StatePreviews &previews_;
+    StatePreviews &previews_;
     QHash<const QObject *, Target> targets_;
     QPointer<QWidget> pressed_; // the view being dragged; none between drags
     QPoint grab_;               // where the pointer took hold of it, in its pixels

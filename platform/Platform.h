@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // Every question the program puts to the user goes through here, so that tests can
 // answer in place of the user.
@@ -19,6 +20,11 @@ public:
     virtual void message(const QString &text) = 0;                // message box with OK
     virtual bool confirm(const QString &text) = 0; // confirmation box with OK; true on OK
     virtual bool yesNo(const QString &title, const QString &text) = 0; // true on Yes
+    // The question before work could be lost: Yes, No, or nothing for "Abbrechen".
+    virtual std::optional<bool> yesNoCancel(const QString &title, const QString &text)
+    {
+        return yesNo(title, text);
+    }
     // A file or folder for skin packages, starting at `proposed`; "" when cancelled.
     enum class FileChoice { OpenPackage, SavePackage, UnpackFolder };
     virtual QString chooseFile(FileChoice choice, const QString &proposed)

@@ -61,14 +61,23 @@ QString pictureFilter()
            QStringLiteral("|*.bmp");
 }
 
+// A box for the active window whose text is never read as markup: file names and
+// server texts end up in these boxes.
+class Box : public QMessageBox {
+public:
+    Box(Icon icon, const QString &title, const QString &text)
+        : QMessageBox(icon, title, text, QMessageBox::NoButton, QApplication::activeWindow())
+    {
+        setTextFormat(Qt::PlainText);
+    }
+};
+
 // True when the box was closed with the accepting button. Escape and the title bar's
 // close button count as the other one, or as the only one.
 bool askInBox(QMessageBox::Icon icon, const QString &title, const QString &text,
               const QString &acceptText, const QString &rejectText = {})
 {
-    QMessageBox box(icon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
-    // File names and server texts end up in these boxes; none of them is markup.
-    box.setTextFormat(Qt::PlainText);
+    Box box(icon, title, text);
     QPushButton *accept = box.addButton(acceptText, QMessageBox::AcceptRole);
     QPushButton *reject =
         rejectText.isEmpty() ? accept : box.addButton(rejectText, QMessageBox::RejectRole);
@@ -166,4 +175,22 @@ QString SystemDialogs::chooseFile(FileChoice choice, const QString &proposed)
 bool SystemDialogs::yesNo(const QString &title, const QString &text)
 {
     return askInBox(QMessageBox::Question, title, text, tr("&Ja"), tr("&Nein"));
+}
+
+// Escape and the title bar's close button are "Abbrechen": one keystroke must never
+// throw work away.
+std::optional<bool> SystemDialogs::yesNoCancel(const QString &title, const QString &text)
+{
+    Box box(QMessageBox::Question, title, text);
+    QPushButton *yes = box.addButton(tr("&Ja"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(tr("&Nein"), QMessageBox::NoRole);
+    QPushButton *cancel = box.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return true;
+    if (box.clickedButton() == no)
+        return false;
+    return std::nullopt;
 }

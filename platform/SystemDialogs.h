@@ -21,6 +21,7 @@ public:
     void message(const QString &text) override;
     bool confirm(const QString &text) override;
     bool yesNo(const QString &title, const QString &text) override;
+    std::optional<bool> yesNoCancel(const QString &title, const QString &text) override;
     QString chooseItem(const QString &title, const QString &text,
                        const QStringList &items) override;
     QString chooseFile(FileChoice choice, const QString &proposed) override;

@@ -133,6 +133,11 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--check", "--fast", "a.lkv"};
         QTest::newRow("unknown player") << QStringList{"--new-skin", "2.0", "a.lkv"};
         QTest::newRow("unknown language") << QStringList{"--lang", "fr", "--check", "a.lkv"};
+        // Without a mode of its own these would start the window, and without a display
+        // that ended in the platform plugin before a word was said.
+        QTest::newRow("misspelt mode") << QStringList{"--chek", "a.lkv"};
+        QTest::newRow("two skins for the window") << QStringList{"a.lkv", "b.lkv"};
+        QTest::newRow("unknown language for the window") << QStringList{"--lang=fr"};
     }
 
     void usageErrorsEndWithStatusTwo()
@@ -140,7 +145,9 @@ private slots:
         QFETCH(QStringList, arguments);
         const Run run = velmor(arguments);
         QCOMPARE(run.status, 2);
-        QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.startsWith(QLatin1String("velmor: ")), qPrintable(run.err));
+        QVERIFY(run.err.contains(QLatin1String("velmor --help")));
     }
 
     void versionAndHelpNeedNoWindow()

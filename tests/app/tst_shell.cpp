@@ -23,6 +23,7 @@ class ShellTest : public QObject {
 private:
     std::unique_ptr<CurrentFolder> folder_;
     std::shared_ptr<ScriptedDialogs> dialogs_;
+    Platform platform_;
     std::unique_ptr<Shell> shell_;
 
     QAction *command(const char *name) const
@@ -66,12 +67,11 @@ private slots:
     {
         folder_ = std::make_unique<CurrentFolder>();
         dialogs_ = std::make_shared<ScriptedDialogs>();
-        Platform platform;
-        platform.dialogs = dialogs_;
-        platform.openUrl = [](const QUrl &) {};
-        platform.server1 = QUrl(QStringLiteral("http://127.0.0.1:9/one/"));
-        platform.server2 = QUrl(QStringLiteral("http://127.0.0.1:9/two/"));
-        shell_ = std::make_unique<Shell>(platform);
+        platform_.dialogs = dialogs_;
+        platform_.openUrl = [](const QUrl &) {};
+        platform_.server1 = QUrl(QStringLiteral("http://127.0.0.1:9/one/"));
+        platform_.server2 = QUrl(QStringLiteral("http://127.0.0.1:9/two/"));
+        shell_ = std::make_unique<Shell>(platform_);
         shell_->form1().show();
     }
     void cleanup()
@@ -164,6 +164,46 @@ private slots:
         activate(&shell_->form2());
         activate(&shell_->form1());
         QCOMPARE(news(), QStringLiteral("Eins"));
+    }
+
+    // Each writer of the settings file reads it afresh and changes only its own keys, so
+    // what another part of the program, or another running copy, wrote after this
+    // window read the file survives the close.
+    void closingKeepsWhatOthersWroteSinceTheWindowReadTheFile()
+    {
+        activate(&shell_->form1());
+        command("LanguageEnglish")->trigger();
+        const QString opened = QFileInfo(openSkin()).absoluteFilePath();
+        const QString fromOtherCopy = QDir(folder_->path()).filePath("andere.lkv");
+        AppSettings().writeRecentSkins({fromOtherCopy, opened});
+        shell_->form4().Serverwahl1->setCurrentText(QStringLiteral("Server 2"));
+        shell_->form1().close();
+        applyLanguage(Language::German);
+        const AppSettings settings;
+        QCOMPARE(settings.language(), Language::English);
+        QCOMPARE(settings.recentSkins(), (QStringList{fromOtherCopy, opened}));
+        QCOMPARE(settings.server(), QStringLiteral("Server 2"));
+    }
+
+    void aWindowThatNeverReadTheSettingsWritesNoneOfThem()
+    {
+        writeSettingsFile("[Update]\r\nServer=Server 2\r\nNews=Alt\r\n");
+        Shell unseen(platform_);
+        unseen.form1().close();
+        QCOMPARE(settingsFile(), QByteArray("[Update]\r\nServer=Server 2\r\nNews=Alt\r\n"));
+    }
+
+    void aCancelledCloseWritesNoSettings()
+    {
+        activate(&shell_->form1());
+        openSkin();
+        nameSkin(QStringLiteral("Abend"), true);
+        shell_->form4().Serverwahl1->setCurrentText(QStringLiteral("Server 2"));
+        dialogs_->answerCancel();
+        QVERIFY(!shell_->form1().close());
+        QVERIFY(shell_->form1().isVisible());
+        QVERIFY(!settingsFile().contains("Server="));
+        QVERIFY(command("FileSave1")->isEnabled());
     }
 
     void closingWithChangesSavesOnYes()

@@ -1,9 +1,12 @@
 #include "editor/EditorDocument.h"
+#include "platform/SkinPackage.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 
@@ -105,6 +108,74 @@ private slots:
         QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), other);
     }
 
+    void aDroppedPackageIsUnpackedAndOpened()
+    {
+        const QString zip = QDir(otherFolderPath()).filePath("paket.zip");
+        QVERIFY(packSkin(skin_->path(), zip).ok());
+        const QString unpacked = QDir(otherFolder_->path()).filePath("entpackt");
+        probe_->dialogs->answerChooseFile(unpacked);
+        QVERIFY(dropFiles(probe_->form->centralWidget(), {zip}));
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath),
+                 QDir(unpacked).filePath("nachtblau.lkv"));
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 0);
+    }
+
+    // "Abbrechen" (Escape, the box's close button) to the question before unsaved work
+    // is dropped: wherever it comes, nothing happens.
+    void cancelKeepsTheWorkWhereverTheQuestionComes_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char *way : {"close", "open", "recent", "drop", "template", "package", "zip"})
+            QTest::newRow(way) << QString::fromLatin1(way);
+    }
+
+    void cancelKeepsTheWorkWhereverTheQuestionComes()
+    {
+        QFETCH(QString, way);
+        probe_->form->show();
+        editSomething();
+        const QByteArray before = bytesOf(skin_->path());
+        const QString other = otherSkin();
+        const QString target = QDir(otherFolder_->path()).filePath("neu");
+        QSignalSpy closing(probe_->form.get(), &TForm1::closing);
+        probe_->dialogs->answerCancel();
+        if (way == "close") {
+            QVERIFY(!probe_->form->close());
+        } else if (way == "open") {
+            probe_->dialogs->answerOpenSkin(other);
+            probe_->command("FileOpen1")->trigger();
+        } else if (way == "recent") {
+            probe_->form->showRecentSkins({other});
+            probe_->child<QMenu>("RecentSkins")->actions().first()->trigger();
+        } else if (way == "drop") {
+            QVERIFY(dropFiles(probe_->view("Image09p"), {other}));
+        } else if (way == "template") {
+            probe_->dialogs->answerChooseItem(QStringLiteral("Orvana one 1.5"));
+            probe_->dialogs->answerSaveSkinAs(target + ".lkv");
+            probe_->command("FileNewFromTemplate")->trigger();
+        } else if (way == "package") {
+            const QString zip = QDir(otherFolder_->path()).filePath("p.zip");
+            QVERIFY(packSkin(other, zip).ok());
+            probe_->dialogs->answerChooseFile(zip);
+            probe_->dialogs->answerChooseFile(target);
+            probe_->command("FileOpenPackage")->trigger();
+        } else {
+            probe_->command("FileExportZip")->trigger();
+        }
+        QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::YesNo), QStringList{askSave});
+        QVERIFY(probe_->form->isVisible());
+        QCOMPARE(closing.count(), 0);
+        QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), skin_->path());
+        QVERIFY(document().isChanged());
+        QCOMPARE(document().history().count(), 1);
+        QCOMPARE(document().history().index(), 1);
+        QCOMPARE(probe_->element(9).geometry.left, 953);
+        QCOMPARE(bytesOf(skin_->path()), before);
+        QVERIFY(!QFileInfo::exists(target) && !QFileInfo::exists(target + ".lkv"));
+        // The export asks for the package's name only after the question.
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::ChooseFile), way == "package" ? 2 : 0);
+    }
+
     void aDroppedBitmapIsChosenLikeThePictureDialogsChoice()
     {
         probe_->press(probe_->view("Image09p"));
@@ -172,6 +243,11 @@ private slots:
     }
 
 private:
+    static QByteArray bytesOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     QString otherFolderPath() const
     {
         otherFolder_ = std::make_unique<QTemporaryDir>();

@@ -21,10 +21,11 @@ private:
     QSpinBox *field(const char *name) const { return probe_->field(name); }
     QList<int> fields() const { return probe_->fields(); }
     QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
-    void open(SkinFixture fixture = SkinFixture(true))
+    QString open(SkinFixture fixture = SkinFixture(true))
     {
-        probe_->open(folder_->path(), std::move(fixture));
-        QCOMPARE(probe_->dialogs->calls().size(), 0);
+        const QString path = probe_->open(folder_->path(), std::move(fixture));
+        [&] { QCOMPARE(probe_->dialogs->calls().size(), 0); }();
+        return path;
     }
     void typeInto(const char *name, const QString &text)
     {
@@ -48,7 +49,7 @@ private slots:
         const QRect place = SkinFixture::place(29);
         QCOMPARE(fields(), (QList<int>{place.x(), place.y(), place.width(), place.height()}));
         QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
-        QVERIFY(!probe_->element(29).changed);
+        QVERIFY(!probe_->due(29));
         QVERIFY(!probe_->saveEnabled());
     }
 
@@ -62,7 +63,7 @@ private slots:
         QCOMPARE(field("PositionY")->value(), moved.y());
         QCOMPARE(probe_->element(7).geometry,
                  (Rect{moved.x(), moved.y(), moved.width(), moved.height()}));
-        QVERIFY(probe_->element(7).changed);
+        QVERIFY(probe_->due(7));
         QVERIFY(probe_->saveEnabled());
         QCOMPARE(view("Image08s")->geometry(), SkinFixture::place(8));
     }
@@ -71,7 +72,7 @@ private slots:
     {
         Probe::press(view("Image15p"));
         Probe::mouse(view("Image15p"), QEvent::MouseMove, {2, 2});
-        QVERIFY(probe_->element(15).changed);
+        QVERIFY(probe_->due(15));
         QVERIFY(probe_->saveEnabled());
     }
 
@@ -132,22 +133,37 @@ private slots:
         QCOMPARE(field("PositionX")->value(), SkinFixture::place(25).x());
     }
 
-    void unloadableStateBitmapIsReportedAndTheDragGoesOn()
+    // A box opened during the press would take the mouse from the drag, and one per
+    // press would block the element for good: the file is reported once, at the release.
+    void unloadableStateBitmapIsReportedOnceAndTheElementStillDrags()
     {
         SkinFixture fixture(true);
         fixture.set("btn_stop", "bitmap_mo", "missing.bmp");
-        open(fixture);
+        const QString skin = open(fixture);
         QVERIFY(QFile::remove(folder_->filePath(QStringLiteral("missing.bmp"))));
         Probe::click(view("Image05p"));
         Probe::press(view("Image30s"));
-        QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error).size(), 1);
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 0);
         QVERIFY(probe_->form->selection().isElement(*findElement(30)));
-        QCOMPARE(field("PositionX")->value(), SkinFixture::place(5).x());
-        QCOMPARE(hint(), QStringLiteral("Wähl Eines der 3 Bilder aus."));
-        Probe::mouse(view("Image30s"), QEvent::MouseMove, {2, 2});
         QCOMPARE(field("PositionX")->value(), SkinFixture::place(30).x());
-        QCOMPARE(field("grossY")->value(), SkinFixture::place(30).height());
-        QVERIFY(probe_->element(30).changed);
+        QCOMPARE(hint(), QStringLiteral("Einen von 4 Bilder auswählen."));
+        QCOMPARE(probe_->child<QLabel>(QStringLiteral("Image01mo"))->text(),
+                 QStringLiteral("missing.bmp"));
+        Probe::mouse(view("Image30s"), QEvent::MouseMove, {5, 2});
+        QCOMPARE(field("PositionX")->value(), SkinFixture::place(30).x() + 3);
+        QVERIFY(probe_->due(30));
+        Probe::mouse(view("Image30s"), QEvent::MouseButtonRelease, {5, 2});
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 1);
+        QVERIFY(probe_->dialogs->texts(ScriptedDialogs::Error)[0].contains(
+            QStringLiteral("missing.bmp")));
+
+        Probe::drag(view("Image30p"), {4, 0});
+        QCOMPARE(field("PositionX")->value(), SkinFixture::place(30).x() + 7);
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 1);
+        // Opened again, the skin's files may fail anew.
+        probe_->form->load(skin);
+        Probe::click(view("Image30p"));
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 2);
     }
 
     void trackListsMoveTogetherAndCarryThePlayerList()
@@ -240,7 +256,7 @@ private slots:
         QTest::keyClick(field("grossX"), Qt::Key_Backspace);
         QTest::keyClicks(field("grossX"), QStringLiteral("120"));
         QCOMPARE(widths, (QList<int>{0, 1, 12, 120}));
-        QVERIFY(probe_->element(7).changed);
+        QVERIFY(probe_->due(7));
         QVERIFY(probe_->saveEnabled());
     }
 
@@ -265,7 +281,7 @@ private slots:
         QCOMPARE(field("grossX")->value(), 1000);
         for (const char *name : {"Image09p", "Image09s", "Image09d"})
             QCOMPARE(view(name)->width(), 1000);
-        QVERIFY(!probe_->element(9).changed);
+        QVERIFY(!probe_->due(9));
     }
 
     void stepButtonsOnAListEnableSaveButMarkNoElement()
@@ -274,8 +290,7 @@ private slots:
         QTest::keyClick(field("PositionY"), Qt::Key_Up);
         QCOMPARE(view("ListPlayer")->y(), 46);
         QVERIFY(probe_->saveEnabled());
-        for (const SkinElement &element : probe_->form->document().elements)
-            QVERIFY(!element.changed);
+        QVERIFY(probe_->form->editorDocument().due().elements.none());
     }
 
     void releaseLostToAnErrorBoxEndsTheDrag()
@@ -290,7 +305,7 @@ private slots:
         Probe::mouse(view("Image31p"), QEvent::MouseMove, {9, 9}, Qt::NoButton);
         QCOMPARE(view("Image05p")->geometry(), SkinFixture::place(5));
         QCOMPARE(view("Image31p")->geometry(), SkinFixture::place(31));
-        QVERIFY(!probe_->element(31).changed);
+        QVERIFY(!probe_->due(31));
     }
 
     void dragOntoThePlaceTheFieldsShowStillMovesTheElement()
@@ -315,7 +330,7 @@ private slots:
         Probe::click(view("Image07p"));
         QTest::keyClick(field("grossX"), Qt::Key_Return);
         QTest::keyClick(field("PositionY"), Qt::Key_Enter);
-        QVERIFY(!probe_->element(7).changed);
+        QVERIFY(!probe_->due(7));
         QVERIFY(!probe_->saveEnabled());
     }
 

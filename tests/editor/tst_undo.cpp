@@ -66,7 +66,7 @@ private slots:
         for (const char *name : {"Image07p", "Image07s", "Image07d"})
             QCOMPARE(view(name)->geometry(), place);
         QCOMPARE(fields(), fieldsOf(place));
-        QVERIFY(!probe_->element(7).changed);
+        QVERIFY(!probe_->due(7));
         QVERIFY(!probe_->saveEnabled());
         QCOMPARE(probe_->command("EditUndo")->text(), QStringLiteral("&Rückgängig"));
         QVERIFY(!probe_->command("EditUndo")->isEnabled());
@@ -74,7 +74,7 @@ private slots:
         probe_->command("EditRedo")->trigger();
         QCOMPARE(view("Image07d")->geometry(), place.translated(10, 5));
         QCOMPARE(fields(), fieldsOf(place.translated(10, 5)));
-        QVERIFY(probe_->element(7).changed);
+        QVERIFY(probe_->due(7));
         QVERIFY(probe_->saveEnabled());
     }
 
@@ -87,18 +87,18 @@ private slots:
         // The file holds the move: taking it back is a change, taking it again is none.
         history().undo();
         QVERIFY(probe_->saveEnabled());
-        QVERIFY(probe_->element(9).changed);
+        QVERIFY(probe_->due(9));
         history().redo();
         QVERIFY(!probe_->saveEnabled());
-        QVERIFY(!probe_->element(9).changed);
+        QVERIFY(!probe_->due(9));
 
         // A new step after undoing the saved one leaves the file's state out of reach.
         history().undo();
         Probe::drag(view("Image10p"), {0, 4});
         history().undo();
         QVERIFY(probe_->saveEnabled());
-        QVERIFY(probe_->element(9).changed);
-        QVERIFY(!probe_->element(10).changed);
+        QVERIFY(probe_->due(9));
+        QVERIFY(!probe_->due(10));
     }
 
     void runsOfOneKindOnOneItemMerge()
@@ -127,6 +127,36 @@ private slots:
         QVERIFY(!probe_->saveEnabled());
     }
 
+    // The field's own text undo must not answer these keys: it would undo the typing
+    // and make that an edit of its own.
+    void undoAndRedoKeysActOnTheHistoryWhileAFieldHasTheFocus()
+    {
+        QApplication::setActiveWindow(probe_->form.get());
+        Probe::click(view("Image08p"));
+        const QRect place = SkinFixture::place(8);
+        auto *width = probe_->field("grossX");
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("120"));
+        QCOMPARE(history().count(), 1);
+        QCOMPARE(geometryOf(8).width(), 120);
+
+        QTest::keyClick(width, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(history().count(), 1);
+        QCOMPARE(history().index(), 0);
+        QCOMPARE(geometryOf(8), place);
+        QCOMPARE(width->value(), place.width());
+        QTest::keyClick(width, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(history().index(), 1);
+        QCOMPARE(geometryOf(8).width(), 120);
+        QTest::keyClick(width, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(width, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(history().count(), 1);
+        QCOMPARE(history().index(), 1);
+        QCOMPARE(width->value(), 120);
+        QCOMPARE(history().undoText(), QStringLiteral("Größe ändern"));
+    }
+
     void arrowKeysMoveAndResizeWithinTheFieldRange()
     {
         Probe::click(view("Image05d"));
@@ -137,7 +167,7 @@ private slots:
         QCOMPARE(geometryOf(5), place.translated(-1, -10));
         QCOMPARE(view("Image05p")->geometry(), place.translated(-1, -10));
         QCOMPARE(fields(), fieldsOf(place.translated(-1, -10)));
-        QVERIFY(probe_->element(5).changed);
+        QVERIFY(probe_->due(5));
 
         document().editEdge(Edge::Width, 995);
         for (int press = 0; press < 3; ++press)
@@ -205,13 +235,13 @@ private slots:
             probe_->form->document().graphicPaths[static_cast<int>(Graphic::ScheduleBackground)];
         offer(QStringLiteral("Hinten.bmp"), {30, 30});
         Probe::doubleClick(view("ImageS"));
-        QVERIFY(probe_->form->document().graphicsChanged);
+        QVERIFY(document().hasUnsavedChanges());
         QCOMPARE(probe_->command("EditUndo")->text(), QStringLiteral("&Rückgängig: Grafik wählen"));
         history().undo();
         QCOMPARE(
             probe_->form->document().graphicPaths[static_cast<int>(Graphic::ScheduleBackground)],
             before);
-        QVERIFY(!probe_->form->document().graphicsChanged);
+        QVERIFY(!document().hasUnsavedChanges());
         probe_->form->close();
         QCOMPARE(probe_->dialogs->count(ScriptedDialogs::YesNo), 0);
     }

@@ -226,6 +226,52 @@ private slots:
         QCOMPARE(seenButtons, buttons);
         QCOMPARE(result, answer);
     }
+
+    // The question before work could be lost: only "Ja" and "Nein" answer it; Escape and
+    // the box's close button cancel, like "Abbrechen".
+    void theQuestionBeforeLosingWorkCanBeCancelled_data()
+    {
+        QTest::addColumn<QString>("press"); // a button's text, "Esc" or "close"
+        QTest::addColumn<int>("answer");    // 1 yes, 0 no, -1 cancelled
+        QTest::newRow("Ja") << "&Ja" << 1;
+        QTest::newRow("Nein") << "&Nein" << 0;
+        QTest::newRow("Abbrechen") << "Abbrechen" << -1;
+        QTest::newRow("Esc") << "Esc" << -1;
+        QTest::newRow("close button") << "close" << -1;
+    }
+
+    void theQuestionBeforeLosingWorkCanBeCancelled()
+    {
+        QFETCH(QString, press);
+        QFETCH(int, answer);
+        QStringList seenButtons;
+        QString defaultButton;
+        onNextModal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box) {
+                modal->close();
+                return;
+            }
+            for (const QAbstractButton *button : box->buttons())
+                seenButtons.append(button->text());
+            seenButtons.sort();
+            defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            if (press == QLatin1String("Esc"))
+                return QTest::keyClick(box, Qt::Key_Escape);
+            if (press == QLatin1String("close"))
+                return (void)box->close();
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == press)
+                    return button->click();
+            }
+            box->close();
+        });
+        const std::optional<bool> result = SystemDialogs().yesNoCancel(
+            QStringLiteral("Bestätigung"), QStringLiteral("Speichern ?"));
+        QCOMPARE(seenButtons, (QStringList{"&Ja", "&Nein", "Abbrechen"}));
+        QCOMPARE(defaultButton, QStringLiteral("&Ja"));
+        QCOMPARE(result ? int(*result) : -1, answer);
+    }
 };
 
 QTEST_MAIN(SystemDialogsTest)

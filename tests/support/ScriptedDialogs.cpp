@@ -64,7 +64,13 @@ bool ScriptedDialogs::confirm(const QString &text)
 bool ScriptedDialogs::yesNo(const QString &title, const QString &text)
 {
     calls_.append({YesNo, text, title, {}});
-    return next(yesNoAnswers_);
+    return next(yesNoAnswers_).value_or(false);
+}
+
+std::optional<bool> ScriptedDialogs::yesNoCancel(const QString &title, const QString &text)
+{
+    calls_.append({YesNo, text, title, {}});
+    return yesNoAnswers_.isEmpty() ? false : yesNoAnswers_.dequeue();
 }
 
 QString ScriptedDialogs::chooseItem(const QString &title, const QString &text, const QStringList &)

@@ -8,7 +8,8 @@
 
 // Dialogs that answer from a script instead of a user and remember every question,
 // so tests can drive the windows and check what the user would have been told.
-// An exhausted script answers like a user who cancels: "" or false.
+// An exhausted script answers like a user who cancels: "" or false; the question
+// before work could be lost then answers "Nein", as it did before it could be cancelled.
 class ScriptedDialogs : public Dialogs {
 public:
     enum Kind {
@@ -35,6 +36,8 @@ public:
     void answerOpenPicture(const QString &path) { openPictureAnswers_.enqueue(path); }
     void answerConfirm(bool ok) { confirmAnswers_.enqueue(ok); }
     void answerYesNo(bool yes) { yesNoAnswers_.enqueue(yes); }
+    // "Abbrechen" to the next question before work could be lost.
+    void answerCancel() { yesNoAnswers_.enqueue(std::nullopt); }
     void answerChooseItem(const QString &item) { chooseItemAnswers_.enqueue(item); }
     void answerChooseFile(const QString &path) { chooseFileAnswers_.enqueue(path); }
 
@@ -51,6 +54,7 @@ public:
     void message(const QString &text) override;
     bool confirm(const QString &text) override;
     bool yesNo(const QString &title, const QString &text) override;
+    std::optional<bool> yesNoCancel(const QString &title, const QString &text) override;
     QString chooseItem(const QString &title, const QString &text,
                        const QStringList &items) override;
     QString chooseFile(FileChoice choice, const QString &proposed) override;
@@ -61,7 +65,9 @@ private:
     QQueue<QString> saveSkinAsAnswers_;
     QQueue<QString> openPictureAnswers_;
     QQueue<bool> confirmAnswers_;
-    QQueue<bool> yesNoAnswers_;
+    // Both kinds of yes/no question share the answers, so a script says "Ja" or "Nein"
+    // without knowing whether the question could be cancelled.
+    QQueue<std::optional<bool>> yesNoAnswers_;
     QQueue<QString> chooseItemAnswers_;
     QQueue<QString> chooseFileAnswers_;
 };
