@@ -110,8 +110,9 @@ Gathering gatherBitmaps(EditorDocument &document, const QString &folder, bool ev
     if (!gatherer.graphics())
         return gatherer.result;
     const SkinDocument &skin = document.skin();
+    const SaveDue due = document.due();
     for (const SkinElement &element : skin.elements) {
-        const bool written = everyBitmap || element.changed;
+        const bool written = everyBitmap || due.has(*element.entry);
         if (written && existsIn(*element.entry, skin.targetVersion) && !gatherer.states(element))
             break;
     }

@@ -16,7 +16,8 @@ struct Gathering {
 // Before a save into `folder`: copies into it the bitmaps the saved skin names by
 // their bare names, and makes the document name the copies. With `everyBitmap` that is
 // every bitmap of the skin (a skin saved into another folder), else those the save
-// writes: the graphics, and the states of changed elements. An element whose bitmap
-// name changes is written by the save. A failed copy ends the gathering there.
+// writes: the graphics, and the states of the elements due. An element whose bitmap
+// name changes becomes due, and stays so should the save fail. A failed copy ends the
+// gathering there.
 Gathering gatherBitmaps(EditorDocument &document, const QString &folder, bool everyBitmap,
                         const AskReplace &replace);

@@ -4,6 +4,7 @@
 #include "skin/SkinSave.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -241,20 +242,17 @@ void EditorDocument::applyEdge(Edge edge, int value)
     setItemGeometry(selection_, withEdge(selection_, itemGeometry(selection_), edge, value));
 }
 
+// The name is not the file's, yet no step can take it back: it is due until written.
 void EditorDocument::keepFailedStatePath(const CatalogueEntry &entry, StateBitmap state,
                                          const std::string &path)
 {
     skin_.element(entry).statePath(state) = path;
+    rewriteAtNextSave(entry);
 }
 
 void EditorDocument::beginLoad()
 {
-    EditMarks carried;
-    for (std::size_t i = 0; i < elementCount; ++i)
-        carried.elements.set(i, skin_.elements[i].changed);
-    carried.graphics = skin_.graphicsChanged;
-    baseline_ = carried;
-    cleanIndex_ = 0;
+    reckoning_.restart();
     mergeFloor_ = 0;
     history_.clear();
     updateMarks();
@@ -266,7 +264,7 @@ void EditorDocument::acceptSkin(SkinDocument &loaded)
     skin_.skinPath = loaded.skinPath;
     skin_.skinFolder = loaded.skinFolder;
     skin_.openedText = std::move(loaded.openedText);
-    baseline_.graphics = false;
+    reckoning_.forgetGraphics();
     updateMarks();
     emit skinTextChanged();
 }
@@ -276,12 +274,13 @@ void EditorDocument::takeStatePaths(const CatalogueEntry &entry, const SkinEleme
     skin_.element(entry).statePaths = loaded.statePaths;
 }
 
+// What was due is written, and nothing else is: the reckoning starts afresh from here.
 bool EditorDocument::save()
 {
-    if (!saveSkin(skin_))
+    if (!saveSkin(skin_, due()))
         return false;
-    baseline_ = {};
-    cleanIndex_ = history_.index();
+    reckoning_.written();
+    skin_.skinFolder = folderOf(skin_.skinPath);
     endRun();
     updateMarks();
     emit skinTextChanged();
@@ -293,9 +292,12 @@ void EditorDocument::setSkinPath(const std::string &path)
     skin_.skinPath = path;
 }
 
-void EditorDocument::setSkinFolder(const std::string &folder)
+// A folder that does not exist compares as none, so a path into one counts as moving.
+bool EditorDocument::movesFolder() const
 {
-    skin_.skinFolder = folder;
+    const QFileInfo from(QString::fromStdString(skin_.skinFolder));
+    const QFileInfo to(QFileInfo(QString::fromStdString(skin_.skinPath)).absolutePath());
+    return from.canonicalFilePath() != to.canonicalFilePath();
 }
 
 void EditorDocument::relocateGraphic(Graphic graphic, const std::string &path)
@@ -306,7 +308,9 @@ void EditorDocument::relocateGraphic(Graphic graphic, const std::string &path)
 
 void EditorDocument::rewriteAtNextSave(const CatalogueEntry &entry)
 {
-    skin_.element(entry).changed = true;
+    EditMarks rewrite;
+    rewrite.elements.set(catalogueIndex(entry));
+    reckoning_.addBeyondHistory(rewrite);
 }
 
 void EditorDocument::setItemGeometry(const Selection &item, const ItemGeometry &geometry)
@@ -374,37 +378,18 @@ void EditorDocument::setSkinName(const std::string &name)
 // they had changed now differs from the file for good.
 void EditorDocument::push(EditCommand *command)
 {
-    const int index = history_.index();
-    if (cleanIndex_ > index) {
-        baseline_ |= marksBetween(index, cleanIndex_);
-        cleanIndex_ = index;
+    if (reckoning_.keepDroppedSteps())
         endRun();
-    }
     // A new step moves the history's index, which brings the marks up to date; a step
     // merged into the last one is of its kind and item, so it changes no mark.
     history_.push(command);
 }
 
-EditMarks EditorDocument::marksBetween(int from, int to) const
-{
-    EditMarks marks;
-    for (int i = from; i < to; ++i)
-        marks |= static_cast<const EditCommand *>(history_.command(i))->marks();
-    return marks;
-}
-
-// What differs from the file is what the steps between the clean point and the
-// current one changed, in either direction, besides what the document held already.
 void EditorDocument::updateMarks()
 {
-    const int index = history_.index();
-    EditMarks marks = baseline_;
-    marks |= marksBetween(std::min(index, cleanIndex_), std::max(index, cleanIndex_));
-    for (std::size_t i = 0; i < elementCount; ++i)
-        skin_.elements[i].changed = marks.elements.test(i);
-    skin_.graphicsChanged = marks.graphics;
-    if (marks.skin != changed_) {
-        changed_ = marks.skin;
+    const bool changed = reckoning_.due().skin;
+    if (changed != changed_) {
+        changed_ = changed;
         emit changedStateChanged(changed_);
     }
 }

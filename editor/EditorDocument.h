@@ -1,7 +1,8 @@
 #pragma once
 
-#include "editor/EditMarks.h"
+#include "editor/DueReckoning.h"
 #include "editor/Selection.h"
+#include "skin/SaveDue.h"
 #include "skin/SkinDocument.h"
 
 #include <QImage>
@@ -44,10 +45,20 @@ public:
     const Selection &selection() const { return selection_; }
     QUndoStack &history() { return history_; }
 
+    // What the next save must write: the sections the steps since the clean point
+    // touched, in either direction, and those due for reasons the history does not hold.
+    SaveDue due() const { return {reckoning_.due().elements}; }
     // Save is due: an edit the file lacks, or a confirmed skin name.
     bool isChanged() const { return changed_; }
     // Also a replaced graphic, which does not enable Save but must not be lost.
-    bool hasUnsavedChanges() const { return changed_ || skin_.graphicsChanged; }
+    bool hasUnsavedChanges() const
+    {
+        const EditMarks marks = reckoning_.due();
+        return marks.skin || marks.graphics;
+    }
+    // The skin path lies in another folder than the skin was opened from or last
+    // written to (a Save As, also one that failed): the next save brings every bitmap.
+    bool movesFolder() const;
 
     const QImage &upPicture(const CatalogueEntry &entry) const;
     const QImage &graphicPicture(Graphic graphic) const;
@@ -77,7 +88,8 @@ public:
     // What the program writes into the fields applies to the selected item without a
     // step and without marking anything.
     void applyEdge(Edge edge, int value);
-    // A bitmap chosen for a state keeps its name even when it cannot be shown.
+    // A bitmap chosen for a state keeps its name even when it cannot be shown. That is
+    // no step and does not enable Save, but the next save writes the name.
     void keepFailedStatePath(const CatalogueEntry &entry, StateBitmap state,
                              const std::string &path);
 
@@ -88,15 +100,18 @@ public:
     void acceptSkin(SkinDocument &loaded);
     void takeStatePaths(const CatalogueEntry &entry, const SkinElement &loaded);
 
-    // Writes the skin; on success the history's current step is the clean point.
+    // Writes what is due into the skin path. On success the history's current step is
+    // the clean point, nothing is due, and the skin folder is the written file's; a
+    // failure changes nothing of what is due.
     bool save();
+    // The file the next save writes (Save As); the skin folder follows once it is written.
     void setSkinPath(const std::string &path);
-    // Where the skin's relative names are found, after a save into another folder.
-    void setSkinFolder(const std::string &folder);
 
     // A save brought the bitmap into the skin's folder: the document names the copy,
-    // without a step, and the element is written by the save even when unchanged.
+    // without a step. Every save writes the graphics, so nothing more is due.
     void relocateGraphic(Graphic graphic, const std::string &path);
+    // The element's section is due even when no step touched it: its bitmap is known
+    // by another name in the file than the next save must give.
     void rewriteAtNextSave(const CatalogueEntry &entry);
 
     // Used by the commands and the load; each emits its signal.
@@ -126,21 +141,16 @@ private:
     void pushGeometry(const ItemGeometry &after, EditMarks marks, const QString &text, int run);
     void push(EditCommand *command);
     void updateMarks();
-    EditMarks marksBetween(int from, int to) const;
 
     SkinDocument skin_;
     Selection selection_;
     QUndoStack history_;
+    DueReckoning reckoning_{history_};
     std::array<QImage, elementCount> upPictures_;
     std::array<QImage, graphicCount> graphicPictures_;
     std::array<Rect, 3> backgrounds_{};
-    // The file holds the state of step cleanIndex_; marks_ are what the document held
-    // then beyond the file: element flags a load carried over, or the edits of steps
-    // that were undone behind a save and then dropped by a new edit.
-    int cleanIndex_ = 0;
-    EditMarks baseline_;
-    bool changed_ = false;
-    int mergeFloor_ = 0; // the step below this index takes no more merges
+    bool changed_ = false; // isChanged() as last announced
+    int mergeFloor_ = 0;   // the step below this index takes no more merges
 
     friend class EditCommand;
 };

@@ -131,9 +131,8 @@ bool TForm1::createFromTemplate(std::string_view version, const QString &path)
     if (open(source) != LoadOutcome::Loaded)
         return false;
     document_.setSkinPath(path.toStdString());
-    if (!write(true))
+    if (!write())
         return false;
-    document_.setSkinFolder(folderOf(path.toStdString()));
     watch_.watchSkin();
     emit skinOpened(path);
     return true;
@@ -217,23 +216,19 @@ void TForm1::save()
 }
 
 // The chosen file is always written, so that a copy exists whenever the user named
-// one; into another folder every bitmap of the skin comes along.
+// one; into another folder every bitmap of the skin comes along. Should the write
+// fail, the chosen file stays the one the next save writes, with all it would have.
 void TForm1::saveAs()
 {
     const QString path =
         dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skin().skinPath)));
     if (path.isEmpty())
         return;
-    const QString from = QString::fromStdString(document_.skin().skinFolder);
-    const QString to = QFileInfo(path).absolutePath();
-    const bool otherFolder =
-        QFileInfo(from).canonicalFilePath() != QFileInfo(to).canonicalFilePath();
     document_.setSkinPath(path.toStdString());
-    if (write(otherFolder) && otherFolder)
-        document_.setSkinFolder(folderOf(path.toStdString()));
+    write();
 }
 
-bool TForm1::write(bool everyBitmap)
+bool TForm1::write()
 {
     // A name confirmed before any skin was opened has no skin to go into.
     if (document_.skin().targetVersion.empty())
@@ -250,7 +245,7 @@ bool TForm1::write(bool everyBitmap)
     if (!QFileInfo(folder).isDir())
         return failed(skinPath);
     const Gathering gathered =
-        gatherBitmaps(document_, folder, everyBitmap, [this](const QString &name) {
+        gatherBitmaps(document_, folder, document_.movesFolder(), [this](const QString &name) {
             return dialogs_->yesNo(
                 tr("Bestätigung"),
                 tr("Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?").arg(name));

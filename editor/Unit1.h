@@ -87,9 +87,9 @@ private:
     // Save does nothing while it is disabled: nothing has changed since the last save.
     void save();
     void saveAs();
-    // Saves into the skin path; with `everyBitmap` (a new folder) every bitmap comes
+    // Saves into the skin path; into another folder than the skin's every bitmap comes
     // along, else those chosen from elsewhere.
-    bool write(bool everyBitmap = false);
+    bool write();
     // Shows the page where the problem lies and selects what it concerns.
     void reveal(const SkinProblem &problem);
 

@@ -162,8 +162,10 @@ Rect listRectOf(FuzzedDataProvider &input)
     return {value(), value(), value(), value()};
 }
 
-void edit(SkinDocument &document, FuzzedDataProvider &input, const Names &names)
+// The edits of a user; what they made due for the save.
+SaveDue edit(SkinDocument &document, FuzzedDataProvider &input, const Names &names)
 {
+    SaveDue due;
     const int elementEdits = input.ConsumeIntegralInRange(0, 6);
     for (int i = 0; i < elementEdits; ++i) {
         SkinElement &element =
@@ -172,7 +174,7 @@ void edit(SkinDocument &document, FuzzedDataProvider &input, const Names &names)
         const auto state = static_cast<StateBitmap>(input.ConsumeIntegralInRange(0, 3));
         if (input.ConsumeBool() && element.entry->hasState(state))
             element.statePath(state) = pick(input, names.pictures);
-        element.changed = true;
+        due.add(*element.entry);
     }
     if (input.ConsumeBool()) {
         document.lists.player = listRectOf(input);
@@ -184,6 +186,7 @@ void edit(SkinDocument &document, FuzzedDataProvider &input, const Names &names)
             pick(input, names.pictures);
     if (input.ConsumeBool())
         document.skinName = pick(input, names.pictures);
+    return due;
 }
 
 void checkUntouchedSurvive(const std::vector<std::string> &original,
@@ -200,15 +203,15 @@ void checkUntouchedSurvive(const std::vector<std::string> &original,
     }
 }
 
-bool isWritten(const SkinDocument &document, const CatalogueEntry &entry)
+bool isWritten(const SkinDocument &document, const SaveDue &due, const CatalogueEntry &entry)
 {
-    return document.element(entry).changed && existsIn(entry, document.targetVersion);
+    return due.has(entry) && existsIn(entry, document.targetVersion);
 }
 
-void checkGeometryLoads(const SkinDocument &document, const TIniFile4 &pairs)
+void checkGeometryLoads(const SkinDocument &document, const SaveDue &due, const TIniFile4 &pairs)
 {
     for (const CatalogueEntry &entry : catalogue()) {
-        if (!isWritten(document, entry))
+        if (!isWritten(document, due, entry))
             continue;
         const Rect &geometry = document.element(entry).geometry;
         require(readPosition(pairs, entry.section, "position") ==
@@ -275,7 +278,7 @@ void checkNameLoads(const ProfileReader &skin, const std::vector<std::string> &o
     require(read == written, "a saved picture name does not load");
 }
 
-void checkNamesLoad(const SkinDocument &document, const ProfileReader &skin,
+void checkNamesLoad(const SkinDocument &document, const SaveDue &due, const ProfileReader &skin,
                     const std::vector<std::string> &original)
 {
     for (std::size_t i = 0; i < graphicCount; ++i) {
@@ -283,7 +286,7 @@ void checkNamesLoad(const SkinDocument &document, const ProfileReader &skin,
         checkNameLoads(skin, original, where.section, where.key, document.graphicPaths[i]);
     }
     for (const CatalogueEntry &entry : catalogue()) {
-        if (!isWritten(document, entry))
+        if (!isWritten(document, due, entry))
             continue;
         for (StateBitmap state : allStates) {
             if (entry.hasState(state))
@@ -297,11 +300,11 @@ void checkNamesLoad(const SkinDocument &document, const ProfileReader &skin,
 // must write what a document that starts from the same text afresh writes.
 void checkSecondSave(SkinDocument &document, FuzzedDataProvider &choices, const Names &names)
 {
-    edit(document, choices, names);
+    const SaveDue due = edit(document, choices, names);
     SkinDocument fresh = document;
     fresh.skinPath = scratchFolder().file("fresh.lkv");
-    require(saveSkin(document), "the second save failed");
-    require(saveSkin(fresh), "the save of the copy failed");
+    require(saveSkin(document, due), "the second save failed");
+    require(saveSkin(fresh, due), "the save of the copy failed");
     require(document.openedText.lines() == fresh.openedText.lines(),
             "a second save wrote other lines than a fresh one");
 }
@@ -327,9 +330,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     SkinDocument &document = loaded.document;
     const std::vector<std::string> original = document.openedText;
-    edit(document, choices, namesOf(original));
+    const SaveDue due = edit(document, choices, namesOf(original));
 
-    require(saveSkin(document), "the save failed");
+    require(saveSkin(document, due), "the save failed");
     const std::optional<std::string> bytes = readFileBytes(path);
     require(bytes.has_value(), "the saved file cannot be read");
     const std::vector<std::string> written = splitLines(*bytes);
@@ -339,8 +342,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ProfileReader reloaded(*bytes);
     require(tested.empty() || targetVersionOf(reloaded) == tested,
             "the save changed the player version");
-    checkGeometryLoads(document, TIniFile4(path, written));
-    checkNamesLoad(document, reloaded, original);
+    checkGeometryLoads(document, due, TIniFile4(path, written));
+    checkNamesLoad(document, due, reloaded, original);
     checkSecondSave(document, choices, namesOf(original));
     return 0;
 }

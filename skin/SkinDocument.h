@@ -62,7 +62,6 @@ struct SkinElement {
     const CatalogueEntry *entry = nullptr;
     Rect geometry;                         // shared by all views of the element
     std::array<std::string, 4> statePaths; // by StateBitmap; unused states stay empty
-    bool changed = false;                  // its section is written by the next save
 
     std::string &statePath(StateBitmap state) { return statePaths[static_cast<int>(state)]; }
     const std::string &statePath(StateBitmap state) const
@@ -90,9 +89,6 @@ struct SkinDocument {
     OpenedText openedText;
     std::array<std::string, graphicCount> graphicPaths;
     std::string skinName; // empty until the user confirms one
-    // A graphic was replaced since the skin was opened or saved. It does not count as
-    // a change of the skin (Save stays as it is), but Save As writes it.
-    bool graphicsChanged = false;
     std::array<SkinElement, elementCount> elements;
     ListGeometry lists;
 

@@ -215,38 +215,36 @@ void writeElement(KeyWriter &out, const CatalogueEntry &entry, const SkinElement
     out.copied(entry.section, elementCopiedKeys, "0");
 }
 
-void writeElements(KeyWriter &out, const SkinDocument &document)
+void writeElements(KeyWriter &out, const SkinDocument &document, const SaveDue &due)
 {
     for (const CatalogueEntry &entry : catalogue()) {
-        const SkinElement &element = document.element(entry);
-        if (!element.changed || !existsIn(entry, document.targetVersion))
-            continue;
-        writeElement(out, entry, element);
+        if (due.has(entry) && existsIn(entry, document.targetVersion))
+            writeElement(out, entry, document.element(entry));
     }
 }
 
 // The sections whose carried-over keys the save looks up; no other is read.
-std::vector<std::string_view> sectionsRead(const SkinDocument &document)
+std::vector<std::string_view> sectionsRead(const SaveDue &due)
 {
     std::vector<std::string_view> sections{dlgMain, playerView, "schedule_list",
                                            "description_list"};
-    for (const SkinElement &element : document.elements) {
-        if (element.changed)
-            sections.push_back(element.entry->section);
+    for (const CatalogueEntry &entry : catalogue()) {
+        if (due.has(entry))
+            sections.push_back(entry.section);
     }
     return sections;
 }
 
 } // namespace
 
-bool saveSkin(SkinDocument &document)
+bool saveSkin(SkinDocument &document, const SaveDue &due)
 {
     if (document.skinPath.empty() || document.targetVersion.empty())
         return false;
 
     // The order of the writes decides where missing keys land in their sections.
     TIniFile1 &target = document.openedText.writer();
-    const ProfileReader source(target.FirstSectionsText(sectionsRead(document)));
+    const ProfileReader source(target.FirstSectionsText(sectionsRead(due)));
     KeyWriter out(source);
     writeListGeometry(out, document);
     writeMainDialog(out, document);
@@ -254,7 +252,7 @@ bool saveSkin(SkinDocument &document)
     writeTrackList(out, document, "schedule_list", Graphic::ScheduleHeader, Graphic::ScheduleTile);
     writeTrackList(out, document, "description_list", Graphic::DescriptionHeader,
                    Graphic::DescriptionTile);
-    writeElements(out, document);
+    writeElements(out, document, due);
 
     target.FileName = document.skinPath;
     const bool named = !document.skinName.empty();
@@ -270,8 +268,5 @@ bool saveSkin(SkinDocument &document)
             takeBackSkinName(target.Lines, std::move(replacedHeader));
         return false;
     }
-    for (SkinElement &element : document.elements)
-        element.changed = false;
-    document.graphicsChanged = false;
     return true;
 }

@@ -51,6 +51,8 @@ public:
     {
         return form->document().element(*findElement(number));
     }
+    // The next save writes the element's section.
+    bool due(int number) const { return form->editorDocument().due().has(*findElement(number)); }
 
     static void mouse(QWidget *target, QEvent::Type type, QPoint at,
                       Qt::MouseButton button = Qt::LeftButton)

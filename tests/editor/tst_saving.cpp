@@ -67,7 +67,7 @@ private slots:
         QTest::keyClicks(probe_->field("grossX"), QStringLiteral("40"));
         save();
         QVERIFY(!probe_->saveEnabled());
-        QVERIFY(!probe_->element(29).changed);
+        QVERIFY(!probe_->due(29));
 
         const QByteArrayList after = linesOf(skinPath_);
         const int left = SkinFixture::left(29) + 10;
@@ -150,7 +150,7 @@ private slots:
                  QStringList{QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
                                  .arg(QDir::toNativeSeparators(nowhere))});
         QVERIFY(probe_->saveEnabled());
-        QVERIFY(probe_->element(5).changed);
+        QVERIFY(probe_->due(5));
 
         saveAs(skinPath_);
         QVERIFY(!probe_->saveEnabled());

@@ -61,7 +61,8 @@ SkinDocument openDocument(const std::string &path, std::string_view version)
 
 struct GoldenCase {
     std::string_view version;
-    void (*edit)(SkinDocument &);
+    // Returns the elements the edit made due.
+    SaveDue (*edit)(SkinDocument &);
 };
 
 // Each folder under golden-save holds input.lkv and expected.lkv; the edit is the
@@ -75,10 +76,11 @@ const std::map<QString, GoldenCase> goldenCases{
           SkinElement &play = element(document, "btn_play");
           play.geometry = {12, 40, 75, 23};
           play.statePath(StateBitmap::Up) = "C:\\Skins\\Blue\\play.bmp";
-          play.changed = true;
           // The 1.4 player has no such element, whatever the editor holds for it.
           element(document, "btn_wizard").geometry = {300, 10, 24, 24};
-          element(document, "btn_wizard").changed = true;
+          return SaveDue()
+              .add(*findElementBySection("btn_play"))
+              .add(*findElementBySection("btn_wizard"));
       }}},
     {"lists-and-new-elements-15",
      {version15,
@@ -89,8 +91,9 @@ const std::map<QString, GoldenCase> goldenCases{
           document.graphicPath(Graphic::PlayerBackground) = "C:\\Bilder\\Grün.bmp";
           element(document, "btn_wizard").geometry = {300, 10, 24, 24};
           element(document, "c_combo_streams").geometry = {380, 8, 140, 21};
-          for (std::string_view section : {"btn_wizard", "c_combo_streams"})
-              element(document, section).changed = true;
+          return SaveDue()
+              .add(*findElementBySection("btn_wizard"))
+              .add(*findElementBySection("c_combo_streams"));
       }}},
 };
 
@@ -142,12 +145,13 @@ private slots:
         const QString file = dir_->filePath("skin.lkv");
         QVERIFY(QFile::copy(folder + "/input.lkv", file));
         SkinDocument document = openDocument(file.toStdString(), goldenCases.at(name).version);
-        goldenCases.at(name).edit(document);
-        QVERIFY(saveSkin(document));
+        const SaveDue due = goldenCases.at(name).edit(document);
+        QVERIFY(saveSkin(document, due));
         QCOMPARE(readBytes(file), readBytes(folder + "/expected.lkv"));
         QCOMPARE(joined(document.openedText), readBytes(file));
-        for (const SkinElement &saved : document.elements)
-            QVERIFY(!saved.changed);
+        // The text the save left behind is the file: saved again, nothing moves.
+        QVERIFY(saveSkin(document, {}));
+        QCOMPARE(readBytes(file), readBytes(folder + "/expected.lkv"));
     }
 
     void goldenSaveAmongUnknownSections_data() { goldenSave_data(); }
@@ -169,8 +173,8 @@ private slots:
         out.write(amongUnknownSections(input, headers));
         out.close();
         SkinDocument document = openDocument(file.toStdString(), goldenCases.at(name).version);
-        goldenCases.at(name).edit(document);
-        QVERIFY(saveSkin(document));
+        const SaveDue due = goldenCases.at(name).edit(document);
+        QVERIFY(saveSkin(document, due));
         QCOMPARE(readBytes(file),
                  amongUnknownSections(readBytes(folder + "/expected.lkv"), headers));
     }
@@ -198,7 +202,7 @@ private slots:
         SkinDocument document = documentWith("[dlg_main]\r\n", version.toStdString());
         document.lists.player = {INT_MAX - 5, INT_MIN, 0, 0};
         document.lists.schedule = {0, 0, INT_MAX, -5};
-        QVERIFY(saveSkin(document));
+        QVERIFY(saveSkin(document, {}));
         QCOMPARE(linesStartingWith(document, "position_") + linesStartingWith(document, "size_"),
                  lines);
     }
@@ -226,7 +230,7 @@ private slots:
         QFETCH(QByteArray, top);
         SkinDocument document = documentWith(firstLine + "\r\n[dlg_main]\r\n");
         document.skinName = name.toStdString();
-        QVERIFY(saveSkin(document));
+        QVERIFY(saveSkin(document, {}));
         QVERIFY2(readBytes(dir_->filePath("skin.lkv")).startsWith(top), top.constData());
     }
 
@@ -236,11 +240,9 @@ private slots:
         SkinDocument document = documentWith("[dlg_main]\r\n");
         document.skinName = "Night";
         element(document, "btn_exit").geometry = {1, 2, 3, 4};
-        element(document, "btn_exit").changed = true;
-        QVERIFY(saveSkin(document));
+        QVERIFY(saveSkin(document, SaveDue().add(*findElementBySection("btn_exit"))));
         element(document, "btn_exit").geometry = {9, 9, 9, 9};
-        element(document, "btn_play").changed = true;
-        QVERIFY(saveSkin(document));
+        QVERIFY(saveSkin(document, SaveDue().add(*findElementBySection("btn_play"))));
         QCOMPARE(linesStartingWith(document, "PP_LKV"), QByteArrayList{"PP_LKV = Night"});
         QCOMPARE(linesStartingWith(document, "position="),
                  QByteArrayList({"position=1,2, 0, 0", "position=0,0, 0, 0"}));
@@ -258,9 +260,14 @@ private slots:
         QFETCH(QByteArray, text);
         SkinDocument document = documentWith(text);
         document.skinName = "Night";
-        element(document, "btn_exit").changed = true;
+        element(document, "btn_exit").geometry = {5, 6, 7, 8};
+        const SaveDue due = SaveDue().add(*findElementBySection("btn_exit"));
+        SkinDocument first = document;
+        first.skinPath = dir_->filePath("first.lkv").toStdString();
         const std::vector<std::string> opened = document.openedText;
-        QStringList targets{dir_->filePath("missing/skin.lkv")};
+        // A folder in the file's place stops every user, root too.
+        QVERIFY(QDir(dir_->path()).mkdir("taken.lkv"));
+        QStringList targets{dir_->filePath("missing/skin.lkv"), dir_->filePath("taken.lkv")};
         // A read-only folder stops only users who are bound by its permissions.
         const QString locked = dir_->filePath("locked");
         QVERIFY(QDir(dir_->path()).mkdir("locked"));
@@ -269,20 +276,27 @@ private slots:
             targets << locked + "/skin.lkv";
         for (const QString &target : targets) {
             document.skinPath = target.toStdString();
-            QVERIFY(!saveSkin(document));
+            QVERIFY(!saveSkin(document, due));
             QCOMPARE(document.openedText.lines(), opened);
-            QVERIFY(element(document, "btn_exit").changed);
-            QVERIFY(!QFileInfo::exists(target));
+            QVERIFY(QFileInfo(target).isDir() || !QFileInfo::exists(target));
         }
+
+        // The same save made again writes what it would have written the first time.
+        document.skinPath = dir_->filePath("retried.lkv").toStdString();
+        QVERIFY(saveSkin(document, due));
+        QVERIFY(saveSkin(first, due));
+        QCOMPARE(readBytes(dir_->filePath("retried.lkv")), readBytes(dir_->filePath("first.lkv")));
+        QCOMPARE(linesStartingWith(document, "position="), QByteArrayList{"position=5,6, 0, 0"});
     }
 
     void withoutAnOpenedSkinNothingIsWritten()
     {
         SkinDocument noVersion = documentWith("[dlg_main]\r\n", "");
-        QVERIFY(!saveSkin(noVersion));
+        const SaveDue every{std::bitset<elementCount>().set()};
+        QVERIFY(!saveSkin(noVersion, every));
         SkinDocument noPath = documentWith("[dlg_main]\r\n");
         noPath.skinPath.clear();
-        QVERIFY(!saveSkin(noPath));
+        QVERIFY(!saveSkin(noPath, every));
         QVERIFY(QDir(dir_->path()).isEmpty());
     }
 };
