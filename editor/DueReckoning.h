@@ -9,8 +9,8 @@ class QUndoStack;
 // save. Due is what the steps between it and the current step changed, in either
 // direction, and what is due for reasons the history does not hold: element flags a
 // load carried over, the edits of steps undone behind the clean point and then dropped
-// by a new step, bitmap names a save gathered or a failed choice kept. Only a save
-// that succeeded, or a load, changes what is due other than by adding to it.
+// by a new step, bitmap names a save gathered or a failed choice kept. That part only
+// grows: a save that failed leaves it as it was, one that succeeded empties it.
 class DueReckoning {
 public:
     explicit DueReckoning(const QUndoStack &history) : history_(history) {}
@@ -19,9 +19,9 @@ public:
 
     // Due whatever the history does, until a save writes it.
     void addBeyondHistory(const EditMarks &marks) { beyondHistory_ |= marks; }
-    // Before a new step: the steps it drops, if they lie behind the clean point, changed
-    // what the file holds for good. True when the clean point had to come down to the
-    // current step.
+    // Before a new step: should it drop steps undone behind the clean point, what they
+    // changed differs from the file for good. True when the clean point had to come
+    // down to the current step.
     bool keepDroppedSteps();
     // A save wrote everything due: the current step is the clean point.
     void written();
