@@ -150,6 +150,8 @@ private slots:
         } else if (way == "drop") {
             QVERIFY(dropFiles(probe_->view("Image09p"), {other}));
         } else if (way == "template") {
+            probe_->form->setTemplateFolder(
+                QFileInfo(DemoSkinCopy::demoFolder(QStringLiteral("sonnengelb-15"))).path());
             probe_->dialogs->answerChooseItem(QStringLiteral("Orvana one 1.5"));
             probe_->dialogs->answerSaveSkinAs(target + ".lkv");
             probe_->command("FileNewFromTemplate")->trigger();
