@@ -1,7 +1,10 @@
 #include "app/CheckCommand.h"
 
+#include "platform/FileNames.h"
 #include "platform/ProblemText.h"
+#include "platform/ScratchFolder.h"
 #include "platform/SkinChecker.h"
+#include "platform/UnpackedPackage.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,13 +21,15 @@ QString severityWord(ProblemCode code)
                                                : QStringLiteral("warning");
 }
 
+// One line per problem, whatever the names in it hold: a line break in a name would
+// forge a problem of its own for the scripts that read the lines.
 void printProblem(const QString &path, const SkinProblem &problem, QTextStream &out)
 {
-    out << path;
+    out << withoutControls(path);
     if (problem.line > 0)
         out << ':' << problem.line;
-    out << ": " << severityWord(problem.code) << ": " << problemMessage(problem) << " ["
-        << QLatin1String(codeName(problem.code)) << "]\n";
+    out << ": " << severityWord(problem.code) << ": " << withoutControls(problemMessage(problem))
+        << " [" << QLatin1String(codeName(problem.code)) << "]\n";
 }
 
 // JSON by hand, so that the keys keep the order people read them in; QJsonDocument
@@ -91,12 +96,14 @@ void printJson(const QList<SkinReport> &reports, QTextStream &out)
 
 int runCheck(const QStringList &skins, bool json, QTextStream &out)
 {
+    // Packages are unpacked into temporary folders, which an interrupted check must not
+    // leave behind.
+    removeScratchFoldersOnSignals();
     // A package holds skins of its own, each with a report.
     const QList<std::vector<SkinReport>> checked =
         QtConcurrent::blockingMapped(skins, [](const QString &path) {
-            return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive)
-                       ? checkSkinPackage(path)
-                       : std::vector<SkinReport>{checkSkinFile(path)};
+            return isPackagePath(path) ? checkSkinPackage(path)
+                                       : std::vector<SkinReport>{checkSkinFile(path)};
         });
     QList<SkinReport> reports;
     for (const std::vector<SkinReport> &some : checked)

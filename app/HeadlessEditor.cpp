@@ -4,7 +4,10 @@
 #include "editor/PageExport.h"
 #include "editor/Unit1.h"
 #include "platform/CancellingDialogs.h"
+#include "platform/FileNames.h"
+#include "platform/ScratchFolder.h"
 #include "platform/SkinChecker.h"
+#include "platform/UnpackedPackage.h"
 #include "skin/SkinFormat.h"
 
 #include <QCoreApplication>
@@ -21,22 +24,24 @@ bool writePicture(const QString &path, const QImage &image)
     return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
 }
 
-} // namespace
-
-int runExport(const QString &folder, const QString &skin, QTextStream &err)
+// Exports the skin at `file`; `shown` names it in what is printed, which for a skin of a
+// package is the package's path followed by the skin's path inside it.
+int exportSkin(const QString &folder, const QString &file, const QString &shown, QTextStream &err)
 {
     auto dialogs = std::make_shared<CancellingDialogs>();
     TForm1 window(dialogs);
-    if (window.load(skin) != LoadOutcome::Loaded) {
+    if (window.load(file) != LoadOutcome::Loaded) {
         // The check names the bitmap and its line, which the load's message does not.
-        if (!printErrors(checkSkinFile(skin), err))
-            err << skin << ": " << dialogs->shown.join(QLatin1Char('\n')) << '\n';
+        SkinReport report = checkSkinFile(file);
+        report.path = shown;
+        if (!printErrors(report, err))
+            err << withoutControls(shown) << ": " << dialogs->shown.join(QLatin1Char('\n')) << '\n';
         return 1;
     }
     if (!QDir().mkpath(folder)) {
         err << QCoreApplication::translate("HeadlessEditor",
                                            "Der Ordner %1 lässt sich nicht anlegen.")
-                   .arg(folder)
+                   .arg(shownName(QDir::toNativeSeparators(folder)))
             << '\n';
         return 1;
     }
@@ -45,12 +50,41 @@ int runExport(const QString &folder, const QString &skin, QTextStream &err)
         if (!writePicture(path, page.image)) {
             err << QCoreApplication::translate("HeadlessEditor",
                                                "Die Datei %1 konnte nicht gespeichert werden.")
-                       .arg(QDir::toNativeSeparators(path))
+                       .arg(shownName(QDir::toNativeSeparators(path)))
                 << '\n';
             return 1;
         }
     }
     return 0;
+}
+
+} // namespace
+
+int runExport(const QString &folder, const QString &skin, QTextStream &err)
+{
+    if (!isPackagePath(skin))
+        return exportSkin(folder, skin, skin, err);
+    // A package is exported from a temporary folder, as the check reads it.
+    removeScratchFoldersOnSignals();
+    const UnpackedPackage package(skin);
+    if (!package.ok()) {
+        err << withoutControls(skin) << ": " << withoutControls(package.error()) << '\n';
+        return 1;
+    }
+    if (package.skins().size() != 1) {
+        QStringList skins;
+        for (const QString &inside : package.skins())
+            skins << shownName(inside);
+        err << withoutControls(skin) << ": "
+            << QCoreApplication::translate("HeadlessEditor",
+                                           "Das Paket enthält mehrere Skins (%1); exportieren "
+                                           "lässt sich nur ein Paket mit genau einem.")
+                   .arg(skins.join(QStringLiteral(", ")))
+            << '\n';
+        return 1;
+    }
+    const QString inside = package.skins().front();
+    return exportSkin(folder, package.filePath(inside), skin + QLatin1Char('/') + inside, err);
 }
 
 int runNewSkin(const QString &version, const QString &path, QTextStream &err)

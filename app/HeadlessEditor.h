@@ -8,7 +8,8 @@ class QTextStream;
 // answered as by one who cancels.
 
 // Writes the skin's four pages as PNG pictures into the folder, each file replaced
-// whole or not at all. A skin that does not load writes nothing; its problem goes to
+// whole or not at all. A package (".zip") is unpacked into a temporary folder first and
+// its one skin exported. A skin that does not load writes nothing; its problem goes to
 // `err` and the status is 1.
 int runExport(const QString &folder, const QString &skin, QTextStream &err);
 

@@ -89,16 +89,30 @@ fs::path pathFromUtf8(std::string_view utf8)
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::optional<std::string> readFileBytes(const std::string &path)
+std::optional<std::string> readFileBytes(const std::string &path, std::uintmax_t limit)
 {
     fs::path file = pathFromUtf8(path);
     std::error_code error;
-    if (fs::is_directory(file, error))
+    // Opening a pipe waits for a writer and a device may never end: only a regular file
+    // is opened at all.
+    if (!fs::is_regular_file(file, error))
+        return std::nullopt;
+    const std::uintmax_t claimed = fs::file_size(file, error);
+    if (!error && claimed > limit)
         return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // The size is only a claim; what is read counts.
+    std::string bytes;
+    if (!error)
+        bytes.reserve(static_cast<std::size_t>(claimed));
+    char chunk[64 * 1024];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > limit)
+            return std::nullopt;
+    }
     if (in.bad())
         return std::nullopt;
     return bytes;

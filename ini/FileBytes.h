@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,8 +13,13 @@
 // Paths travel through the program as UTF-8 text.
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 
-// The whole file, or nothing when it cannot be read (missing, a folder, no access).
-std::optional<std::string> readFileBytes(const std::string &path);
+// No file the program reads whole is anywhere near this; a larger one is refused.
+inline constexpr std::uintmax_t maxFileBytes = std::uintmax_t{256} << 20;
+
+// The whole file, or nothing when it cannot be read (missing, no access), is no regular
+// file (a folder, a device, a pipe) or holds more than `limit` bytes.
+std::optional<std::string> readFileBytes(const std::string &path,
+                                         std::uintmax_t limit = maxFileBytes);
 
 // CR LF, CR and LF each end a line; a last line without an ending still counts,
 // an ending at the very end of the text opens no further line.

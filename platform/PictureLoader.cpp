@@ -1,13 +1,22 @@
 #include "platform/PictureLoader.h"
 
+#include "platform/FileContents.h"
+#include "platform/FileNames.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 
 #include <array>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -25,33 +34,83 @@ QString extensionOf(const QString &name)
     return dot < 0 ? QString() : fileName.mid(dot + 1);
 }
 
-// The entry of `folder` (empty or ending in "/") that `component` names, exact spelling
-// first; "" when there is none. "." and ".." are left to the file system.
-QString entryNamed(const QString &folder, const QString &component)
+// Where the search of a name starts: after the skin folder for a relative name, which
+// the program spelled itself, else after the path's root ("/", "C:/", "//host/share/").
+qsizetype searchStart(const QString &path, const QString &relative)
 {
-    if (component == QLatin1String(".") || component == QLatin1String("..") ||
-        QFileInfo::exists(folder + component))
-        return component;
-    const QStringList entries = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString &entry : entries) {
-        if (entry.compare(component, Qt::CaseInsensitive) == 0)
-            return entry;
+    if (!QDir::isAbsolutePath(relative))
+        return path.size() - relative.size();
+    if (path.startsWith(QLatin1String("//"))) {
+        const qsizetype share = path.indexOf(QLatin1Char('/'), 2);
+        const qsizetype end = share < 0 ? -1 : path.indexOf(QLatin1Char('/'), share + 1);
+        return end < 0 ? path.size() : end + 1;
     }
-    return {};
+    if (path.size() >= 3 && path.at(1) == QLatin1Char(':') && path.at(2) == QLatin1Char('/'))
+        return 3;
+    return path.startsWith(QLatin1Char('/')) ? 1 : 0;
 }
 
-std::optional<QString> matchIgnoringCase(const QString &path)
+// The folders one search looks into, each listed once: a name may pass through a folder
+// many times ("a/../a/../"), and a listing each time would cost as much as the folder
+// holds, again and again.
+class FolderListings {
+public:
+    // The entry of the folder (empty or ending in "/") whose name differs from the
+    // component only in case; "" when there is none. Of several, the first in the order
+    // of their names, as a listing sorted by name would give.
+    QString entryLike(const QString &folder, const QString &component)
+    {
+        auto listing = listings_.find(identity(folder));
+        if (listing == listings_.end())
+            listing = listings_.insert(identity(folder), list(folder));
+        return listing->value(component.toCaseFolded());
+    }
+
+private:
+    // The same folder under another spelling ("a/b/..", "a") is listed only once.
+    static QString identity(const QString &folder)
+    {
+#ifdef Q_OS_UNIX
+        struct stat info;
+        if (::stat(QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder).constData(),
+                   &info) == 0)
+            return QStringLiteral("%1:%2").arg(info.st_dev).arg(info.st_ino);
+#endif
+        // Elsewhere ".." undoes the part before it, as cleanPath does.
+        return QDir::cleanPath(QDir(folder).absolutePath()).toCaseFolded();
+    }
+
+    static QHash<QString, QString> list(const QString &folder)
+    {
+        QHash<QString, QString> byFoldedName;
+        QDirIterator entries(folder.isEmpty() ? QStringLiteral(".") : folder,
+                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        while (entries.hasNext()) {
+            entries.next();
+            const QString entry = entries.fileName();
+            QString &taken = byFoldedName[entry.toCaseFolded()];
+            if (taken.isEmpty() || entry < taken)
+                taken = entry;
+        }
+        return byFoldedName;
+    }
+
+    QHash<QString, QHash<QString, QString>> listings_;
+};
+
+// Each part that does not exist as spelled is looked up in the folder the previous one
+// found; "." and ".." are left to the file system.
+std::optional<QString> matchIgnoringCase(const QString &path, qsizetype from)
 {
-    // The deepest folder that exists as spelled needs no search; from there on each
-    // component is looked up in the folder the previous one found.
-    qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    while (slash >= 0 && !QFileInfo(path.left(slash + 1)).isDir())
-        slash = slash > 0 ? path.lastIndexOf(QLatin1Char('/'), slash - 1) : -1;
-    QString resolved = path.left(slash + 1);
-    const QStringList components = path.mid(slash + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    FolderListings listings;
+    QString resolved = path.left(from);
+    const QStringList components = path.mid(from).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < components.size(); ++i) {
-        const QString entry = entryNamed(resolved, components.at(i));
+        const QString &component = components.at(i);
+        QString entry = component;
+        if (component != QLatin1String(".") && component != QLatin1String("..") &&
+            !QFileInfo::exists(resolved + component))
+            entry = listings.entryLike(resolved, component);
         if (entry.isEmpty())
             return std::nullopt;
         resolved += entry;
@@ -109,6 +168,20 @@ QImage forTheScreen(QImage image)
     return converted;
 }
 
+LoadedPicture cannotOpen(LoadedPicture &picture, const QString &name, const QString &reason)
+{
+    picture.failure = LoadedPicture::Failure::CannotOpen;
+    picture.reason = reason;
+    picture.error =
+        reason.isEmpty()
+            ? QCoreApplication::translate("PictureLoader", "Datei %1 kann nicht geöffnet werden")
+                  .arg(shownName(name))
+            : QCoreApplication::translate("PictureLoader",
+                                          "Datei %1 kann nicht geöffnet werden: %2")
+                  .arg(shownName(name), reason);
+    return picture;
+}
+
 } // namespace
 
 QString spelledPicturePath(const QString &name, const QString &folder)
@@ -123,9 +196,9 @@ QString spelledPicturePath(const QString &name, const QString &folder)
 QString resolvePicturePath(const QString &name, const QString &folder)
 {
     const QString path = spelledPicturePath(name, folder);
-    if (path.isEmpty() || QFileInfo::exists(path))
+    if (path.isEmpty() || !fitsFileSystems(path) || QFileInfo::exists(path))
         return path;
-    return matchIgnoringCase(path).value_or(path);
+    return matchIgnoringCase(path, searchStart(path, withSlashes(name))).value_or(path);
 }
 
 LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse use)
@@ -135,24 +208,27 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
     if (extension.compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
         picture.error =
             QCoreApplication::translate("PictureLoader", "Unbekannte Bilddateierweiterung (.%1)")
-                .arg(extension);
+                .arg(shownName(extension));
         picture.failure = LoadedPicture::Failure::UnknownExtension;
         return picture;
     }
     // The name as spelled is tried first; only when that fails is the folder searched.
     picture.path = spelledPicturePath(name, folder);
     QFile file(picture.path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!fitsFileSystems(picture.path))
+        return cannotOpen(picture, name,
+                          QCoreApplication::translate(
+                              "PictureLoader", "der Name ist länger, als Dateisysteme erlauben"));
+    ReadFailure opened = openRegularFile(file);
+    if (opened != ReadFailure::None) {
         picture.path = resolvePicturePath(name, folder);
         file.setFileName(picture.path);
+        opened = openRegularFile(file);
     }
-    if (!file.isOpen() && !file.open(QIODevice::ReadOnly)) {
-        picture.error =
-            QCoreApplication::translate("PictureLoader", "Datei %1 kann nicht geöffnet werden")
-                .arg(name);
-        picture.failure = LoadedPicture::Failure::CannotOpen;
-        return picture;
-    }
+    if (opened == ReadFailure::NotAFile && !QFileInfo(picture.path).isDir())
+        return cannotOpen(picture, name, readFailureReason(opened));
+    if (opened != ReadFailure::None)
+        return cannotOpen(picture, name, {});
     // The name decides the format: a PNG or JPEG that calls itself ".bmp" is not a
     // bitmap, whatever Qt could make of it.
     QImageReader reader(&file, "bmp");

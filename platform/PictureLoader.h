@@ -13,6 +13,9 @@ struct LoadedPicture {
     QImage image;
     QString path;  // the file the name led to; empty when the extension stopped the load
     QString error; // the text for the error box; empty when the picture loaded
+    // Why a file that may be there cannot be opened (a device, a name too long); empty
+    // when the file is missing or the system refused it.
+    QString reason;
     Failure failure = Failure::None;
     QSize declaredSize; // what the header promised, for a picture too large
     bool ok() const { return failure == Failure::None; }
@@ -21,8 +24,9 @@ struct LoadedPicture {
 // The file a picture name of a skin stands for. A relative name is taken from `folder`,
 // an absolute one as it is; "\" separates folders as "/" does. Skins are made on file
 // systems that ignore case, so when the name does not exist as spelled, a path that
-// differs from it only in case is taken instead. A name that leads nowhere comes back
-// as the spelled path, so that opening it fails.
+// differs from it only in case is taken instead. A name that leads nowhere, or is longer
+// than file systems allow, comes back as the spelled path, so that opening it fails.
+// Each folder on the way is listed at most once.
 QString resolvePicturePath(const QString &name, const QString &folder);
 // The path exactly as the name spells it, before any match that ignores case.
 QString spelledPicturePath(const QString &name, const QString &folder);

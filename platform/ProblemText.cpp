@@ -1,5 +1,6 @@
 #include "platform/ProblemText.h"
 
+#include "platform/FileNames.h"
 #include "platform/PictureLoader.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,15 @@ QString text(const std::string &utf8)
     return QString::fromStdString(utf8);
 }
 
+// A name from the skin or the disk, which may hold anything.
+QString name(const std::string &utf8)
+{
+    return shownName(text(utf8));
+}
+
 QString quoted(const std::string &utf8)
 {
-    return QCoreApplication::translate("ProblemText", "„%1“").arg(text(utf8));
+    return QCoreApplication::translate("ProblemText", "„%1“").arg(name(utf8));
 }
 
 QString pixels(PixelSize size)
@@ -25,17 +32,21 @@ QString pixels(PixelSize size)
 QString subjectOf(const SkinProblem &problem)
 {
     if (problem.element)
-        return QStringLiteral("%1, %2").arg(elementName(*problem.element), text(problem.key));
-    return QStringLiteral("[%1] %2").arg(text(problem.section), text(problem.key));
+        return QStringLiteral("%1, %2").arg(elementName(*problem.element), name(problem.key));
+    return QStringLiteral("[%1] %2").arg(name(problem.section), name(problem.key));
 }
 
 QString sectionMessage(const SkinProblem &problem)
 {
-    const QString section = text(problem.section);
+    const QString section = name(problem.section);
     switch (problem.code) {
     case ProblemCode::BadPackage:
         return text(problem.detail);
     case ProblemCode::UnreadableSkin:
+        if (!problem.detail.empty())
+            return QCoreApplication::translate("ProblemText",
+                                               "Die Datei kann nicht gelesen werden: %1.")
+                .arg(text(problem.detail));
         return QCoreApplication::translate("ProblemText", "Die Datei kann nicht gelesen werden.");
     case ProblemCode::NotASkin:
         return QCoreApplication::translate(
@@ -72,9 +83,16 @@ QString bitmapMessage(const SkinProblem &problem)
                    "ProblemText", "%1: Der Schlüssel fehlt; gelesen wird der Dateiname „0“.")
             .arg(subject);
     case ProblemCode::MissingFile:
+        if (!problem.detail.empty())
+            return QCoreApplication::translate("ProblemText", "%1: Die Datei %2 gibt es nicht: %3.")
+                .arg(subject, file, text(problem.detail));
         return QCoreApplication::translate("ProblemText", "%1: Die Datei %2 gibt es nicht.")
             .arg(subject, file);
     case ProblemCode::UnreadableFile:
+        if (!problem.detail.empty())
+            return QCoreApplication::translate("ProblemText",
+                                               "%1: Die Datei %2 kann nicht geöffnet werden: %3.")
+                .arg(subject, file, text(problem.detail));
         return QCoreApplication::translate("ProblemText",
                                            "%1: Die Datei %2 kann nicht geöffnet werden.")
             .arg(subject, file);
@@ -82,7 +100,7 @@ QString bitmapMessage(const SkinProblem &problem)
         return QCoreApplication::translate(
                    "ProblemText", "%1: %2 hat eine unbekannte Bilddateierweiterung (.%3); erwartet "
                                   "wird .bmp.")
-            .arg(subject, file, text(problem.detail));
+            .arg(subject, file, name(problem.detail));
     case ProblemCode::InvalidBitmap:
         return QCoreApplication::translate("ProblemText", "%1: %2 ist keine gültige Bitmap.")
             .arg(subject, file);

@@ -4,13 +4,13 @@
 #include "platform/FileContents.h"
 #include "platform/PictureLoader.h"
 #include "platform/SkinPackage.h"
+#include "platform/UnpackedPackage.h"
 #include "skin/SkinLines.h"
 #include "skin/SkinLoad.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -30,6 +30,7 @@ BitmapFacts factsOf(const QString &name, const QString &folder)
     case LoadedPicture::Failure::CannotOpen:
         facts.outcome = QFileInfo::exists(picture.path) ? BitmapFacts::Outcome::Unreadable
                                                         : BitmapFacts::Outcome::Missing;
+        facts.reason = picture.reason.toStdString();
         return facts;
     case LoadedPicture::Failure::TooLarge:
         facts.outcome = BitmapFacts::Outcome::TooLarge;
@@ -86,12 +87,14 @@ int SkinReport::count(Severity severity) const
 SkinReport checkSkinFile(const QString &path)
 {
     SkinReport report{path, {}, {}};
-    const std::optional<QByteArray> contents = fileContents(path);
-    if (!contents) {
-        report.problems.push_back(SkinProblem::of(ProblemCode::UnreadableSkin));
+    const FileRead contents = readWholeFile(path);
+    if (!contents.ok()) {
+        SkinProblem problem = SkinProblem::of(ProblemCode::UnreadableSkin);
+        problem.detail = readFailureReason(contents.failure).toStdString();
+        report.problems.push_back(std::move(problem));
         return report;
     }
-    const std::string bytes = contents->toStdString();
+    const std::string bytes = contents.bytes.toStdString();
     const LoadedSkin loaded = loadSkin(path.toStdString(), bytes);
     if (!loaded.isSkin()) {
         report.problems = sectionProblems(SkinLines(splitLines(bytes)), loaded.problems);
@@ -109,17 +112,15 @@ std::vector<SkinProblem> checkSkinDocument(const SkinDocument &document)
 
 std::vector<SkinReport> checkSkinPackage(const QString &zipPath)
 {
-    const QTemporaryDir unpacked;
-    const QString folder = unpacked.filePath(QStringLiteral("package"));
-    const PackageResult result = unpackSkin(zipPath, folder);
-    if (!result.ok()) {
+    const UnpackedPackage package(zipPath);
+    if (!package.ok()) {
         SkinProblem problem = SkinProblem::of(ProblemCode::BadPackage);
-        problem.detail = result.error.toStdString();
+        problem.detail = package.error().toStdString();
         return {SkinReport{zipPath, {}, {problem}}};
     }
     std::vector<SkinReport> reports;
-    for (const QString &skin : result.skins) {
-        SkinReport report = checkSkinFile(QDir(folder).filePath(skin));
+    for (const QString &skin : package.skins()) {
+        SkinReport report = checkSkinFile(package.filePath(skin));
         report.path = zipPath + QLatin1Char('/') + skin;
         reports.push_back(std::move(report));
     }

@@ -1,6 +1,8 @@
 #include "platform/SkinPackage.h"
 
+#include "ini/FileBytes.h"
 #include "platform/FileContents.h"
+#include "platform/FileNames.h"
 #include "platform/PictureLoader.h"
 #include "skin/SkinCheck.h"
 #include "skin/SkinLines.h"
@@ -8,31 +10,22 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
-#include <QSet>
 
-#include <memory>
+#include <filesystem>
+#include <optional>
 #include <zip.h>
 
 namespace {
-
-struct ZipCloser {
-    void operator()(zip_t *archive) const { zip_discard(archive); }
-};
-using Archive = std::unique_ptr<zip_t, ZipCloser>;
-
-struct FileCloser {
-    void operator()(zip_file_t *file) const { zip_fclose(file); }
-};
 
 PackageResult failure(const QString &error)
 {
     return {error, {}};
 }
 
-// The bitmap names of the skin, each once, in the order of the file; "\" becomes "/",
+// The bitmap names of the skin, each once, in the order of the file; "\\" becomes "/",
 // as inside a ZIP.
 QStringList bitmapNames(const LoadedSkin &skin)
 {
@@ -41,14 +34,198 @@ QStringList bitmapNames(const LoadedSkin &skin)
     for (const BitmapUse &use : bitmapUses(skin.document, lines)) {
         const QString name =
             QString::fromStdString(use.name).replace(QLatin1Char('\\'), QLatin1Char('/'));
-        if (!names.contains(name, Qt::CaseInsensitive))
+        if (!names.contains(name))
             names << name;
     }
     return names;
 }
 
+bool isInside(const QString &path, const QString &folder)
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    constexpr Qt::CaseSensitivity fileCase = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity fileCase = Qt::CaseSensitive;
+#endif
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return path.startsWith(prefix, fileCase) && path.size() > prefix.size();
+}
+
+// What goes into the package: the skin and each file it names, every file once, under
+// the name it has in the folder, so that the unpack (which refuses names that differ only
+// in case) takes back whatever the pack wrote.
+class PackingList {
+public:
+    explicit PackingList(const QString &skinPath)
+        : folder_(QDir::cleanPath(QFileInfo(skinPath).absolutePath())),
+          realFolder_(QFileInfo(folder_).canonicalFilePath())
+    {}
+
+    std::optional<QString> addSkin(const QString &skinPath, const QByteArray &text)
+    {
+        inputs_ << QFileInfo(skinPath).absoluteFilePath();
+        return add(QFileInfo(skinPath).fileName(), text, QFileInfo(skinPath).fileName());
+    }
+
+    std::optional<QString> addBitmap(const QString &name);
+
+    // A package written over one of its own files would destroy what it packs.
+    std::optional<QString> refuseAsTarget(const QString &zipPath) const
+    {
+        std::error_code error;
+        const std::filesystem::path target = pathFromUtf8(zipPath.toStdString());
+        if (!std::filesystem::exists(target, error))
+            return std::nullopt;
+        for (const QString &input : inputs_) {
+            if (std::filesystem::equivalent(target, pathFromUtf8(input.toStdString()), error))
+                return QCoreApplication::translate(
+                           "SkinPackage",
+                           "Die Datei %1 gehört selbst zum Skin; das Paket kann nicht an ihre "
+                           "Stelle treten.")
+                    .arg(shownName(QDir::toNativeSeparators(zipPath)));
+        }
+        return std::nullopt;
+    }
+
+    const QList<QPair<QString, QByteArray>> &entries() const { return entries_; }
+
+private:
+    std::optional<QString> add(const QString &entry, const QByteArray &bytes, const QString &name);
+    std::optional<QString> addFoldersPassedThrough(const QString &relative, const QString &name);
+    std::optional<QString> read(const QString &name, const QString &path, QByteArray &bytes);
+    // The folder as the start of the paths in it.
+    QString base() const
+    {
+        return folder_.endsWith(QLatin1Char('/')) ? folder_ : folder_ + QLatin1Char('/');
+    }
+
+    QString folder_;
+    QString realFolder_;
+    QStringList inputs_;
+    QList<QPair<QString, QByteArray>> entries_;
+    QHash<QString, QPair<QString, QString>> byFoldedEntry_; // entry, the name behind it
+    qint64 total_ = 0;
+};
+
+std::optional<QString> PackingList::addBitmap(const QString &name)
+{
+    const QString shown = shownName(name);
+    const QString cleanedName = QDir::cleanPath(name);
+    if (QDir::isAbsolutePath(name) || name.contains(QLatin1Char(':')) ||
+        cleanedName == QLatin1String("..") || cleanedName.startsWith(QLatin1String("../")))
+        return QCoreApplication::translate(
+                   "SkinPackage",
+                   "Das Skin nennt die Bitmap %1 mit einem Pfad außerhalb seines Ordners; so "
+                   "lässt sie sich nicht weitergeben.")
+            .arg(shown);
+    if (!fitsFileSystems(spelledPicturePath(name, folder_)))
+        return QCoreApplication::translate(
+                   "SkinPackage",
+                   "Der Name der Bitmap %1 ist länger, als Dateisysteme erlauben; so lässt sie "
+                   "sich nicht weitergeben.")
+            .arg(shown);
+    const QString path = resolvePicturePath(name, folder_);
+    if (!QFileInfo::exists(path))
+        return QCoreApplication::translate(
+                   "SkinPackage", "Die Bitmap %1 fehlt; das Skin lässt sich so nicht weitergeben.")
+            .arg(shown);
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (!isInside(real, realFolder_))
+        return QCoreApplication::translate(
+                   "SkinPackage",
+                   "Die Bitmap %1 verweist auf eine Datei außerhalb des Skin-Ordners; so lässt "
+                   "sie sich nicht weitergeben.")
+            .arg(shown);
+    QByteArray bytes;
+    if (const std::optional<QString> refused = read(name, path, bytes))
+        return refused;
+    inputs_ << real;
+    // Inside the package there are no links: the name as it lies in the folder, taken
+    // apart by the letter, leads to the same file after the unpack.
+    const QString cleaned = QDir::cleanPath(path);
+    if (!isInside(cleaned, folder_))
+        return QCoreApplication::translate(
+                   "SkinPackage",
+                   "Das Skin nennt die Bitmap %1 mit einem Pfad außerhalb seines Ordners; so "
+                   "lässt sie sich nicht weitergeben.")
+            .arg(shown);
+    if (const std::optional<QString> refused =
+            addFoldersPassedThrough(path.mid(base().size()), name))
+        return refused;
+    return add(cleaned.mid(base().size()), bytes, name);
+}
+
+std::optional<QString> PackingList::read(const QString &name, const QString &path,
+                                         QByteArray &bytes)
+{
+    const FileRead read = readWholeFile(path, maxPackageBytes);
+    if (!read.ok()) {
+        const QString reason = readFailureReason(read.failure, maxPackageBytes);
+        if (reason.isEmpty())
+            return QCoreApplication::translate(
+                       "SkinPackage",
+                       "Die Bitmap %1 lässt sich nicht lesen; das Skin lässt sich so nicht "
+                       "weitergeben.")
+                .arg(shownName(name));
+        return QCoreApplication::translate(
+                   "SkinPackage",
+                   "Die Bitmap %1 lässt sich nicht lesen (%2); das Skin lässt sich so nicht "
+                   "weitergeben.")
+            .arg(shownName(name), reason);
+    }
+    bytes = read.bytes;
+    return std::nullopt;
+}
+
+// "sub/../x.bmp" finds its file only where the folder "sub" exists, also after the
+// unpack, even when nothing else of the package lies in it.
+std::optional<QString> PackingList::addFoldersPassedThrough(const QString &relative,
+                                                            const QString &name)
+{
+    const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString through;
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        through += parts[i] + QLatin1Char('/');
+        if (parts[i + 1] != QLatin1String(".."))
+            continue;
+        const QString folder = QDir::cleanPath(through);
+        if (folder != QLatin1String(".") && !folder.startsWith(QLatin1String("..")))
+            if (const std::optional<QString> refused = add(folder + QLatin1Char('/'), {}, name))
+                return refused;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> PackingList::add(const QString &entry, const QByteArray &bytes,
+                                        const QString &name)
+{
+    const QString folded = entry.toCaseFolded();
+    const auto known = byFoldedEntry_.constFind(folded);
+    if (known != byFoldedEntry_.constEnd()) {
+        if (known->first == entry)
+            return std::nullopt;
+        return QCoreApplication::translate(
+                   "SkinPackage",
+                   "Das Skin nennt die Dateien %1 und %2, die sich nur in Groß- und "
+                   "Kleinschreibung unterscheiden; wo sie nicht zählt, wären sie eine Datei.")
+            .arg(shownName(known->second), shownName(name));
+    }
+    total_ += bytes.size();
+    if (total_ > maxPackageBytes)
+        return QCoreApplication::translate(
+                   "SkinPackage",
+                   "Das Skin ist mit seinen Bitmaps größer als %1 MiB; so große Pakete nimmt "
+                   "Velmor nicht an.")
+            .arg(maxPackageBytes >> 20);
+    byFoldedEntry_.insert(folded, {entry, name});
+    entries_.append({entry, bytes});
+    return std::nullopt;
+}
+
 bool addEntry(zip_t *archive, const QString &name, const QByteArray &bytes)
 {
+    if (name.endsWith(QLatin1Char('/')))
+        return zip_dir_add(archive, name.toUtf8().constData(), ZIP_FL_ENC_UTF_8) >= 0;
     zip_source_t *source =
         zip_source_buffer(archive, bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0);
     if (!source)
@@ -101,209 +278,34 @@ std::optional<QByteArray> zipped(const QList<QPair<QString, QByteArray>> &entrie
 
 PackageResult packSkin(const QString &skinPath, const QString &zipPath)
 {
-    const std::optional<QByteArray> text = fileContents(skinPath, maxPackageBytes);
-    if (!text)
-        return failure(
-            QCoreApplication::translate("SkinPackage", "Die Datei %1 kann nicht gelesen werden.")
-                .arg(QDir::toNativeSeparators(skinPath)));
-    const LoadedSkin skin = loadSkin(skinPath.toStdString(), text->toStdString());
+    const FileRead text = readWholeFile(skinPath, maxPackageBytes);
+    if (!text.ok())
+        return failure(readFailureText(text.failure, skinPath, maxPackageBytes));
+    const LoadedSkin skin = loadSkin(skinPath.toStdString(), text.bytes.toStdString());
     if (!skin.isSkin())
         return failure(QCoreApplication::translate("SkinPackage", "Die Datei %1 ist kein Skin.")
-                           .arg(QDir::toNativeSeparators(skinPath)));
-    const QString folder = QFileInfo(skinPath).absolutePath();
-    QList<QPair<QString, QByteArray>> entries{{QFileInfo(skinPath).fileName(), *text}};
+                           .arg(shownName(QDir::toNativeSeparators(skinPath))));
+    PackingList list(skinPath);
+    if (const std::optional<QString> refused = list.addSkin(skinPath, text.bytes))
+        return failure(*refused);
     for (const QString &name : bitmapNames(skin)) {
-        if (QDir::isAbsolutePath(name) || name.contains(QLatin1Char(':')) ||
-            QDir::cleanPath(name).startsWith(QLatin1String("..")))
-            return failure(
-                QCoreApplication::translate("SkinPackage",
-                                            "Das Skin nennt die Bitmap %1 mit einem Pfad außerhalb "
-                                            "seines Ordners; so lässt sie sich nicht weitergeben.")
-                    .arg(name));
-        const std::optional<QByteArray> bytes =
-            fileContents(resolvePicturePath(name, folder), maxPackageBytes);
-        if (!bytes)
-            return failure(QCoreApplication::translate(
-                               "SkinPackage", "Die Bitmap %1 fehlt; das Skin lässt sich so nicht "
-                                              "weitergeben.")
-                               .arg(name));
-        entries.append({QDir::cleanPath(name), *bytes});
+        if (const std::optional<QString> refused = list.addBitmap(name))
+            return failure(*refused);
     }
-    const std::optional<QByteArray> archive = zipped(entries);
+    if (const std::optional<QString> refused = list.refuseAsTarget(zipPath))
+        return failure(*refused);
+    const std::optional<QByteArray> archive = zipped(list.entries());
+    if (archive && archive->size() > maxPackageBytes)
+        return failure(QCoreApplication::translate(
+                           "SkinPackage",
+                           "Das Paket würde größer als %1 MiB; so große Pakete nimmt Velmor "
+                           "nicht an.")
+                           .arg(maxPackageBytes >> 20));
     QSaveFile file(zipPath);
     if (!archive || !file.open(QIODevice::WriteOnly) || file.write(*archive) != archive->size() ||
         !file.commit())
         return failure(QCoreApplication::translate("SkinPackage",
                                                    "Die Datei %1 konnte nicht gespeichert werden.")
-                           .arg(QDir::toNativeSeparators(zipPath)));
+                           .arg(shownName(QDir::toNativeSeparators(zipPath))));
     return {};
-}
-
-namespace {
-
-// An entry's name is taken only when it stays inside the folder it is unpacked into.
-bool isSafeName(const QString &name)
-{
-    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-        name.contains(QLatin1Char(':')) || name.contains(QChar(0)))
-        return false;
-    const QStringList parts = name.split(QLatin1Char('/'));
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString &part = parts[i];
-        // Only a folder's entry ends in "/", which leaves an empty last part.
-        if (part == QLatin1String("..") || part == QLatin1String(".") ||
-            (part.isEmpty() && i + 1 != parts.size()))
-            return false;
-    }
-    return true;
-}
-
-bool isLink(zip_t *archive, zip_uint64_t index)
-{
-    zip_uint8_t system = 0;
-    zip_uint32_t attributes = 0;
-    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) < 0)
-        return true;
-    constexpr zip_uint32_t typeMask = 0170000;
-    constexpr zip_uint32_t link = 0120000;
-    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & typeMask) == link;
-}
-
-struct Entry {
-    zip_uint64_t index;
-    QString name;
-};
-
-// Every entry judged before anything is written.
-std::optional<QString> judge(zip_t *archive, QList<Entry> &entries)
-{
-    const zip_int64_t count = zip_get_num_entries(archive, 0);
-    if (count > maxPackageEntries)
-        return QCoreApplication::translate("SkinPackage", "Das Paket hat mehr als %1 Einträge.")
-            .arg(maxPackageEntries);
-    QSet<QString> seen;
-    for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
-        zip_stat_t stat;
-        if (zip_stat_index(archive, i, 0, &stat) < 0 || !(stat.valid & ZIP_STAT_NAME))
-            return QCoreApplication::translate("SkinPackage", "Das Paket ist beschädigt.");
-        const QString name = QString::fromUtf8(stat.name);
-        if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
-            return QCoreApplication::translate("SkinPackage",
-                                               "Das Paket enthält die verschlüsselte Datei %1.")
-                .arg(name);
-        if (!isSafeName(name))
-            return QCoreApplication::translate(
-                       "SkinPackage", "Das Paket enthält den Namen %1, der aus seinem Ordner "
-                                      "hinausführt.")
-                .arg(name);
-        if (isLink(archive, i))
-            return QCoreApplication::translate("SkinPackage",
-                                               "Das Paket enthält die Verknüpfung %1.")
-                .arg(name);
-        // Skins come from file systems that ignore case: two such names are one file.
-        const QString key = name.toCaseFolded();
-        if (seen.contains(key))
-            return QCoreApplication::translate("SkinPackage", "Das Paket enthält %1 zweimal.")
-                .arg(name);
-        seen.insert(key);
-        entries.append({i, name});
-    }
-    return std::nullopt;
-}
-
-// Unpacks the entries, counting what is really read, never what a header promises.
-std::optional<QString> extract(zip_t *archive, const QList<Entry> &entries, const QDir &folder,
-                               QStringList &written)
-{
-    qint64 total = 0;
-    QByteArray chunk(64 * 1024, Qt::Uninitialized);
-    for (const Entry &entry : entries) {
-        const QString path = folder.filePath(entry.name);
-        if (entry.name.endsWith(QLatin1Char('/'))) {
-            folder.mkpath(entry.name);
-            continue;
-        }
-        folder.mkpath(QFileInfo(entry.name).path());
-        std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, entry.index, 0));
-        QSaveFile out(path);
-        if (!file || !out.open(QIODevice::WriteOnly))
-            return QCoreApplication::translate("SkinPackage", "%1 lässt sich nicht entpacken.")
-                .arg(entry.name);
-        for (;;) {
-            const zip_int64_t read =
-                zip_fread(file.get(), chunk.data(), static_cast<zip_uint64_t>(chunk.size()));
-            if (read < 0)
-                return QCoreApplication::translate("SkinPackage", "Das Paket ist beschädigt (%1).")
-                    .arg(entry.name);
-            if (read == 0)
-                break;
-            total += read;
-            if (total > maxPackageBytes)
-                return QCoreApplication::translate("SkinPackage",
-                                                   "Das Paket ist entpackt größer als %1 MiB.")
-                    .arg(maxPackageBytes >> 20);
-            out.write(chunk.constData(), read);
-        }
-        if (!out.commit())
-            return QCoreApplication::translate("SkinPackage", "%1 lässt sich nicht schreiben.")
-                .arg(QDir::toNativeSeparators(path));
-        written << path;
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
-PackageResult unpackSkin(const QString &zipPath, const QString &folder)
-{
-    // A package larger than what it may hold unpacked is no skin's.
-    const std::optional<QByteArray> bytes = fileContents(zipPath, maxPackageBytes);
-    if (!bytes)
-        return failure(QCoreApplication::translate(
-                           "SkinPackage", "Die Datei %1 lässt sich nicht lesen oder ist zu groß.")
-                           .arg(QDir::toNativeSeparators(zipPath)));
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t *source = zip_source_buffer_create(
-        bytes->constData(), static_cast<zip_uint64_t>(bytes->size()), 0, &error);
-    Archive archive(source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error)
-                           : nullptr);
-    if (!archive) {
-        if (source)
-            zip_source_free(source);
-        return failure(QCoreApplication::translate(
-                           "SkinPackage", "Die Datei %1 ist kein ZIP-Paket oder beschädigt.")
-                           .arg(QDir::toNativeSeparators(zipPath)));
-    }
-    QList<Entry> entries;
-    if (const std::optional<QString> refused = judge(archive.get(), entries))
-        return failure(*refused);
-    PackageResult result;
-    for (const Entry &entry : entries) {
-        if (entry.name.endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive))
-            result.skins << entry.name;
-    }
-    if (result.skins.isEmpty())
-        return failure(
-            QCoreApplication::translate("SkinPackage", "Das Paket enthält kein Skin (.lkv)."));
-    const QDir target(folder);
-    if (target.exists() && !target.isEmpty())
-        return failure(QCoreApplication::translate("SkinPackage", "Der Ordner %1 ist nicht leer.")
-                           .arg(QDir::toNativeSeparators(folder)));
-    const bool made = !target.exists();
-    if (!QDir().mkpath(folder))
-        return failure(
-            QCoreApplication::translate("SkinPackage", "Der Ordner %1 lässt sich nicht anlegen.")
-                .arg(QDir::toNativeSeparators(folder)));
-    QStringList written;
-    if (const std::optional<QString> refused = extract(archive.get(), entries, target, written)) {
-        // Nothing of a refused package stays.
-        if (made)
-            QDir(folder).removeRecursively();
-        else
-            for (const QString &path : written)
-                QFile::remove(path);
-        return failure(*refused);
-    }
-    return result;
 }

@@ -11,15 +11,19 @@ struct PackageResult {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Writes the skin file as it is on disk and every bitmap it names, each once and under
-// the name the skin uses, into a new ZIP that replaces `zipPath` whole. A named bitmap
-// that is missing, or one named by a complete path, stops it.
+// Writes the skin file as it is on disk and every bitmap it names into a new ZIP that
+// replaces `zipPath` whole. Each file goes in once, under the name it has in the skin's
+// folder (a name in another case or with "./" leads to the same entry), so that the
+// unpack takes the package back. A named bitmap that is missing, is no regular file,
+// lies outside the skin's folder (by its path or through a link), or two files whose
+// names differ only in case stop it, as does a target that is one of the package's files.
 PackageResult packSkin(const QString &skinPath, const QString &zipPath);
 
 // Unpacks a package into `folder`, which must be new or empty. A package that could
-// write outside the folder, or is no honest package (links, names given twice, more
-// than 10 000 entries or 256 MiB, encrypted, damaged), is refused; nothing it held is
-// left behind then.
+// write outside the folder, or is no honest package (links, names given twice, names no
+// file system takes, more than 10 000 entries or 256 MiB, encrypted, packed by a method
+// Velmor lacks, damaged), is refused; nothing it held is left behind then, not even the
+// folders made for it.
 PackageResult unpackSkin(const QString &zipPath, const QString &folder);
 
 inline constexpr int maxPackageEntries = 10000;

@@ -102,6 +102,8 @@ void checkBitmap(const BitmapUse &use, const BitmapFacts &facts, std::vector<Ski
         problem.size = facts.size;
         if (*failure == ProblemCode::UnknownExtension)
             problem.detail = extensionOf(use.name);
+        else
+            problem.detail = facts.reason;
         problems.push_back(std::move(problem));
         return;
     }

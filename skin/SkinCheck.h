@@ -57,7 +57,8 @@ struct SkinProblem {
     std::optional<Graphic> graphic;
     std::optional<Page> page;
     std::string file;   // the bitmap as the skin names it
-    std::string detail; // the name found instead, the section meant, an extension
+    std::string detail; // the name found instead, the section meant, an extension, or
+                        // why the file cannot be used
     PixelSize size;     // what the bitmap or element measures
     PixelSize expected; // what it should measure
 
@@ -98,6 +99,7 @@ struct BitmapFacts {
     Outcome outcome = Outcome::Decoded;
     PixelSize size;        // when decoded, or the declared size when too large
     std::string foundName; // set when the file was found only by ignoring case
+    std::string reason;    // why a missing or unreadable file cannot be used, when known
 };
 
 // The bitmap keys of a loaded skin: the graphics in their order, then each element's

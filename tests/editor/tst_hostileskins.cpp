@@ -1,4 +1,5 @@
 #include "tests/editor/EditorProbe.h"
+#include "tests/support/HostileFiles.h"
 #include "tests/support/SkinFixture.h"
 
 #include <QElapsedTimer>
@@ -6,6 +7,8 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <QtTest>
+
+using namespace std::chrono_literals;
 
 // Files no player would ever write, through the whole load: each either loads or
 // is turned away with its message; none crashes, hangs or runs away with memory.
@@ -36,6 +39,18 @@ private:
         return texts;
     }
     bool loaded() const { return !probe_->form->document().targetVersion.empty(); }
+    // A named pipe or a link to a device that never ends; false where there is none.
+    bool makeNoFile(const QString &kind, const QString &path) const
+    {
+        QFile::remove(path);
+        return kind == QLatin1String("pipe") ? makeFifo(path) : QFile::link("/dev/zero", path);
+    }
+    static void noFiles()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("named pipe") << "pipe";
+        QTest::newRow("link to an endless device") << "device";
+    }
 
 private slots:
     void init()
@@ -69,6 +84,44 @@ private slots:
         QVERIFY2(clock.elapsed() < 20000, "a file that is no skin must be turned away quickly");
         QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Message), 1);
         QVERIFY(!loaded());
+    }
+
+    void skinsThatAreNoFilesAreTurnedAway_data() { noFiles(); }
+    void skinsThatAreNoFilesAreTurnedAway()
+    {
+        QFETCH(QString, kind);
+        const QString skin = folder_->filePath(QStringLiteral("skin.lkv"));
+        if (!makeNoFile(kind, skin))
+            QSKIP("This system has no such file.");
+        const FifoRelease release(skin, 3s);
+        const Watchdog watchdog(20s, "opening a skin that is no file");
+        QElapsedTimer clock;
+        clock.start();
+        probe_->form->load(skin);
+        QVERIFY2(clock.elapsed() < 2000, "a skin that is no file must be turned away at once");
+        QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Message), 1);
+        QVERIFY(!loaded());
+    }
+
+    void bitmapsThatAreNoFilesStopTheLoadWithTheReason_data() { noFiles(); }
+    void bitmapsThatAreNoFilesStopTheLoadWithTheReason()
+    {
+        QFETCH(QString, kind);
+        const QString skin = SkinFixture(true).write(folder_->path());
+        const QString bitmap = folder_->filePath(QStringLiteral("e29_up.bmp"));
+        if (!makeNoFile(kind, bitmap))
+            QSKIP("This system has no such file.");
+        const FifoRelease release(bitmap, 3s);
+        const Watchdog watchdog(20s, "opening a skin whose bitmap is no file");
+        QElapsedTimer clock;
+        clock.start();
+        probe_->form->load(skin);
+        QVERIFY2(clock.elapsed() < 2000, "a bitmap that is no file must be refused at once");
+        const QStringList errors = probe_->dialogs->texts(ScriptedDialogs::Error);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.front().contains(QStringLiteral("e29_up.bmp")) &&
+                     errors.front().contains(QStringLiteral("keine gewöhnliche Datei")),
+                 qPrintable(errors.front()));
     }
 
     void oddValuesStillLoad_data()

@@ -1,0 +1,25 @@
+#include "platform/UnpackedPackage.h"
+
+#include <QDir>
+
+bool isPackagePath(const QString &path)
+{
+    return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
+}
+
+UnpackedPackage::UnpackedPackage(const QString &zipPath)
+{
+    if (!scratch_.isValid()) {
+        error_ = scratch_.error();
+        return;
+    }
+    folder_ = scratch_.filePath(QStringLiteral("package"));
+    const PackageResult result = unpackSkin(zipPath, folder_);
+    error_ = result.error;
+    skins_ = result.skins;
+}
+
+QString UnpackedPackage::filePath(const QString &skin) const
+{
+    return QDir(folder_).filePath(skin);
+}
