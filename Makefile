@@ -5,7 +5,7 @@
 SKIN ?= examples/sonnengelb-15/sonnengelb.lkv
 PREFIX ?= $(HOME)/.local
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_initext fuzz_profilereader fuzz_skinsave fuzz_skincheck fuzz_pictureloader fuzz_unpack
+FUZZ_TARGETS = fuzz_initext fuzz_profilereader fuzz_skinsave fuzz_skincheck fuzz_pictureloader fuzz_unpack fuzz_pack
 FORMAT_FILES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
 
 deps:

@@ -2,8 +2,8 @@
 
 #include "platform/FileNames.h"
 #include "platform/ProblemText.h"
-#include "platform/ScratchFolder.h"
 #include "platform/SkinChecker.h"
+#include "platform/TempWorkFolder.h"
 #include "platform/UnpackedPackage.h"
 
 #include <QJsonArray>
@@ -98,7 +98,7 @@ int runCheck(const QStringList &skins, bool json, QTextStream &out)
 {
     // Packages are unpacked into temporary folders, which an interrupted check must not
     // leave behind.
-    removeScratchFoldersOnSignals();
+    removeTempWorkFoldersOnSignals();
     // A package holds skins of its own, each with a report.
     const QList<std::vector<SkinReport>> checked =
         QtConcurrent::blockingMapped(skins, [](const QString &path) {

@@ -5,8 +5,8 @@
 #include "editor/Unit1.h"
 #include "platform/CancellingDialogs.h"
 #include "platform/FileNames.h"
-#include "platform/ScratchFolder.h"
 #include "platform/SkinChecker.h"
+#include "platform/TempWorkFolder.h"
 #include "platform/UnpackedPackage.h"
 #include "skin/SkinFormat.h"
 
@@ -65,7 +65,7 @@ int runExport(const QString &folder, const QString &skin, QTextStream &err)
     if (!isPackagePath(skin))
         return exportSkin(folder, skin, skin, err);
     // A package is exported from a temporary folder, as the check reads it.
-    removeScratchFoldersOnSignals();
+    removeTempWorkFoldersOnSignals();
     const UnpackedPackage package(skin);
     if (!package.ok()) {
         err << withoutControls(skin) << ": " << withoutControls(package.error()) << '\n';

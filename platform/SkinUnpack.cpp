@@ -1,8 +1,8 @@
 #include "platform/FileContents.h"
 #include "platform/FileNames.h"
 #include "platform/MadeFolders.h"
-#include "platform/ScratchFolder.h"
 #include "platform/SkinPackage.h"
+#include "platform/TempWorkFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -239,7 +239,7 @@ std::optional<QString> extract(zip_t *archive, const QList<Entry> &entries, cons
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     for (const Entry &entry : entries) {
         const QString path = folder.filePath(entry.name);
-        if (scratchWorkInterrupted())
+        if (tempWorkInterrupted())
             return interruptedText();
         if (entry.name.endsWith(QLatin1Char('/'))) {
             if (!made.make(QDir::cleanPath(path)))
@@ -255,7 +255,7 @@ std::optional<QString> extract(zip_t *archive, const QList<Entry> &entries, cons
         if (!out.open(QIODevice::WriteOnly))
             return cannotWrite(entry.name);
         for (;;) {
-            if (scratchWorkInterrupted())
+            if (tempWorkInterrupted())
                 return interruptedText();
             const zip_int64_t read =
                 zip_fread(file.get(), chunk.data(), static_cast<zip_uint64_t>(chunk.size()));
@@ -271,7 +271,7 @@ std::optional<QString> extract(zip_t *archive, const QList<Entry> &entries, cons
                     .arg(maxPackageBytes >> 20);
             out.write(chunk.constData(), read);
         }
-        if (scratchWorkInterrupted())
+        if (tempWorkInterrupted())
             return interruptedText();
         if (!out.commit())
             return cannotWrite(entry.name);

@@ -9,11 +9,11 @@ bool isPackagePath(const QString &path)
 
 UnpackedPackage::UnpackedPackage(const QString &zipPath)
 {
-    if (!scratch_.isValid()) {
-        error_ = scratch_.error();
+    if (!work_.isValid()) {
+        error_ = work_.error();
         return;
     }
-    folder_ = scratch_.filePath(QStringLiteral("package"));
+    folder_ = work_.filePath(QStringLiteral("package"));
     const PackageResult result = unpackSkin(zipPath, folder_);
     error_ = result.error;
     skins_ = result.skins;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ScratchFolder.h"
 #include "platform/SkinPackage.h"
+#include "platform/TempWorkFolder.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +10,7 @@
 // name, as the file dialogs do.
 bool isPackagePath(const QString &path);
 
-// A skin package unpacked into a scratch folder, for work that only reads it; nothing of
+// A skin package unpacked into a temporary work folder, for work that only reads it; nothing of
 // it stays when the object goes.
 class UnpackedPackage {
 public:
@@ -23,7 +23,7 @@ public:
     QString filePath(const QString &skin) const;
 
 private:
-    ScratchFolder scratch_;
+    TempWorkFolder work_;
     QString folder_;
     QString error_;
     QStringList skins_;

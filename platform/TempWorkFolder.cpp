@@ -1,4 +1,4 @@
-#include "platform/ScratchFolder.h"
+#include "platform/TempWorkFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,7 +59,7 @@ void onSignal(int signal)
     // Held to the end, so that no new folder is made meanwhile.
     std::lock_guard lock(registry().mutex);
     // Work that was writing when the signal came stops at its next step (see
-    // scratchWorkInterrupted()); a second pass takes what it wrote meanwhile.
+    // tempWorkInterrupted()); a second pass takes what it wrote meanwhile.
     for (int pass = 0; pass < 3; ++pass) {
         for (const std::string &path : registry().paths) {
             std::error_code error;
@@ -115,7 +115,7 @@ void install()
 
 } // namespace
 
-ScratchFolder::ScratchFolder()
+TempWorkFolder::TempWorkFolder()
 {
     // Made and noted in one step: a signal between the two would miss the folder.
     std::lock_guard lock(registry().mutex);
@@ -128,7 +128,7 @@ ScratchFolder::ScratchFolder()
         registry().paths.push_back(QFile::encodeName(folder_->path()).toStdString());
 }
 
-ScratchFolder::~ScratchFolder()
+TempWorkFolder::~TempWorkFolder()
 {
     std::lock_guard lock(registry().mutex);
     if (isValid()) {
@@ -141,29 +141,29 @@ ScratchFolder::~ScratchFolder()
     folder_.reset();
 }
 
-bool ScratchFolder::isValid() const
+bool TempWorkFolder::isValid() const
 {
     return folder_ && folder_->isValid();
 }
 
-QString ScratchFolder::filePath(const QString &name) const
+QString TempWorkFolder::filePath(const QString &name) const
 {
     return isValid() ? folder_->filePath(name) : QString();
 }
 
-QString ScratchFolder::error() const
+QString TempWorkFolder::error() const
 {
     if (!folder_)
-        return QCoreApplication::translate("ScratchFolder",
+        return QCoreApplication::translate("TempWorkFolder",
                                            "Den Ordner für temporäre Dateien %1 gibt es nicht.")
             .arg(QDir::toNativeSeparators(qEnvironmentVariable("TMPDIR")));
-    return QCoreApplication::translate("ScratchFolder",
+    return QCoreApplication::translate("TempWorkFolder",
                                        "Im Ordner für temporäre Dateien %1 lässt sich kein "
                                        "Arbeitsordner anlegen (%2).")
         .arg(QDir::toNativeSeparators(QDir::tempPath()), folder_->errorString());
 }
 
-void removeScratchFoldersOnSignals()
+void removeTempWorkFoldersOnSignals()
 {
 #ifdef Q_OS_UNIX
     static std::once_flag once;
@@ -171,7 +171,7 @@ void removeScratchFoldersOnSignals()
 #endif
 }
 
-bool scratchWorkInterrupted()
+bool tempWorkInterrupted()
 {
     return interrupted.load();
 }

@@ -7,15 +7,15 @@
 class QTemporaryDir;
 
 // A temporary folder for work the user never sees, such as a package unpacked to be
-// checked. It goes with the object; once removeScratchFoldersOnSignals() was called it
+// checked. It goes with the object; once removeTempWorkFoldersOnSignals() was called it
 // also goes when SIGINT, SIGTERM or SIGHUP end the process, which would otherwise leave
 // what a large package held behind in the temporary folder.
-class ScratchFolder {
+class TempWorkFolder {
 public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder &) = delete;
-    ScratchFolder &operator=(const ScratchFolder &) = delete;
+    TempWorkFolder();
+    ~TempWorkFolder();
+    TempWorkFolder(const TempWorkFolder &) = delete;
+    TempWorkFolder &operator=(const TempWorkFolder &) = delete;
 
     bool isValid() const;
     QString filePath(const QString &name) const;
@@ -26,11 +26,11 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
 };
 
-// Makes those signals remove every scratch folder, then end the process as they would
+// Makes those signals remove every such folder, then end the process as they would
 // have, so that its exit status still names the signal. A signal the process was started
 // to ignore stays ignored. Where there are no such signals, it does nothing.
-void removeScratchFoldersOnSignals();
+void removeTempWorkFoldersOnSignals();
 
-// Whether such a signal has come: work that writes into a scratch folder stops, so that
+// Whether such a signal has come: work that writes into such a folder stops, so that
 // nothing is written after the folder is gone.
-bool scratchWorkInterrupted();
+bool tempWorkInterrupted();
