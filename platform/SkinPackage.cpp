@@ -298,8 +298,8 @@ PackageResult packSkin(const QString &skinPath, const QString &zipPath)
     if (archive && archive->size() > maxPackageBytes)
         return failure(QCoreApplication::translate(
                            "SkinPackage",
-                           "Das Paket würde größer als %1 MiB; so große Pakete nimmt Velmor "
-                           "nicht an.")
+                           "Das Paket würde größer als %1 MiB werden; so große Pakete nimmt "
+                           "Velmor nicht an.")
                            .arg(maxPackageBytes >> 20));
     QSaveFile file(zipPath);
     if (!archive || !file.open(QIODevice::WriteOnly) || file.write(*archive) != archive->size() ||
