@@ -269,6 +269,29 @@
     </message>
 </context>
 <context>
+    <name>FileContents</name>
+    <message>
+        <source>es gibt sie nicht</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <source>sie ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe</source>
+        <translation>it is no regular file but a folder, a device or a pipe</translation>
+    </message>
+    <message>
+        <source>sie ist größer als %1 MiB</source>
+        <translation>it is larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2.</source>
+        <translation>The file %1 cannot be read: %2.</translation>
+    </message>
+</context>
+<context>
     <name>FileWatch</name>
     <message>
         <source>Bestätigung</source>
@@ -303,6 +326,10 @@
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden.</source>
         <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Das Paket enthält mehrere Skins (%1); exportieren lässt sich nur ein Paket mit genau einem.</source>
+        <translation>The package holds several skins (%1); only a package with exactly one can be exported.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +391,14 @@
     <message>
         <source>Bitmap ist ungültig</source>
         <translation>Bitmap is invalid</translation>
+    </message>
+    <message>
+        <source>Datei %1 kann nicht geöffnet werden: %2</source>
+        <translation>File %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>der Name ist länger, als Dateisysteme erlauben</source>
+        <translation>the name is longer than file systems allow</translation>
     </message>
 </context>
 <context>
@@ -479,6 +514,18 @@
         <source>Element %1 (%2)</source>
         <translation>Element %1 (%2)</translation>
     </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1.</source>
+        <translation>The file cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>%1: Die Datei %2 gibt es nicht: %3.</source>
+        <translation>%1: The file %2 does not exist: %3.</translation>
+    </message>
+    <message>
+        <source>%1: Die Datei %2 kann nicht geöffnet werden: %3.</source>
+        <translation>%1: The file %2 cannot be opened: %3.</translation>
+    </message>
 </context>
 <context>
     <name>SkinCheckReport</name>
@@ -539,10 +586,6 @@
 <context>
     <name>SkinPackage</name>
     <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation>The file %1 cannot be read.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 ist kein Skin.</source>
         <translation>The file %1 is not a skin.</translation>
     </message>
@@ -583,10 +626,6 @@
         <translation>The package contains %1 twice.</translation>
     </message>
     <message>
-        <source>%1 lässt sich nicht entpacken.</source>
-        <translation>%1 cannot be unpacked.</translation>
-    </message>
-    <message>
         <source>Das Paket ist beschädigt (%1).</source>
         <translation>The package is damaged (%1).</translation>
     </message>
@@ -597,10 +636,6 @@
     <message>
         <source>%1 lässt sich nicht schreiben.</source>
         <translation>%1 cannot be written.</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 lässt sich nicht lesen oder ist zu groß.</source>
-        <translation>The file %1 cannot be read or is too large.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist kein ZIP-Paket oder beschädigt.</source>
@@ -617,6 +652,58 @@
     <message>
         <source>Der Ordner %1 lässt sich nicht anlegen.</source>
         <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 gehört selbst zum Skin; das Paket kann nicht an ihre Stelle treten.</source>
+        <translation>The file %1 is part of the skin itself; the package cannot take its place.</translation>
+    </message>
+    <message>
+        <source>Der Name der Bitmap %1 ist länger, als Dateisysteme erlauben; so lässt sie sich nicht weitergeben.</source>
+        <translation>The name of the bitmap %1 is longer than file systems allow; it cannot be passed on like this.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap %1 verweist auf eine Datei außerhalb des Skin-Ordners; so lässt sie sich nicht weitergeben.</source>
+        <translation>The bitmap %1 leads to a file outside the skin folder; it cannot be passed on like this.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap %1 lässt sich nicht lesen; das Skin lässt sich so nicht weitergeben.</source>
+        <translation>The bitmap %1 cannot be read; the skin cannot be passed on like this.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap %1 lässt sich nicht lesen (%2); das Skin lässt sich so nicht weitergeben.</source>
+        <translation>The bitmap %1 cannot be read (%2); the skin cannot be passed on like this.</translation>
+    </message>
+    <message>
+        <source>Das Skin nennt die Dateien %1 und %2, die sich nur in Groß- und Kleinschreibung unterscheiden; wo sie nicht zählt, wären sie eine Datei.</source>
+        <translation>The skin names the files %1 and %2, which differ only in case; where case does not count they would be one file.</translation>
+    </message>
+    <message>
+        <source>Das Skin ist mit seinen Bitmaps größer als %1 MiB; so große Pakete nimmt Velmor nicht an.</source>
+        <translation>With its bitmaps the skin is larger than %1 MiB; Velmor does not accept packages that large.</translation>
+    </message>
+    <message>
+        <source>Das Paket würde größer als %1 MiB werden; so große Pakete nimmt Velmor nicht an.</source>
+        <translation>The package would be larger than %1 MiB; Velmor does not accept packages that large.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist kein ZIP-Paket.</source>
+        <translation>The file %1 is no ZIP package.</translation>
+    </message>
+    <message>
+        <source>%1 ist mit dem Verfahren %2 gepackt, das Velmor nicht entpacken kann.</source>
+        <translation>%1 is compressed with %2, which Velmor cannot unpack.</translation>
+    </message>
+    <message>
+        <source>Das Paket enthält den Namen %1, der länger ist, als Dateisysteme erlauben.</source>
+        <translation>The package holds the name %1, which is longer than file systems allow.</translation>
+    </message>
+    <message>
+        <source>Das Paket enthält %1 und %2, die sich nur in Groß- und Kleinschreibung unterscheiden.</source>
+        <translation>The package holds %1 and %2, which differ only in case.</translation>
+    </message>
+    <message>
+        <source>Das Entpacken wurde abgebrochen.</source>
+        <translation>The unpacking was interrupted.</translation>
     </message>
 </context>
 <context>
@@ -902,6 +989,17 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>Bestätigung</source>
         <translation>Confirmation</translation>
+    </message>
+</context>
+<context>
+    <name>TempWorkFolder</name>
+    <message>
+        <source>Den Ordner für temporäre Dateien %1 gibt es nicht.</source>
+        <translation>The folder for temporary files %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Im Ordner für temporäre Dateien %1 lässt sich kein Arbeitsordner anlegen (%2).</source>
+        <translation>No work folder can be created in the folder for temporary files %1 (%2).</translation>
     </message>
 </context>
 </TS>
