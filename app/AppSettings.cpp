@@ -1,6 +1,6 @@
 #include "app/AppSettings.h"
 
-#include "ini/MyIniFile.h"
+#include "ini/SettingsFile.h"
 #include "ini/TextRules.h"
 #include "ini/Windows1252.h"
 
@@ -24,9 +24,9 @@ std::string toFile(const QString &text)
 }
 
 // The file as it is on disk now.
-TIniFile9 settingsFile()
+SettingsFile settingsFile()
 {
-    return TIniFile9("Velmor.ini");
+    return SettingsFile("Velmor.ini");
 }
 
 } // namespace
@@ -43,7 +43,7 @@ QString AppSettings::news() const
 
 void AppSettings::writeUpdate(const QString &server, const std::optional<QString> &news)
 {
-    TIniFile9 file = settingsFile();
+    SettingsFile file = settingsFile();
     if (news)
         file.PutValue(section, "News", toFile(encodeNews(*news)));
     file.PutValue(section, "Server", singleLine(toFile(server)));
@@ -52,7 +52,7 @@ void AppSettings::writeUpdate(const QString &server, const std::optional<QString
 
 QStringList AppSettings::recentSkins() const
 {
-    const TIniFile9 file = settingsFile();
+    const SettingsFile file = settingsFile();
     QStringList paths;
     for (int i = 1; i <= recentSkinCount; ++i) {
         const QString path = fromFile(file.ReadValue(recentSection, std::to_string(i), ""));
@@ -65,7 +65,7 @@ QStringList AppSettings::recentSkins() const
 // Every key is written, empty beyond the list, and the file once.
 void AppSettings::writeRecentSkins(const QStringList &paths)
 {
-    TIniFile9 file = settingsFile();
+    SettingsFile file = settingsFile();
     for (int i = 1; i <= recentSkinCount; ++i)
         file.PutValue(recentSection, std::to_string(i),
                       i <= paths.size() ? singleLine(toFile(paths[i - 1])) : std::string());

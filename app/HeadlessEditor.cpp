@@ -1,8 +1,8 @@
 #include "app/HeadlessEditor.h"
 
 #include "app/CheckCommand.h"
+#include "editor/MainWindow.h"
 #include "editor/PageExport.h"
-#include "editor/Unit1.h"
 #include "platform/CancellingDialogs.h"
 #include "platform/FileNames.h"
 #include "platform/SkinChecker.h"
@@ -29,7 +29,7 @@ bool writePicture(const QString &path, const QImage &image)
 int exportSkin(const QString &folder, const QString &file, const QString &shown, QTextStream &err)
 {
     auto dialogs = std::make_shared<CancellingDialogs>();
-    TForm1 window(dialogs);
+    MainWindow window(dialogs);
     if (window.load(file) != LoadOutcome::Loaded) {
         // The check names the bitmap and its line, which the load's message does not.
         SkinReport report = checkSkinFile(file);
@@ -90,7 +90,7 @@ int runExport(const QString &folder, const QString &skin, QTextStream &err)
 int runNewSkin(const QString &version, const QString &path, QTextStream &err)
 {
     auto dialogs = std::make_shared<CancellingDialogs>();
-    TForm1 window(dialogs);
+    MainWindow window(dialogs);
     const std::string_view player = version == QLatin1String("1.5") ? version15 : version14;
     if (window.createFromTemplate(player, QFileInfo(path).absoluteFilePath()))
         return 0;

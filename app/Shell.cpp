@@ -1,28 +1,28 @@
 #include "app/Shell.h"
 
+#include "app/AboutDialog.h"
 #include "app/ActivationWatch.h"
-#include "app/SkinInfo.h"
-#include "app/Unit2.h"
-#include "editor/Unit1.h"
-#include "update/Update1.h"
+#include "app/SkinNameDialog.h"
+#include "editor/MainWindow.h"
+#include "update/VersionChecker.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QPlainTextEdit>
 
 Shell::Shell(Platform platform)
-    : platform_(std::move(platform)), form1_(std::make_unique<TForm1>(platform_.dialogs)),
-      form2_(std::make_unique<TForm2>(form1_.get())),
-      form3_(std::make_unique<TForm3>(form1_.get())),
-      form4_(std::make_unique<TForm4>(platform_, form1_.get()))
+    : platform_(std::move(platform)), form1_(std::make_unique<MainWindow>(platform_.dialogs)),
+      form2_(std::make_unique<AboutDialog>(form1_.get())),
+      form3_(std::make_unique<SkinNameDialog>(form1_.get())),
+      form4_(std::make_unique<VersionChecker>(platform_, form1_.get()))
 {
     connectCommands();
     auto *watch = new ActivationWatch(*form1_);
     QObject::connect(watch, &ActivationWatch::activated, form1_.get(), [this] { readSettings(); });
-    QObject::connect(form1_.get(), &TForm1::closing, form1_.get(), [this] { writeSettings(); });
-    QObject::connect(form1_.get(), &TForm1::skinOpened, form1_.get(),
+    QObject::connect(form1_.get(), &MainWindow::closing, form1_.get(), [this] { writeSettings(); });
+    QObject::connect(form1_.get(), &MainWindow::skinOpened, form1_.get(),
                      [this](const QString &path) { rememberSkin(path); });
-    QObject::connect(form1_.get(), &TForm1::recentSkinGone, form1_.get(),
+    QObject::connect(form1_.get(), &MainWindow::recentSkinGone, form1_.get(),
                      [this](const QString &path) { forgetSkin(path); });
     form1_->showRecentSkins(AppSettings().recentSkins());
 }
@@ -31,7 +31,7 @@ Shell::~Shell() = default;
 
 void Shell::connectCommands()
 {
-    const Commands &commands = form1_->commands();
+    const WindowActions &commands = form1_->commands();
     QObject::connect(commands.Update, &QAction::triggered, form4_.get(), &QDialog::exec);
     QObject::connect(commands.Info, &QAction::triggered, form2_.get(), &QDialog::exec);
     QObject::connect(commands.EditName, &QAction::triggered, form3_.get(), [this] { editName(); });

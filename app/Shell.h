@@ -5,10 +5,10 @@
 
 #include <memory>
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
+class MainWindow;
+class AboutDialog;
+class SkinNameDialog;
+class VersionChecker;
 
 // Start-up: the four windows of the program, made in this order and kept until it
 // ends, and the version checker's settings, read whenever the main window becomes
@@ -20,10 +20,10 @@ public:
     Shell(const Shell &) = delete;
     Shell &operator=(const Shell &) = delete;
 
-    TForm1 &form1() { return *form1_; }
-    TForm2 &form2() { return *form2_; }
-    TForm3 &form3() { return *form3_; }
-    TForm4 &form4() { return *form4_; }
+    MainWindow &form1() { return *form1_; }
+    AboutDialog &form2() { return *form2_; }
+    SkinNameDialog &form3() { return *form3_; }
+    VersionChecker &form4() { return *form4_; }
 
 private:
     void connectCommands();
@@ -36,9 +36,9 @@ private:
 
     Platform platform_;
     // The main window goes last: the others are its children.
-    std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<TForm2> form2_;
-    std::unique_ptr<TForm3> form3_;
-    std::unique_ptr<TForm4> form4_;
+    std::unique_ptr<MainWindow> form1_;
+    std::unique_ptr<AboutDialog> form2_;
+    std::unique_ptr<SkinNameDialog> form3_;
+    std::unique_ptr<VersionChecker> form4_;
     bool updateSettingsRead_ = false;
 };

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Shell.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include <QApplication>
 

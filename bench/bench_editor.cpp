@@ -3,9 +3,9 @@
 // a save; each on the demo skin as it is and grown to 10 000 and 100 000 lines.
 #include "bench/PaddedSkin.h"
 #include "bench/Runs.h"
+#include "editor/MainWindow.h"
 #include "editor/NumberField.h"
 #include "editor/SkinTextView.h"
-#include "editor/Unit1.h"
 #include "platform/CancellingDialogs.h"
 
 #include <QAction>
@@ -68,7 +68,7 @@ public:
 
     PaddedSkin skin;
     std::shared_ptr<CancellingDialogs> dialogs;
-    TForm1 form;
+    MainWindow form;
 };
 
 // From the file to the window that shows it, its first painting included.

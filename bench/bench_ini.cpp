@@ -4,9 +4,9 @@
 #include "bench/PaddedSkin.h"
 #include "bench/Runs.h"
 #include "ini/FileBytes.h"
-#include "ini/Inifiles1.h"
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
 #include "ini/ProfileReader.h"
+#include "ini/SkinWriter.h"
 #include "skin/Catalogue.h"
 #include "skin/SkinDocument.h"
 #include "skin/SkinFormat.h"
@@ -56,7 +56,7 @@ void saveSizedWriteSequence(benchmark::State &state)
 {
     SkinFile skin;
     for (auto _ : state) {
-        TIniFile1 writer(skin.path());
+        SkinWriter writer(skin.path());
         for (int round = 0; round < 9; ++round) {
             for (std::string_view section : requiredSections) {
                 if (round % 2 == 0)
@@ -67,7 +67,7 @@ void saveSizedWriteSequence(benchmark::State &state)
         }
         writer.UpdateFile();
     }
-    state.counters["lines"] = static_cast<double>(TIniFile1(skin.path()).Lines.size());
+    state.counters["lines"] = static_cast<double>(SkinWriter(skin.path()).Lines.size());
 }
 BENCHMARK(saveSizedWriteSequence)->Apply(medians)->Unit(benchmark::kMillisecond);
 
@@ -184,7 +184,7 @@ void demoPairReads(benchmark::State &state)
 {
     const PaddedSkin skin(VELMOR_DEMO_SKIN, static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        const TIniFile4 pairs(skin.path(), skin.lines());
+        const PairReader pairs(skin.path(), skin.lines());
         std::int32_t sum = readCommentedPair(pairs, "dlg_main", "position_m").x +
                            readCommentedPair(pairs, "dlg_main", "position_g").y +
                            readPair(pairs, "dlg_main", "size_m").y +

@@ -1,10 +1,10 @@
 #include "editor/SkinLoader.h"
 
-#include "editor/Commands.h"
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
 #include "editor/PictureLabel.h"
 #include "editor/SkinPages.h"
+#include "editor/WindowActions.h"
 #include "platform/FileContents.h"
 #include "platform/Platform.h"
 #include "platform/SkinPictures.h"

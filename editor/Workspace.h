@@ -7,7 +7,7 @@
 
 class Dialogs;
 class EditorDocument;
-struct Commands;
+struct WindowActions;
 struct EditingPanel;
 struct SkinPages;
 
@@ -17,7 +17,7 @@ struct Workspace {
     EditorDocument &document;
     const SkinPages &pages;
     const EditingPanel &panel;
-    const Commands &commands;
+    const WindowActions &commands;
     Dialogs &dialogs;
 
     // The bitmap a picture name stands for, relative to the folder (none for a

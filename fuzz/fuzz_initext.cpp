@@ -5,8 +5,8 @@
 #include "fuzz/FuzzSupport.h"
 #include "ini/FileBytes.h"
 #include "ini/IniLine.h"
-#include "ini/Inifiles1.h"
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
+#include "ini/SkinWriter.h"
 #include "skin/SkinFormat.h"
 
 #include <algorithm>
@@ -84,7 +84,7 @@ Edit editOf(FuzzedDataProvider &input, const Names &names)
     return edit;
 }
 
-void apply(TIniFile1 &ini, const Edit &edit)
+void apply(SkinWriter &ini, const Edit &edit)
 {
     switch (edit.operation) {
     case Operation::Value:
@@ -165,7 +165,7 @@ void checkReadBack(const std::vector<std::string> &lines, const Edit &edit)
     const std::optional<std::int32_t> y = parseInt32(edit.b);
     if (edit.operation == Operation::Value || !x || !y || !plainNames(edit))
         return;
-    const TIniFile4 reader({}, lines);
+    const PairReader reader({}, lines);
     const IntPair read = edit.operation == Operation::Pair
                              ? readPair(reader, edit.section, edit.ident)
                              : readPosition(reader, edit.section, edit.ident);
@@ -175,7 +175,7 @@ void checkReadBack(const std::vector<std::string> &lines, const Edit &edit)
     require(read == IntPair{*x, *y}, "a written pair does not read back");
 }
 
-void applyChecked(TIniFile1 &ini, const Edit &edit, Origins &origins)
+void applyChecked(SkinWriter &ini, const Edit &edit, Origins &origins)
 {
     const std::vector<std::string> before = ini.Lines;
     apply(ini, edit);
@@ -223,7 +223,7 @@ void checkUntouchedSurvive(const std::vector<std::string> &original,
     }
 }
 
-std::string writtenText(TIniFile1 &ini, bool throughFile)
+std::string writtenText(SkinWriter &ini, bool throughFile)
 {
     if (!throughFile) {
         ini.DiscardChanges();
@@ -239,7 +239,7 @@ std::string writtenText(TIniFile1 &ini, bool throughFile)
 
 // Edits noted since BeginChanges are taken back line for line, and the index follows:
 // the next edit lands where it would have without them.
-void takeBackSomeEdits(TIniFile1 &ini, FuzzedDataProvider &choices, const Names &names,
+void takeBackSomeEdits(SkinWriter &ini, FuzzedDataProvider &choices, const Names &names,
                        Origins &origins)
 {
     const int editCount = choices.ConsumeIntegralInRange(0, 4);
@@ -267,7 +267,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int editCount = choices.ConsumeIntegralInRange(0, 8);
     const bool throughFile = choices.ConsumeIntegralInRange(0, 15) == 0;
     const Names names = namesOf(original);
-    TIniFile1 ini({}, original);
+    SkinWriter ini({}, original);
     Origins origins(original.size());
     for (std::size_t i = 0; i < origins.size(); ++i)
         origins[i] = i;

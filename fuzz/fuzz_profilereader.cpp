@@ -7,7 +7,7 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "ini/FileBytes.h"
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
 #include "ini/ProfileReader.h"
 #include "ini/TextRules.h"
 #include "ini/Windows1252.h"
@@ -122,7 +122,7 @@ std::vector<std::string> piecesOf(std::string_view text)
     return pieces;
 }
 
-void checkPairs(const TIniFile4 &pairs, const std::string &section, const std::string &key)
+void checkPairs(const PairReader &pairs, const std::string &section, const std::string &key)
 {
     readPair(pairs, section, key);
     readPosition(pairs, section, key);
@@ -166,7 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ProfileReader fromPieces(pieces);
     const ProfileReader fromJoinedPieces(joinLines(pieces));
     const Readers readers{reader, fromLines, fromPieces, fromJoinedPieces, text};
-    const TIniFile4 pairs({}, lines);
+    const PairReader pairs({}, lines);
     targetVersionOf(reader);
     checkCodePage(text);
     const Names names = namesOf(lines);

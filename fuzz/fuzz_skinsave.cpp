@@ -6,7 +6,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "ini/FileBytes.h"
 #include "ini/IniLine.h"
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
 #include "ini/ProfileReader.h"
 #include "ini/TextRules.h"
 #include "ini/Windows1252.h"
@@ -208,7 +208,7 @@ bool isWritten(const SkinDocument &document, const SaveDue &due, const Catalogue
     return due.has(entry) && existsIn(entry, document.targetVersion);
 }
 
-void checkGeometryLoads(const SkinDocument &document, const SaveDue &due, const TIniFile4 &pairs)
+void checkGeometryLoads(const SkinDocument &document, const SaveDue &due, const PairReader &pairs)
 {
     for (const CatalogueEntry &entry : catalogue()) {
         if (!isWritten(document, due, entry))
@@ -342,7 +342,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ProfileReader reloaded(*bytes);
     require(tested.empty() || targetVersionOf(reloaded) == tested,
             "the save changed the player version");
-    checkGeometryLoads(document, due, TIniFile4(path, written));
+    checkGeometryLoads(document, due, PairReader(path, written));
     checkNamesLoad(document, due, reloaded, original);
     checkSecondSave(document, choices, namesOf(original));
     return 0;

@@ -1,11 +1,11 @@
 #include "skin/OpenedText.h"
 
-#include "ini/Inifiles1.h"
+#include "ini/SkinWriter.h"
 
 OpenedText::OpenedText() = default;
 
 OpenedText::OpenedText(std::vector<std::string> lines)
-    : writer_(std::make_unique<TIniFile1>(std::string(), std::move(lines)))
+    : writer_(std::make_unique<SkinWriter>(std::string(), std::move(lines)))
 {}
 
 OpenedText::OpenedText(const OpenedText &other) : OpenedText(other.lines()) {}
@@ -34,9 +34,9 @@ const std::vector<std::string> &OpenedText::lines() const
     return writer_ ? writer_->Lines : none;
 }
 
-TIniFile1 &OpenedText::writer()
+SkinWriter &OpenedText::writer()
 {
     if (!writer_)
-        writer_ = std::make_unique<TIniFile1>(std::string(), std::vector<std::string>{});
+        writer_ = std::make_unique<SkinWriter>(std::string(), std::vector<std::string>{});
     return *writer_;
 }

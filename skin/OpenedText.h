@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-class TIniFile1;
+class SkinWriter;
 
 // The skin's lines as opened or last saved. The save edits them in place through a
 // writer that keeps its index of the text from one save to the next, so a save of a
@@ -34,8 +34,8 @@ public:
     }
 
     // The writer that holds the lines, for the save.
-    TIniFile1 &writer();
+    SkinWriter &writer();
 
 private:
-    std::unique_ptr<TIniFile1> writer_; // none after a move
+    std::unique_ptr<SkinWriter> writer_; // none after a move
 };

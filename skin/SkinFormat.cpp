@@ -1,6 +1,6 @@
 #include "skin/SkinFormat.h"
 
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
 #include "ini/ProfileReader.h"
 #include "ini/TextRules.h"
 #include "skin/Catalogue.h"
@@ -34,17 +34,17 @@ std::string readCopiedText(const ProfileReader &skin, std::string_view section,
     return skin.readString(section, key, fallback);
 }
 
-IntPair readPair(const TIniFile4 &skin, std::string_view section, std::string_view key)
+IntPair readPair(const PairReader &skin, std::string_view section, std::string_view key)
 {
     return {skin.ReadFirstInt(section, key, 0), skin.ReadSecondInt(section, key, 0)};
 }
 
-IntPair readPosition(const TIniFile4 &skin, std::string_view section, std::string_view key)
+IntPair readPosition(const PairReader &skin, std::string_view section, std::string_view key)
 {
     return {skin.ReadFirstInt(section, key, 0), skin.ReadSecondIntBeforeZeros(section, key, 0)};
 }
 
-IntPair readCommentedPair(const TIniFile4 &skin, std::string_view section, std::string_view key)
+IntPair readCommentedPair(const PairReader &skin, std::string_view section, std::string_view key)
 {
     return {skin.ReadFirstInt(section, key, 0), skin.ReadSecondIntBeforeComment(section, key, 0)};
 }

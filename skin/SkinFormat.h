@@ -5,7 +5,7 @@
 #include <string_view>
 
 class ProfileReader;
-class TIniFile4;
+class PairReader;
 
 // What a skin file says, read by the rules the player uses. Single values come
 // through the profile reader, numbers of pairs through the pair reader.
@@ -30,11 +30,11 @@ std::int32_t readInteger(const ProfileReader &skin, std::string_view section, st
 std::string readCopiedText(const ProfileReader &skin, std::string_view section,
                            std::string_view key, std::string_view fallback);
 // X up to the first ",", Y from there to the end of the line.
-IntPair readPair(const TIniFile4 &skin, std::string_view section, std::string_view key);
+IntPair readPair(const PairReader &skin, std::string_view section, std::string_view key);
 // Y up to ", 0, 0" (0 without it).
-IntPair readPosition(const TIniFile4 &skin, std::string_view section, std::string_view key);
+IntPair readPosition(const PairReader &skin, std::string_view section, std::string_view key);
 // Y up to "//" (0 without it).
-IntPair readCommentedPair(const TIniFile4 &skin, std::string_view section, std::string_view key);
+IntPair readCommentedPair(const PairReader &skin, std::string_view section, std::string_view key);
 
 // The text after the last "\" or ":" of a path, as skins name their bitmaps; "/"
 // cuts too, since paths on this side of the program may use it.

@@ -1,7 +1,7 @@
 #include "skin/SkinLoad.h"
 
 #include "ini/FileBytes.h"
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
 #include "ini/ProfileReader.h"
 #include "ini/Windows1252.h"
 #include "skin/SkinFormat.h"
@@ -26,7 +26,7 @@ std::vector<LoadProblem> problemsOf(const ProfileReader &skin)
 
 // One place and size in "dlg_main" stand for the three list panels; the Player panel
 // takes its height from "player_view". A 1.5 skin comments its places after "//".
-ListGeometry readLists(const ProfileReader &skin, const TIniFile4 &pairs, bool is15)
+ListGeometry readLists(const ProfileReader &skin, const PairReader &pairs, bool is15)
 {
     const auto place = is15 ? readCommentedPair : readPair;
     const IntPair main = place(pairs, "dlg_main", "position_m");
@@ -43,7 +43,7 @@ ListGeometry readLists(const ProfileReader &skin, const TIniFile4 &pairs, bool i
     return {viewGeometry(player), lists, lists};
 }
 
-void readElement(const ProfileReader &skin, const TIniFile4 &pairs, const std::string &folder,
+void readElement(const ProfileReader &skin, const PairReader &pairs, const std::string &folder,
                  SkinElement &element)
 {
     const CatalogueEntry &entry = *element.entry;
@@ -87,7 +87,7 @@ LoadedSkin readSkin(const ProfileReader &skin, const std::string &path, std::str
     }
     // The numbers come from the same bytes as everything else, not from a second read;
     // the pair reader lends the document its lines afterwards instead of a copy.
-    TIniFile4 pairs(path, splitLines(bytes));
+    PairReader pairs(path, splitLines(bytes));
     document.lists = readLists(skin, pairs, targetVersion == version15);
     for (SkinElement &element : document.elements) {
         if (existsIn(*element.entry, targetVersion))

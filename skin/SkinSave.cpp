@@ -1,7 +1,7 @@
 #include "skin/SkinSave.h"
 
-#include "ini/Inifiles1.h"
 #include "ini/ProfileReader.h"
+#include "ini/SkinWriter.h"
 #include "ini/TextRules.h"
 #include "ini/Windows1252.h"
 #include "skin/SkinDocument.h"
@@ -81,7 +81,7 @@ public:
         add(Write::Pair, section, key, std::string(a), std::string(b));
     }
 
-    void apply(TIniFile1 &target) const
+    void apply(SkinWriter &target) const
     {
         for (const Write &write : writes_) {
             switch (write.kind) {
@@ -243,7 +243,7 @@ bool saveSkin(SkinDocument &document, const SaveDue &due)
         return false;
 
     // The order of the writes decides where missing keys land in their sections.
-    TIniFile1 &target = document.openedText.writer();
+    SkinWriter &target = document.openedText.writer();
     const ProfileReader source(target.FirstSectionsText(sectionsRead(due)));
     KeyWriter out(source);
     writeListGeometry(out, document);

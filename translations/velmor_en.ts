@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Informationen</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Skin-Editor für den Orvana one-Player</source>
+        <translation>Skin editor for the Orvana one player</translation>
+    </message>
+    <message>
+        <source>Mit Qt gebaut, für Linux und Windows</source>
+        <translation>Built with Qt, for Linux and Windows</translation>
+    </message>
+    <message>
+        <source>Diese Version ist für folgende Programme:
+Alle 1.4 und 1.5 Versionen von dem Orvana one-Player.</source>
+        <translation>This version is for the following programs:
+All 1.4 and 1.5 versions of the Orvana one player.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Prüft jedes SKIN und nennt alle Probleme.</source>
@@ -78,117 +107,6 @@
     <message>
         <source>Hilfe gibt velmor --help.</source>
         <translation>velmor --help gives help.</translation>
-    </message>
-</context>
-<context>
-    <name>Commands</name>
-    <message>
-        <source>&amp;Neu</source>
-        <translation>&amp;New</translation>
-    </message>
-    <message>
-        <source>Neu aus &amp;Vorlage...</source>
-        <translation>New from &amp;Template...</translation>
-    </message>
-    <message>
-        <source>Neu aus Vorlage|Ein neues Skin aus einem Demo-Skin anlegen</source>
-        <translation>New from template|Create a new skin from a demo skin</translation>
-    </message>
-    <message>
-        <source>Ö&amp;ffnen...</source>
-        <translation>&amp;Open...</translation>
-    </message>
-    <message>
-        <source>Öffnen|Vorhandene Datei öffnen</source>
-        <translation>Open|Open an existing file</translation>
-    </message>
-    <message>
-        <source>&amp;Speichern</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>Speichern &amp;unter...</source>
-        <translation>Save &amp;As...</translation>
-    </message>
-    <message>
-        <source>Speichern unter|Aktive Datei unter einem neuen Namen speichern</source>
-        <translation>Save As|Save the active file under a new name</translation>
-    </message>
-    <message>
-        <source>Skin-&amp;Paket öffnen...</source>
-        <translation>Open Skin &amp;Package...</translation>
-    </message>
-    <message>
-        <source>Skin-Paket öffnen|Ein Skin aus einer ZIP-Datei entpacken und öffnen</source>
-        <translation>Open skin package|Unpack a skin from a ZIP file and open it</translation>
-    </message>
-    <message>
-        <source>Als ZIP &amp;weitergeben...</source>
-        <translation>Share as &amp;ZIP...</translation>
-    </message>
-    <message>
-        <source>Als ZIP weitergeben|Das Skin mit seinen Bitmaps in eine ZIP-Datei packen</source>
-        <translation>Share as ZIP|Pack the skin with its bitmaps into a ZIP file</translation>
-    </message>
-    <message>
-        <source>&amp;Beenden</source>
-        <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>Beenden|Anwendung beenden</source>
-        <translation>Exit|Quit the application</translation>
-    </message>
-    <message>
-        <source>&amp;Skinname</source>
-        <translation>&amp;Skin Name</translation>
-    </message>
-    <message>
-        <source>&amp;Rückgängig</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>&amp;Wiederholen</source>
-        <translation>&amp;Redo</translation>
-    </message>
-    <message>
-        <source>Skin &amp;prüfen</source>
-        <translation>&amp;Check Skin</translation>
-    </message>
-    <message>
-        <source>Skin prüfen|Alle Probleme des Skins auflisten</source>
-        <translation>Check skin|List every problem of the skin</translation>
-    </message>
-    <message>
-        <source>Versions-Update</source>
-        <translation>Version Update</translation>
-    </message>
-    <message>
-        <source>Über Velmor</source>
-        <translation>About Velmor</translation>
-    </message>
-    <message>
-        <source>(leer)</source>
-        <translation>(empty)</translation>
-    </message>
-    <message>
-        <source>&amp;Datei</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>Zuletzt geöffnet</source>
-        <translation>Open Recent</translation>
-    </message>
-    <message>
-        <source>&amp;Bearbeiten</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>I&amp;nfo</source>
-        <translation>I&amp;nfo</translation>
-    </message>
-    <message>
-        <source>S&amp;kinname</source>
-        <translation>S&amp;kin Name</translation>
     </message>
 </context>
 <context>
@@ -372,6 +290,59 @@
     <message>
         <source>Gekachelter Hintergrund</source>
         <translation>Tiled background</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Neue Skins lassen sich nicht anlegen. Öffne ein vorhandenes Skin und speichere es unter einem neuen Namen.</source>
+        <translation>New skins cannot be created. Open an existing skin and save it under a new name.</translation>
+    </message>
+    <message>
+        <source>Neu aus Vorlage</source>
+        <translation>New from Template</translation>
+    </message>
+    <message>
+        <source>Für welchen Player ist das neue Skin?</source>
+        <translation>Which player is the new skin for?</translation>
+    </message>
+    <message>
+        <source>Die Vorlage für %1 fehlt.</source>
+        <translation>The template for %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Skin-Paket öffnen</source>
+        <translation>Open Skin Package</translation>
+    </message>
+    <message>
+        <source>Welches Skin des Pakets?</source>
+        <translation>Which skin of the package?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 gibt es nicht mehr. Sie wird aus der Liste genommen.</source>
+        <translation>The file %1 no longer exists. It is removed from the list.</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Das Skin wurde geändert. Speichern ?</source>
+        <translation>The skin has been changed. Save it?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?</source>
+        <translation>The skin folder already holds a file %1. Replace it?</translation>
+    </message>
+    <message>
+        <source>Diese Bitmaps gibt es nicht; das Skin nennt sie trotzdem:
+%1</source>
+        <translation>These bitmaps do not exist; the skin names them all the same:
+%1</translation>
     </message>
 </context>
 <context>
@@ -581,6 +552,25 @@
     <message>
         <source>Skinname</source>
         <translation>Skin name</translation>
+    </message>
+</context>
+<context>
+    <name>SkinNameDialog</name>
+    <message>
+        <source>Skinname</source>
+        <translation>Skin name</translation>
+    </message>
+    <message>
+        <source>Name des Skins:</source>
+        <translation>Name of the skin:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -804,108 +794,18 @@
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>TempWorkFolder</name>
     <message>
-        <source>Neue Skins lassen sich nicht anlegen. Öffne ein vorhandenes Skin und speichere es unter einem neuen Namen.</source>
-        <translation>New skins cannot be created. Open an existing skin and save it under a new name.</translation>
+        <source>Den Ordner für temporäre Dateien %1 gibt es nicht.</source>
+        <translation>The folder for temporary files %1 does not exist.</translation>
     </message>
     <message>
-        <source>Neu aus Vorlage</source>
-        <translation>New from Template</translation>
-    </message>
-    <message>
-        <source>Für welchen Player ist das neue Skin?</source>
-        <translation>Which player is the new skin for?</translation>
-    </message>
-    <message>
-        <source>Die Vorlage für %1 fehlt.</source>
-        <translation>The template for %1 is missing.</translation>
-    </message>
-    <message>
-        <source>Skin-Paket öffnen</source>
-        <translation>Open Skin Package</translation>
-    </message>
-    <message>
-        <source>Welches Skin des Pakets?</source>
-        <translation>Which skin of the package?</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 gibt es nicht mehr. Sie wird aus der Liste genommen.</source>
-        <translation>The file %1 no longer exists. It is removed from the list.</translation>
-    </message>
-    <message>
-        <source>Bestätigung</source>
-        <translation>Confirmation</translation>
-    </message>
-    <message>
-        <source>Das Skin wurde geändert. Speichern ?</source>
-        <translation>The skin has been changed. Save it?</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
-        <translation>The file %1 could not be saved.</translation>
-    </message>
-    <message>
-        <source>Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?</source>
-        <translation>The skin folder already holds a file %1. Replace it?</translation>
-    </message>
-    <message>
-        <source>Diese Bitmaps gibt es nicht; das Skin nennt sie trotzdem:
-%1</source>
-        <translation>These bitmaps do not exist; the skin names them all the same:
-%1</translation>
+        <source>Im Ordner für temporäre Dateien %1 lässt sich kein Arbeitsordner anlegen (%2).</source>
+        <translation>No work folder can be created in the folder for temporary files %1 (%2).</translation>
     </message>
 </context>
 <context>
-    <name>TForm2</name>
-    <message>
-        <source>Informationen</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Version: %1</source>
-        <translation>Version: %1</translation>
-    </message>
-    <message>
-        <source>Skin-Editor für den Orvana one-Player</source>
-        <translation>Skin editor for the Orvana one player</translation>
-    </message>
-    <message>
-        <source>Mit Qt gebaut, für Linux und Windows</source>
-        <translation>Built with Qt, for Linux and Windows</translation>
-    </message>
-    <message>
-        <source>Diese Version ist für folgende Programme:
-Alle 1.4 und 1.5 Versionen von dem Orvana one-Player.</source>
-        <translation>This version is for the following programs:
-All 1.4 and 1.5 versions of the Orvana one player.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm3</name>
-    <message>
-        <source>Skinname</source>
-        <translation>Skin name</translation>
-    </message>
-    <message>
-        <source>Name des Skins:</source>
-        <translation>Name of the skin:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>TForm4</name>
+    <name>VersionChecker</name>
     <message>
         <source>Es konnte keine Verbindung mit der Datei im Internet festgestellt werden.</source>
         <translation>Could not connect to the file on the Internet.</translation>
@@ -992,14 +892,114 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
-    <name>TempWorkFolder</name>
+    <name>WindowActions</name>
     <message>
-        <source>Den Ordner für temporäre Dateien %1 gibt es nicht.</source>
-        <translation>The folder for temporary files %1 does not exist.</translation>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
     </message>
     <message>
-        <source>Im Ordner für temporäre Dateien %1 lässt sich kein Arbeitsordner anlegen (%2).</source>
-        <translation>No work folder can be created in the folder for temporary files %1 (%2).</translation>
+        <source>Neu aus &amp;Vorlage...</source>
+        <translation>New from &amp;Template...</translation>
+    </message>
+    <message>
+        <source>Neu aus Vorlage|Ein neues Skin aus einem Demo-Skin anlegen</source>
+        <translation>New from template|Create a new skin from a demo skin</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Öffnen|Vorhandene Datei öffnen</source>
+        <translation>Open|Open an existing file</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Speichern unter|Aktive Datei unter einem neuen Namen speichern</source>
+        <translation>Save As|Save the active file under a new name</translation>
+    </message>
+    <message>
+        <source>Skin-&amp;Paket öffnen...</source>
+        <translation>Open Skin &amp;Package...</translation>
+    </message>
+    <message>
+        <source>Skin-Paket öffnen|Ein Skin aus einer ZIP-Datei entpacken und öffnen</source>
+        <translation>Open skin package|Unpack a skin from a ZIP file and open it</translation>
+    </message>
+    <message>
+        <source>Als ZIP &amp;weitergeben...</source>
+        <translation>Share as &amp;ZIP...</translation>
+    </message>
+    <message>
+        <source>Als ZIP weitergeben|Das Skin mit seinen Bitmaps in eine ZIP-Datei packen</source>
+        <translation>Share as ZIP|Pack the skin with its bitmaps into a ZIP file</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Beenden|Anwendung beenden</source>
+        <translation>Exit|Quit the application</translation>
+    </message>
+    <message>
+        <source>&amp;Skinname</source>
+        <translation>&amp;Skin Name</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Skin &amp;prüfen</source>
+        <translation>&amp;Check Skin</translation>
+    </message>
+    <message>
+        <source>Skin prüfen|Alle Probleme des Skins auflisten</source>
+        <translation>Check skin|List every problem of the skin</translation>
+    </message>
+    <message>
+        <source>Versions-Update</source>
+        <translation>Version Update</translation>
+    </message>
+    <message>
+        <source>Über Velmor</source>
+        <translation>About Velmor</translation>
+    </message>
+    <message>
+        <source>(leer)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Open Recent</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>I&amp;nfo</source>
+        <translation>I&amp;nfo</translation>
+    </message>
+    <message>
+        <source>S&amp;kinname</source>
+        <translation>S&amp;kin Name</translation>
     </message>
 </context>
 </TS>

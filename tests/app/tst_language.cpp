@@ -1,14 +1,14 @@
+#include "app/AboutDialog.h"
 #include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/Shell.h"
-#include "app/SkinInfo.h"
-#include "app/Unit2.h"
-#include "editor/Unit1.h"
+#include "app/SkinNameDialog.h"
+#include "editor/MainWindow.h"
 #include "platform/Language.h"
 #include "tests/support/CurrentFolder.h"
 #include "tests/support/DemoSkinCopy.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "update/Update1.h"
+#include "update/VersionChecker.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -162,7 +162,7 @@ private slots:
     void menusToolBarAndVersionCheckerSpeakEnglish()
     {
         choose("LanguageEnglish");
-        const Commands &commands = shell_->form1().commands();
+        const WindowActions &commands = shell_->form1().commands();
         QCOMPARE((QStringList{commands.FileMenu->title(), commands.EditMenu->title(),
                               commands.InfoMenu->title()}),
                  (QStringList{"&File", "&Edit", "I&nfo"}));

@@ -1,6 +1,6 @@
 #include "app/AppSettings.h"
 #include "app/Shell.h"
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 #include "tests/support/CurrentFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"

@@ -1,12 +1,12 @@
+#include "app/AboutDialog.h"
 #include "app/AppSettings.h"
 #include "app/Shell.h"
-#include "app/SkinInfo.h"
-#include "app/Unit2.h"
-#include "editor/Unit1.h"
+#include "app/SkinNameDialog.h"
+#include "editor/MainWindow.h"
 #include "tests/support/CurrentFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
-#include "update/Update1.h"
+#include "update/VersionChecker.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -53,7 +53,7 @@ private:
     // Answers the skin-name dialog once it is up, as a user would.
     void nameSkin(const QString &typed, bool ok)
     {
-        TForm3 &dialog = shell_->form3();
+        SkinNameDialog &dialog = shell_->form3();
         QTimer::singleShot(0, &dialog, [&dialog, typed, ok] {
             if (!typed.isNull())
                 dialog.Edit1->setText(typed);
@@ -236,7 +236,7 @@ private slots:
     void skinNameDialogKeepsItsTextAndItsConfirmation()
     {
         openSkin();
-        TForm3 &dialog = shell_->form3();
+        SkinNameDialog &dialog = shell_->form3();
         nameSkin(QStringLiteral(" "), false);
         QVERIFY(!command("FileSave1")->isEnabled());
         QVERIFY(dialog.OKBtn->isEnabled());
@@ -258,7 +258,7 @@ private slots:
 
     void skinNameDialogIgnoresEnterAndEscape()
     {
-        TForm3 &dialog = shell_->form3();
+        SkinNameDialog &dialog = shell_->form3();
         dialog.show();
         dialog.Edit1->setText(QStringLiteral("x"));
         QTest::keyClick(&dialog, Qt::Key_Return);

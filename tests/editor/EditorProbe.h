@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
 
@@ -19,7 +19,7 @@
 class EditorProbe {
 public:
     EditorProbe()
-        : dialogs(std::make_shared<ScriptedDialogs>()), form(std::make_unique<TForm1>(dialogs))
+        : dialogs(std::make_shared<ScriptedDialogs>()), form(std::make_unique<MainWindow>(dialogs))
     {}
 
     // Writes the fixture's skin into the folder and opens it in the window; its path.
@@ -105,5 +105,5 @@ public:
     }
 
     std::shared_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };

@@ -137,7 +137,7 @@ private slots:
         const QByteArray before = bytesOf(skin_->path());
         const QString other = otherSkin();
         const QString target = QDir(otherFolder_->path()).filePath("neu");
-        QSignalSpy closing(probe_->form.get(), &TForm1::closing);
+        QSignalSpy closing(probe_->form.get(), &MainWindow::closing);
         probe_->dialogs->answerCancel();
         if (way == "close") {
             QVERIFY(!probe_->form->close());

@@ -1,5 +1,5 @@
+#include "editor/MainWindow.h"
 #include "editor/SkinTextView.h"
-#include "editor/Unit1.h"
 #include "skin/SkinFormat.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
@@ -29,7 +29,7 @@ class LoadingTest : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> folder_;
     std::shared_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
 
     template <typename T = QWidget> T *child(const char *name) const
     {
@@ -66,7 +66,7 @@ private slots:
     {
         folder_ = std::make_unique<QTemporaryDir>();
         dialogs_ = std::make_shared<ScriptedDialogs>();
-        form_ = std::make_unique<TForm1>(dialogs_);
+        form_ = std::make_unique<MainWindow>(dialogs_);
     }
 
     void startsWithoutSkin()

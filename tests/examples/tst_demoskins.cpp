@@ -1,4 +1,4 @@
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
 #include "ini/ProfileReader.h"
 #include "skin/Catalogue.h"
 #include "skin/SkinDocument.h"
@@ -48,7 +48,7 @@ bool viewShown(const CatalogueEntry &entry, Page page, bool is15)
 
 // The list panels as the loader places them: one rectangle for Schedule and
 // Description; the Player list takes its height from the player view.
-QRect listPanel(const ProfileReader &skin, const TIniFile4 &pairs, bool is15, Page page)
+QRect listPanel(const ProfileReader &skin, const PairReader &pairs, bool is15, Page page)
 {
     const IntPair m = is15 ? readCommentedPair(pairs, "dlg_main", "position_m")
                            : readPair(pairs, "dlg_main", "position_m");
@@ -145,7 +145,7 @@ private slots:
     void stateBitmapsHaveTheElementSize()
     {
         const ProfileReader skin = ProfileReader::fromFile(path_.toStdString());
-        const TIniFile4 pairs(path_.toStdString());
+        const PairReader pairs(path_.toStdString());
         for (const CatalogueEntry &entry : catalogue()) {
             if (!elementExists(entry, is15_) || entry.states == StateSet::None)
                 continue;
@@ -187,7 +187,7 @@ private slots:
     void shownViewsKeepClearOfEachOther()
     {
         const ProfileReader skin = ProfileReader::fromFile(path_.toStdString());
-        const TIniFile4 pairs(path_.toStdString());
+        const PairReader pairs(path_.toStdString());
         for (Page page : allPages) {
             std::vector<std::pair<QString, QRect>> items{
                 {QStringLiteral("list panel"), listPanel(skin, pairs, is15_, page)}};
@@ -213,7 +213,7 @@ private slots:
     void listGeometryIsWhatSavingWrites()
     {
         const ProfileReader skin = ProfileReader::fromFile(path_.toStdString());
-        const TIniFile4 pairs(path_.toStdString());
+        const PairReader pairs(path_.toStdString());
         const QRect list = listPanel(skin, pairs, is15_, Page::Schedule);
         if (!is15_) {
             QCOMPARE(readPair(pairs, "dlg_main", "position_g"), (IntPair{100, 50}));

@@ -1,8 +1,8 @@
 // The INI classes find keys through an index; these tests hold it to the plain line
 // scan it replaced, on random texts and random edit sequences.
 #include "ini/IniLine.h"
-#include "ini/Inifiles1.h"
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
+#include "ini/SkinWriter.h"
 
 #include <QtTest>
 
@@ -51,10 +51,10 @@ void scanPut(std::vector<std::string> &lines, std::string_view section, std::str
 }
 
 // A writer whose line scan the test can call; it never writes its file.
-class Probe : public TIniFile1 {
+class Probe : public SkinWriter {
 public:
     explicit Probe(std::vector<std::string> lines)
-        : TIniFile1("/velmor-no-such-folder/probe.ini", std::move(lines))
+        : SkinWriter("/velmor-no-such-folder/probe.ini", std::move(lines))
     {}
     ~Probe() override { DiscardChanges(); }
     using IniText::FindKeyLine;
@@ -257,7 +257,7 @@ private slots:
     // rewritten in place once it is told.
     void pairReaderFollowsTextsPutIntoLines()
     {
-        TIniFile4 reader("/velmor-no-such-folder/reader.ini", {"[A]", "size=1,2"});
+        PairReader reader("/velmor-no-such-folder/reader.ini", {"[A]", "size=1,2"});
         QCOMPARE(reader.ReadSecondInt("a", "SIZE", 0), 2);
         reader.Lines = {"[B]", "size=3,4", "[A]", "size=5,6"};
         QCOMPARE(reader.ReadSecondInt("a", "SIZE", 0), 6);

@@ -1,6 +1,6 @@
-#include "ini/Inifiles1.h"
-#include "ini/Inifiles4.h"
-#include "ini/MyIniFile.h"
+#include "ini/PairReader.h"
+#include "ini/SettingsFile.h"
+#include "ini/SkinWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +33,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 }
 
 // One line of a golden ops.txt: Operation|Section|Ident|Value or Operation|Section|Ident|A|B.
-bool applyOperation(TIniFile1 &ini, const QByteArray &operation)
+bool applyOperation(SkinWriter &ini, const QByteArray &operation)
 {
     const QByteArrayList f = operation.split('|');
     if (f[0] == "PutValue" && f.size() == 4)
@@ -85,7 +85,7 @@ private slots:
     {
         QFETCH(QString, folder);
         const QString file = fileWith(readBytes(folder + "/input.ini"));
-        TIniFile1 ini(file.toStdString());
+        SkinWriter ini(file.toStdString());
         for (const QByteArray &operation : readBytes(folder + "/ops.txt").split('\n')) {
             if (!operation.isEmpty())
                 QVERIFY2(applyOperation(ini, operation), operation.constData());
@@ -119,7 +119,7 @@ private slots:
         QFETCH(QByteArray, b);
         QFETCH(QByteArray, line);
         const QString file = fileWith("[btn_play]\r\n");
-        TIniFile1 ini(file.toStdString());
+        SkinWriter ini(file.toStdString());
         if (operation == "WriteValue")
             ini.WriteValue("btn_play", "key", sv(a));
         else if (operation == "WriteValuePair")
@@ -165,7 +165,7 @@ private slots:
         QFETCH(QByteArray, section);
         QFETCH(QByteArray, ident);
         QFETCH(QByteArray, expected);
-        const TIniFile9 ini(fileWith(text).toStdString());
+        const SettingsFile ini(fileWith(text).toStdString());
         QCOMPARE(QByteArray::fromStdString(ini.ReadValue(sv(section), sv(ident), "dflt")),
                  expected);
     }
@@ -173,7 +173,7 @@ private slots:
     void settingsWriteReplacesIndentedLine()
     {
         const QString file = fileWith("[ update ]\r\n   server =  Server 2  // alt\r\n");
-        TIniFile9 ini(file.toStdString());
+        SettingsFile ini(file.toStdString());
         ini.WriteValue("Update", "Server", "Server 1");
         QCOMPARE(readBytes(file), QByteArray("[ update ]\r\nserver=Server 1\r\n"));
     }
@@ -181,7 +181,7 @@ private slots:
     void settingsWriteOnEmptyOrMissingFileCreatesSection()
     {
         for (const QString &file : {fileWith(""), path("Velmor.ini")}) {
-            TIniFile9 ini(file.toStdString());
+            SettingsFile ini(file.toStdString());
             QCOMPARE(QByteArray::fromStdString(ini.ReadValue("Update", "Server", "dflt")), "dflt");
             ini.WriteValue("Update", "Server", "Server 1");
             QCOMPARE(readBytes(file), QByteArray("[Update]\r\nServer=Server 1\r\n"));
@@ -222,7 +222,7 @@ private slots:
         QFETCH(QString, cut);
         QFETCH(QByteArray, text);
         QFETCH(int, number);
-        const TIniFile4 ini(fileWith("[btn_play]\r\n" + line + "\r\n").toStdString());
+        const PairReader ini(fileWith("[btn_play]\r\n" + line + "\r\n").toStdString());
         const char *s = "BTN_Play", *i = "Position";
         std::string readText;
         int readNumber = 0;
@@ -248,7 +248,7 @@ private slots:
         for (const QString &file : {fileWith(""), path("none.ini"), dir_->path()}) {
             const bool existed = QFileInfo::exists(file);
             {
-                const TIniFile4 ini(file.toStdString());
+                const PairReader ini(file.toStdString());
                 QVERIFY(ini.Lines.empty());
                 QCOMPARE(ini.ReadFirstInt("A", "k", 7), 7);
                 QCOMPARE(QByteArray::fromStdString(ini.ReadSecond("A", "k", "dflt")), "dflt");
@@ -262,7 +262,7 @@ private slots:
         const QString file = fileWith("[A]\r\nk=1\r\n");
         const fs::path native = file.toStdString();
         fs::permissions(native, fs::perms::owner_read | fs::perms::group_read);
-        TIniFile1 ini(file.toStdString());
+        SkinWriter ini(file.toStdString());
         ini.WriteValue("A", "k", "2");
         QVERIFY(ini.LastWriteSucceeded());
         QCOMPARE(readBytes(file), QByteArray("[A]\r\nk=2\r\n"));
@@ -276,7 +276,7 @@ private slots:
     void writeIntoMissingFolderFailsQuietlyAndRetriesLater()
     {
         const QString file = path("later/skin.ini");
-        TIniFile1 ini(file.toStdString());
+        SkinWriter ini(file.toStdString());
         ini.WriteValue("A", "k", "1");
         QVERIFY(!ini.LastWriteSucceeded());
         QCOMPARE(ini.Lines, (std::vector<std::string>{"[A]", "k=1"}));
@@ -295,7 +295,7 @@ private slots:
         fs::create_symlink("skin.ini", link.toStdString(), error);
         if (error)
             QSKIP("symbolic links cannot be made here");
-        TIniFile1 ini(link.toStdString());
+        SkinWriter ini(link.toStdString());
         ini.WriteValue("A", "k", "2");
         QVERIFY(ini.LastWriteSucceeded());
         QVERIFY(QFileInfo(link).isSymLink());
@@ -309,7 +309,7 @@ private slots:
         fs::create_symlink("later.ini", link.toStdString(), error);
         if (error)
             QSKIP("symbolic links cannot be made here");
-        TIniFile9 ini(link.toStdString());
+        SettingsFile ini(link.toStdString());
         ini.WriteValue("Update", "Server", "Server 1");
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(readBytes(path("later.ini")), QByteArray("[Update]\r\nServer=Server 1\r\n"));
@@ -317,12 +317,12 @@ private slots:
 
     void updateFileLeavesOnlyTheTargetInItsFolder()
     {
-        TIniFile9 ini(fileWith("[A]\r\n").toStdString());
+        SettingsFile ini(fileWith("[A]\r\n").toStdString());
         ini.WriteValue("A", "k", "1");
         ini.WriteValue("B", "k", "2");
         // A write that cannot replace its target must clean up after itself as well.
         QVERIFY(QDir(dir_->path()).mkdir("taken.ini"));
-        TIniFile9 blocked(path("taken.ini").toStdString());
+        SettingsFile blocked(path("taken.ini").toStdString());
         blocked.WriteValue("A", "k", "1");
         QVERIFY(!blocked.LastWriteSucceeded());
         const auto everything =
@@ -335,11 +335,11 @@ private slots:
     {
         const QString file = fileWith("[A]\r\nk=1,2\r\n");
         {
-            const TIniFile4 reader(file.toStdString());
+            const PairReader reader(file.toStdString());
             QCOMPARE(reader.ReadSecondInt("A", "k", 0), 2);
-            const TIniFile9 settings(file.toStdString());
+            const SettingsFile settings(file.toStdString());
             QCOMPARE(QByteArray::fromStdString(settings.ReadValue("A", "k", "")), "1,2");
-            const TIniFile1 untouched(file.toStdString());
+            const SkinWriter untouched(file.toStdString());
             QVERIFY(writeBytes(file, "newer"));
         }
         QCOMPARE(readBytes(file), QByteArray("newer"));
@@ -351,13 +351,13 @@ private slots:
     {
         const QString file = fileWith("[A]\r\nk=1\r\n");
         for (const QString &target : {file, path("none.ini")}) {
-            TIniFile1 ini(target.toStdString(), {"[B]", "j=2"});
+            SkinWriter ini(target.toStdString(), {"[B]", "j=2"});
             QCOMPARE(ini.Lines, (std::vector<std::string>{"[B]", "j=2"}));
         }
         QCOMPARE(readBytes(file), QByteArray("[A]\r\nk=1\r\n"));
         QVERIFY(!QFileInfo::exists(path("none.ini")));
         {
-            TIniFile1 ini(file.toStdString(), {"[B]", "j=2"});
+            SkinWriter ini(file.toStdString(), {"[B]", "j=2"});
             ini.PutValue("B", "j", "3");
         }
         QCOMPARE(readBytes(file), QByteArray("[B]\r\nj=3\r\n"));
@@ -367,18 +367,18 @@ private slots:
     {
         const QString file = fileWith("[A]\r\nk=1\r\n");
         {
-            TIniFile1 ini(file.toStdString());
+            SkinWriter ini(file.toStdString());
             ini.PutValue("A", "k", "2");
             QCOMPARE(readBytes(file), QByteArray("[A]\r\nk=1\r\n"));
         }
         QCOMPARE(readBytes(file), QByteArray("[A]\r\nk=2\r\n"));
         {
-            TIniFile1 ini(file.toStdString());
+            SkinWriter ini(file.toStdString());
             ini.ReplaceLines({"[B]"});
         }
         QCOMPARE(readBytes(file), QByteArray("[B]\r\n"));
         {
-            TIniFile1 ini(file.toStdString());
+            SkinWriter ini(file.toStdString());
             ini.WriteIntPair("B", "k", 3, 4);
             QCOMPARE(readBytes(file), QByteArray("[B]\r\nk=3,4\r\n"));
             QVERIFY(writeBytes(file, "newer"));

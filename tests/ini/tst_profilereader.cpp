@@ -1,6 +1,6 @@
 #include "ini/FileBytes.h"
-#include "ini/Inifiles1.h"
 #include "ini/ProfileReader.h"
+#include "ini/SkinWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -129,7 +129,7 @@ private slots:
     void keyPutByTheWriterIsWhatThePlayerReads()
     {
         QFETCH(QByteArray, text);
-        TIniFile1 writer({}, splitLines(sv(text)));
+        SkinWriter writer({}, splitLines(sv(text)));
         writer.PutValue("A", "k", "new");
         writer.PutValue("A", "n", "added");
         writer.DiscardChanges();
@@ -228,7 +228,7 @@ private slots:
         const std::vector<std::string> lines{"k=0",  "[C]", "k=3", "\x01[A]", "k=7", " [A] ",
                                              ";k=x", "k=1", "[b]", "k=2",     "[a]", "k=9",
                                              "[B]",  "j=4", "[c]", "j=7"};
-        const TIniFile1 text({}, lines);
+        const SkinWriter text({}, lines);
         const ProfileReader some(text.FirstSectionsText({"a", "B", "missing"}));
         const ProfileReader whole(lines);
         QCOMPARE(answersOf(some, {"A", "a", "B"}), answersOf(whole, {"A", "a", "B"}));

@@ -1,4 +1,4 @@
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
 #include "ini/ProfileReader.h"
 #include "ini/Windows1252.h"
 #include "skin/Catalogue.h"
@@ -116,7 +116,7 @@ private slots:
         QFETCH(int, commentedY);
         const std::string key =
             line.substr(line.find_first_not_of(" \t"), 4) == "posi" ? "position" : "size";
-        TIniFile4 skin(writeSkin("[Btn_Play]\r\n" + line + "\r\n"));
+        PairReader skin(writeSkin("[Btn_Play]\r\n" + line + "\r\n"));
         QCOMPARE(readPair(skin, "btn_play", key), (IntPair{pairX, pairY}));
         QCOMPARE(readPosition(skin, "BTN_PLAY", key).y, positionY);
         QCOMPARE(readCommentedPair(skin, "btn_play", key).y, commentedY);
@@ -124,7 +124,7 @@ private slots:
 
     void missingKeysReadAsZero()
     {
-        TIniFile4 skin(writeSkin("[btn_play]\r\n"));
+        PairReader skin(writeSkin("[btn_play]\r\n"));
         QCOMPARE(readPosition(skin, "btn_play", "position"), (IntPair{0, 0}));
         const ProfileReader profile("[player_view]\r\nheight=x\r\n");
         QCOMPARE(readInteger(profile, "player_view", "height"), 0);

@@ -2,7 +2,7 @@
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "update/HttpClient.h"
-#include "update/Update1.h"
+#include "update/VersionChecker.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,7 +30,7 @@ private:
     std::unique_ptr<LocalHttpServer> server_;
     std::shared_ptr<ScriptedDialogs> dialogs_;
     QStringList opened_;
-    std::unique_ptr<TForm4> form_;
+    std::unique_ptr<VersionChecker> form_;
 
     // Without URLs, both servers are folders of the local server.
     void makeForm(const QUrl &server1 = {}, const QUrl &server2 = {})
@@ -42,7 +42,7 @@ private:
         };
         platform.server1 = server1.isEmpty() ? server_->url(QStringLiteral("/one/")) : server1;
         platform.server2 = server2.isEmpty() ? server_->url(QStringLiteral("/two/")) : server2;
-        form_ = std::make_unique<TForm4>(platform);
+        form_ = std::make_unique<VersionChecker>(platform);
         form_->httpClient().setProxy(QNetworkProxy::NoProxy);
         form_->httpClient().setTimeout(3000);
         form_->Memo2->setPlainText(noNews);

@@ -1,12 +1,12 @@
 // Renders the main window with a skin open, once per notebook page, the check report
 // and the three dialogs, to PNG files:
 //   QT_QPA_PLATFORM=offscreen velmor_make_screenshots <skin.lkv> <folder>
+#include "app/AboutDialog.h"
 #include "app/Shell.h"
-#include "app/SkinInfo.h"
-#include "app/Unit2.h"
-#include "editor/Unit1.h"
+#include "app/SkinNameDialog.h"
+#include "editor/MainWindow.h"
 #include "platform/Platform.h"
-#include "update/Update1.h"
+#include "update/VersionChecker.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,7 +54,7 @@ bool saveDialogGrab(QWidget &dialog, const QDir &folder, const QString &name)
 }
 
 // The report on the skin with two elements moved astray, an edit taken back afterwards.
-bool saveCheckReport(TForm1 &form, const QDir &folder)
+bool saveCheckReport(MainWindow &form, const QDir &folder)
 {
     EditorDocument &document = form.editorDocument();
     document.select(Selection::of(*findElement(9)));
@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
     platform.dialogs = dialogs;
     platform.openUrl = [](const QUrl &) {};
     Shell shell(platform);
-    TForm1 &form = shell.form1();
+    MainWindow &form = shell.form1();
     form.show();
     form.load(QString::fromLocal8Bit(argv[1]));
     if (dialogs->failed)

@@ -9,7 +9,7 @@ class QUndoStack;
 
 // The one command list of the main window; menu bar and tool bar show the same
 // actions, so an enabled state shows in both.
-struct Commands {
+struct WindowActions {
     QAction *DateiNeu = nullptr;
     QAction *FileNewFromTemplate = nullptr;
     QAction *FileOpen1 = nullptr;
@@ -34,7 +34,7 @@ struct Commands {
     QAction *EditNameButton = nullptr; // the tool bar's "S&kinname"
 
     // Creates the actions with their start states and fills the menu and tool bars.
-    static Commands create(QMainWindow &window);
+    static WindowActions create(QMainWindow &window);
 
     // Undo and redo act on the history, are enabled while it has a step to take and
     // name that step in their captions.

@@ -1,4 +1,4 @@
-#include "ini/Inifiles4.h"
+#include "ini/PairReader.h"
 
 #include "ini/TextRules.h"
 
@@ -19,14 +19,14 @@ std::string_view cutBetween(std::string_view trimmed, std::size_t startMark, std
 
 } // namespace
 
-TIniFile4::TIniFile4(std::string fileName) : IniText(std::move(fileName)) {}
+PairReader::PairReader(std::string fileName) : IniText(std::move(fileName)) {}
 
-TIniFile4::TIniFile4(std::string fileName, std::vector<std::string> lines)
+PairReader::PairReader(std::string fileName, std::vector<std::string> lines)
     : IniText(std::move(fileName), std::move(lines))
 {}
 
-std::optional<std::string_view> TIniFile4::valueText(std::string_view section,
-                                                     std::string_view ident, Cut cut) const
+std::optional<std::string_view> PairReader::valueText(std::string_view section,
+                                                      std::string_view ident, Cut cut) const
 {
     std::optional<std::size_t> found = FindKeyLine(section, ident);
     if (!found)
@@ -46,14 +46,14 @@ std::optional<std::string_view> TIniFile4::valueText(std::string_view section,
     return std::nullopt;
 }
 
-std::string TIniFile4::readText(std::string_view section, std::string_view ident,
-                                std::string_view fallback, Cut cut) const
+std::string PairReader::readText(std::string_view section, std::string_view ident,
+                                 std::string_view fallback, Cut cut) const
 {
     return std::string(valueText(section, ident, cut).value_or(fallback));
 }
 
-std::int32_t TIniFile4::readInt(std::string_view section, std::string_view ident,
-                                std::int32_t fallback, Cut cut) const
+std::int32_t PairReader::readInt(std::string_view section, std::string_view ident,
+                                 std::int32_t fallback, Cut cut) const
 {
     std::optional<std::string_view> text = valueText(section, ident, cut);
     if (!text)
@@ -61,50 +61,51 @@ std::int32_t TIniFile4::readInt(std::string_view section, std::string_view ident
     return parseInt32(*text).value_or(fallback);
 }
 
-std::string TIniFile4::ReadFirst(std::string_view section, std::string_view ident,
-                                 std::string_view fallback) const
+std::string PairReader::ReadFirst(std::string_view section, std::string_view ident,
+                                  std::string_view fallback) const
 {
     return readText(section, ident, fallback, Cut::First);
 }
 
-std::string TIniFile4::ReadSecond(std::string_view section, std::string_view ident,
-                                  std::string_view fallback) const
+std::string PairReader::ReadSecond(std::string_view section, std::string_view ident,
+                                   std::string_view fallback) const
 {
     return readText(section, ident, fallback, Cut::Second);
 }
 
-std::string TIniFile4::ReadSecondBeforeComment(std::string_view section, std::string_view ident,
-                                               std::string_view fallback) const
+std::string PairReader::ReadSecondBeforeComment(std::string_view section, std::string_view ident,
+                                                std::string_view fallback) const
 {
     return readText(section, ident, fallback, Cut::SecondBeforeComment);
 }
 
-std::string TIniFile4::ReadSecondBeforeZeros(std::string_view section, std::string_view ident,
-                                             std::string_view fallback) const
+std::string PairReader::ReadSecondBeforeZeros(std::string_view section, std::string_view ident,
+                                              std::string_view fallback) const
 {
     return readText(section, ident, fallback, Cut::SecondBeforeZeros);
 }
 
-std::int32_t TIniFile4::ReadFirstInt(std::string_view section, std::string_view ident,
-                                     std::int32_t fallback) const
+std::int32_t PairReader::ReadFirstInt(std::string_view section, std::string_view ident,
+                                      std::int32_t fallback) const
 {
     return readInt(section, ident, fallback, Cut::First);
 }
 
-std::int32_t TIniFile4::ReadSecondInt(std::string_view section, std::string_view ident,
-                                      std::int32_t fallback) const
+std::int32_t PairReader::ReadSecondInt(std::string_view section, std::string_view ident,
+                                       std::int32_t fallback) const
 {
     return readInt(section, ident, fallback, Cut::Second);
 }
 
-std::int32_t TIniFile4::ReadSecondIntBeforeComment(std::string_view section, std::string_view ident,
-                                                   std::int32_t fallback) const
+std::int32_t PairReader::ReadSecondIntBeforeComment(std::string_view section,
+                                                    std::string_view ident,
+                                                    std::int32_t fallback) const
 {
     return readInt(section, ident, fallback, Cut::SecondBeforeComment);
 }
 
-std::int32_t TIniFile4::ReadSecondIntBeforeZeros(std::string_view section, std::string_view ident,
-                                                 std::int32_t fallback) const
+std::int32_t PairReader::ReadSecondIntBeforeZeros(std::string_view section, std::string_view ident,
+                                                  std::int32_t fallback) const
 {
     return readInt(section, ident, fallback, Cut::SecondBeforeZeros);
 }

@@ -1,4 +1,4 @@
-#include "editor/Commands.h"
+#include "editor/WindowActions.h"
 
 #include "platform/Language.h"
 
@@ -19,7 +19,7 @@
 namespace {
 
 struct CommandTraits {
-    QAction *Commands::*action;
+    QAction *WindowActions::*action;
     const char *name;
     const char *caption;
     const char *shortcut;
@@ -33,56 +33,58 @@ constexpr auto noGlyph = QStyle::SP_CustomBase;
 // Captions and hints are translated where they are shown, so that a change of language
 // sets them anew from this one table.
 const CommandTraits commandTraits[] = {
-    {&Commands::DateiNeu, "DateiNeu", QT_TRANSLATE_NOOP("Commands", "&Neu"), "Ctrl+N", "",
+    {&WindowActions::DateiNeu, "DateiNeu", QT_TRANSLATE_NOOP("WindowActions", "&Neu"), "Ctrl+N", "",
      QStyle::SP_FileIcon, false},
-    {&Commands::FileNewFromTemplate, "FileNewFromTemplate",
-     QT_TRANSLATE_NOOP("Commands", "Neu aus &Vorlage..."), "",
-     QT_TRANSLATE_NOOP("Commands", "Neu aus Vorlage|Ein neues Skin aus einem Demo-Skin anlegen"),
+    {&WindowActions::FileNewFromTemplate, "FileNewFromTemplate",
+     QT_TRANSLATE_NOOP("WindowActions", "Neu aus &Vorlage..."), "",
+     QT_TRANSLATE_NOOP("WindowActions",
+                       "Neu aus Vorlage|Ein neues Skin aus einem Demo-Skin anlegen"),
      noGlyph, true},
-    {&Commands::FileOpen1, "FileOpen1", QT_TRANSLATE_NOOP("Commands", "Ö&ffnen..."), "Ctrl+O",
-     QT_TRANSLATE_NOOP("Commands", "Öffnen|Vorhandene Datei öffnen"), QStyle::SP_DialogOpenButton,
-     true},
-    {&Commands::FileSave1, "FileSave1", QT_TRANSLATE_NOOP("Commands", "&Speichern"), "Ctrl+S", "",
-     QStyle::SP_DialogSaveButton, false},
-    {&Commands::FileSaveAs1, "FileSaveAs1", QT_TRANSLATE_NOOP("Commands", "Speichern &unter..."),
-     "",
-     QT_TRANSLATE_NOOP("Commands",
+    {&WindowActions::FileOpen1, "FileOpen1", QT_TRANSLATE_NOOP("WindowActions", "Ö&ffnen..."),
+     "Ctrl+O", QT_TRANSLATE_NOOP("WindowActions", "Öffnen|Vorhandene Datei öffnen"),
+     QStyle::SP_DialogOpenButton, true},
+    {&WindowActions::FileSave1, "FileSave1", QT_TRANSLATE_NOOP("WindowActions", "&Speichern"),
+     "Ctrl+S", "", QStyle::SP_DialogSaveButton, false},
+    {&WindowActions::FileSaveAs1, "FileSaveAs1",
+     QT_TRANSLATE_NOOP("WindowActions", "Speichern &unter..."), "",
+     QT_TRANSLATE_NOOP("WindowActions",
                        "Speichern unter|Aktive Datei unter einem neuen Namen speichern"),
      noGlyph, false},
-    {&Commands::FileOpenPackage, "FileOpenPackage",
-     QT_TRANSLATE_NOOP("Commands", "Skin-&Paket öffnen..."), "",
-     QT_TRANSLATE_NOOP("Commands",
+    {&WindowActions::FileOpenPackage, "FileOpenPackage",
+     QT_TRANSLATE_NOOP("WindowActions", "Skin-&Paket öffnen..."), "",
+     QT_TRANSLATE_NOOP("WindowActions",
                        "Skin-Paket öffnen|Ein Skin aus einer ZIP-Datei entpacken und öffnen"),
      noGlyph, true},
-    {&Commands::FileExportZip, "FileExportZip",
-     QT_TRANSLATE_NOOP("Commands", "Als ZIP &weitergeben..."), "",
-     QT_TRANSLATE_NOOP("Commands",
+    {&WindowActions::FileExportZip, "FileExportZip",
+     QT_TRANSLATE_NOOP("WindowActions", "Als ZIP &weitergeben..."), "",
+     QT_TRANSLATE_NOOP("WindowActions",
                        "Als ZIP weitergeben|Das Skin mit seinen Bitmaps in eine ZIP-Datei packen"),
      noGlyph, false},
-    {&Commands::FileExit1, "FileExit1", QT_TRANSLATE_NOOP("Commands", "&Beenden"), "",
-     QT_TRANSLATE_NOOP("Commands", "Beenden|Anwendung beenden"), noGlyph, true},
-    {&Commands::EditName, "EditName", QT_TRANSLATE_NOOP("Commands", "&Skinname"), "Ctrl+J", "",
-     QStyle::SP_FileDialogDetailedView, false},
-    {&Commands::EditUndo, "EditUndo", QT_TRANSLATE_NOOP("Commands", "&Rückgängig"), "Ctrl+Z", "",
+    {&WindowActions::FileExit1, "FileExit1", QT_TRANSLATE_NOOP("WindowActions", "&Beenden"), "",
+     QT_TRANSLATE_NOOP("WindowActions", "Beenden|Anwendung beenden"), noGlyph, true},
+    {&WindowActions::EditName, "EditName", QT_TRANSLATE_NOOP("WindowActions", "&Skinname"),
+     "Ctrl+J", "", QStyle::SP_FileDialogDetailedView, false},
+    {&WindowActions::EditUndo, "EditUndo", QT_TRANSLATE_NOOP("WindowActions", "&Rückgängig"),
+     "Ctrl+Z", "", noGlyph, false},
+    {&WindowActions::EditRedo, "EditRedo", QT_TRANSLATE_NOOP("WindowActions", "&Wiederholen"),
+     "Ctrl+Y", "", noGlyph, false},
+    {&WindowActions::SkinCheck, "SkinCheck", QT_TRANSLATE_NOOP("WindowActions", "Skin &prüfen"),
+     "F7", QT_TRANSLATE_NOOP("WindowActions", "Skin prüfen|Alle Probleme des Skins auflisten"),
      noGlyph, false},
-    {&Commands::EditRedo, "EditRedo", QT_TRANSLATE_NOOP("Commands", "&Wiederholen"), "Ctrl+Y", "",
-     noGlyph, false},
-    {&Commands::SkinCheck, "SkinCheck", QT_TRANSLATE_NOOP("Commands", "Skin &prüfen"), "F7",
-     QT_TRANSLATE_NOOP("Commands", "Skin prüfen|Alle Probleme des Skins auflisten"), noGlyph,
-     false},
-    {&Commands::Update, "Update", QT_TRANSLATE_NOOP("Commands", "Versions-Update"), "", "", noGlyph,
-     true},
-    {&Commands::Info, "Info", QT_TRANSLATE_NOOP("Commands", "Über Velmor"), "", "", noGlyph, true},
+    {&WindowActions::Update, "Update", QT_TRANSLATE_NOOP("WindowActions", "Versions-Update"), "",
+     "", noGlyph, true},
+    {&WindowActions::Info, "Info", QT_TRANSLATE_NOOP("WindowActions", "Über Velmor"), "", "",
+     noGlyph, true},
 };
 
 QString translated(const char *text)
 {
-    return QCoreApplication::translate("Commands", text);
+    return QCoreApplication::translate("WindowActions", text);
 }
 
 QString emptyListText()
 {
-    return translated(QT_TRANSLATE_NOOP("Commands", "(leer)"));
+    return translated(QT_TRANSLATE_NOOP("WindowActions", "(leer)"));
 }
 
 void showTexts(QAction *action, const CommandTraits &traits)
@@ -108,7 +110,7 @@ QAction *makeAction(QMainWindow &window, const CommandTraits &traits)
 }
 
 // Each language names itself, so that someone who cannot read the other finds it.
-QMenu *makeLanguageMenu(QMenu &info, Commands &c)
+QMenu *makeLanguageMenu(QMenu &info, WindowActions &c)
 {
     QMenu *menu = info.addMenu(QStringLiteral("Sprache / Language"));
     menu->setObjectName(QStringLiteral("Language"));
@@ -125,9 +127,9 @@ QMenu *makeLanguageMenu(QMenu &info, Commands &c)
 
 } // namespace
 
-Commands Commands::create(QMainWindow &window)
+WindowActions WindowActions::create(QMainWindow &window)
 {
-    Commands c;
+    WindowActions c;
     for (const CommandTraits &traits : commandTraits)
         c.*traits.action = makeAction(window, traits);
     c.EditRedo->setShortcuts(
@@ -172,13 +174,13 @@ Commands Commands::create(QMainWindow &window)
     return c;
 }
 
-void Commands::showMenuTexts() const
+void WindowActions::showMenuTexts() const
 {
-    FileMenu->setTitle(translated(QT_TRANSLATE_NOOP("Commands", "&Datei")));
-    RecentSkins->setTitle(translated(QT_TRANSLATE_NOOP("Commands", "Zuletzt geöffnet")));
-    EditMenu->setTitle(translated(QT_TRANSLATE_NOOP("Commands", "&Bearbeiten")));
-    InfoMenu->setTitle(translated(QT_TRANSLATE_NOOP("Commands", "I&nfo")));
-    EditNameButton->setText(translated(QT_TRANSLATE_NOOP("Commands", "S&kinname")));
+    FileMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Datei")));
+    RecentSkins->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "Zuletzt geöffnet")));
+    EditMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Bearbeiten")));
+    InfoMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "I&nfo")));
+    EditNameButton->setText(translated(QT_TRANSLATE_NOOP("WindowActions", "S&kinname")));
     EditNameButton->setToolTip(EditName->toolTip());
     const bool english = currentLanguage() == ::Language::English;
     LanguageEnglish->setChecked(english);
@@ -205,7 +207,7 @@ void followStep(QAction *action, const QString &step)
 
 } // namespace
 
-void Commands::followHistory(QUndoStack &history) const
+void WindowActions::followHistory(QUndoStack &history) const
 {
     QAction *undo = EditUndo;
     QAction *redo = EditRedo;
@@ -219,7 +221,7 @@ void Commands::followHistory(QUndoStack &history) const
                      [redo](const QString &step) { followStep(redo, step); });
 }
 
-void Commands::showRecentSkins(const QStringList &paths) const
+void WindowActions::showRecentSkins(const QStringList &paths) const
 {
     RecentSkins->clear();
     if (paths.isEmpty()) {
@@ -237,7 +239,7 @@ void Commands::showRecentSkins(const QStringList &paths) const
     }
 }
 
-void Commands::retranslate(const QUndoStack &history) const
+void WindowActions::retranslate(const QUndoStack &history) const
 {
     for (const CommandTraits &traits : commandTraits)
         showTexts(this->*traits.action, traits);

@@ -1,4 +1,4 @@
-#include "app/Unit2.h"
+#include "app/AboutDialog.h"
 
 #include "VelmorVersion.h"
 
@@ -21,7 +21,7 @@ QLabel *addText(QWidget *panel, int left, int top, int width, int height)
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
@@ -56,7 +56,7 @@ TForm2::TForm2(QWidget *parent)
     retranslate();
 }
 
-void TForm2::retranslate()
+void AboutDialog::retranslate()
 {
     setWindowTitle(tr("Informationen"));
     version_->setText(tr("Version: %1").arg(QLatin1String(velmorVersion)));
@@ -67,7 +67,7 @@ void TForm2::retranslate()
     ok_->setText(tr("OK"));
 }
 
-void TForm2::changeEvent(QEvent *event)
+void AboutDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();

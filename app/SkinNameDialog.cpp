@@ -1,4 +1,4 @@
-#include "app/SkinInfo.h"
+#include "app/SkinNameDialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +18,7 @@ QPushButton *createButton(const char *name, int left, QWidget *parent)
 
 } // namespace
 
-TForm3::TForm3(QWidget *parent)
+SkinNameDialog::SkinNameDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("Form3"));
@@ -36,11 +36,11 @@ TForm3::TForm3(QWidget *parent)
     // A name of blanks is still a name.
     connect(Edit1, &QLineEdit::textChanged, OKBtn,
             [this](const QString &text) { OKBtn->setEnabled(!text.isEmpty()); });
-    connect(OKBtn, &QPushButton::clicked, this, &TForm3::confirm);
+    connect(OKBtn, &QPushButton::clicked, this, &SkinNameDialog::confirm);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm3::retranslate()
+void SkinNameDialog::retranslate()
 {
     setWindowTitle(tr("Skinname"));
     caption_->setText(tr("Name des Skins:"));
@@ -48,14 +48,14 @@ void TForm3::retranslate()
     CancelBtn->setText(tr("Abbrechen"));
 }
 
-void TForm3::changeEvent(QEvent *event)
+void SkinNameDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QDialog::changeEvent(event);
 }
 
-void TForm3::keyPressEvent(QKeyEvent *event)
+void SkinNameDialog::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Enter:
@@ -68,7 +68,7 @@ void TForm3::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void TForm3::confirm()
+void SkinNameDialog::confirm()
 {
     nameConfirmed_ = true;
     skinName_ = Edit1->text();

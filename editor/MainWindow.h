@@ -1,6 +1,5 @@
 #pragma once
 
-#include "editor/Commands.h"
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
 #include "editor/FileWatch.h"
@@ -14,6 +13,7 @@
 #include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
 #include "editor/ViewDragging.h"
+#include "editor/WindowActions.h"
 #include "editor/Workspace.h"
 
 #include <QMainWindow>
@@ -25,11 +25,11 @@ class Dialogs;
 // The editor's main window: the mock-up of the player's pages, the editing controls
 // above it and the commands. It shows the editor document and hands the user's
 // work to it.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent = nullptr);
+    explicit MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent = nullptr);
 
     // Opens the skin as if it had been chosen in the Open dialog.
     LoadOutcome load(const QString &path);
@@ -37,7 +37,7 @@ public:
     EditorDocument &editorDocument() { return document_; }
     const SkinDocument &document() const { return document_.skin(); }
     const Selection &selection() const { return document_.selection(); }
-    const Commands &commands() const { return commands_; }
+    const WindowActions &commands() const { return commands_; }
     const SkinPages &pages() const { return pages_; }
     const EditingPanel &panel() const { return panel_; }
     SkinCheckReport &checkReport() { return report_; }
@@ -95,7 +95,7 @@ private:
 
     std::shared_ptr<Dialogs> dialogs_;
     EditorDocument document_;
-    Commands commands_;
+    WindowActions commands_;
     EditingPanel panel_;
     SkinPages pages_;
     Workspace workspace_;

@@ -6,11 +6,11 @@ class QLabel;
 class QPushButton;
 
 // The about box.
-class TForm2 : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
 protected:
     void changeEvent(QEvent *event) override;

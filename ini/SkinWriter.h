@@ -5,11 +5,11 @@
 #include <cstdint>
 
 // The skin writer. Put* change Lines only; Write* also write the whole file at once.
-class TIniFile1 : public IniText {
+class SkinWriter : public IniText {
 public:
-    explicit TIniFile1(std::string fileName);
+    explicit SkinWriter(std::string fileName);
     // A writer on fileName that starts from the given text instead of the file's.
-    TIniFile1(std::string fileName, std::vector<std::string> lines);
+    SkinWriter(std::string fileName, std::vector<std::string> lines);
 
     void PutValue(std::string_view section, std::string_view ident, std::string_view value);
     void PutPair(std::string_view section, std::string_view ident, std::string_view a,

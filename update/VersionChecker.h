@@ -16,11 +16,11 @@ class QPushButton;
 // The version checker: asks one of the two update servers whether there are news or a
 // newer Velmor, shows the news and hands the new version's setup to the browser. It is
 // made once and kept, so what a check found is still there when it is shown again.
-class TForm4 : public QDialog {
+class VersionChecker : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm4(const Platform &platform, QWidget *parent = nullptr);
+    explicit VersionChecker(const Platform &platform, QWidget *parent = nullptr);
 
     QComboBox *Serverwahl1;
     QPlainTextEdit *Memo2;

@@ -1,4 +1,4 @@
-#include "editor/Unit1.h"
+#include "editor/MainWindow.h"
 
 #include "editor/BitmapGathering.h"
 #include "editor/ClientLayout.h"
@@ -31,11 +31,11 @@ QWidget *createClient(QMainWindow &window)
 
 } // namespace
 
-TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
+MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      dialogs_(std::move(dialogs)), commands_(Commands::create(*this)),
+      dialogs_(std::move(dialogs)), commands_(WindowActions::create(*this)),
       panel_(EditingPanel::create(*createClient(*this))),
       pages_(SkinPages::create(*centralWidget())), workspace_{document_, pages_, panel_, commands_,
                                                               *dialogs_},
@@ -60,12 +60,12 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
         dialogs_->message(tr("Neue Skins lassen sich nicht anlegen. Öffne ein vorhandenes Skin "
                              "und speichere es unter einem neuen Namen."));
     });
-    connect(commands_.FileOpen1, &QAction::triggered, this, &TForm1::openSkin);
-    connect(commands_.FileNewFromTemplate, &QAction::triggered, this, &TForm1::newFromTemplate);
-    connect(commands_.FileOpenPackage, &QAction::triggered, this, &TForm1::choosePackage);
-    connect(commands_.FileExportZip, &QAction::triggered, this, &TForm1::exportZip);
-    connect(commands_.FileSave1, &QAction::triggered, this, &TForm1::save);
-    connect(commands_.FileSaveAs1, &QAction::triggered, this, &TForm1::saveAs);
+    connect(commands_.FileOpen1, &QAction::triggered, this, &MainWindow::openSkin);
+    connect(commands_.FileNewFromTemplate, &QAction::triggered, this, &MainWindow::newFromTemplate);
+    connect(commands_.FileOpenPackage, &QAction::triggered, this, &MainWindow::choosePackage);
+    connect(commands_.FileExportZip, &QAction::triggered, this, &MainWindow::exportZip);
+    connect(commands_.FileSave1, &QAction::triggered, this, &MainWindow::save);
+    connect(commands_.FileSaveAs1, &QAction::triggered, this, &MainWindow::saveAs);
     connect(commands_.FileExit1, &QAction::triggered, this, &QWidget::close);
     connect(commands_.SkinCheck, &QAction::triggered, &report_, &SkinCheckReport::showForDocument);
     connect(commands_.RecentSkins, &QMenu::triggered, this,
@@ -74,7 +74,7 @@ TForm1::TForm1(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     templateFolder_ = defaultTemplateFolder();
 }
 
-LoadOutcome TForm1::load(const QString &path)
+LoadOutcome MainWindow::load(const QString &path)
 {
     const LoadOutcome outcome = open(path);
     // The error box named the first bitmap that failed; the report names them all.
@@ -87,26 +87,26 @@ LoadOutcome TForm1::load(const QString &path)
     return outcome;
 }
 
-LoadOutcome TForm1::open(const QString &path)
+LoadOutcome MainWindow::open(const QString &path)
 {
     previews_.forgetReports();
     return loader_.load(path);
 }
 
-void TForm1::openSkin()
+void MainWindow::openSkin()
 {
     const QString path = dialogs_->openSkin();
     if (!path.isEmpty())
         openAfterAsking(path);
 }
 
-void TForm1::openAfterAsking(const QString &path)
+void MainWindow::openAfterAsking(const QString &path)
 {
     if (keepWork())
         load(path);
 }
 
-void TForm1::newFromTemplate()
+void MainWindow::newFromTemplate()
 {
     const QString version =
         dialogs_->chooseItem(tr("Neu aus Vorlage"), tr("Für welchen Player ist das neue Skin?"),
@@ -121,7 +121,7 @@ void TForm1::newFromTemplate()
 
 // The template is opened and saved under the new name, so that its bitmaps come along
 // by the rules of every save into another folder.
-bool TForm1::createFromTemplate(std::string_view version, const QString &path)
+bool MainWindow::createFromTemplate(std::string_view version, const QString &path)
 {
     const QString source = templateSkin(templateFolder_, version);
     if (source.isEmpty()) {
@@ -138,7 +138,7 @@ bool TForm1::createFromTemplate(std::string_view version, const QString &path)
     return true;
 }
 
-void TForm1::choosePackage()
+void MainWindow::choosePackage()
 {
     const QString zipPath = dialogs_->chooseFile(
         Dialogs::FileChoice::OpenPackage, QString::fromStdString(document_.skin().skinFolder));
@@ -146,7 +146,7 @@ void TForm1::choosePackage()
         openPackage(zipPath);
 }
 
-void TForm1::openPackage(const QString &zipPath)
+void MainWindow::openPackage(const QString &zipPath)
 {
     const QFileInfo zip(zipPath);
     const QString folder = dialogs_->chooseFile(Dialogs::FileChoice::UnpackFolder,
@@ -167,7 +167,7 @@ void TForm1::openPackage(const QString &zipPath)
 }
 
 // The package holds the skin as it is on disk, so unsaved work is asked about first.
-void TForm1::exportZip()
+void MainWindow::exportZip()
 {
     if (!keepWork())
         return;
@@ -182,7 +182,7 @@ void TForm1::exportZip()
         dialogs_->error(packed.error);
 }
 
-void TForm1::openRecent(const QString &path)
+void MainWindow::openRecent(const QString &path)
 {
     if (path.isEmpty())
         return;
@@ -195,12 +195,12 @@ void TForm1::openRecent(const QString &path)
     openAfterAsking(path);
 }
 
-void TForm1::showRecentSkins(const QStringList &paths) const
+void MainWindow::showRecentSkins(const QStringList &paths) const
 {
     commands_.showRecentSkins(paths);
 }
 
-bool TForm1::keepWork()
+bool MainWindow::keepWork()
 {
     if (!document_.hasUnsavedChanges())
         return true;
@@ -209,7 +209,7 @@ bool TForm1::keepWork()
     return save && (!*save || write());
 }
 
-void TForm1::save()
+void MainWindow::save()
 {
     if (document_.isChanged())
         write();
@@ -218,7 +218,7 @@ void TForm1::save()
 // The chosen file is always written, so that a copy exists whenever the user named
 // one; into another folder every bitmap of the skin comes along. Should the write
 // fail, the chosen file stays the one the next save writes, with all it would have.
-void TForm1::saveAs()
+void MainWindow::saveAs()
 {
     const QString path =
         dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skin().skinPath)));
@@ -228,7 +228,7 @@ void TForm1::saveAs()
     write();
 }
 
-bool TForm1::write()
+bool MainWindow::write()
 {
     // A name confirmed before any skin was opened has no skin to go into.
     if (document_.skin().targetVersion.empty())
@@ -260,7 +260,7 @@ bool TForm1::write()
     return true;
 }
 
-void TForm1::reveal(const SkinProblem &problem)
+void MainWindow::reveal(const SkinProblem &problem)
 {
     if (problem.element) {
         const CatalogueEntry &entry = *problem.element;
@@ -283,14 +283,14 @@ void TForm1::reveal(const SkinProblem &problem)
     }
 }
 
-void TForm1::confirmSkinName(const QString &name)
+void MainWindow::confirmSkinName(const QString &name)
 {
     document_.confirmSkinName(name.toStdString());
 }
 
 // The window shows the new language at once, without being built again; the skin
 // check window, a widget of its own, follows by itself.
-void TForm1::changeEvent(QEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
@@ -299,7 +299,7 @@ void TForm1::changeEvent(QEvent *event)
 
 // Besides the fixed texts, those that depend on the skin and the history: the title,
 // a hint in "Bildname", the undo and redo captions.
-void TForm1::retranslate()
+void MainWindow::retranslate()
 {
     commands_.retranslate(document_.history());
     panel_.retranslate();
@@ -309,7 +309,7 @@ void TForm1::retranslate()
 
 // "Abbrechen", or a save that failed, keeps the window open with the work and its
 // history; only a close that happens writes the settings.
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!keepWork()) {
         event->ignore();
@@ -336,13 +336,13 @@ QString droppedSkin(const QMimeData *data)
 
 } // namespace
 
-void TForm1::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (!droppedSkin(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void TForm1::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = droppedSkin(event->mimeData());
     if (path.isEmpty())

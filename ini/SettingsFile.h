@@ -3,9 +3,9 @@
 #include "ini/IniText.h"
 
 // The settings file: single values read and written in place.
-class TIniFile9 : public IniText {
+class SettingsFile : public IniText {
 public:
-    explicit TIniFile9(std::string fileName);
+    explicit SettingsFile(std::string fileName);
 
     std::string ReadValue(std::string_view section, std::string_view ident,
                           std::string_view fallback) const;

@@ -8,11 +8,11 @@ class QPushButton;
 
 // The skin-name dialog. It lives as long as the program and keeps its text between
 // uses; the name counts only once the user has confirmed it with OK.
-class TForm3 : public QDialog {
+class SkinNameDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm3(QWidget *parent = nullptr);
+    explicit SkinNameDialog(QWidget *parent = nullptr);
 
     // Set by the first OK; nothing clears it while the program runs.
     bool nameConfirmed() const { return nameConfirmed_; }

@@ -1,4 +1,4 @@
-#include "update/Update1.h"
+#include "update/VersionChecker.h"
 
 #include "VelmorVersion.h"
 #include "update/HttpClient.h"
@@ -82,7 +82,7 @@ QUrl fileUrl(const QUrl &base, const QByteArray &encodedName)
 
 } // namespace
 
-TForm4::TForm4(const Platform &platform, QWidget *parent)
+VersionChecker::VersionChecker(const Platform &platform, QWidget *parent)
     : QDialog(parent), platform_(platform), http_(new HttpClient(this))
 {
     setObjectName(QStringLiteral("Form4"));
@@ -96,18 +96,18 @@ TForm4::TForm4(const Platform &platform, QWidget *parent)
 
     connect(Memo2, &QPlainTextEdit::textChanged, this,
             [this] { showsNoNewsNotice_ = Memo2->toPlainText() == noNewsNotice(); });
-    connect(Serverwahl1, &QComboBox::currentTextChanged, this, &TForm4::ServerwahlChange);
-    connect(ButtonStart, &QPushButton::clicked, this, &TForm4::check);
-    connect(Button1, &QPushButton::clicked, this, &TForm4::download);
+    connect(Serverwahl1, &QComboBox::currentTextChanged, this, &VersionChecker::ServerwahlChange);
+    connect(ButtonStart, &QPushButton::clicked, this, &VersionChecker::check);
+    connect(Button1, &QPushButton::clicked, this, &VersionChecker::download);
     connect(Buttonbeenden, &QPushButton::clicked, this, &QDialog::close);
     connect(http_, &HttpClient::failed, this, [this] {
         platform_.dialogs->error(
             tr("Es konnte keine Verbindung mit der Datei im Internet festgestellt werden."));
     });
-    connect(http_, &HttpClient::invalidHost, this, &TForm4::reportInvalidHost);
+    connect(http_, &HttpClient::invalidHost, this, &VersionChecker::reportInvalidHost);
 }
 
-void TForm4::createControls()
+void VersionChecker::createControls()
 {
     serverGroup_ = new QGroupBox(this);
     serverGroup_->setGeometry(10, 8, 295, 49);
@@ -149,7 +149,7 @@ void TForm4::createControls()
     Buttonbeenden = createButton(this, "Buttonbeenden", {231, 288, 75, 25});
 }
 
-void TForm4::retranslate()
+void VersionChecker::retranslate()
 {
     setWindowTitle(tr("Velmor Versions-Checker"));
     serverGroup_->setTitle(tr("Download Server"));
@@ -167,25 +167,25 @@ void TForm4::retranslate()
     Buttonbeenden->setText(tr("&Beenden"));
 }
 
-void TForm4::changeEvent(QEvent *event)
+void VersionChecker::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QDialog::changeEvent(event);
 }
 
-QString TForm4::noNewsNotice()
+QString VersionChecker::noNewsNotice()
 {
     return tr("Keine News gefunden");
 }
 
-bool TForm4::showsNews() const
+bool VersionChecker::showsNews() const
 {
     return !showsNoNewsNotice_ && !Memo2->toPlainText().isEmpty();
 }
 
 // Whole sentences, so that a language can order them its own way.
-QString TForm4::newsQuestion(bool newNews) const
+QString VersionChecker::newsQuestion(bool newNews) const
 {
     switch (finding_) {
     case VersionFinding::Same:
@@ -200,7 +200,7 @@ QString TForm4::newsQuestion(bool newNews) const
     return newNews ? tr("Ja, neue News ") : tr("Nein, keine neuen News ");
 }
 
-void TForm4::ServerwahlChange()
+void VersionChecker::ServerwahlChange()
 {
     // Names are compared exactly: anything else the user types leaves the choice alone.
     const QString text = Serverwahl1->currentText();
@@ -215,7 +215,7 @@ void TForm4::ServerwahlChange()
     }
 }
 
-bool TForm4::fetch(const char *fileName)
+bool VersionChecker::fetch(const char *fileName)
 {
     if (http_->get(fileUrl(baseUrl_, fileName)))
         return true;
@@ -224,7 +224,7 @@ bool TForm4::fetch(const char *fileName)
     return false;
 }
 
-void TForm4::reportInvalidHost()
+void VersionChecker::reportInvalidHost()
 {
     // The message names the server the base URL came from, which is the one asked.
     const QString server = baseUrl_ == platform_.server1 ? server1Name : server2Name;
@@ -232,7 +232,7 @@ void TForm4::reportInvalidHost()
         tr("Es konnte keine Verbindung mit der Datei auf %1 hergestellt werden.").arg(server));
 }
 
-void TForm4::applyVersion(const QString &published)
+void VersionChecker::applyVersion(const QString &published)
 {
     published_ = published;
     setLabelText(Label3, published);
@@ -251,7 +251,7 @@ void TForm4::applyVersion(const QString &published)
         Label3->move(notFoundLeft, versionTop);
 }
 
-void TForm4::check()
+void VersionChecker::check()
 {
     if (baseUrl_.isEmpty() || !fetch("Version.txt"))
         return;
@@ -283,7 +283,7 @@ void TForm4::check()
     }
 }
 
-void TForm4::download()
+void VersionChecker::download()
 {
     if (!platform_.dialogs->yesNo(tr("Bestätigung"), question_))
         return;

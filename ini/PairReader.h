@@ -6,11 +6,11 @@
 
 // The pair reader: the first or the second number of a key line such as
 // "position = 12, 40, 0, 0". It never changes the text, so it never writes on release.
-class TIniFile4 : public IniText {
+class PairReader : public IniText {
 public:
-    explicit TIniFile4(std::string fileName);
+    explicit PairReader(std::string fileName);
     // Reads the given text instead of the file.
-    TIniFile4(std::string fileName, std::vector<std::string> lines);
+    PairReader(std::string fileName, std::vector<std::string> lines);
 
     std::string ReadFirst(std::string_view section, std::string_view ident,
                           std::string_view fallback) const;
