@@ -1,8 +1,11 @@
 #include "app/HeadlessEditor.h"
 
 #include "app/CheckCommand.h"
+#include "editor/EditorDocument.h"
 #include "editor/MainWindow.h"
 #include "editor/PageExport.h"
+#include "editor/PageLoad.h"
+#include "editor/PageScenes.h"
 #include "platform/CancellingDialogs.h"
 #include "platform/FileNames.h"
 #include "platform/SkinChecker.h"
@@ -28,14 +31,15 @@ bool writePicture(const QString &path, const QImage &image)
 // package is the package's path followed by the skin's path inside it.
 int exportSkin(const QString &folder, const QString &file, const QString &shown, QTextStream &err)
 {
-    auto dialogs = std::make_shared<CancellingDialogs>();
-    MainWindow window(dialogs);
-    if (window.load(file) != LoadOutcome::Loaded) {
+    CancellingDialogs dialogs;
+    EditorDocument document;
+    PageScenes scenes(document);
+    if (loadPages(file, document, scenes, dialogs) != LoadOutcome::Loaded) {
         // The check names the bitmap and its line, which the load's message does not.
         SkinReport report = checkSkinFile(file);
         report.path = shown;
         if (!printErrors(report, err))
-            err << withoutControls(shown) << ": " << dialogs->shown.join(QLatin1Char('\n')) << '\n';
+            err << withoutControls(shown) << ": " << dialogs.shown.join(QLatin1Char('\n')) << '\n';
         return 1;
     }
     if (!QDir().mkpath(folder)) {
@@ -45,7 +49,7 @@ int exportSkin(const QString &folder, const QString &file, const QString &shown,
             << '\n';
         return 1;
     }
-    for (const PagePicture &page : renderPages(window.pages())) {
+    for (const PagePicture &page : renderPages(scenes)) {
         const QString path = QDir(folder).filePath(page.fileName);
         if (!writePicture(path, page.image)) {
             err << QCoreApplication::translate("HeadlessEditor",

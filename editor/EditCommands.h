@@ -27,7 +27,7 @@ private:
 // A new place or size of an item. Runs of the same kind on the same item merge.
 class GeometryCommand : public EditCommand {
 public:
-    enum Run { NoRun = -1, FieldLeft = 1, FieldTop, FieldWidth, FieldHeight, Drag, Keys };
+    enum Run { NoRun = -1, FieldLeft = 1, FieldTop, FieldWidth, FieldHeight, Drag, Keys, Handle };
 
     GeometryCommand(EditorDocument &document, const Selection &item, const ItemGeometry &before,
                     const ItemGeometry &after, const EditMarks &marks, const QString &text,

@@ -165,6 +165,16 @@ void EditorDocument::nudge(int dx, int dy, int dWidth, int dHeight)
                  GeometryCommand::Keys);
 }
 
+void EditorDocument::resizeTo(const Rect &reference)
+{
+    ItemGeometry after = itemGeometry(selection_);
+    for (Edge edge : {Edge::Left, Edge::Top, Edge::Width, Edge::Height}) {
+        const int value = edgeOf(reference, edge);
+        after = withEdge(selection_, after, edge, isSize(edge) ? fieldSize(value) : value);
+    }
+    pushGeometry(after, marksOfEdit(selection_), tr("Größe ändern"), GeometryCommand::Handle);
+}
+
 // Every move of a drag marks the item, also one that leaves it in place.
 void EditorDocument::drag(const Selection &item, const Rect &movedPart)
 {

@@ -78,6 +78,9 @@ public:
     void editEdge(Edge edge, int value);
     void nudge(int dx, int dy, int dWidth, int dHeight);
     void drag(const Selection &item, const Rect &movedPart);
+    // A resize by a handle of the selection's frame: the reference geometry it makes,
+    // within the fields' limits. The moves of one handle drag are one step.
+    void resizeTo(const Rect &reference);
     void chooseStateBitmap(const CatalogueEntry &entry, StateBitmap state, const std::string &path,
                            const QImage &picture);
     void chooseGraphic(Graphic graphic, const std::string &path, const QImage &picture);

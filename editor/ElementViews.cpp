@@ -1,51 +1,50 @@
 #include "editor/ElementViews.h"
 
-#include "editor/PictureLabel.h"
-#include "editor/ViewGeometry.h"
+#include "editor/FrameItems.h"
+#include "editor/PictureItem.h"
 
+#include <QGraphicsScene>
 #include <QPixmap>
 
 namespace {
 
 constexpr std::array<char, 3> pageLetters{'p', 's', 'd'};
 
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString viewName(const CatalogueEntry &entry, Page page)
 {
-    return QStringLiteral("Image") +
-           QString::fromLatin1(entry.numberText.data(), static_cast<int>(entry.numberText.size())) +
+    return QStringLiteral("Image") + latin1(entry.numberText) +
            QLatin1Char(pageLetters[static_cast<std::size_t>(page)]);
 }
 
-QLabel *createStreamLabel(const QString &name, QWidget *page)
+PageItem *createStreamLabel(const QString &name)
 {
-    auto *label = new QLabel(page);
-    label->setObjectName(name);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(13);
     font.setBold(true);
-    label->setFont(font);
+    auto *label = new TextItem(name, font);
+    label->setFill(Qt::white, Qt::black);
     return label;
 }
 
 } // namespace
 
-ElementViews::ElementViews(const std::array<QWidget *, 3> &pages)
+ElementViews::ElementViews(const std::array<QGraphicsScene *, 3> &pages)
 {
     for (const CatalogueEntry &entry : catalogue()) {
         for (Page page : allPages) {
             if (!entry.hasView(page))
                 continue;
-            QWidget *parent = pages[static_cast<std::size_t>(page)];
             const QString name = viewName(entry, page);
-            QLabel *view = entry.kind == ElementKind::StreamCombo
-                               ? createStreamLabel(name, parent)
-                               : new PictureLabel(name, PictureLabel::Drawing::Natural, parent);
+            PageItem *view = entry.kind == ElementKind::StreamCombo
+                                 ? createStreamLabel(name)
+                                 : new PictureItem(name, PictureItem::Drawing::Natural);
             view->hide();
+            pages[static_cast<std::size_t>(page)]->addItem(view);
             views_[catalogueIndex(entry)][static_cast<std::size_t>(page)] = view;
         }
     }
@@ -55,39 +54,59 @@ ElementViews::ElementViews(const std::array<QWidget *, 3> &pages)
 void ElementViews::retranslate() const
 {
     for (const CatalogueEntry &entry : catalogue()) {
-        if (entry.kind != ElementKind::StreamCombo)
-            continue;
-        for (QLabel *label : views(entry))
-            label->setText(tr("Sender"));
+        if (entry.kind == ElementKind::StreamCombo) {
+            for (PageItem *label : views(entry))
+                static_cast<TextItem *>(label)->setText(tr("Sender"));
+        }
+        showToolTip(entry);
     }
 }
 
-QLabel *ElementViews::view(const CatalogueEntry &entry, Page page) const
+void ElementViews::showToolTip(const CatalogueEntry &entry) const
+{
+    for (PageItem *view : views(entry)) {
+        view->setToolTip(tr("Element %1 [%2], %3 × %4")
+                             .arg(latin1(entry.numberText), latin1(entry.section))
+                             .arg(view->width())
+                             .arg(view->height()));
+    }
+}
+
+PageItem *ElementViews::view(const CatalogueEntry &entry, Page page) const
 {
     return views_[catalogueIndex(entry)][static_cast<std::size_t>(page)];
 }
 
-std::vector<QLabel *> ElementViews::views(const CatalogueEntry &entry) const
+std::vector<PageItem *> ElementViews::views(const CatalogueEntry &entry) const
 {
-    std::vector<QLabel *> result;
-    for (QLabel *view : views_[catalogueIndex(entry)]) {
+    std::vector<PageItem *> result;
+    for (PageItem *view : views_[catalogueIndex(entry)]) {
         if (view)
             result.push_back(view);
     }
     return result;
 }
 
+void ElementViews::bringToFront(const CatalogueEntry &entry)
+{
+    front_ += 1;
+    for (PageItem *view : views(entry))
+        view->setZValue(front_);
+}
+
 void ElementViews::setGeometry(const CatalogueEntry &entry, const Rect &geometry) const
 {
-    for (QLabel *view : views(entry))
-        placeView(*view, geometry);
+    const Rect placed = viewGeometry(geometry);
+    for (PageItem *view : views(entry))
+        view->setGeometry({placed.left, placed.top, placed.width, placed.height});
+    showToolTip(entry);
 }
 
 void ElementViews::setPicture(const CatalogueEntry &entry, const QImage &image) const
 {
     const QPixmap converted = QPixmap::fromImage(image);
-    for (QLabel *view : views(entry)) {
-        if (auto *picture = qobject_cast<PictureLabel *>(view))
+    for (PageItem *view : views(entry)) {
+        if (auto *picture = qobject_cast<PictureItem *>(view))
             picture->setPicture(image, converted);
     }
 }
@@ -95,7 +114,7 @@ void ElementViews::setPicture(const CatalogueEntry &entry, const QImage &image) 
 void ElementViews::show(const CatalogueEntry &entry, std::string_view targetVersion) const
 {
     for (Page page : allPages) {
-        if (QLabel *shown = view(entry, page))
+        if (PageItem *shown = view(entry, page))
             shown->setVisible(visibleOn(entry, page, targetVersion));
     }
 }
@@ -103,7 +122,7 @@ void ElementViews::show(const CatalogueEntry &entry, std::string_view targetVers
 void ElementViews::hideAll() const
 {
     for (const auto &perPage : views_) {
-        for (QLabel *view : perPage) {
+        for (PageItem *view : perPage) {
             if (view)
                 view->hide();
         }

@@ -8,24 +8,27 @@
 #include <array>
 #include <vector>
 
-class PictureLabel;
+class PageItem;
+class QGraphicsScene;
 class QImage;
-class QLabel;
-class QWidget;
 
 // Every element view of the catalogue on the three element pages, made from the
 // table: "Image" + number + "p", "s" or "d". Element 25 is a text label "Sender".
+// An element's views stand above the page background and below the list panel; the
+// one brought to the front last stands above the others.
 class ElementViews {
     Q_DECLARE_TR_FUNCTIONS(ElementViews)
 
 public:
     ElementViews() = default;
-    ElementViews(const std::array<QWidget *, 3> &pages);
+    ElementViews(const std::array<QGraphicsScene *, 3> &pages);
 
     // The view on the page, or nothing when the element has none there.
-    QLabel *view(const CatalogueEntry &entry, Page page) const;
+    PageItem *view(const CatalogueEntry &entry, Page page) const;
     // The element's views in the order Player, Schedule, Description.
-    std::vector<QLabel *> views(const CatalogueEntry &entry) const;
+    std::vector<PageItem *> views(const CatalogueEntry &entry) const;
+    // The element's views stand above those of every other element.
+    void bringToFront(const CatalogueEntry &entry);
 
     void setGeometry(const CatalogueEntry &entry, const Rect &geometry) const;
     void setPicture(const CatalogueEntry &entry, const QImage &image) const;
@@ -34,7 +37,10 @@ public:
     void hideAll() const;
     // Sets the texts of the text labels again in the language now installed.
     void retranslate() const;
+    // Sets the tooltips that name the element and its size.
+    void showToolTip(const CatalogueEntry &entry) const;
 
 private:
-    std::array<std::array<QLabel *, 3>, elementCount> views_{};
+    std::array<std::array<PageItem *, 3>, elementCount> views_{};
+    double front_ = 0; // the stacking value of the element last brought to the front
 };

@@ -3,8 +3,9 @@
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
 #include "editor/GeometryFields.h"
+#include "editor/PageScenes.h"
+#include "editor/PictureItem.h"
 #include "editor/PictureLabel.h"
-#include "editor/SkinPages.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -15,16 +16,16 @@ GraphicEditing::GraphicEditing(const Workspace &workspace, const GeometryFields 
 {
     for (std::size_t i = 0; i < graphicCount; ++i) {
         const auto graphic = static_cast<Graphic>(i);
-        PictureLabel *picture = workspace_.pages.picture(graphic);
-        QObject::connect(picture, &PictureLabel::clicked, picture,
+        PictureItem *picture = workspace_.scenes.picture(graphic);
+        QObject::connect(picture, &PictureItem::clicked, picture,
                          [this, graphic] { click(graphic); });
-        QObject::connect(picture, &PictureLabel::doubleClicked, picture,
+        QObject::connect(picture, &PictureItem::doubleClicked, picture,
                          [this, graphic] { choose(graphic); });
     }
     connectMenuMirrors();
-    PictureLabel *curpos = workspace_.pages.picture(Graphic::Curpos);
-    QObject::connect(workspace_.pages.playerView.Transparent1, &QCheckBox::toggled, curpos,
-                     &PictureLabel::setTransparent);
+    PictureItem *curpos = workspace_.scenes.picture(Graphic::Curpos);
+    QObject::connect(workspace_.scenes.playerView().Transparent1, &QCheckBox::toggled, curpos,
+                     &PictureItem::setTransparent);
 }
 
 // The menu pieces inside the Player list only point to where they are edited.
@@ -33,7 +34,7 @@ void GraphicEditing::connectMenuMirrors() const
     const EditingPanel *panel = &workspace_.panel;
     for (Graphic graphic : {Graphic::MenuLeft, Graphic::MenuCenter, Graphic::MenuRight}) {
         QObject::connect(
-            workspace_.pages.mirror(graphic), &PictureLabel::clicked, panel->edit1, [panel] {
+            workspace_.scenes.mirror(graphic), &PictureItem::clicked, panel->edit1, [panel] {
                 panel->showHint(
                     QT_TRANSLATE_NOOP("EditingPanel", "Änderungen unter Kategorie Player-Sicht"));
             });

@@ -9,7 +9,8 @@ KeyboardEditing::KeyboardEditing(EditorDocument &document, const std::array<QWid
     : document_(document)
 {
     for (QWidget *page : pages) {
-        // A click on the page gives it the keyboard; Tab passes it on as before.
+        // A click on the page gives it the keyboard; Tab passes it on as before. The
+        // arrow keys never scroll the view: they are the selection's.
         page->setFocusPolicy(Qt::ClickFocus);
         page->installEventFilter(this);
     }

@@ -8,7 +8,7 @@ class EditorDocument;
 class QKeyEvent;
 class QWidget;
 
-// The arrow keys on a page that has the keyboard: they move the selected item by a
+// The arrow keys on a page view that has the keyboard: they move the selected item by a
 // pixel (ten with Shift); with Ctrl they make it wider, narrower, taller or lower.
 // A run of keys on one item is one step.
 class KeyboardEditing : public QObject {

@@ -1,83 +1,78 @@
 #include "editor/ListPanels.h"
 
-#include "editor/PictureLabel.h"
-#include "editor/ViewGeometry.h"
+#include "editor/FrameItems.h"
+#include "editor/PictureItem.h"
 
-#include <QFrame>
-#include <QGroupBox>
-#include <QHBoxLayout>
+#include <QGraphicsScene>
 
 namespace {
 
 constexpr int stripWidth = 353;
+constexpr int menuLeftWidth = 49;
+constexpr int menuRightWidth = 65;
+// Above any element view, however often one was brought to the front.
+constexpr double listLayer = 1e15;
 
-QFrame *createPanel(const char *name, QFrame::Shadow shadow, int bevel, QWidget &page)
+FrameItem *createPanel(const char *name, bool sunken, int bevel, QGraphicsScene &page)
 {
-    auto *panel = new QFrame(&page);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFrameStyle(QFrame::Panel | shadow);
-    panel->setLineWidth(bevel);
-    panel->setAutoFillBackground(true);
+    auto *panel =
+        new FrameItem(QString::fromLatin1(name), FrameItem::Shape::Panel, sunken, bevel, true);
+    panel->setZValue(listLayer);
     panel->hide();
+    page.addItem(panel);
     return panel;
 }
 
-PictureLabel *createStretched(const char *name, QWidget *strip, int width, QHBoxLayout *row)
+PictureItem *createStretched(const char *name, QGraphicsItem *strip)
 {
-    auto *piece =
-        new PictureLabel(QString::fromLatin1(name), PictureLabel::Drawing::Stretched, strip);
-    if (width > 0)
-        piece->setFixedWidth(width);
-    piece->setMinimumWidth(0);
-    piece->setSizePolicy(width > 0 ? QSizePolicy::Fixed : QSizePolicy::Ignored,
-                         QSizePolicy::Ignored);
-    row->addWidget(piece);
-    return piece;
+    return new PictureItem(QString::fromLatin1(name), PictureItem::Drawing::Stretched, strip);
 }
 
-PictureLabel *createTileGroup(const char *pictureName, int top, QWidget *panel)
+PictureItem *createTileGroup(const char *pictureName, int top, QGraphicsItem *panel)
 {
-    auto *group = new QGroupBox(panel);
-    group->setGeometry(8, top, 177, 89);
-    // Only the panel's own surface takes hold of the list.
-    group->setAttribute(Qt::WA_NoMousePropagation);
-    auto *picture = new PictureLabel(QString::fromLatin1(pictureName),
-                                     PictureLabel::Drawing::FollowsBitmap, group);
-    picture->move(8, 16);
+    auto *group = new GroupItem(panel);
+    group->setGeometry({8, top, 177, 89});
+    auto *picture = new PictureItem(QString::fromLatin1(pictureName),
+                                    PictureItem::Drawing::FollowsBitmap, group);
+    picture->setPos(8, 16);
     return picture;
 }
 
 // A track list: its header strip above its tiled background, each in a group.
-QFrame *createTilePanel(const char *name, QWidget &page, const char *headerName,
-                        const char *tileName, PictureLabel *&header, PictureLabel *&tile)
+FrameItem *createTilePanel(const char *name, QGraphicsScene &page, const char *headerName,
+                           const char *tileName, PictureItem *&header, PictureItem *&tile)
 {
-    QFrame *panel = createPanel(name, QFrame::Sunken, 2, page);
+    FrameItem *panel = createPanel(name, true, 2, page);
     header = createTileGroup(headerName, 8, panel);
     tile = createTileGroup(tileName, 104, panel);
     return panel;
 }
 
-QGroupBox *groupOf(const PictureLabel *picture)
+GroupItem *groupOf(const PictureItem *picture)
 {
-    return static_cast<QGroupBox *>(picture->parentWidget());
+    return static_cast<GroupItem *>(picture->parentObject());
+}
+
+void place(PageItem &panel, const Rect &geometry)
+{
+    const Rect placed = viewGeometry(geometry);
+    panel.setGeometry({placed.left, placed.top, placed.width, placed.height});
 }
 
 } // namespace
 
-ListPanels ListPanels::create(QWidget &playerPage, QWidget &schedulePage, QWidget &descriptionPage)
+ListPanels ListPanels::create(QGraphicsScene &playerPage, QGraphicsScene &schedulePage,
+                              QGraphicsScene &descriptionPage)
 {
     ListPanels lists;
-    lists.ListPlayer = createPanel("ListPlayer", QFrame::Raised, 1, playerPage);
-    lists.ListPlayer1 = new QFrame(lists.ListPlayer);
-    lists.ListPlayer1->setObjectName(QStringLiteral("ListPlayer1"));
-    lists.ListPlayer1->setGeometry(1, 1, stripWidth, 0);
-    lists.ListPlayer1->setAttribute(Qt::WA_NoMousePropagation);
-    auto *row = new QHBoxLayout(lists.ListPlayer1);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    lists.Image1 = createStretched("Image1", lists.ListPlayer1, 49, row);
-    lists.Image2 = createStretched("Image2", lists.ListPlayer1, 0, row);
-    lists.Image3 = createStretched("Image3", lists.ListPlayer1, 65, row);
+    lists.ListPlayer = createPanel("ListPlayer", false, 1, playerPage);
+    lists.ListPlayer1 = new FrameItem(QStringLiteral("ListPlayer1"), FrameItem::Shape::None, false,
+                                      0, false, lists.ListPlayer);
+    lists.ListPlayer1->setGeometry({1, 1, stripWidth, 0});
+    lists.Image1 = createStretched("Image1", lists.ListPlayer1);
+    lists.Image2 = createStretched("Image2", lists.ListPlayer1);
+    lists.Image3 = createStretched("Image3", lists.ListPlayer1);
+    lists.fitStrip();
 
     lists.ListSchedule = createTilePanel("ListSchedule", schedulePage, "Listheader2", "List2",
                                          lists.Listheader2, lists.List2);
@@ -89,32 +84,45 @@ ListPanels ListPanels::create(QWidget &playerPage, QWidget &schedulePage, QWidge
 
 void ListPanels::retranslate() const
 {
-    for (const PictureLabel *header : {Listheader2, Listheader3h})
+    for (const PictureItem *header : {Listheader2, Listheader3h})
         groupOf(header)->setTitle(tr("Obere Leiste"));
-    for (const PictureLabel *tile : {List2, List3h})
+    for (const PictureItem *tile : {List2, List3h})
         groupOf(tile)->setTitle(tr("Gekachelter Hintergrund"));
 }
 
 void ListPanels::place(const ListGeometry &geometry) const
 {
-    placeView(*ListPlayer, geometry.player);
-    placeView(*ListSchedule, geometry.schedule);
-    placeView(*ListDescription, geometry.description);
+    ::place(*ListPlayer, geometry.player);
+    ::place(*ListSchedule, geometry.schedule);
+    ::place(*ListDescription, geometry.description);
 }
 
+// The left and right menu pieces keep their widths; the centre takes the rest.
 void ListPanels::fitStrip() const
 {
-    ListPlayer1->resize(stripWidth, ListPlayer->height());
+    const int height = ListPlayer->height();
+    ListPlayer1->resize({stripWidth, height});
+    const int centre = stripWidth - menuLeftWidth - menuRightWidth;
+    Image1->setGeometry({0, 0, menuLeftWidth, height});
+    Image2->setGeometry({menuLeftWidth, 0, centre, height});
+    Image3->setGeometry({menuLeftWidth + centre, 0, menuRightWidth, height});
 }
 
 void ListPanels::setVisible(bool visible) const
 {
-    for (QFrame *panel : {ListPlayer, ListSchedule, ListDescription})
+    for (FrameItem *panel : {ListPlayer, ListSchedule, ListDescription})
         panel->setVisible(visible);
 }
 
-void ListPanels::raise() const
+FrameItem *ListPanels::panel(Page page) const
 {
-    for (QFrame *panel : {ListPlayer, ListSchedule, ListDescription})
-        panel->raise();
+    switch (page) {
+    case Page::Player:
+        return ListPlayer;
+    case Page::Schedule:
+        return ListSchedule;
+    case Page::Description:
+        break;
+    }
+    return ListDescription;
 }

@@ -4,29 +4,33 @@
 
 #include <QCoreApplication>
 
-class PictureLabel;
-class QFrame;
-class QWidget;
+class FrameItem;
+class GroupItem;
+class PageItem;
+class PictureItem;
+class QGraphicsScene;
 
 // The panels that stand for the player's track lists. The Player list shows the
 // menu view strip; the Schedule and Description lists show their header and tile.
+// The panels stand above every element view of their page.
 struct ListPanels {
     Q_DECLARE_TR_FUNCTIONS(ListPanels)
 
 public:
-    QFrame *ListPlayer = nullptr;
-    QFrame *ListPlayer1 = nullptr; // the strip inside the Player list
-    PictureLabel *Image1 = nullptr;
-    PictureLabel *Image2 = nullptr;
-    PictureLabel *Image3 = nullptr;
-    QFrame *ListSchedule = nullptr;
-    PictureLabel *Listheader2 = nullptr;
-    PictureLabel *List2 = nullptr;
-    QFrame *ListDescription = nullptr;
-    PictureLabel *Listheader3h = nullptr;
-    PictureLabel *List3h = nullptr;
+    FrameItem *ListPlayer = nullptr;
+    FrameItem *ListPlayer1 = nullptr; // the strip inside the Player list
+    PictureItem *Image1 = nullptr;
+    PictureItem *Image2 = nullptr;
+    PictureItem *Image3 = nullptr;
+    FrameItem *ListSchedule = nullptr;
+    PictureItem *Listheader2 = nullptr;
+    PictureItem *List2 = nullptr;
+    FrameItem *ListDescription = nullptr;
+    PictureItem *Listheader3h = nullptr;
+    PictureItem *List3h = nullptr;
 
-    static ListPanels create(QWidget &playerPage, QWidget &schedulePage, QWidget &descriptionPage);
+    static ListPanels create(QGraphicsScene &playerPage, QGraphicsScene &schedulePage,
+                             QGraphicsScene &descriptionPage);
     // Sets the group titles again in the language now installed.
     void retranslate() const;
 
@@ -35,5 +39,6 @@ public:
     // and keeps it when the list is resized later.
     void fitStrip() const;
     void setVisible(bool visible) const;
-    void raise() const;
+    // The panel on the page, by Page.
+    FrameItem *panel(Page page) const;
 };

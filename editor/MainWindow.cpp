@@ -2,7 +2,7 @@
 
 #include "editor/BitmapGathering.h"
 #include "editor/ClientLayout.h"
-#include "editor/PageSync.h"
+#include "editor/PageView.h"
 #include "editor/SkinTextView.h"
 #include "platform/Platform.h"
 #include "platform/SkinPackage.h"
@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QStatusBar>
+#include <QTabWidget>
 
 namespace {
 
@@ -35,13 +37,15 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      dialogs_(std::move(dialogs)), commands_(WindowActions::create(*this)),
+      dialogs_(std::move(dialogs)), scenes_(document_), commands_(WindowActions::create(*this)),
       panel_(EditingPanel::create(*createClient(*this))),
-      pages_(SkinPages::create(*centralWidget())), workspace_{document_, pages_, panel_, commands_,
-                                                              *dialogs_},
+      pages_(SkinPages::create(*centralWidget(), scenes_)), zoom_(pages_, commands_),
+      status_(StatusReadout::create(*statusBar(), document_, pages_, zoom_)),
+      workspace_{document_, scenes_, pages_, panel_, commands_, *dialogs_},
       loader_(*this, workspace_), fields_(workspace_), previews_(workspace_, fields_),
       dragging_(workspace_, fields_, previews_), graphics_(workspace_, fields_),
-      keyboard_(document_, pages_.pages), drops_(previews_, graphics_, pages_),
+      keyboard_(document_, {pages_.views[0], pages_.views[1], pages_.views[2]}),
+      drops_(previews_, graphics_, scenes_),
       watch_(document_, *dialogs_, [this](const QString &path) { load(path); }),
       report_(
           document_, [this](const SkinProblem &problem) { reveal(problem); }, this)
@@ -49,7 +53,6 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     loader_.showTitle();
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    followDocument(document_, pages_);
     commands_.followHistory(document_.history());
     connect(&document_, &EditorDocument::changedStateChanged, commands_.FileSave1,
             &QAction::setEnabled);
@@ -264,14 +267,13 @@ void MainWindow::reveal(const SkinProblem &problem)
 {
     if (problem.element) {
         const CatalogueEntry &entry = *problem.element;
-        pages_.Notebook->setCurrentWidget(
-            pages_.pages[static_cast<int>(problem.page.value_or(entry.referencePage()))]);
+        pages_.Notebook->setCurrentWidget(pages_.tab(problem.page.value_or(entry.referencePage())));
         dragging_.pressElement(entry);
     } else if (problem.graphic) {
         // A graphic of a page is shown with the page's background selected; the pieces
         // of the player view have a page of their own.
         if (problem.page) {
-            pages_.Notebook->setCurrentWidget(pages_.pages[static_cast<int>(*problem.page)]);
+            pages_.Notebook->setCurrentWidget(pages_.tab(*problem.page));
             for (Graphic background : pageBackgrounds) {
                 if (backgroundPage(background) == problem.page)
                     graphics_.click(background);
@@ -304,6 +306,9 @@ void MainWindow::retranslate()
     commands_.retranslate(document_.history());
     panel_.retranslate();
     pages_.retranslate();
+    scenes_.retranslate();
+    status_.showZoom(zoom_.percent());
+    status_.showSelection(document_);
     loader_.showTitle();
 }
 

@@ -6,12 +6,15 @@
 #include "editor/GeometryFields.h"
 #include "editor/GraphicEditing.h"
 #include "editor/KeyboardEditing.h"
+#include "editor/PageScenes.h"
+#include "editor/PageZoom.h"
 #include "editor/PictureDrops.h"
 #include "editor/Selection.h"
 #include "editor/SkinCheckReport.h"
 #include "editor/SkinLoader.h"
 #include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
+#include "editor/StatusReadout.h"
 #include "editor/ViewDragging.h"
 #include "editor/WindowActions.h"
 #include "editor/Workspace.h"
@@ -39,6 +42,9 @@ public:
     const Selection &selection() const { return document_.selection(); }
     const WindowActions &commands() const { return commands_; }
     const SkinPages &pages() const { return pages_; }
+    const PageScenes &scenes() const { return scenes_; }
+    PageZoom &zoom() { return zoom_; }
+    const StatusReadout &status() const { return status_; }
     const EditingPanel &panel() const { return panel_; }
     SkinCheckReport &checkReport() { return report_; }
 
@@ -95,9 +101,12 @@ private:
 
     std::shared_ptr<Dialogs> dialogs_;
     EditorDocument document_;
+    PageScenes scenes_;
     WindowActions commands_;
     EditingPanel panel_;
     SkinPages pages_;
+    PageZoom zoom_;
+    StatusReadout status_;
     Workspace workspace_;
     SkinLoader loader_;
     GeometryFields fields_;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-struct SkinPages;
+class PageScenes;
 
 // A page of the mock-up as a picture, one pixel per skin pixel, with the page's
 // origin at the top-left corner.
@@ -15,5 +15,5 @@ struct PagePicture {
 };
 
 // The three element pages and the "Player-Sicht" page as the editor shows them,
-// without tabs or window; each reaches as far as what it shows.
-std::vector<PagePicture> renderPages(const SkinPages &pages);
+// without tabs, window or selection; each reaches as far as what it shows.
+std::vector<PagePicture> renderPages(const PageScenes &scenes);

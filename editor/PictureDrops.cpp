@@ -1,11 +1,13 @@
 #include "editor/PictureDrops.h"
 
 #include "editor/GraphicEditing.h"
+#include "editor/PageScenes.h"
+#include "editor/PictureItem.h"
 #include "editor/PictureLabel.h"
-#include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
 
 #include <QDropEvent>
+#include <QGraphicsSceneDragDropEvent>
 #include <QMimeData>
 
 namespace {
@@ -20,25 +22,39 @@ QString draggedBitmap(const QMimeData *data)
     return path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ? path : QString();
 }
 
+bool isDrag(QEvent::Type type)
+{
+    return type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop ||
+           type == QEvent::GraphicsSceneDragEnter || type == QEvent::GraphicsSceneDragMove ||
+           type == QEvent::GraphicsSceneDrop;
+}
+
+bool isDrop(QEvent::Type type)
+{
+    return type == QEvent::Drop || type == QEvent::GraphicsSceneDrop;
+}
+
 } // namespace
 
 PictureDrops::PictureDrops(const StatePreviews &previews, const GraphicEditing &graphics,
-                           const SkinPages &pages)
+                           const PageScenes &scenes)
     : previews_(previews), graphics_(graphics)
 {
-    for (StateBitmap state : allStates)
-        watch(previews.preview(state), {state, std::nullopt});
+    for (StateBitmap state : allStates) {
+        PictureLabel *preview = previews.preview(state);
+        targets_.insert(preview, {state, std::nullopt});
+        preview->setAcceptDrops(true);
+        preview->installEventFilter(this);
+    }
     for (std::size_t i = 0; i < graphicCount; ++i) {
         const auto graphic = static_cast<Graphic>(i);
-        watch(pages.picture(graphic), {std::nullopt, graphic});
+        targets_.insert(scenes.picture(graphic), {std::nullopt, graphic});
     }
-}
-
-void PictureDrops::watch(QWidget *picture, const Target &target)
-{
-    targets_.insert(picture, target);
-    picture->setAcceptDrops(true);
-    picture->installEventFilter(this);
+    for (std::size_t i = 0; i <= PageScenes::playerViewIndex; ++i) {
+        PageScene &scene = scenes.scene(i);
+        scenes_.insert(&scene, &scene);
+        scene.installEventFilter(this);
+    }
 }
 
 bool PictureDrops::takes(const Target &target) const
@@ -54,31 +70,40 @@ void PictureDrops::drop(const Target &target, const QString &path) const
         graphics_.chooseFile(*target.graphic, path);
 }
 
+bool PictureDrops::handle(const Target *target, QEvent::Type type, const QString &path) const
+{
+    if (!target || path.isEmpty() || !takes(*target))
+        return false;
+    if (isDrop(type))
+        drop(*target, path);
+    return true;
+}
+
 // A drag the picture does not take is left unanswered, so that it reaches the window.
 bool PictureDrops::eventFilter(QObject *watched, QEvent *event)
 {
+    if (!isDrag(event->type()))
+        return false;
+    if (scenes_.contains(watched)) {
+        auto &drag = static_cast<QGraphicsSceneDragDropEvent &>(*event);
+        auto &scene = static_cast<QGraphicsScene &>(*watched);
+        const QList<QGraphicsItem *> items =
+            scene.items(drag.scenePos(), Qt::IntersectsItemShape, Qt::DescendingOrder);
+        const auto found = items.isEmpty() ? targets_.constEnd()
+                                           : targets_.constFind(items.front()->toGraphicsObject());
+        const Target *target = found == targets_.constEnd() ? nullptr : &*found;
+        const bool taken = handle(target, event->type(), draggedBitmap(drag.mimeData()));
+        drag.setAccepted(taken);
+        if (taken)
+            drag.setDropAction(drag.proposedAction());
+        return true;
+    }
     const auto found = targets_.constFind(watched);
     if (found == targets_.constEnd())
         return false;
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (draggedBitmap(drag->mimeData()).isEmpty() || !takes(*found))
-            return false;
-        drag->acceptProposedAction();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *dropped = static_cast<QDropEvent *>(event);
-        const QString path = draggedBitmap(dropped->mimeData());
-        if (path.isEmpty() || !takes(*found))
-            return false;
-        dropped->acceptProposedAction();
-        drop(*found, path);
-        return true;
-    }
-    default:
+    auto &drag = static_cast<QDropEvent &>(*event);
+    if (!handle(&*found, event->type(), draggedBitmap(drag.mimeData())))
         return false;
-    }
+    drag.acceptProposedAction();
+    return true;
 }

@@ -3,14 +3,15 @@
 #include "skin/Catalogue.h"
 #include "skin/SkinDocument.h"
 
+#include <QEvent>
 #include <QHash>
 #include <QObject>
 
 #include <optional>
 
 class GraphicEditing;
+class PageScenes;
 class StatePreviews;
-struct SkinPages;
 
 // A bitmap file dropped on a state preview, a player-view or list picture or a page
 // background replaces that bitmap, exactly as a choice in the picture dialog does.
@@ -20,7 +21,7 @@ class PictureDrops : public QObject {
 
 public:
     PictureDrops(const StatePreviews &previews, const GraphicEditing &graphics,
-                 const SkinPages &pages);
+                 const PageScenes &scenes);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -32,11 +33,13 @@ private:
         std::optional<Graphic> graphic;
     };
 
-    void watch(QWidget *picture, const Target &target);
     bool takes(const Target &target) const;
     void drop(const Target &target, const QString &path) const;
+    // Whether the drag was taken; what is not taken goes on.
+    bool handle(const Target *target, QEvent::Type type, const QString &path) const;
 
     const StatePreviews &previews_;
     const GraphicEditing &graphics_;
     QHash<const QObject *, Target> targets_;
+    QHash<const QObject *, const QObject *> scenes_; // the scenes watched
 };

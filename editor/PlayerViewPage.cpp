@@ -1,21 +1,16 @@
 #include "editor/PlayerViewPage.h"
 
-#include "editor/PictureLabel.h"
+#include "editor/FrameItems.h"
+#include "editor/PageStyle.h"
+#include "editor/PictureItem.h"
 
 #include <QCheckBox>
-#include <QFrame>
-#include <QLabel>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 
 namespace {
 
 constexpr auto firstGraphic = static_cast<std::size_t>(Graphic::MenuLeft);
-
-QFont boldFont(const QWidget &widget)
-{
-    QFont font = widget.font();
-    font.setBold(true);
-    return font;
-}
 
 // A framed picture with its caption above it.
 struct FramedPicture {
@@ -37,13 +32,13 @@ constexpr std::array<FramedPicture, 6> framedPictures{{
 
 enum FramedIndex { StreamFrame = 4, CurposFrame = 5 };
 
-QFrame *createFrame(QWidget &page, const FramedPicture &framed, QLabel *&caption)
+FrameItem *createFrame(QGraphicsScene &page, const FramedPicture &framed, TextItem *&caption)
 {
-    caption = new QLabel(&page);
-    caption->setFont(boldFont(*caption));
-    auto *frame = new QFrame(&page);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(framed.left, framed.top, framed.width, 169);
+    caption = new TextItem(QString(), boldPageFont());
+    page.addItem(caption);
+    auto *frame = new FrameItem(QString(), FrameItem::Shape::Box, true, 1, false);
+    frame->setGeometry({framed.left, framed.top, framed.width, 169});
+    page.addItem(frame);
     return frame;
 }
 
@@ -64,12 +59,24 @@ constexpr std::array<ThreePieceView, 4> threePieceViews{{
 constexpr std::array<int, 3> pieceLefts{4, 72, 232};
 constexpr std::array<int, 3> pieceWidths{61, 152, 69};
 
+QCheckBox *createTransparent(QGraphicsScene &page)
+{
+    auto *box = new QCheckBox;
+    box->setObjectName(QStringLiteral("Transparent1"));
+    box->setAttribute(Qt::WA_TranslucentBackground);
+    box->setEnabled(false);
+    QGraphicsProxyWidget *standing = page.addWidget(box);
+    standing->setFont(boldPageFont());
+    standing->setPos(664, 416);
+    return box;
+}
+
 } // namespace
 
-PlayerViewPage PlayerViewPage::create(QWidget &page)
+PlayerViewPage PlayerViewPage::create(QGraphicsScene &page)
 {
     PlayerViewPage view;
-    const auto add = [&](Graphic graphic, PictureLabel *picture) {
+    const auto add = [&](Graphic graphic, PictureItem *picture) {
         picture->hide();
         view.pictures[static_cast<std::size_t>(graphic) - firstGraphic] = picture;
     };
@@ -78,28 +85,24 @@ PlayerViewPage PlayerViewPage::create(QWidget &page)
     };
     for (std::size_t v = 0; v < threePieceViews.size(); ++v) {
         const ThreePieceView &three = threePieceViews[v];
-        QFrame *threeFrame = frame(v);
+        FrameItem *threeFrame = frame(v);
         for (std::size_t i = 0; i < 3; ++i) {
-            auto *piece = new PictureLabel(QString::fromLatin1(three.names[i]),
-                                           PictureLabel::Drawing::Stretched, threeFrame);
-            piece->setGeometry(pieceLefts[i], 6, pieceWidths[i], 159);
+            auto *piece = new PictureItem(QString::fromLatin1(three.names[i]),
+                                          PictureItem::Drawing::Stretched, threeFrame);
+            piece->setGeometry({pieceLefts[i], 6, pieceWidths[i], 159});
             add(static_cast<Graphic>(static_cast<std::size_t>(three.first) + i), piece);
         }
     }
-    auto *stream = new PictureLabel(QStringLiteral("ImageStream"), PictureLabel::Drawing::Stretched,
-                                    frame(StreamFrame));
-    stream->setGeometry(4, 6, 153, 159);
+    auto *stream = new PictureItem(QStringLiteral("ImageStream"), PictureItem::Drawing::Stretched,
+                                   frame(StreamFrame));
+    stream->setGeometry({4, 6, 153, 159});
     add(Graphic::Stream, stream);
-    auto *curpos = new PictureLabel(QStringLiteral("ImageCurpos"), PictureLabel::Drawing::Natural,
-                                    frame(CurposFrame));
-    curpos->setGeometry(4, 6, 97, 159);
+    auto *curpos = new PictureItem(QStringLiteral("ImageCurpos"), PictureItem::Drawing::Natural,
+                                   frame(CurposFrame));
+    curpos->setGeometry({4, 6, 97, 159});
     add(Graphic::Curpos, curpos);
 
-    view.Transparent1 = new QCheckBox(&page);
-    view.Transparent1->setObjectName(QStringLiteral("Transparent1"));
-    view.Transparent1->setFont(boldFont(*view.Transparent1));
-    view.Transparent1->move(664, 416);
-    view.Transparent1->setEnabled(false);
+    view.Transparent1 = createTransparent(page);
     view.retranslate();
     return view;
 }
@@ -108,16 +111,16 @@ PlayerViewPage PlayerViewPage::create(QWidget &page)
 void PlayerViewPage::retranslate() const
 {
     for (std::size_t i = 0; i < framedPictures.size(); ++i) {
-        QLabel *caption = captions[i];
+        TextItem *caption = captions[i];
         caption->setText(QCoreApplication::translate("PlayerViewPage", framedPictures[i].caption));
-        caption->adjustSize();
-        caption->move(framedPictures[i].left, framedPictures[i].top - caption->height() - 2);
+        caption->fitText();
+        caption->setPos(framedPictures[i].left, framedPictures[i].top - caption->height() - 2);
     }
     Transparent1->setText(tr("Transparent "));
     Transparent1->adjustSize();
 }
 
-PictureLabel *PlayerViewPage::picture(Graphic graphic) const
+PictureItem *PlayerViewPage::picture(Graphic graphic) const
 {
     const auto index = static_cast<std::size_t>(graphic);
     if (index < firstGraphic || index >= firstGraphic + pictures.size())
@@ -127,6 +130,6 @@ PictureLabel *PlayerViewPage::picture(Graphic graphic) const
 
 void PlayerViewPage::setVisible(bool visible) const
 {
-    for (PictureLabel *picture : pictures)
+    for (PictureItem *picture : pictures)
         picture->setVisible(visible);
 }

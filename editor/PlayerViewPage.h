@@ -6,10 +6,10 @@
 
 #include <array>
 
-class PictureLabel;
+class PictureItem;
 class QCheckBox;
-class QLabel;
-class QWidget;
+class QGraphicsScene;
+class TextItem;
 
 // The "Player-Sicht" page: the pieces of the player's wave-form view, the stream
 // picture and the current-position marker.
@@ -18,14 +18,14 @@ struct PlayerViewPage {
 
 public:
     // By Graphic, from MenuLeft to Curpos; the other graphics are not on this page.
-    std::array<PictureLabel *, 14> pictures{};
-    QCheckBox *Transparent1 = nullptr;
-    std::array<QLabel *, 6> captions{}; // above the framed pictures
+    std::array<PictureItem *, 14> pictures{};
+    QCheckBox *Transparent1 = nullptr;    // a real control, standing on the page
+    std::array<TextItem *, 6> captions{}; // above the framed pictures
 
-    static PlayerViewPage create(QWidget &page);
+    static PlayerViewPage create(QGraphicsScene &page);
     // Sets every text again in the language now installed.
     void retranslate() const;
 
-    PictureLabel *picture(Graphic graphic) const;
+    PictureItem *picture(Graphic graphic) const;
     void setVisible(bool visible) const;
 };

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
 #include <QToolBar>
 #include <QUndoStack>
@@ -71,6 +72,23 @@ const CommandTraits commandTraits[] = {
     {&WindowActions::SkinCheck, "SkinCheck", QT_TRANSLATE_NOOP("WindowActions", "Skin &prüfen"),
      "F7", QT_TRANSLATE_NOOP("WindowActions", "Skin prüfen|Alle Probleme des Skins auflisten"),
      noGlyph, false},
+    {&WindowActions::ViewZoomIn, "ViewZoomIn", QT_TRANSLATE_NOOP("WindowActions", "Ver&größern"),
+     "Ctrl++", QT_TRANSLATE_NOOP("WindowActions", "Vergrößern|Die Seiten größer zeigen"), noGlyph,
+     true},
+    {&WindowActions::ViewZoomOut, "ViewZoomOut", QT_TRANSLATE_NOOP("WindowActions", "Ver&kleinern"),
+     "Ctrl+-", QT_TRANSLATE_NOOP("WindowActions", "Verkleinern|Die Seiten kleiner zeigen"), noGlyph,
+     true},
+    {&WindowActions::ViewZoomReset, "ViewZoomReset",
+     QT_TRANSLATE_NOOP("WindowActions", "&Originalgröße"), "Ctrl+0",
+     QT_TRANSLATE_NOOP("WindowActions", "Originalgröße|Die Seiten in 100 % zeigen"), noGlyph, true},
+    {&WindowActions::ViewZoomFit, "ViewZoomFit", QT_TRANSLATE_NOOP("WindowActions", "Ganze &Seite"),
+     "", QT_TRANSLATE_NOOP("WindowActions", "Ganze Seite|Die ganze Seite ins Fenster einpassen"),
+     noGlyph, true},
+    {&WindowActions::ViewPixelGrid, "ViewPixelGrid",
+     QT_TRANSLATE_NOOP("WindowActions", "&Pixelraster"), "",
+     QT_TRANSLATE_NOOP("WindowActions",
+                       "Pixelraster|Ab 400 % ein Raster zwischen den Pixeln zeigen"),
+     noGlyph, true},
     {&WindowActions::Update, "Update", QT_TRANSLATE_NOOP("WindowActions", "Versions-Update"), "",
      "", noGlyph, true},
     {&WindowActions::Info, "Info", QT_TRANSLATE_NOOP("WindowActions", "Über Velmor"), "", "",
@@ -109,6 +127,23 @@ QAction *makeAction(QMainWindow &window, const CommandTraits &traits)
     return action;
 }
 
+// A magnifier with the sign of what the command does; no icon theme is needed.
+QIcon zoomGlyph(char sign)
+{
+    QPixmap glyph(16, 16);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(40, 40, 40), 1.5));
+    painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
+    painter.setPen(QPen(QColor(40, 40, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(10, 10), QPointF(14.5, 14.5));
+    painter.setPen(QPen(QColor(40, 40, 40), 1.2));
+    painter.setFont(QFont(QStringLiteral("Sans"), 6, QFont::Bold));
+    painter.drawText(QRectF(1.5, 1.5, 9, 9), Qt::AlignCenter, QString(QLatin1Char(sign)));
+    return QIcon(glyph);
+}
+
 // Each language names itself, so that someone who cannot read the other finds it.
 QMenu *makeLanguageMenu(QMenu &info, WindowActions &c)
 {
@@ -134,6 +169,13 @@ WindowActions WindowActions::create(QMainWindow &window)
         c.*traits.action = makeAction(window, traits);
     c.EditRedo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    c.ViewZoomIn->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    c.ViewPixelGrid->setCheckable(true);
+    c.ViewPixelGrid->setChecked(true);
+    for (auto [action, sign] : {std::pair{c.ViewZoomIn, '+'}, std::pair{c.ViewZoomOut, '-'},
+                                std::pair{c.ViewZoomReset, '1'}, std::pair{c.ViewZoomFit, '#'}})
+        action->setIcon(zoomGlyph(sign));
 
     QMenuBar *menus = window.menuBar();
     menus->setFixedHeight(25);
@@ -149,6 +191,10 @@ WindowActions WindowActions::create(QMainWindow &window)
     c.EditMenu->addSeparator();
     c.EditMenu->addAction(c.EditName);
     c.EditMenu->addAction(c.SkinCheck);
+    c.ViewMenu = menus->addMenu(QString());
+    c.ViewMenu->addActions({c.ViewZoomIn, c.ViewZoomOut, c.ViewZoomReset, c.ViewZoomFit});
+    c.ViewMenu->addSeparator();
+    c.ViewMenu->addAction(c.ViewPixelGrid);
     c.InfoMenu = menus->addMenu(QString());
     c.InfoMenu->addActions({c.Update, c.Info});
     c.Language = makeLanguageMenu(*c.InfoMenu, c);
@@ -168,6 +214,8 @@ WindowActions WindowActions::create(QMainWindow &window)
     QObject::connect(c.EditName, &QAction::changed, c.EditNameButton,
                      [c] { c.EditNameButton->setEnabled(c.EditName->isEnabled()); });
     QObject::connect(c.EditNameButton, &QAction::triggered, c.EditName, &QAction::trigger);
+    tools->addSeparator();
+    tools->addActions({c.ViewZoomIn, c.ViewZoomOut, c.ViewZoomReset, c.ViewZoomFit});
     window.addToolBar(Qt::TopToolBarArea, tools);
     c.showMenuTexts();
     c.showRecentSkins({});
@@ -179,6 +227,7 @@ void WindowActions::showMenuTexts() const
     FileMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Datei")));
     RecentSkins->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "Zuletzt geöffnet")));
     EditMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Bearbeiten")));
+    ViewMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Ansicht")));
     InfoMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "I&nfo")));
     EditNameButton->setText(translated(QT_TRANSLATE_NOOP("WindowActions", "S&kinname")));
     EditNameButton->setToolTip(EditName->toolTip());

@@ -22,6 +22,11 @@ struct WindowActions {
     QAction *EditRedo = nullptr;
     QAction *EditName = nullptr;
     QAction *SkinCheck = nullptr;
+    QAction *ViewZoomIn = nullptr;
+    QAction *ViewZoomOut = nullptr;
+    QAction *ViewZoomReset = nullptr;
+    QAction *ViewZoomFit = nullptr;
+    QAction *ViewPixelGrid = nullptr; // checkable, on from the start
     QAction *Update = nullptr;
     QAction *Info = nullptr;
     QMenu *RecentSkins = nullptr; // "Zuletzt geöffnet", below "Ö&ffnen..."
@@ -30,6 +35,7 @@ struct WindowActions {
     QAction *LanguageEnglish = nullptr;
     QMenu *FileMenu = nullptr;
     QMenu *EditMenu = nullptr;
+    QMenu *ViewMenu = nullptr; // "&Ansicht"
     QMenu *InfoMenu = nullptr;
     QAction *EditNameButton = nullptr; // the tool bar's "S&kinname"
 

@@ -7,14 +7,16 @@
 
 class Dialogs;
 class EditorDocument;
+class PageScenes;
 struct WindowActions;
 struct EditingPanel;
 struct SkinPages;
 
-// What the editing parts of the main window share: the document and the controls
-// that show it. The window owns all of it; the parts hold this view.
+// What the editing parts of the main window share: the document, the scenes that show
+// it and the controls. The window owns all of it; the parts hold this view.
 struct Workspace {
     EditorDocument &document;
+    PageScenes &scenes;
     const SkinPages &pages;
     const EditingPanel &panel;
     const WindowActions &commands;

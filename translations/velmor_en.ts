@@ -185,6 +185,10 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <source>Sender</source>
         <translation>Station</translation>
     </message>
+    <message>
+        <source>Element %1 [%2], %3 × %4</source>
+        <translation>Element %1 [%2], %3 × %4</translation>
+    </message>
 </context>
 <context>
     <name>FileContents</name>
@@ -723,6 +727,21 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
+    <name>StatusReadout</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>x %1 · y %2</source>
+        <translation>x %1 · y %2</translation>
+    </message>
+    <message>
+        <source>x %1 · y %2 · %3 × %4</source>
+        <translation>x %1 · y %2 · %3 × %4</translation>
+    </message>
+</context>
+<context>
     <name>SystemDialogs</name>
     <message>
         <source>Suchen in:</source>
@@ -1000,6 +1019,50 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>S&amp;kinname</source>
         <translation>S&amp;kin Name</translation>
+    </message>
+    <message>
+        <source>Ver&amp;größern</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>Vergrößern|Die Seiten größer zeigen</source>
+        <translation>Zoom In|Show the pages larger</translation>
+    </message>
+    <message>
+        <source>Ver&amp;kleinern</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>Verkleinern|Die Seiten kleiner zeigen</source>
+        <translation>Zoom Out|Show the pages smaller</translation>
+    </message>
+    <message>
+        <source>&amp;Originalgröße</source>
+        <translation>&amp;Actual Size</translation>
+    </message>
+    <message>
+        <source>Originalgröße|Die Seiten in 100 % zeigen</source>
+        <translation>Actual Size|Show the pages at 100 %</translation>
+    </message>
+    <message>
+        <source>Ganze &amp;Seite</source>
+        <translation>&amp;Fit Page</translation>
+    </message>
+    <message>
+        <source>Ganze Seite|Die ganze Seite ins Fenster einpassen</source>
+        <translation>Fit Page|Fit the whole page into the window</translation>
+    </message>
+    <message>
+        <source>&amp;Pixelraster</source>
+        <translation>&amp;Pixel Grid</translation>
+    </message>
+    <message>
+        <source>Pixelraster|Ab 400 % ein Raster zwischen den Pixeln zeigen</source>
+        <translation>Pixel Grid|From 400 % show a grid between the pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
     </message>
 </context>
 </TS>

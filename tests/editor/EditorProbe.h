@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/MainWindow.h"
+#include "tests/editor/Shown.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
 
@@ -37,7 +38,8 @@ public:
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    QWidget *view(const char *name) const { return child(QString::fromLatin1(name)); }
+    // A page item by its name, or else a control of the window.
+    Shown view(const char *name) const { return findShown(*form, QString::fromLatin1(name)); }
     QSpinBox *field(const char *name) const { return child<QSpinBox>(QString::fromLatin1(name)); }
     // PositionX, PositionY, grossX and grossY, in this order.
     QList<int> fields() const
@@ -54,41 +56,49 @@ public:
     // The next save writes the element's section.
     bool due(int number) const { return form->editorDocument().due().has(*findElement(number)); }
 
-    static void mouse(QWidget *target, QEvent::Type type, QPoint at,
-                      Qt::MouseButton button = Qt::LeftButton)
+    static void mouse(const Shown &target, QEvent::Type type, QPoint at,
+                      Qt::MouseButton button = Qt::LeftButton,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
-        QMouseEvent event(type, at, target->mapToGlobal(at),
-                          type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+        QWidget *receiver = target.receiver();
+        // A press takes hold where the item can be seen; the rest of the gesture keeps
+        // the same distance from where it was asked to be.
+        static QPoint grip;
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            grip = target.pressablePoint(at) - at;
+        const bool hovers = type == QEvent::MouseMove && held == Qt::NoButton;
+        const QPoint point = target.point(hovers ? target.pressablePoint(at) : at + grip);
+        QMouseEvent event(type, point, receiver->mapToGlobal(point),
+                          type == QEvent::MouseMove ? Qt::NoButton : button, held, modifiers);
+        QApplication::sendEvent(receiver, &event);
     }
-    static void press(QWidget *target, QPoint at = {2, 2}, Qt::MouseButton button = Qt::LeftButton)
+    static void press(const Shown &target, QPoint at = {2, 2},
+                      Qt::MouseButton button = Qt::LeftButton)
     {
         mouse(target, QEvent::MouseButtonPress, at, button);
     }
     // Presses at `from`, moves the pointer by `by` and releases it there.
-    static void drag(QWidget *target, QPoint by, QPoint from = {2, 2})
+    static void drag(const Shown &target, QPoint by, QPoint from = {2, 2})
     {
         press(target, from);
         mouse(target, QEvent::MouseMove, from + by);
         mouse(target, QEvent::MouseButtonRelease, from + by);
     }
-    static void click(QWidget *target)
+    static void click(const Shown &target)
     {
         press(target);
         mouse(target, QEvent::MouseButtonRelease, {2, 2});
     }
-    static void doubleClick(QWidget *target)
+    static void doubleClick(const Shown &target)
     {
         click(target);
         mouse(target, QEvent::MouseButtonDblClick, {2, 2});
         mouse(target, QEvent::MouseButtonRelease, {2, 2});
     }
-    static void hover(QWidget *target)
+    static void hover(const Shown &target)
     {
-        QMouseEvent event(QEvent::MouseMove, QPointF(1, 1), target->mapToGlobal(QPointF(1, 1)),
-                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+        mouse(target, QEvent::MouseMove, {1, 1}, Qt::NoButton);
     }
 
     // A bitmap of its own size and colour in the folder; the next picture the user

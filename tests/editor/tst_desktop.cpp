@@ -14,19 +14,21 @@ namespace {
 
 // A drag of the files from another program that enters the widget and is dropped
 // there; whether the widget (or a parent) took the drop.
-bool dropFiles(QWidget *target, const QStringList &paths)
+bool dropFiles(const Shown &target, const QStringList &paths)
 {
+    QWidget *receiver = target.receiver();
+    const QPoint at = target.point({2, 2});
     QMimeData data;
     QList<QUrl> urls;
     for (const QString &path : paths)
         urls << QUrl::fromLocalFile(path);
     data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(receiver, &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(receiver, &drop);
     return drop.isAccepted();
 }
 

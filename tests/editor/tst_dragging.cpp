@@ -17,7 +17,7 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<EditorProbe> probe_;
 
-    QWidget *view(const char *name) const { return probe_->view(name); }
+    Shown view(const char *name) const { return probe_->view(name); }
     QSpinBox *field(const char *name) const { return probe_->field(name); }
     QList<int> fields() const { return probe_->fields(); }
     QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
@@ -78,7 +78,7 @@ private slots:
 
     void rightButtonDragsLikeTheLeft()
     {
-        QWidget *target = view("Image26s");
+        const Shown target = view("Image26s");
         Probe::press(target, {2, 2}, Qt::RightButton);
         Probe::mouse(target, QEvent::MouseMove, {7, 2}, Qt::RightButton);
         Probe::mouse(target, QEvent::MouseButtonRelease, {7, 2}, Qt::RightButton);
@@ -100,10 +100,14 @@ private slots:
         Probe::hover(view("Image29p"));
         QCOMPARE(probe_->form->selection().kind, Selection::Kind::None);
         for (const char *name : {"Image29p", "Image29s", "Image29d"}) {
-            const QObjectList siblings = view(name)->parentWidget()->children();
-            const qsizetype at = siblings.indexOf(view(name));
-            QVERIFY(siblings.mid(at + 1).size() == 1);
-            QVERIFY(siblings.last()->objectName().startsWith(QLatin1String("List")));
+            const PageItem *hovered = view(name).item();
+            for (QGraphicsItem *item : hovered->scene()->items()) {
+                if (item == hovered || item->parentItem() || !item->isVisible())
+                    continue;
+                const bool isList =
+                    item->toGraphicsObject()->objectName().startsWith(QLatin1String("List"));
+                QCOMPARE(item->zValue() > hovered->zValue(), isList);
+            }
         }
     }
 
@@ -168,16 +172,16 @@ private slots:
 
     void trackListsMoveTogetherAndCarryThePlayerList()
     {
-        QWidget *description = view("ListDescription");
+        const Shown description = view("ListDescription");
         Probe::press(description, {1, 1});
         QCOMPARE(hint(), QStringLiteral("Vorschau oder Liedersammlung-Ansicht-Ansicht"));
-        QCOMPARE(fields(), (QList<int>{90, 45, 260, 180}));
+        QCOMPARE(fields(), (QList<int>{490, 45, 260, 180}));
         Probe::mouse(description, QEvent::MouseMove, {4, 9});
         Probe::mouse(description, QEvent::MouseButtonRelease, {4, 9});
         for (const char *name : {"ListPlayer", "ListSchedule", "ListDescription"})
-            QCOMPARE(view(name)->pos(), QPoint(93, 53));
+            QCOMPARE(view(name)->pos(), QPoint(493, 53));
         QVERIFY(probe_->saveEnabled());
-        QCOMPARE(probe_->form->document().lists.player.left, 93);
+        QCOMPARE(probe_->form->document().lists.player.left, 493);
         QCOMPARE(probe_->form->document().lists.description.top, 53);
 
         // Resizing the track lists leaves the Player list's size alone.
@@ -189,11 +193,11 @@ private slots:
 
     void playerListMovesAlone()
     {
-        QWidget *player = view("ListPlayer");
+        const Shown player = view("ListPlayer");
         Probe::drag(player, {-6, 7}, {0, 0});
         QCOMPARE(hint(), QStringLiteral("Player-Ansicht"));
-        QCOMPARE(player->pos(), QPoint(84, 52));
-        QCOMPARE(view("ListSchedule")->pos(), QPoint(90, 45));
+        QCOMPARE(player->pos(), QPoint(484, 52));
+        QCOMPARE(view("ListSchedule")->pos(), QPoint(490, 45));
         QCOMPARE(probe_->form->document().lists.player.top, 52);
         QCOMPARE(field("grossY")->value(), 60);
         QVERIFY(probe_->saveEnabled());
@@ -205,8 +209,8 @@ private slots:
         Probe::drag(view("Listheader2"), {5, 5});
         Probe::drag(view("Image2"), {5, 5});
         QVERIFY(probe_->form->selection().isElement(*findElement(5)));
-        QCOMPARE(view("ListSchedule")->pos(), QPoint(90, 45));
-        QCOMPARE(view("ListPlayer")->pos(), QPoint(90, 45));
+        QCOMPARE(view("ListSchedule")->pos(), QPoint(490, 45));
+        QCOMPARE(view("ListPlayer")->pos(), QPoint(490, 45));
     }
 
     void fieldsBeforeAnySelectionMoveNothing()
@@ -214,7 +218,7 @@ private slots:
         field("PositionX")->setValue(3);
         field("grossY")->setValue(3);
         QCOMPARE(view("Image05p")->geometry(), SkinFixture::place(5));
-        QCOMPARE(view("ListPlayer")->pos(), QPoint(90, 45));
+        QCOMPARE(view("ListPlayer")->pos(), QPoint(490, 45));
     }
 
     void fieldsActOnTheSelectedElementsViewsOnly_data()
@@ -231,7 +235,7 @@ private slots:
     {
         QFETCH(int, number);
         QFETCH(QStringList, views);
-        Probe::click(probe_->child(views.first()));
+        Probe::click(probe_->view(qPrintable(views.first())));
         field("PositionX")->setValue(400);
         field("PositionY")->setValue(-20);
         field("grossX")->setValue(33);
@@ -239,7 +243,7 @@ private slots:
         for (const CatalogueEntry &entry : catalogue()) {
             const QRect expected =
                 entry.number == number ? QRect(400, -20, 33, 44) : SkinFixture::place(entry.number);
-            for (QLabel *shown : probe_->form->pages().views.views(entry))
+            for (const PageItem *shown : probe_->form->scenes().views().views(entry))
                 QCOMPARE(shown->geometry(), expected);
         }
         QCOMPARE(probe_->element(number).geometry, (Rect{400, -20, 33, 44}));
@@ -342,7 +346,11 @@ private slots:
         Probe::click(view("Image30p"));
         for (int step = 0; step < 40; ++step)
             QTest::keyClick(field("PositionX"), Qt::Key_Up);
-        Probe::drag(view("Image30d"), {2000, -50});
+        // No pointer reaches so far out; the drag itself goes to the document.
+        Rect dragged = probe_->element(30).geometry;
+        dragged.left = saturatedSum(dragged.left, 2000);
+        dragged.top = saturatedSum(dragged.top, -50);
+        probe_->form->editorDocument().drag(Selection::of(*findElement(30)), dragged);
         const SkinElement &stop = probe_->element(30);
         QCOMPARE(stop.geometry, (Rect{view("Image30p")->x(), view("Image30p")->y(),
                                       view("Image30p")->width(), view("Image30p")->height()}));

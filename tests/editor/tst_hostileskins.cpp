@@ -197,8 +197,7 @@ private slots:
         probe_->form->load(write(QStringLiteral("skin/odd.lkv"), text));
         QCOMPARE(boxes(), QStringList());
         for (const char *name : {"Image05p", "Image07p", "Image08p"})
-            QCOMPARE(probe_->child<QLabel>(QString::fromLatin1(name))->pixmap().size(),
-                     QSize(9, 4));
+            QCOMPARE(probe_->view(name)->pixmap().size(), QSize(9, 4));
     }
 
     void bitmapWithALyingHeaderStopsTheLoadWithItsMessage()

@@ -1,6 +1,7 @@
 #include "editor/MainWindow.h"
 #include "editor/SkinTextView.h"
 #include "skin/SkinFormat.h"
+#include "tests/editor/Shown.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
 
@@ -39,7 +40,8 @@ private:
         return found;
     }
     QAction *command(const char *name) const { return child<QAction>(name); }
-    bool shown(const char *name) const { return !child(name)->isHidden(); }
+    Shown view(const char *name) const { return findShown(*form_, QString::fromLatin1(name)); }
+    bool shown(const char *name) const { return !view(name)->isHidden(); }
 
     QString skin(SkinFixture fixture, const QString &name = QStringLiteral("skin.lkv"))
     {
@@ -47,14 +49,16 @@ private:
     }
     std::string folder() const { return folder_->path().toStdString() + "/"; }
 
-    // The commands a skin enables or disables; the language entries are always there.
+    // The commands a skin enables or disables; the language and view entries are always
+    // there.
     QStringList enabledCommands() const
     {
         QStringList names;
         for (QAction *action : form_->findChildren<QAction *>()) {
             if (action->isEnabled() && !action->objectName().isEmpty() &&
                 action->objectName() != QLatin1String("EditNameButton") &&
-                !action->objectName().startsWith(QLatin1String("Language")))
+                !action->objectName().startsWith(QLatin1String("Language")) &&
+                !action->objectName().startsWith(QLatin1String("View")))
                 names << action->objectName();
         }
         names.sort();
@@ -79,7 +83,7 @@ private slots:
         QVERIFY(!shown("Image01up"));
         for (const char *field : {"grossX", "grossY", "PositionX", "PositionY", "edit1"})
             QVERIFY(!child(field)->isEnabled());
-        QVERIFY(!child("Transparent1")->isEnabled());
+        QVERIFY(!view("Transparent1").widget()->isEnabled());
         QCOMPARE(command("FileOpen1")->toolTip(), QStringLiteral("Öffnen"));
         QCOMPARE(child<QTabWidget>("Notebook")->currentIndex(), 2);
     }
@@ -106,7 +110,7 @@ private slots:
         for (const char *field : {"grossX", "grossY", "PositionX", "PositionY", "edit1"})
             QVERIFY(child(field)->isEnabled());
         QVERIFY(child<QLineEdit>("edit1")->isReadOnly());
-        QVERIFY(child("Transparent1")->isEnabled());
+        QVERIFY(view("Transparent1").widget()->isEnabled());
         QVERIFY(shown("Image01up") && shown("Image01da"));
         QVERIFY(dialogs_->calls().isEmpty());
     }
@@ -115,14 +119,14 @@ private slots:
     {
         form_->load(skin(SkinFixture(false)));
         for (const char *name : {"Image09p", "Image09s", "Image09d"}) {
-            auto *view = child<QLabel>(name);
-            QCOMPARE(view->geometry(), QRect(SkinFixture::left(9), SkinFixture::top(9),
-                                             SkinFixture::width(9), SkinFixture::height(9)));
-            QCOMPARE(view->pixmap().size(), view->size());
-            QVERIFY(shown(name));
+            const Shown shown = view(name);
+            QCOMPARE(shown->geometry(), QRect(SkinFixture::left(9), SkinFixture::top(9),
+                                              SkinFixture::width(9), SkinFixture::height(9)));
+            QCOMPARE(shown->pixmap().size(), shown->size());
+            QVERIFY(!shown->isHidden());
         }
-        QCOMPARE(child<QLabel>("Image25s")->text(), QStringLiteral("Sender"));
-        QCOMPARE(child<QLabel>("Image26s")->pos(), QPoint(SkinFixture::left(26), 126));
+        QCOMPARE(view("Image25s")->text(), QStringLiteral("Sender"));
+        QCOMPARE(view("Image26s")->pos(), QPoint(SkinFixture::left(26), 126));
         const SkinElement &exit = form_->document().element(*findElement(9));
         QCOMPARE(exit.geometry.left, SkinFixture::left(9));
         QCOMPARE(exit.statePath(StateBitmap::Mo), folder() + "e09_mo.bmp");
@@ -138,14 +142,14 @@ private slots:
         for (const char *name : {"Image131p", "Image131s", "Image131d", "Image132d", "Image14s",
                                  "Image29s", "Image30s"})
             QVERIFY2(shown(name), name);
-        QCOMPARE(child("Image131s")->geometry(),
+        QCOMPARE(view("Image131s")->geometry(),
                  QRect(SkinFixture::left(131), SkinFixture::top(131), SkinFixture::width(131),
                        SkinFixture::height(131)));
         // Width from "size_g", height from the second number of "size_m".
         for (const char *list : {"ListSchedule", "ListDescription"})
-            QCOMPARE(child(list)->geometry(), QRect(90, 45, 260, 180));
-        QCOMPARE(child("ListPlayer")->geometry(), QRect(90, 45, 260, 60));
-        QCOMPARE(child("ListPlayer1")->height(), 60);
+            QCOMPARE(view(list)->geometry(), QRect(490, 45, 260, 180));
+        QCOMPARE(view("ListPlayer")->geometry(), QRect(490, 45, 260, 60));
+        QCOMPARE(view("ListPlayer1")->height(), 60);
     }
 
     void version14AfterA15SkinHidesThe15Views()
@@ -157,7 +161,7 @@ private slots:
              {"Image131p", "Image131s", "Image132p", "Image14s", "Image29s", "Image30s"})
             QVERIFY2(!shown(name), name);
         QVERIFY(shown("Image14p") && shown("Image30p") && shown("Image30d"));
-        QCOMPARE(child("ListSchedule")->geometry(), QRect(90, 45, 250, 180));
+        QCOMPARE(view("ListSchedule")->geometry(), QRect(490, 45, 250, 180));
     }
 
     void wizardWithoutPlaylistStays14()
@@ -173,7 +177,7 @@ private slots:
     {
         form_->load(skin(SkinFixture(false)));
         QVERIFY(!shown("Image16p"));
-        QCOMPARE(child<QLabel>("Image16p")->pos(), QPoint(SkinFixture::left(16), 116));
+        QCOMPARE(view("Image16p")->pos(), QPoint(SkinFixture::left(16), 116));
         QCOMPARE(form_->document().element(*findElement(16)).statePath(StateBitmap::Da),
                  folder() + "e16_da.bmp");
     }
@@ -183,7 +187,7 @@ private slots:
         SkinFixture fixture(false);
         fixture.set("btn_play", "position", "10, 20");
         form_->load(skin(fixture));
-        QCOMPARE(child("Image29p")->pos(), QPoint(10, 0));
+        QCOMPARE(view("Image29p")->pos(), QPoint(10, 0));
     }
 
     void missingStateNameIsNoErrorUntilUsed()
@@ -233,13 +237,13 @@ private slots:
     {
         form_->load(skin(SkinFixture(false)));
         const auto picture = [this](const char *name) {
-            return child<QLabel>(name)->pixmap().toImage().pixel(0, 0);
+            return view(name)->pixmap().toImage().pixel(0, 0);
         };
         QVERIFY(picture("Listheader2") != picture("Listheader3h"));
         QVERIFY(picture("List2") != picture("List3h"));
         QCOMPARE(form_->document().graphicPaths[static_cast<int>(Graphic::DescriptionTile)],
                  std::string("g20.bmp"));
-        QCOMPARE(child("ImageS")->size(), QSize(30, 12));
+        QCOMPARE(view("ImageS")->size(), QSize(30, 12));
     }
 
     void fileThatIsNoSkinKeepsThePreviousSkin()
@@ -290,10 +294,13 @@ private slots:
         SkinFixture fixture(false);
         fixture.set("btn_export", "position", "95, 50, 0, 0");
         form_->load(skin(fixture));
-        QWidget *page = child("Image17p")->parentWidget();
-        const QObjectList &order = page->children();
-        QVERIFY(order.indexOf(child("ListPlayer")) > order.indexOf(child("Image17p")));
-        QCOMPARE(order.indexOf(child("ImageP")), 0);
+        QList<QGraphicsItem *> order;
+        for (QGraphicsItem *item : view("Image17p").item()->scene()->items(Qt::AscendingOrder)) {
+            if (item->isVisible() && !item->parentItem())
+                order << item;
+        }
+        QVERIFY(order.indexOf(view("ListPlayer").item()) > order.indexOf(view("Image17p").item()));
+        QCOMPARE(order.indexOf(view("ImageP").item()), 0);
     }
 };
 

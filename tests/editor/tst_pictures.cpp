@@ -20,10 +20,7 @@ private:
     std::unique_ptr<EditorProbe> probe_;
     QString skinPath_;
 
-    QLabel *label(const char *name) const
-    {
-        return probe_->child<QLabel>(QString::fromLatin1(name));
-    }
+    Shown label(const char *name) const { return probe_->view(name); }
     QString hint() const { return probe_->child<QLineEdit>(QStringLiteral("edit1"))->text(); }
     QList<int> fields() const { return probe_->fields(); }
     QString offer(const QString &name, QSize size, QColor colour = Qt::darkCyan) const
@@ -77,10 +74,10 @@ private slots:
         QFETCH(int, number);
         open(version15);
         const QString name = QStringLiteral("Image%1").arg(number);
-        Probe::click(probe_->child(name + QLatin1Char('p')));
+        Probe::click(probe_->view(qPrintable(name + QLatin1Char('p'))));
         offer(QStringLiteral("wide.bmp"), {70, 30});
         Probe::doubleClick(label("Image01up"));
-        auto *schedule = probe_->child<QLabel>(name + QLatin1Char('s'));
+        const Shown schedule = probe_->view(qPrintable(name + QLatin1Char('s')));
         QCOMPARE(schedule->size(), QSize(70, 30));
         QCOMPARE(schedule->pixmap().size(), QSize(70, 30));
         QCOMPARE(schedule->isHidden(), !version15);
@@ -95,7 +92,7 @@ private slots:
     void webButtonsKeepTheirSize()
     {
         QFETCH(QString, view);
-        auto *target = probe_->child<QLabel>(view);
+        const Shown target = probe_->view(qPrintable(view));
         const QRect before = target->geometry();
         Probe::click(target);
         const QList<int> shown = fields();
@@ -270,13 +267,13 @@ private slots:
 
     void menuMirrorsPointToThePlayerViewPage()
     {
-        Probe::click(label("Image3"));
+        Probe::click(label("Image1"));
         QCOMPARE(hint(), QStringLiteral("Änderungen unter Kategorie Player-Sicht"));
     }
 
     void transparentCurposLeavesOutTheBottomLeftColour()
     {
-        auto *transparent = probe_->child<QCheckBox>(QStringLiteral("Transparent1"));
+        auto *transparent = qobject_cast<QCheckBox *>(probe_->view("Transparent1").widget());
         transparent->setChecked(true);
         QImage marker(10, 10, QImage::Format_RGB32);
         marker.fill(Qt::magenta);

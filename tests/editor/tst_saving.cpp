@@ -42,7 +42,7 @@ private:
     std::unique_ptr<EditorProbe> probe_;
     QString skinPath_;
 
-    QWidget *view(const char *name) const { return probe_->view(name); }
+    Shown view(const char *name) const { return probe_->view(name); }
     void save() const { probe_->command("FileSave1")->trigger(); }
     void saveAs(const QString &path) const
     {
@@ -166,14 +166,14 @@ private slots:
         Probe::drag(view("ListSchedule"), {-40, 5}, {1, 1});
         save();
         const QByteArrayList main = sectionOf(linesOf(skinPath_), "dlg_main");
-        QVERIFY(main.contains("position_m=190,100 // anfangsposition von body unten\r"));
+        QVERIFY(main.contains("position_m=590,100 // anfangsposition von body unten\r"));
         QVERIFY(main.contains("position_g=140,50  // anfangspos von body oben\r"));
         QVERIFY(main.contains("size_m=310,180\r"));
         QVERIFY(main.contains("size_g=260,240\r"));
 
         EditorProbe reopened;
         reopened.form->load(skinPath_);
-        QCOMPARE(reopened.view("ListDescription")->geometry(), QRect(50, 50, 260, 180));
+        QCOMPARE(reopened.view("ListDescription")->geometry(), QRect(450, 50, 260, 180));
     }
 };
 

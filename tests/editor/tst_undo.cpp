@@ -21,7 +21,7 @@ private:
 
     EditorDocument &document() const { return probe_->form->editorDocument(); }
     QUndoStack &history() const { return document().history(); }
-    QWidget *view(const char *name) const { return probe_->view(name); }
+    Shown view(const char *name) const { return probe_->view(name); }
     QRect geometryOf(int number) const
     {
         const Rect &r = probe_->element(number).geometry;
@@ -34,7 +34,8 @@ private:
     }
     void key(const char *page, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
-        QTest::keyClick(view(page), static_cast<Qt::Key>(key), modifiers);
+        QTest::keyClick(probe_->child(QString::fromLatin1(page)), static_cast<Qt::Key>(key),
+                        modifiers);
     }
     QString offer(const QString &name, QSize size) const
     {
@@ -52,7 +53,7 @@ private slots:
 
     void dragIsOneStepUndoneOnEveryViewAndInTheFields()
     {
-        QWidget *dragged = view("Image07s");
+        const Shown dragged = view("Image07s");
         Probe::press(dragged);
         // The view follows the pointer, which stays where it took hold: ten moves of one.
         for (int move = 0; move < 10; ++move)
@@ -112,13 +113,13 @@ private slots:
         QTest::keyClick(probe_->field("PositionY"), Qt::Key_Up);
         QCOMPARE(history().count(), 2);
 
-        key("TabPlayer", Qt::Key_Right);
-        key("TabPlayer", Qt::Key_Down, Qt::ControlModifier);
-        key("TabPlayer", Qt::Key_Left, Qt::ShiftModifier);
+        key("PlayerPageView", Qt::Key_Right);
+        key("PlayerPageView", Qt::Key_Down, Qt::ControlModifier);
+        key("PlayerPageView", Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(history().count(), 3);
         // Selecting ends the run, even when it selects the same item again.
         Probe::click(view("Image08p"));
-        key("TabPlayer", Qt::Key_Right);
+        key("PlayerPageView", Qt::Key_Right);
         QCOMPARE(history().count(), 4);
 
         for (int step = 0; step < 4; ++step)
@@ -160,10 +161,10 @@ private slots:
     void arrowKeysMoveAndResizeWithinTheFieldRange()
     {
         Probe::click(view("Image05d"));
-        QCOMPARE(probe_->form->focusWidget(), view("TabDescription"));
+        QCOMPARE(probe_->form->focusWidget(), probe_->child("DescriptionPageView"));
         const QRect place = SkinFixture::place(5);
-        key("TabDescription", Qt::Key_Left);
-        key("TabDescription", Qt::Key_Up, Qt::ShiftModifier);
+        key("DescriptionPageView", Qt::Key_Left);
+        key("DescriptionPageView", Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(geometryOf(5), place.translated(-1, -10));
         QCOMPARE(view("Image05p")->geometry(), place.translated(-1, -10));
         QCOMPARE(fields(), fieldsOf(place.translated(-1, -10)));
@@ -171,13 +172,13 @@ private slots:
 
         document().editEdge(Edge::Width, 995);
         for (int press = 0; press < 3; ++press)
-            key("TabDescription", Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+            key("DescriptionPageView", Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(geometryOf(5).width(), 1000);
         document().editEdge(Edge::Height, 3);
-        key("TabDescription", Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+        key("DescriptionPageView", Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(geometryOf(5).height(), 0);
         const int steps = history().count();
-        key("TabDescription", Qt::Key_Up, Qt::ControlModifier);
+        key("DescriptionPageView", Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(history().count(), steps);
     }
 
@@ -185,9 +186,9 @@ private slots:
     {
         Probe::click(view("ImageS"));
         const Rect before = document().background(Page::Schedule);
-        key("TabSchedule", Qt::Key_Right);
+        key("SchedulePageView", Qt::Key_Right);
         QCOMPARE(document().background(Page::Schedule), before);
-        key("TabSchedule", Qt::Key_Right, Qt::ControlModifier);
+        key("SchedulePageView", Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(view("ImageS")->width(), before.width + 1);
         QCOMPARE(probe_->field("grossX")->value(), before.width + 1);
         QVERIFY(!probe_->saveEnabled());
@@ -198,12 +199,12 @@ private slots:
     void trackListsMovedByKeysCarryThePlayerList()
     {
         Probe::click(view("ListSchedule"));
-        key("TabSchedule", Qt::Key_Down, Qt::ShiftModifier);
+        key("SchedulePageView", Qt::Key_Down, Qt::ShiftModifier);
         for (const char *name : {"ListPlayer", "ListSchedule", "ListDescription"})
-            QCOMPARE(view(name)->pos(), QPoint(90, 55));
+            QCOMPARE(view(name)->pos(), QPoint(490, 55));
         QVERIFY(probe_->saveEnabled());
         history().undo();
-        QCOMPARE(view("ListPlayer")->pos(), QPoint(90, 45));
+        QCOMPARE(view("ListPlayer")->pos(), QPoint(490, 45));
         QVERIFY(!probe_->saveEnabled());
     }
 
@@ -217,10 +218,9 @@ private slots:
         const QRect place = SkinFixture::place(29);
         for (const char *name : {"Image29p", "Image29s", "Image29d"}) {
             QCOMPARE(view(name)->geometry(), place);
-            QCOMPARE(probe_->child<QLabel>(QString::fromLatin1(name))->pixmap().size(),
-                     place.size());
+            QCOMPARE(probe_->view(name)->pixmap().size(), place.size());
         }
-        QCOMPARE(probe_->child<QLabel>(QStringLiteral("Image01up"))->pixmap().size(), place.size());
+        QCOMPARE(probe_->view("Image01up")->pixmap().size(), place.size());
         QCOMPARE(fields(), fieldsOf(place));
         QVERIFY(probe_->element(29).statePath(StateBitmap::Up) != path.toStdString());
         QVERIFY(!probe_->saveEnabled());

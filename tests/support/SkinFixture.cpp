@@ -29,8 +29,9 @@ QImage pictureFor(const std::string &name, QSize size)
 
 SkinFixture::SkinFixture(bool version15)
 {
+    // The lists stand right of every element, so a user can press each element.
     set("dlg_main", "position_m",
-        version15 ? "230,95 // anfangsposition von body unten" : "190, 95");
+        version15 ? "630,95 // anfangsposition von body unten" : "590, 95");
     set("dlg_main", "position_g", version15 ? "140,50  // anfangspos von body oben" : "100, 50");
     set("dlg_main", "size_m", version15 ? "310,180" : "250,180");
     set("dlg_main", "size_g", version15 ? "260,240" : "251,216");

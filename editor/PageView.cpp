@@ -1,0 +1,109 @@
+#include "editor/PageView.h"
+
+#include "editor/PageScene.h"
+#include "editor/ZoomSteps.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace {
+
+// One notch of a common wheel.
+constexpr int notch = 120;
+
+} // namespace
+
+PageView::PageView(const QString &name, PageScene &scene, QWidget *parent)
+    : QGraphicsView(&scene, parent)
+{
+    setObjectName(name);
+    setFrameShape(QFrame::NoFrame);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackgroundRole(QPalette::Window);
+    setRenderHints({});
+    setMouseTracking(true);
+    // Only what changed is drawn again; a drag repaints two small rectangles.
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+}
+
+void PageView::setZoom(int percent)
+{
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
+    const qreal scale = percent / 100.0;
+    setTransform(QTransform::fromScale(scale, scale));
+}
+
+void PageView::keepUnder(QPointF scenePoint, QPoint at)
+{
+    const QPoint shift = mapFromScene(scenePoint) - at;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shift.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + shift.y());
+}
+
+void PageView::setPixelGrid(bool shown)
+{
+    pixelGrid_ = shown;
+    viewport()->update();
+}
+
+int PageView::fittingZoom() const
+{
+    const QRect page = static_cast<const PageScene *>(scene())->shownArea();
+    const QSize room = maximumViewportSize();
+    const double fits =
+        std::min(100.0 * room.width() / page.width(), 100.0 * room.height() / page.height());
+    return boundedZoom(static_cast<int>(std::floor(fits)));
+}
+
+void PageView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QGraphicsView::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    wheelTurn_ += event->angleDelta().y();
+    const int steps = wheelTurn_ / notch;
+    wheelTurn_ %= notch;
+    if (steps != 0)
+        emit zoomAsked(steps, event->position().toPoint());
+}
+
+void PageView::mouseMoveEvent(QMouseEvent *event)
+{
+    emit pointerMoved(mapToScene(event->position().toPoint()));
+    QGraphicsView::mouseMoveEvent(event);
+}
+
+void PageView::leaveEvent(QEvent *event)
+{
+    emit pointerLeft();
+    QGraphicsView::leaveEvent(event);
+}
+
+// A line between every two skin pixels, one screen pixel wide, over the exposed part.
+void PageView::drawForeground(QPainter *painter, const QRectF &rect)
+{
+    if (!pixelGrid_ || zoom_ < pixelGridZoom)
+        return;
+    QPen pen(QColor(128, 128, 128, 96));
+    pen.setCosmetic(true);
+    painter->setPen(pen);
+    const int left = static_cast<int>(std::floor(rect.left()));
+    const int right = static_cast<int>(std::ceil(rect.right()));
+    const int top = static_cast<int>(std::floor(rect.top()));
+    const int bottom = static_cast<int>(std::ceil(rect.bottom()));
+    QVector<QLineF> lines;
+    lines.reserve((right - left) + (bottom - top) + 2);
+    for (int x = left; x <= right; ++x)
+        lines.append(QLineF(x, top, x, bottom));
+    for (int y = top; y <= bottom; ++y)
+        lines.append(QLineF(left, y, right, y));
+    painter->drawLines(lines);
+}
