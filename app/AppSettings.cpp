@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view section = "Update";
 constexpr std::string_view recentSection = "Zuletzt";
 constexpr std::string_view languageSection = "Sprache";
+constexpr std::string_view viewSection = "Ansicht";
 
 // The settings file is ANSI text like the skins.
 QString fromFile(const std::string &bytes)
@@ -69,6 +70,23 @@ void AppSettings::writeRecentSkins(const QStringList &paths)
     for (int i = 1; i <= recentSkinCount; ++i)
         file.PutValue(recentSection, std::to_string(i),
                       i <= paths.size() ? singleLine(toFile(paths[i - 1])) : std::string());
+    file.UpdateFile();
+}
+
+// A value that is no number counts as none; the page views pull any number into their range.
+int AppSettings::zoom() const
+{
+    bool isNumber = false;
+    const int percent = QString::fromStdString(settingsFile().ReadValue(viewSection, "Zoom", ""))
+                            .trimmed()
+                            .toInt(&isNumber);
+    return isNumber ? percent : 100;
+}
+
+void AppSettings::writeZoom(int percent)
+{
+    SettingsFile file = settingsFile();
+    file.PutValue(viewSection, "Zoom", std::to_string(percent));
     file.UpdateFile();
 }
 

@@ -9,10 +9,10 @@
 
 // The program's own settings in "Velmor.ini" in the current folder: the download
 // server and the news last accepted in the section "Update", the skins opened last in
-// "Zuletzt", the language chosen in "Sprache". Nothing is kept in memory: every read
-// reads the file, and every write reads it afresh and changes only its own keys in the
-// same step, so that no part of the program, and no other running copy, has its
-// changes put back by an old copy.
+// "Zuletzt", the language chosen in "Sprache", the zoom of the pages in "Ansicht". Nothing is kept
+// in memory: every read reads the file, and every write reads it afresh and changes only its own
+// keys in the same step, so that no part of the program, and no other running copy, has its changes
+// put back by an old copy.
 class AppSettings {
 public:
     QString server() const;
@@ -24,6 +24,10 @@ public:
     // Newest first, at most recentSkinCount.
     QStringList recentSkins() const;
     void writeRecentSkins(const QStringList &paths);
+
+    // The zoom of the pages in percent, 100 unless another was kept.
+    int zoom() const;
+    void writeZoom(int percent);
 
     // German unless English was chosen.
     Language language() const;

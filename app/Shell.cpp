@@ -25,6 +25,10 @@ Shell::Shell(Platform platform)
     QObject::connect(form1_.get(), &MainWindow::recentSkinGone, form1_.get(),
                      [this](const QString &path) { forgetSkin(path); });
     form1_->showRecentSkins(AppSettings().recentSkins());
+    // The zoom is kept the moment it changes, as the language is.
+    form1_->zoom().setPercent(AppSettings().zoom());
+    QObject::connect(&form1_->zoom(), &PageZoom::changed, form1_.get(),
+                     [](int percent) { AppSettings().writeZoom(percent); });
 }
 
 Shell::~Shell() = default;

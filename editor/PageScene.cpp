@@ -23,6 +23,10 @@ PageScene::PageScene(std::optional<Page> page, QObject *parent)
     // Items move with every drag; a scene this small is searched faster without an index.
     setItemIndexMethod(NoIndex);
     addItem(frame_);
+    // The views scroll over what the page shows, from its origin: an item dragged off
+    // to the left or top never shifts the page in its view.
+    setSceneRect(0, 0, 1, 1);
+    connect(this, &QGraphicsScene::changed, this, [this] { setSceneRect(shownArea()); });
 }
 
 QRect PageScene::shownArea() const

@@ -185,6 +185,31 @@ private slots:
         QCOMPARE(settings.server(), QStringLiteral("Server 2"));
     }
 
+    // The zoom is kept when it changes and comes back with the next start; a kept value
+    // that is no zoom the pages know is pulled into their range.
+    void zoomIsKeptAndComesBack_data()
+    {
+        QTest::addColumn<QByteArray>("kept");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("a step") << QByteArray("[Ansicht]\r\nZoom=400\r\n") << 400;
+        QTest::newRow("too large") << QByteArray("[Ansicht]\r\nZoom=5000\r\n") << 800;
+        QTest::newRow("no number") << QByteArray("[Ansicht]\r\nZoom=gross\r\n") << 100;
+        QTest::newRow("none") << QByteArray() << 100;
+    }
+    void zoomIsKeptAndComesBack()
+    {
+        QFETCH(QByteArray, kept);
+        QFETCH(int, shown);
+        writeSettingsFile(kept);
+        Shell started(platform_);
+        QCOMPARE(started.form1().zoom().percent(), shown);
+        QCOMPARE(started.form1().findChild<QLabel *>(QStringLiteral("ZoomLevel"))->text(),
+                 QStringLiteral("%1 %").arg(shown));
+        started.form1().findChild<QAction *>(QStringLiteral("ViewZoomOut"))->trigger();
+        QCOMPARE(AppSettings().zoom(), started.form1().zoom().percent());
+        QVERIFY(AppSettings().zoom() < shown);
+    }
+
     void aWindowThatNeverReadTheSettingsWritesNoneOfThem()
     {
         writeSettingsFile("[Update]\r\nServer=Server 2\r\nNews=Alt\r\n");

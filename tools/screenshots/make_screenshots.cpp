@@ -1,16 +1,19 @@
-// Renders the main window with a skin open, once per notebook page, the check report
-// and the three dialogs, to PNG files:
+// Renders the main window with a skin open, once per notebook page and once zoomed to
+// 400 %, the check report and the three dialogs, to PNG files:
 //   QT_QPA_PLATFORM=offscreen velmor_make_screenshots <skin.lkv> <folder>
 #include "app/AboutDialog.h"
 #include "app/Shell.h"
 #include "app/SkinNameDialog.h"
 #include "editor/MainWindow.h"
+#include "editor/PageView.h"
 #include "platform/Platform.h"
 #include "update/VersionChecker.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QGraphicsItem>
+#include <QMouseEvent>
 #include <QTabWidget>
 
 #include <cstdio>
@@ -69,6 +72,36 @@ bool saveCheckReport(MainWindow &form, const QDir &folder)
     return saved;
 }
 
+// A click in the middle of the item, as the user makes it.
+void click(PageView &view, const QGraphicsItem &item)
+{
+    const QPoint at = view.mapFromScene(item.sceneBoundingRect().center());
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &event);
+    }
+}
+
+// The Player page with an element selected, at 100 % and at 400 % with the pixel grid,
+// the selection in the middle of the view.
+bool saveZoomed(MainWindow &form, const QDir &folder)
+{
+    const CatalogueEntry &exit = *findElement(9);
+    form.pages().Notebook->setCurrentIndex(0);
+    click(*form.pages().views[0], *form.scenes().views().view(exit, Page::Player));
+    if (!saveGrab(form, folder, QStringLiteral("player")))
+        return false;
+    form.zoom().setPercent(400);
+    PageView &view = *form.pages().views[0];
+    view.centerOn(form.scenes().views().view(exit, Page::Player));
+    const bool saved = saveGrab(form, folder, QStringLiteral("zoom-400"));
+    form.zoom().setPercent(100);
+    form.editorDocument().select({});
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -84,18 +117,23 @@ int main(int argc, char *argv[])
     platform.openUrl = [](const QUrl &) {};
     Shell shell(platform);
     MainWindow &form = shell.form1();
+    // Whatever zoom the folder's settings keep, the pictures show the pages at 100 %.
+    form.zoom().setPercent(100);
     form.show();
     form.load(QString::fromLocal8Bit(argv[1]));
     if (dialogs->failed)
         return 1;
     const QDir folder(QString::fromLocal8Bit(argv[2]));
+    // The Player page is taken with the zoomed one.
     const QStringList names{"player", "schedule", "description", "player-view"};
     auto *notebook = form.findChild<QTabWidget *>(QStringLiteral("Notebook"));
-    for (int page = 0; page < names.size(); ++page) {
+    for (int page = 1; page < names.size(); ++page) {
         notebook->setCurrentIndex(page);
         if (!saveGrab(form, folder, names[page]))
             return 1;
     }
+    if (!saveZoomed(form, folder))
+        return 1;
     const bool dialogsSaved = saveCheckReport(form, folder) &&
                               saveDialogGrab(shell.form2(), folder, QStringLiteral("about")) &&
                               saveDialogGrab(shell.form3(), folder, QStringLiteral("skinname")) &&
