@@ -16,6 +16,9 @@ QLabel *createLabel(QStatusBar &bar, const char *name)
 {
     auto *label = new QLabel(&bar);
     label->setObjectName(QString::fromLatin1(name));
+    // Each reading stands apart from its neighbours, also when one of them is empty.
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setContentsMargins(6, 0, 6, 0);
     bar.addPermanentWidget(label);
     return label;
 }
