@@ -39,8 +39,7 @@ void createStatePreviews(QWidget &client, EditingPanel &panel)
         auto *frame = new QFrame(group);
         frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         frame->setGeometry(lefts[i], 14, 111, 100);
-        auto *picture =
-            new PictureLabel(QString::fromLatin1(names[i]), PictureLabel::Drawing::Natural, frame);
+        auto *picture = new PictureLabel(QString::fromLatin1(names[i]), frame);
         picture->setGeometry(2, 2, 107, 96);
         picture->hide();
         panel.statePreviews[i] = picture;

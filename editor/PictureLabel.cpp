@@ -1,51 +1,22 @@
 #include "editor/PictureLabel.h"
 
-#include <QBitmap>
 #include <QMouseEvent>
 #include <QPixmap>
 
-PictureLabel::PictureLabel(const QString &name, Drawing drawing, QWidget *parent)
-    : QLabel(parent), drawing_(drawing)
+PictureLabel::PictureLabel(const QString &name, QWidget *parent) : QLabel(parent)
 {
     setObjectName(name);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setScaledContents(drawing == Drawing::Stretched);
 }
 
 void PictureLabel::setPicture(const QImage &image)
 {
-    setPicture(image, QPixmap::fromImage(image));
-}
-
-void PictureLabel::setPicture(const QImage &image, const QPixmap &converted)
-{
-    if (drawing_ == Drawing::FollowsBitmap)
-        resize(image.size());
-    image_ = image;
-    converted_ = converted;
-    render();
+    setPixmap(QPixmap::fromImage(image));
 }
 
 void PictureLabel::showMissing(const QString &fileName)
 {
-    image_ = QImage();
-    converted_ = QPixmap();
     setText(fileName);
-}
-
-void PictureLabel::setTransparent(bool transparent)
-{
-    transparent_ = transparent;
-    render();
-}
-
-void PictureLabel::render()
-{
-    QPixmap pixmap = converted_;
-    if (transparent_ && !image_.isNull())
-        pixmap.setMask(
-            pixmap.createMaskFromColor(image_.pixelColor(0, image_.height() - 1), Qt::MaskInColor));
-    setPixmap(pixmap);
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent *event)
