@@ -165,12 +165,16 @@ void EditorDocument::nudge(int dx, int dy, int dWidth, int dHeight)
                  GeometryCommand::Keys);
 }
 
+// Only the edges the handle changed are applied, as a field would apply them: a handle
+// that only widens the track lists leaves the Player list where it stands.
 void EditorDocument::resizeTo(const Rect &reference)
 {
+    const Rect before = referenceGeometry(selection_);
     ItemGeometry after = itemGeometry(selection_);
     for (Edge edge : {Edge::Left, Edge::Top, Edge::Width, Edge::Height}) {
         const int value = edgeOf(reference, edge);
-        after = withEdge(selection_, after, edge, isSize(edge) ? fieldSize(value) : value);
+        if (value != edgeOf(before, edge))
+            after = withEdge(selection_, after, edge, isSize(edge) ? fieldSize(value) : value);
     }
     pushGeometry(after, marksOfEdit(selection_), tr("Größe ändern"), GeometryCommand::Handle);
 }

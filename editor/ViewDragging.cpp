@@ -60,6 +60,18 @@ void ViewDragging::watch(PageItem *item, const Target &target)
     targets_.insert(item, target);
 }
 
+// The selection's frame lies over the selected item and around it; what the pointer is
+// over is what stands below the frame.
+QGraphicsItem *ViewDragging::topmostPageItem(PageScene &scene,
+                                             const QGraphicsSceneMouseEvent &event) const
+{
+    for (QGraphicsItem *item : itemsAt(scene, event)) {
+        if (item != &scene.selectionFrame() && item->parentItem() != &scene.selectionFrame())
+            return item;
+    }
+    return nullptr;
+}
+
 const ViewDragging::Target *ViewDragging::targetOf(const QGraphicsItem *item) const
 {
     const auto found = targets_.constFind(item);
@@ -110,8 +122,9 @@ bool ViewDragging::press(PageScene &scene, const QGraphicsSceneMouseEvent &event
                            event.scenePos()};
         return true;
     }
-    if (top == &scene.selectionFrame())
-        top = items.size() > 1 ? items[1] : nullptr;
+    top = topmostPageItem(scene, event);
+    if (!top)
+        return true;
     if (PageItem *below = event.modifiers() & Qt::AltModifier ? nextBelow(scene, event) : nullptr)
         top = below;
     const Target *target = targetOf(top);
@@ -196,10 +209,7 @@ void ViewDragging::move(PageScene &scene, const QGraphicsSceneMouseEvent &event)
         drag(event);
         return;
     }
-    const QList<QGraphicsItem *> items = itemsAt(scene, event);
-    if (items.isEmpty())
-        return;
-    const Target *target = targetOf(items.front());
+    const Target *target = targetOf(topmostPageItem(scene, event));
     if (target && target->item.kind == Selection::Kind::Element)
         workspace_.scenes.views().bringToFront(*target->item.element);
 }

@@ -68,6 +68,7 @@ private:
     // The items at the point, the topmost first, as the view that sent the event
     // sees them (the handles keep their screen size).
     QList<QGraphicsItem *> itemsAt(PageScene &scene, const QGraphicsSceneMouseEvent &event) const;
+    QGraphicsItem *topmostPageItem(PageScene &scene, const QGraphicsSceneMouseEvent &event) const;
     const Target *targetOf(const QGraphicsItem *item) const;
 
     Workspace workspace_;

@@ -413,12 +413,15 @@ private slots:
     {
         Probe::drag(view("ListPlayer"), {-6, 7}, {0, 0});
         PageItem *schedule = item("ListSchedule");
+        // Selecting the track lists puts the Player list at their place, as the fields
+        // do; the resize that follows must not move it again.
         Probe::click(schedule);
-        dragHandle(schedule, {1, 0}, {10, 0});
         const ListGeometry &lists = probe_->form->document().lists;
+        const Rect player = lists.player;
+        dragHandle(schedule, {1, 0}, {10, 0});
         QCOMPARE(lists.schedule, (Rect{490, 45, 270, 180}));
         QCOMPARE(lists.description, (Rect{490, 45, 270, 180}));
-        QCOMPARE(lists.player, (Rect{484, 52, 260, 60}));
+        QCOMPARE(lists.player, player);
     }
 };
 
