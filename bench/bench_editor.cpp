@@ -2,6 +2,7 @@
 // of a drag, one arrow-key nudge, one change of a number field, the undo of a drag and
 // a save; each on the demo skin as it is and grown to 10 000 and 100 000 lines.
 #include "bench/PaddedSkin.h"
+#include "bench/PageTarget.h"
 #include "bench/Runs.h"
 #include "editor/MainWindow.h"
 #include "editor/NumberField.h"
@@ -11,19 +12,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void send(QWidget *view, QEvent::Type type, QPoint at)
-{
-    QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(view, &event);
-}
 
 // Widgets need an application; it lives as long as the benchmark program.
 void ensureApplication()
@@ -63,8 +55,32 @@ public:
         return false;
     }
 
-    // The Schedule view of an element with views on all three pages.
-    QWidget *view() const { return form.findChild<QWidget *>(QStringLiteral("Image29s")); }
+    // A benchmark of work that did not happen measures nothing.
+    static bool happened(benchmark::State &state, bool happened, const char *what)
+    {
+        if (!happened)
+            state.SkipWithError(what);
+        return happened;
+    }
+    bool selected(benchmark::State &state) const
+    {
+        return happened(state, form.selection().kind == Selection::Kind::Element,
+                        "the click selected no element");
+    }
+    bool changed(benchmark::State &state)
+    {
+        return happened(state, form.editorDocument().history().count() > 0,
+                        "the document did not change");
+    }
+
+    // The Schedule view of an element with views on all three pages, its page in front.
+    PageTarget view() const
+    {
+        PageTarget target(form, QStringLiteral("Image29s"));
+        target.bringIntoView();
+        QApplication::processEvents();
+        return target;
+    }
 
     PaddedSkin skin;
     std::shared_ptr<CancellingDialogs> dialogs;
@@ -104,14 +120,16 @@ void dragMoveEvent(benchmark::State &state)
 {
     ensureApplication();
     OpenSkin open(state);
-    QWidget *view = open.view();
-    send(view, QEvent::MouseButtonPress, {2, 2});
+    const PageTarget view = open.view();
+    const QPoint from = view.grip();
+    view.send(QEvent::MouseButtonPress, from);
     int step = 1;
     for (auto _ : state) {
-        send(view, QEvent::MouseMove, {2 + step, 2});
+        view.send(QEvent::MouseMove, from + QPoint(step, 0));
         step = -step;
     }
-    send(view, QEvent::MouseButtonRelease, {2, 2});
+    view.send(QEvent::MouseButtonRelease, from);
+    open.changed(state);
     open.check(state);
 }
 BENCHMARK(dragMoveEvent)->Apply(linesOfDemo)->Unit(benchmark::kMicrosecond);
@@ -121,9 +139,9 @@ void numberFieldChange(benchmark::State &state)
 {
     ensureApplication();
     OpenSkin open(state);
-    QWidget *view = open.view();
-    send(view, QEvent::MouseButtonPress, {2, 2});
-    send(view, QEvent::MouseButtonRelease, {2, 2});
+    open.view().click();
+    if (!open.selected(state))
+        return;
     auto *width = open.form.findChild<NumberField *>(QStringLiteral("grossX"));
     const int start = width->value();
     int step = 1;
@@ -140,16 +158,18 @@ void arrowKeyNudge(benchmark::State &state)
 {
     ensureApplication();
     OpenSkin open(state);
-    QWidget *view = open.view();
-    send(view, QEvent::MouseButtonPress, {2, 2});
-    send(view, QEvent::MouseButtonRelease, {2, 2});
-    QWidget *page = view->parentWidget();
+    const PageTarget view = open.view();
+    view.click();
+    if (!open.selected(state))
+        return;
+    QWidget *page = view.view();
     bool right = true;
     for (auto _ : state) {
         QKeyEvent press(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
         QApplication::sendEvent(page, &press);
         right = !right;
     }
+    open.changed(state);
     open.check(state);
 }
 BENCHMARK(arrowKeyNudge)->Apply(linesOfDemo)->Unit(benchmark::kMicrosecond);
@@ -160,10 +180,9 @@ void undoRedoDrag(benchmark::State &state)
 {
     ensureApplication();
     OpenSkin open(state);
-    QWidget *view = open.view();
-    send(view, QEvent::MouseButtonPress, {2, 2});
-    send(view, QEvent::MouseMove, {9, 4});
-    send(view, QEvent::MouseButtonRelease, {9, 4});
+    open.view().drag({7, 2});
+    if (!open.changed(state))
+        return;
     QUndoStack &history = open.form.editorDocument().history();
     for (auto _ : state) {
         history.undo();
@@ -179,14 +198,12 @@ void saveAfterDrag(benchmark::State &state)
 {
     ensureApplication();
     OpenSkin open(state);
-    QWidget *view = open.view();
+    const PageTarget view = open.view();
     QAction *save = open.form.commands().FileSave1;
     int step = 1;
     for (auto _ : state) {
         state.PauseTiming();
-        send(view, QEvent::MouseButtonPress, {2, 2});
-        send(view, QEvent::MouseMove, {2 + step, 2});
-        send(view, QEvent::MouseButtonRelease, {2 + step, 2});
+        view.drag({step, 0});
         step = -step;
         state.ResumeTiming();
         if (!save->isEnabled()) {
