@@ -13,7 +13,8 @@ namespace {
 class Gatherer {
 public:
     Gatherer(EditorDocument &document, const QString &folder, const AskReplace &replace)
-        : document_(document), folder_(QDir::cleanPath(folder)), replace_(replace),
+        : document_(document), folder_(QDir::cleanPath(folder)),
+          canonicalFolder_(QFileInfo(folder_).canonicalFilePath()), replace_(replace),
           oldFolder_(QString::fromStdString(document.skin().skinFolder))
     {}
 
@@ -27,8 +28,7 @@ public:
                 .absoluteFilePath();
         // A bitmap beside the skin stays as it is, even when the skin spells its name
         // in another case.
-        if (QFileInfo(source).exists() &&
-            QFileInfo(source).canonicalPath() == QFileInfo(folder_).canonicalFilePath())
+        if (QFileInfo(source).exists() && QFileInfo(source).canonicalPath() == canonicalFolder_)
             return QString();
         const QString fileName = QString::fromStdString(bareFileName(name));
         const QString key = source + QLatin1Char('\n') + fileName;
@@ -96,6 +96,7 @@ private:
 
     EditorDocument &document_;
     QString folder_;
+    QString canonicalFolder_;
     const AskReplace &replace_;
     QString oldFolder_;
     QHash<QString, BitmapCopy> copies_;

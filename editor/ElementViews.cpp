@@ -4,7 +4,6 @@
 #include "editor/PictureItem.h"
 
 #include <QGraphicsScene>
-#include <QPixmap>
 
 namespace {
 
@@ -104,10 +103,9 @@ void ElementViews::setGeometry(const CatalogueEntry &entry, const Rect &geometry
 
 void ElementViews::setPicture(const CatalogueEntry &entry, const QImage &image) const
 {
-    const QPixmap converted = QPixmap::fromImage(image);
     for (PageItem *view : views(entry)) {
         if (auto *picture = qobject_cast<PictureItem *>(view))
-            picture->setPicture(image, converted);
+            picture->setPicture(image);
     }
 }
 

@@ -36,7 +36,12 @@ FileWatch::FileWatch(EditorDocument &document, Dialogs &dialogs, Reload reload)
     const auto rewatch = [this] { rewatchSoon_.start(); };
     connect(&document_, &EditorDocument::statePathChanged, this, rewatch);
     connect(&document_, &EditorDocument::graphicChanged, this, rewatch);
-    connect(&document_, &EditorDocument::skinTextChanged, this, rewatch);
+    // A save into the same file names the same bitmaps: the watch on the replaced
+    // file is renewed when its change comes in.
+    connect(&document_, &EditorDocument::skinTextChanged, this, [this] {
+        if (watchedPlace() != watched_)
+            rewatchSoon_.start();
+    });
 }
 
 void FileWatch::watchSkin()
@@ -46,6 +51,7 @@ void FileWatch::watchSkin()
     const SkinDocument &skin = document_.skin();
     if (skin.targetVersion.empty())
         return;
+    watched_ = watchedPlace();
     const QString folder = QString::fromStdString(skin.skinFolder);
     QStringList files{QFileInfo(QString::fromStdString(skin.skinPath)).absoluteFilePath()};
     for (const std::string &name : skin.graphicPaths)
@@ -80,6 +86,12 @@ void FileWatch::watchSkin()
     }
     if (!fresh.isEmpty())
         watcher_.addPaths(fresh);
+}
+
+QString FileWatch::watchedPlace() const
+{
+    const SkinDocument &skin = document_.skin();
+    return QString::fromStdString(skin.skinPath + '\n' + skin.skinFolder);
 }
 
 bool FileWatch::mayOverwrite()

@@ -31,6 +31,8 @@ public:
     bool mayOverwrite();
 
 private:
+    // The skin file and the folder its bitmap names are resolved in.
+    QString watchedPlace() const;
     void noteChange(const QString &path);
     void settle();
     void bitmapChanged(const QString &path);
@@ -44,6 +46,7 @@ private:
     QTimer rewatchSoon_;
     QSet<QString> changed_;
     QString skinFile_;
+    QString watched_;           // watchedPlace() at the last watchSkin()
     QByteArray refusedVersion_; // the other program's text the user chose not to load
     bool changedElsewhere_ = false;
     bool goneReported_ = false;

@@ -80,10 +80,9 @@ void PageScenes::followDocument()
     });
     QObject::connect(&document, &EditorDocument::graphicChanged, context, [this](Graphic graphic) {
         const QImage &image = document_.graphicPicture(graphic);
-        const QPixmap converted = QPixmap::fromImage(image);
-        picture(graphic)->setPicture(image, converted);
+        picture(graphic)->setPicture(image);
         if (PictureItem *shown = mirror(graphic))
-            shown->setPicture(image, converted);
+            shown->setPicture(image);
     });
     QObject::connect(&document, &EditorDocument::selectionChanged, context,
                      [this] { showSelection(); });

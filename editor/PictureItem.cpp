@@ -12,15 +12,9 @@ PictureItem::PictureItem(const QString &name, Drawing drawing, QGraphicsItem *pa
 
 void PictureItem::setPicture(const QImage &image)
 {
-    setPicture(image, QPixmap::fromImage(image));
-}
-
-void PictureItem::setPicture(const QImage &image, const QPixmap &converted)
-{
     if (drawing_ == Drawing::FollowsBitmap)
         resize(image.size());
     image_ = image;
-    converted_ = converted;
     missing_.clear();
     render();
 }
@@ -28,11 +22,8 @@ void PictureItem::setPicture(const QImage &image, const QPixmap &converted)
 void PictureItem::showMissing(const QString &fileName)
 {
     image_ = QImage();
-    converted_ = QPixmap();
-    shown_ = QPixmap();
-    stretched_ = QPixmap();
     missing_ = fileName;
-    update();
+    render();
 }
 
 void PictureItem::setTransparent(bool transparent)
@@ -43,12 +34,21 @@ void PictureItem::setTransparent(bool transparent)
 
 void PictureItem::render()
 {
+    stale_ = true;
     stretched_ = QPixmap();
-    shown_ = converted_;
-    if (transparent_ && !image_.isNull())
-        shown_.setMask(
-            shown_.createMaskFromColor(image_.pixelColor(0, image_.height() - 1), Qt::MaskInColor));
     update();
+}
+
+const QPixmap &PictureItem::pixmap() const
+{
+    if (stale_) {
+        stale_ = false;
+        shown_ = QPixmap::fromImage(image_);
+        if (transparent_ && !image_.isNull())
+            shown_.setMask(shown_.createMaskFromColor(image_.pixelColor(0, image_.height() - 1),
+                                                      Qt::MaskInColor));
+    }
+    return shown_;
 }
 
 void PictureItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
@@ -60,18 +60,19 @@ void PictureItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWi
         painter->drawText(area, Qt::AlignLeft | Qt::AlignTop, missing_);
         return;
     }
-    if (shown_.isNull())
+    const QPixmap &shown = pixmap();
+    if (shown.isNull())
         return;
     if (drawing_ == Drawing::Stretched) {
         // Scaled smoothly to the item once, then drawn pixel for pixel at every zoom.
         if (stretched_.size() != size())
-            stretched_ = shown_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            stretched_ = shown.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         painter->drawPixmap(QPointF(0, 0), stretched_);
         return;
     }
     painter->save();
     painter->setClipRect(area, Qt::IntersectClip);
-    painter->drawPixmap(QPointF(0, 0), shown_);
+    painter->drawPixmap(QPointF(0, 0), shown);
     painter->restore();
 }
 

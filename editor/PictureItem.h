@@ -19,10 +19,9 @@ public:
 
     PictureItem(const QString &name, Drawing drawing, QGraphicsItem *parent = nullptr);
 
+    // The bitmap is converted for the screen when it is first drawn: an open sets the
+    // pictures of every page, but only one page is seen.
     void setPicture(const QImage &image);
-    // The same with the bitmap converted for the screen already, once for all the
-    // items that show it.
-    void setPicture(const QImage &image, const QPixmap &converted);
     // No bitmap, the name of the file that could not be shown instead.
     void showMissing(const QString &fileName);
     // Leaves out the colour of the bitmap's bottom-left pixel, as the player does for
@@ -30,7 +29,7 @@ public:
     void setTransparent(bool transparent);
 
     // What the item shows: the bitmap as drawn, or the name of a missing file.
-    const QPixmap &pixmap() const { return shown_; }
+    const QPixmap &pixmap() const;
     const QString &text() const { return missing_; }
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
@@ -49,9 +48,9 @@ private:
 
     Drawing drawing_;
     QImage image_;
-    QPixmap converted_;
-    QPixmap shown_;
-    QPixmap stretched_; // shown_ at the item's size, for a stretched picture
+    mutable QPixmap shown_;      // image_ for the screen, once it was asked for
+    mutable bool stale_ = false; // shown_ is not yet what image_ shows
+    QPixmap stretched_;          // shown_ at the item's size, for a stretched picture
     QString missing_;
     bool transparent_ = false;
     bool pressedInside_ = false;

@@ -2,6 +2,7 @@
 
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
+#include "editor/PageScenes.h"
 #include "editor/PictureLabel.h"
 #include "editor/SkinPages.h"
 #include "editor/WindowActions.h"
@@ -30,8 +31,9 @@ LoadOutcome SkinLoader::load(const QString &path)
     } else {
         pages.accept(loaded);
         workspace_.panel.enableEditing(true);
-        workspace_.pages.Notebook->show();
-        if (!pages.showPictures(loaded))
+        const bool whole = pages.showPictures(loaded);
+        showPages();
+        if (!whole)
             return LoadOutcome::PictureFailed;
         finish();
     }
@@ -49,6 +51,15 @@ void SkinLoader::hideAndDisable(PageLoad &load)
     for (QAction *command : {workspace_.commands.FileSaveAs1, workspace_.commands.EditName,
                              workspace_.commands.SkinCheck, workspace_.commands.FileExportZip})
         command->setEnabled(false);
+}
+
+// The scenes take in what the load changed while their views are hidden, so that the
+// pages are painted once, whole, when the notebook shows them.
+void SkinLoader::showPages() const
+{
+    for (std::size_t i = 0; i <= PageScenes::playerViewIndex; ++i)
+        QCoreApplication::sendPostedEvents(&workspace_.scenes.scene(i), QEvent::MetaCall);
+    workspace_.pages.Notebook->show();
 }
 
 void SkinLoader::showTitle() const

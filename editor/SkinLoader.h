@@ -25,6 +25,7 @@ public:
 
 private:
     void hideAndDisable(PageLoad &load);
+    void showPages() const;
     void finish();
 
     QMainWindow &window_;

@@ -70,7 +70,7 @@ private slots:
         QVERIFY2(exit.ok(), qPrintable(exit.error));
         QCOMPARE(pictureOf(pictures, 29).image.cacheKey(), exit.image.cacheKey());
         // A second decode of the same file is a picture of its own.
-        const LoadedPicture again = PictureCache(folder_.path()).load("shared.bmp");
+        const LoadedPicture again = loadPicture("shared.bmp", folder_.path());
         QCOMPARE(again.image, exit.image);
         QVERIFY(again.image.cacheKey() != exit.image.cacheKey());
     }
