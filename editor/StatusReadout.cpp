@@ -23,6 +23,13 @@ QLabel *createLabel(QStatusBar &bar, const char *name)
     return label;
 }
 
+// An empty reading leaves no empty frame behind.
+void showReading(QLabel &label, const QString &text)
+{
+    label.setText(text);
+    label.setVisible(!text.isEmpty());
+}
+
 } // namespace
 
 StatusReadout StatusReadout::create(QStatusBar &bar, const EditorDocument &document,
@@ -33,6 +40,8 @@ StatusReadout StatusReadout::create(QStatusBar &bar, const EditorDocument &docum
     readout.CursorPosition = createLabel(bar, "CursorPosition");
     readout.ZoomLevel = createLabel(bar, "ZoomLevel");
     readout.showZoom(zoom.percent());
+    readout.showSelection(document);
+    showReading(*readout.CursorPosition, {});
     QObject::connect(&zoom, &PageZoom::changed, readout.ZoomLevel,
                      [readout](int percent) { readout.showZoom(percent); });
     for (PageView *view : pages.views) {
@@ -57,22 +66,22 @@ void StatusReadout::showZoom(int percent) const
 // The pixel the pointer is over, also left of or above the page's origin.
 void StatusReadout::showPointer(QPointF scenePoint) const
 {
-    CursorPosition->setText(tr("x %1 · y %2")
-                                .arg(static_cast<long long>(std::floor(scenePoint.x())))
-                                .arg(static_cast<long long>(std::floor(scenePoint.y()))));
+    showReading(*CursorPosition, tr("x %1 · y %2")
+                                     .arg(static_cast<long long>(std::floor(scenePoint.x())))
+                                     .arg(static_cast<long long>(std::floor(scenePoint.y()))));
 }
 
 void StatusReadout::showSelection(const EditorDocument &document) const
 {
     const Selection &selection = document.selection();
     if (selection.kind == Selection::Kind::None) {
-        SelectionPlace->clear();
+        showReading(*SelectionPlace, {});
         return;
     }
     const Rect place = document.referenceGeometry(selection);
-    SelectionPlace->setText(tr("x %1 · y %2 · %3 × %4")
-                                .arg(place.left)
-                                .arg(place.top)
-                                .arg(place.width)
-                                .arg(place.height));
+    showReading(*SelectionPlace, tr("x %1 · y %2 · %3 × %4")
+                                     .arg(place.left)
+                                     .arg(place.top)
+                                     .arg(place.width)
+                                     .arg(place.height));
 }
