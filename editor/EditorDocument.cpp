@@ -22,11 +22,6 @@ bool isSize(Edge edge)
     return edge == Edge::Width || edge == Edge::Height;
 }
 
-int fieldSize(std::int64_t size)
-{
-    return static_cast<int>(std::clamp<std::int64_t>(size, 0, EditorDocument::largestFieldSize));
-}
-
 QString fieldStepText(Edge edge)
 {
     return isSize(edge) ? QCoreApplication::translate("EditorDocument", "Größe ändern")
@@ -34,6 +29,11 @@ QString fieldStepText(Edge edge)
 }
 
 } // namespace
+
+int EditorDocument::fieldSize(std::int64_t size)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(size, 0, largestFieldSize));
+}
 
 EditorDocument::EditorDocument(QObject *parent) : QObject(parent)
 {

@@ -37,6 +37,8 @@ class EditorDocument : public QObject {
 public:
     // The range of the size fields; sizes the program shows there are cut to it.
     static constexpr int largestFieldSize = 1000;
+    // A size pulled into the fields' range.
+    static int fieldSize(std::int64_t size);
 
     explicit EditorDocument(QObject *parent = nullptr);
     ~EditorDocument() override;

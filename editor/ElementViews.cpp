@@ -95,9 +95,8 @@ void ElementViews::bringToFront(const CatalogueEntry &entry)
 
 void ElementViews::setGeometry(const CatalogueEntry &entry, const Rect &geometry) const
 {
-    const Rect placed = viewGeometry(geometry);
     for (PageItem *view : views(entry))
-        view->setGeometry({placed.left, placed.top, placed.width, placed.height});
+        view->place(geometry);
     showToolTip(entry);
 }
 

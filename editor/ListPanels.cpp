@@ -53,12 +53,6 @@ GroupItem *groupOf(const PictureItem *picture)
     return static_cast<GroupItem *>(picture->parentObject());
 }
 
-void place(PageItem &panel, const Rect &geometry)
-{
-    const Rect placed = viewGeometry(geometry);
-    panel.setGeometry({placed.left, placed.top, placed.width, placed.height});
-}
-
 } // namespace
 
 ListPanels ListPanels::create(QGraphicsScene &playerPage, QGraphicsScene &schedulePage,
@@ -92,9 +86,9 @@ void ListPanels::retranslate() const
 
 void ListPanels::place(const ListGeometry &geometry) const
 {
-    ::place(*ListPlayer, geometry.player);
-    ::place(*ListSchedule, geometry.schedule);
-    ::place(*ListDescription, geometry.description);
+    ListPlayer->place(geometry.player);
+    ListSchedule->place(geometry.schedule);
+    ListDescription->place(geometry.description);
 }
 
 // The left and right menu pieces keep their widths; the centre takes the rest.

@@ -31,6 +31,12 @@ void PageItem::setGeometry(const QRect &rect)
         emit placed();
 }
 
+void PageItem::place(const Rect &geometry)
+{
+    const Rect placed = viewGeometry(geometry);
+    setGeometry({placed.left, placed.top, placed.width, placed.height});
+}
+
 QRect PageItem::geometry() const
 {
     return {pos().toPoint(), size_};

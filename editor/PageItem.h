@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/SkinDocument.h"
+
 #include <QGraphicsObject>
 
 // Something a page of the mock-up shows, in skin pixels: its place is its position in
@@ -17,6 +19,9 @@ public:
     int height() const { return size_.height(); }
     void resize(QSize size);
     void setGeometry(const QRect &rect);
+    // Stands where the model says, within what a view can take (the model applies the
+    // same limits, so both agree).
+    void place(const Rect &geometry);
     // Place and size in the parent's coordinates.
     QRect geometry() const;
 

@@ -52,7 +52,7 @@ PictureDrops::PictureDrops(const StatePreviews &previews, const GraphicEditing &
     }
     for (std::size_t i = 0; i <= PageScenes::playerViewIndex; ++i) {
         PageScene &scene = scenes.scene(i);
-        scenes_.insert(&scene, &scene);
+        scenes_.insert(&scene);
         scene.installEventFilter(this);
     }
 }

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 
 #include <optional>
 
@@ -41,5 +42,5 @@ private:
     const StatePreviews &previews_;
     const GraphicEditing &graphics_;
     QHash<const QObject *, Target> targets_;
-    QHash<const QObject *, const QObject *> scenes_; // the scenes watched
+    QSet<const QObject *> scenes_; // the scenes watched
 };

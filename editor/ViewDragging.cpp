@@ -234,19 +234,15 @@ void ViewDragging::resize(const QGraphicsSceneMouseEvent &event) const
 {
     const Resize &r = *resizing_;
     const QPointF delta = event.scenePos() - r.from;
-    const auto size = [](std::int64_t side) {
-        return static_cast<int>(
-            std::clamp<std::int64_t>(side, 0, EditorDocument::largestFieldSize));
-    };
-    int width = size(r.start.width + r.edges.x * skinPixels(delta.x()));
-    int height = size(r.start.height + r.edges.y * skinPixels(delta.y()));
+    int width = EditorDocument::fieldSize(r.start.width + r.edges.x * skinPixels(delta.x()));
+    int height = EditorDocument::fieldSize(r.start.height + r.edges.y * skinPixels(delta.y()));
     if (r.edges.isCorner() && event.modifiers() & Qt::ShiftModifier && r.start.width > 0 &&
         r.start.height > 0) {
         const double ratio = double(r.start.width) / r.start.height;
         if (double(width) / r.start.width >= double(height) / r.start.height)
-            height = size(std::llround(width / ratio));
+            height = EditorDocument::fieldSize(std::llround(width / ratio));
         else
-            width = size(std::llround(height * ratio));
+            width = EditorDocument::fieldSize(std::llround(height * ratio));
     }
     Rect resized = r.start;
     resized.width = width;
