@@ -1,5 +1,7 @@
 #include "editor/EditCommands.h"
 
+#include <algorithm>
+
 EditCommand::EditCommand(EditorDocument &document, const QString &text, const EditMarks &marks)
     : QUndoCommand(text), document_(document), marks_(marks)
 {}
@@ -9,28 +11,37 @@ bool EditCommand::mayTakeMore() const
     return document_.history_.index() > document_.mergeFloor_;
 }
 
-GeometryCommand::GeometryCommand(EditorDocument &document, const Selection &item,
-                                 const ItemGeometry &before, const ItemGeometry &after,
+GeometryCommand::GeometryCommand(EditorDocument &document, std::vector<Placement> placements,
                                  const EditMarks &marks, const QString &text, Run run)
-    : EditCommand(document, text, marks), item_(item), before_(before), after_(after), run_(run)
+    : EditCommand(document, text, marks), placements_(std::move(placements)), run_(run)
 {}
 
 void GeometryCommand::undo()
 {
-    document_.setItemGeometry(item_, before_);
+    for (auto placement = placements_.rbegin(); placement != placements_.rend(); ++placement)
+        document_.setItemGeometry(placement->item, placement->before);
 }
 
 void GeometryCommand::redo()
 {
-    document_.setItemGeometry(item_, after_);
+    for (const Placement &placement : placements_)
+        document_.setItemGeometry(placement.item, placement.after);
+}
+
+bool GeometryCommand::sameItems(const GeometryCommand &other) const
+{
+    return std::equal(placements_.begin(), placements_.end(), other.placements_.begin(),
+                      other.placements_.end(),
+                      [](const Placement &a, const Placement &b) { return a.item == b.item; });
 }
 
 bool GeometryCommand::mergeWith(const QUndoCommand *other)
 {
     const auto *next = static_cast<const GeometryCommand *>(other);
-    if (!mayTakeMore() || !(next->item_ == item_))
+    if (!mayTakeMore() || !sameItems(*next))
         return false;
-    after_ = next->after_;
+    for (std::size_t i = 0; i < placements_.size(); ++i)
+        placements_[i].after = next->placements_[i].after;
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QUndoCommand>
 
+#include <vector>
+
 // One user edit on the history. Each knows what it makes due for the next save, so
 // the document can tell after any undo or redo what differs from the file.
 class EditCommand : public QUndoCommand {
@@ -24,14 +26,21 @@ private:
     EditMarks marks_;
 };
 
-// A new place or size of an item. Runs of the same kind on the same item merge.
+// Where one item of an edit stood before it and stands after it.
+struct Placement {
+    Selection item;
+    ItemGeometry before;
+    ItemGeometry after;
+};
+
+// A new place or size of one or several items. Runs of the same kind on the same
+// items merge.
 class GeometryCommand : public EditCommand {
 public:
     enum Run { NoRun = -1, FieldLeft = 1, FieldTop, FieldWidth, FieldHeight, Drag, Keys, Handle };
 
-    GeometryCommand(EditorDocument &document, const Selection &item, const ItemGeometry &before,
-                    const ItemGeometry &after, const EditMarks &marks, const QString &text,
-                    Run run);
+    GeometryCommand(EditorDocument &document, std::vector<Placement> placements,
+                    const EditMarks &marks, const QString &text, Run run);
 
     void undo() override;
     void redo() override;
@@ -39,9 +48,9 @@ public:
     bool mergeWith(const QUndoCommand *other) override;
 
 private:
-    Selection item_;
-    ItemGeometry before_;
-    ItemGeometry after_;
+    bool sameItems(const GeometryCommand &other) const;
+
+    std::vector<Placement> placements_;
     Run run_;
 };
 

@@ -1,5 +1,6 @@
 #include "editor/EditorDocument.h"
 
+#include "editor/ArrangementNames.h"
 #include "editor/EditCommands.h"
 #include "skin/SkinSave.h"
 
@@ -27,6 +28,8 @@ QString fieldStepText(Edge edge)
     return isSize(edge) ? QCoreApplication::translate("EditorDocument", "Größe ändern")
                         : QCoreApplication::translate("EditorDocument", "Position ändern");
 }
+
+const Selection noSelection;
 
 } // namespace
 
@@ -130,87 +133,194 @@ EditMarks EditorDocument::marksOfEdit(const Selection &item) const
     return {};
 }
 
+const Selection &EditorDocument::selection() const
+{
+    return selected_.empty() ? noSelection : selected_.front();
+}
+
+bool EditorDocument::isSelected(const Selection &item) const
+{
+    return std::find(selected_.begin(), selected_.end(), item) != selected_.end();
+}
+
 void EditorDocument::select(const Selection &item)
 {
     endRun();
-    if (item == selection_)
-        return;
-    selection_ = item;
+    selected_.clear();
+    if (item.kind != Selection::Kind::None)
+        selected_.push_back(item);
+    emit selectionChanged();
+}
+
+void EditorDocument::selectElements(const std::vector<const CatalogueEntry *> &elements)
+{
+    endRun();
+    selected_.clear();
+    for (const CatalogueEntry *entry : elements) {
+        if (entry && !isSelected(Selection::of(*entry)))
+            selected_.push_back(Selection::of(*entry));
+    }
+    emit selectionChanged();
+}
+
+void EditorDocument::toggleElement(const CatalogueEntry &entry)
+{
+    endRun();
+    const Selection item = Selection::of(entry);
+    if (selection().kind != Selection::Kind::Element)
+        selected_.clear();
+    if (const auto found = std::find(selected_.begin(), selected_.end(), item);
+        found != selected_.end())
+        selected_.erase(found);
+    else
+        selected_.push_back(item);
     emit selectionChanged();
 }
 
 void EditorDocument::editEdge(Edge edge, int value)
 {
-    const ItemGeometry after = withEdge(selection_, itemGeometry(selection_), edge, value);
     const auto run =
         static_cast<GeometryCommand::Run>(GeometryCommand::FieldLeft + static_cast<int>(edge));
-    pushGeometry(after, marksOfEdit(selection_), fieldStepText(edge), run);
+    pushEachSelected(
+        [&](const Selection &item) { return withEdge(item, itemGeometry(item), edge, value); },
+        fieldStepText(edge), run);
 }
 
 void EditorDocument::nudge(int dx, int dy, int dWidth, int dHeight)
 {
-    const Rect reference = referenceGeometry(selection_);
-    ItemGeometry after = itemGeometry(selection_);
     const bool moves = dx != 0 || dy != 0;
-    if (moves) {
-        after = withEdge(selection_, after, Edge::Left, saturatedSum(reference.left, dx));
-        after = withEdge(selection_, after, Edge::Top, saturatedSum(reference.top, dy));
-    } else {
-        after = withEdge(selection_, after, Edge::Width,
-                         fieldSize(std::int64_t{reference.width} + dWidth));
-        after = withEdge(selection_, after, Edge::Height,
-                         fieldSize(std::int64_t{reference.height} + dHeight));
-    }
-    pushGeometry(after, marksOfEdit(selection_), moves ? tr("Verschieben") : tr("Größe ändern"),
-                 GeometryCommand::Keys);
+    pushEachSelected(
+        [&](const Selection &item) {
+            const Rect reference = referenceGeometry(item);
+            ItemGeometry after = itemGeometry(item);
+            if (moves) {
+                after = withEdge(item, after, Edge::Left, saturatedSum(reference.left, dx));
+                return withEdge(item, after, Edge::Top, saturatedSum(reference.top, dy));
+            }
+            after = withEdge(item, after, Edge::Width,
+                             fieldSize(std::int64_t{reference.width} + dWidth));
+            return withEdge(item, after, Edge::Height,
+                            fieldSize(std::int64_t{reference.height} + dHeight));
+        },
+        moves ? tr("Verschieben") : tr("Größe ändern"), GeometryCommand::Keys);
 }
 
 // Only the edges the handle changed are applied, as a field would apply them: a handle
 // that only widens the track lists leaves the Player list where it stands.
 void EditorDocument::resizeTo(const Rect &reference)
 {
-    const Rect before = referenceGeometry(selection_);
-    ItemGeometry after = itemGeometry(selection_);
+    const Selection item = selection();
+    const Rect before = referenceGeometry(item);
+    ItemGeometry after = itemGeometry(item);
     for (Edge edge : {Edge::Left, Edge::Top, Edge::Width, Edge::Height}) {
         const int value = edgeOf(reference, edge);
         if (value != edgeOf(before, edge))
-            after = withEdge(selection_, after, edge, isSize(edge) ? fieldSize(value) : value);
+            after = withEdge(item, after, edge, isSize(edge) ? fieldSize(value) : value);
     }
-    pushGeometry(after, marksOfEdit(selection_), tr("Größe ändern"), GeometryCommand::Handle);
+    if (item.kind != Selection::Kind::None && !(after == itemGeometry(item)))
+        pushPlacements({{item, itemGeometry(item), after}}, tr("Größe ändern"),
+                       GeometryCommand::Handle);
 }
 
-// Every move of a drag marks the item, also one that leaves it in place.
+// Every move of a drag marks the items, also one that leaves them in place.
 void EditorDocument::drag(const Selection &item, const Rect &movedPart)
 {
     const Rect moved = viewGeometry(movedPart);
-    ItemGeometry after = itemGeometry(item);
-    switch (item.kind) {
-    case Selection::Kind::Element:
-        after.rect = moved;
-        break;
-    case Selection::Kind::PlayerList:
-        after.lists.player = moved;
-        break;
-    case Selection::Kind::TrackLists:
-        after = withEdge(item, after, Edge::Left, moved.left);
-        after = withEdge(item, after, Edge::Top, moved.top);
-        after = withEdge(item, after, Edge::Width, moved.width);
-        after = withEdge(item, after, Edge::Height, moved.height);
-        break;
-    default:
-        return;
+    const Rect from = item.kind == Selection::Kind::Element ? itemGeometry(item).rect : Rect{};
+    std::vector<Placement> placements;
+    if (item.kind == Selection::Kind::Element && selected_.size() > 1 && isSelected(item)) {
+        const std::int64_t dx = std::int64_t{moved.left} - from.left;
+        const std::int64_t dy = std::int64_t{moved.top} - from.top;
+        for (const Selection &other : selected_) {
+            ItemGeometry after = itemGeometry(other);
+            after.rect.left = saturatedSum(after.rect.left, dx);
+            after.rect.top = saturatedSum(after.rect.top, dy);
+            after.rect = viewGeometry(after.rect);
+            placements.push_back({other, itemGeometry(other), after});
+        }
+    } else {
+        ItemGeometry after = itemGeometry(item);
+        switch (item.kind) {
+        case Selection::Kind::Element:
+            after.rect = moved;
+            break;
+        case Selection::Kind::PlayerList:
+            after.lists.player = moved;
+            break;
+        case Selection::Kind::TrackLists:
+            after = withEdge(item, after, Edge::Left, moved.left);
+            after = withEdge(item, after, Edge::Top, moved.top);
+            after = withEdge(item, after, Edge::Width, moved.width);
+            after = withEdge(item, after, Edge::Height, moved.height);
+            break;
+        default:
+            return;
+        }
+        placements.push_back({item, itemGeometry(item), after});
     }
-    push(new GeometryCommand(*this, item, itemGeometry(item), after, marksOfEdit(item),
-                             tr("Verschieben"), GeometryCommand::Drag));
+    EditMarks marks;
+    for (const Placement &placement : placements)
+        marks |= marksOfEdit(placement.item);
+    push(new GeometryCommand(*this, std::move(placements), marks, tr("Verschieben"),
+                             GeometryCommand::Drag));
 }
 
-void EditorDocument::pushGeometry(const ItemGeometry &after, EditMarks marks, const QString &text,
-                                  int run)
+void EditorDocument::arrange(Arrangement arrangement)
 {
-    const ItemGeometry before = itemGeometry(selection_);
-    if (selection_.kind == Selection::Kind::None || after == before)
+    std::vector<Rect> rects;
+    for (const Selection &item : selected_) {
+        if (item.kind == Selection::Kind::Element)
+            rects.push_back(itemGeometry(item).rect);
+    }
+    if (rects.size() != selected_.size())
         return;
-    push(new GeometryCommand(*this, selection_, before, after, marks, text,
+    const std::vector<Rect> after = arranged(arrangement, rects);
+    std::size_t index = 0;
+    pushEachSelected(
+        [&](const Selection &) {
+            return ItemGeometry{after[index++], {}};
+        },
+        arrangementName(arrangement), GeometryCommand::NoRun);
+}
+
+void EditorDocument::placeSelection(const Rect &place, bool withSize)
+{
+    pushEachSelected(
+        [&](const Selection &item) {
+            ItemGeometry after = withEdge(item, itemGeometry(item), Edge::Left, place.left);
+            after = withEdge(item, after, Edge::Top, place.top);
+            if (withSize) {
+                after = withEdge(item, after, Edge::Width, fieldSize(place.width));
+                after = withEdge(item, after, Edge::Height, fieldSize(place.height));
+            }
+            return after;
+        },
+        withSize ? tr("Position und Größe einfügen") : tr("Position einfügen"),
+        GeometryCommand::NoRun);
+}
+
+template <typename Change>
+void EditorDocument::pushEachSelected(Change change, const QString &text, int run)
+{
+    std::vector<Placement> placements;
+    for (const Selection &item : selected_)
+        placements.push_back({item, itemGeometry(item), change(item)});
+    pushPlacements(std::move(placements), text, run);
+}
+
+// Items the edit leaves where they are take no part in it; an edit that moves
+// nothing is no step.
+void EditorDocument::pushPlacements(std::vector<Placement> placements, const QString &text, int run)
+{
+    std::erase_if(placements, [](const Placement &placement) {
+        return placement.item.kind == Selection::Kind::None || placement.after == placement.before;
+    });
+    if (placements.empty())
+        return;
+    EditMarks marks;
+    for (const Placement &placement : placements)
+        marks |= marksOfEdit(placement.item);
+    push(new GeometryCommand(*this, std::move(placements), marks, text,
                              static_cast<GeometryCommand::Run>(run)));
 }
 
@@ -253,7 +363,9 @@ void EditorDocument::endRun()
 
 void EditorDocument::applyEdge(Edge edge, int value)
 {
-    setItemGeometry(selection_, withEdge(selection_, itemGeometry(selection_), edge, value));
+    if (selected_.size() == 1)
+        setItemGeometry(selected_.front(),
+                        withEdge(selected_.front(), itemGeometry(selected_.front()), edge, value));
 }
 
 // The name is not the file's, yet no step can take it back: it is due until written.

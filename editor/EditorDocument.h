@@ -2,6 +2,7 @@
 
 #include "editor/DueReckoning.h"
 #include "editor/Selection.h"
+#include "skin/Arrangement.h"
 #include "skin/SaveDue.h"
 #include "skin/SkinDocument.h"
 
@@ -11,8 +12,10 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class EditCommand;
+struct Placement;
 
 // Where an item stands: an element's one rectangle for all its views, a page
 // background's displayed size (at 0, 0), or the three list panels.
@@ -44,7 +47,13 @@ public:
     ~EditorDocument() override;
 
     const SkinDocument &skin() const { return skin_; }
-    const Selection &selection() const { return selection_; }
+    // The key item: the first selected, which align and same size follow; none when
+    // nothing is selected.
+    const Selection &selection() const;
+    // Everything selected, the key item first. Only elements are ever selected
+    // together; a background or a list is selected alone.
+    const std::vector<Selection> &selectedItems() const { return selected_; }
+    bool isSelected(const Selection &item) const;
     QUndoStack &history() { return history_; }
 
     // What the next save must write: the sections the steps since the clean point
@@ -72,14 +81,26 @@ public:
     ItemGeometry itemGeometry(const Selection &item) const;
     Rect referenceGeometry(const Selection &item) const;
 
+    // Each announces the selection, also when it stays as it was: a press on the
+    // selected element shows it again.
     void select(const Selection &item);
+    // Elements in the order given; anything else among them is left out.
+    void selectElements(const std::vector<const CatalogueEntry *> &elements);
+    // Adds the element to the selection of elements, or takes it out.
+    void toggleElement(const CatalogueEntry &entry);
 
     // User edits, one step each; a run of the same field, of arrow keys or the moves
     // of one drag make one step. An edit that changes nothing is no step, but every
     // move of a drag counts.
+    // Each applies to every selected item.
     void editEdge(Edge edge, int value);
     void nudge(int dx, int dy, int dWidth, int dHeight);
+    // The pressed item goes to the place; the other selected elements move with it.
     void drag(const Selection &item, const Rect &movedPart);
+    // One step named after the arrangement, relative to the key element.
+    void arrange(Arrangement arrangement);
+    // The selected items take the place, and with withSize also its size.
+    void placeSelection(const Rect &place, bool withSize);
     // A resize by a handle of the selection's frame: the reference geometry it makes,
     // within the fields' limits. The moves of one handle drag are one step.
     void resizeTo(const Rect &reference);
@@ -91,7 +112,7 @@ public:
     void endRun();
 
     // What the program writes into the fields applies to the selected item without a
-    // step and without marking anything.
+    // step and without marking anything; to none while several are selected.
     void applyEdge(Edge edge, int value);
     // A bitmap chosen for a state keeps its name even when it cannot be shown. That is
     // no step and does not enable Save, but the next save writes the name.
@@ -143,12 +164,14 @@ signals:
 private:
     ItemGeometry withEdge(const Selection &item, ItemGeometry base, Edge edge, int value) const;
     EditMarks marksOfEdit(const Selection &item) const;
-    void pushGeometry(const ItemGeometry &after, EditMarks marks, const QString &text, int run);
+    // Each selected item takes what the change makes of it, as one step.
+    template <typename Change> void pushEachSelected(Change change, const QString &text, int run);
+    void pushPlacements(std::vector<Placement> placements, const QString &text, int run);
     void push(EditCommand *command);
     void updateMarks();
 
     SkinDocument skin_;
-    Selection selection_;
+    std::vector<Selection> selected_;
     QUndoStack history_;
     DueReckoning reckoning_{history_};
     std::array<QImage, elementCount> upPictures_;

@@ -5,6 +5,8 @@
 
 #include <QGraphicsScene>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<char, 3> pageLetters{'p', 's', 'd'};
@@ -74,6 +76,16 @@ void ElementViews::showToolTip(const CatalogueEntry &entry) const
 PageItem *ElementViews::view(const CatalogueEntry &entry, Page page) const
 {
     return views_[catalogueIndex(entry)][static_cast<std::size_t>(page)];
+}
+
+const CatalogueEntry *ElementViews::entryOf(const QGraphicsItem *item) const
+{
+    for (const CatalogueEntry &entry : catalogue()) {
+        const auto &shown = views_[catalogueIndex(entry)];
+        if (std::find(shown.begin(), shown.end(), item) != shown.end())
+            return &entry;
+    }
+    return nullptr;
 }
 
 std::vector<PageItem *> ElementViews::views(const CatalogueEntry &entry) const

@@ -9,6 +9,7 @@
 #include <vector>
 
 class PageItem;
+class QGraphicsItem;
 class QGraphicsScene;
 class QImage;
 
@@ -25,6 +26,8 @@ public:
 
     // The view on the page, or nothing when the element has none there.
     PageItem *view(const CatalogueEntry &entry, Page page) const;
+    // The element the item is a view of, or nothing.
+    const CatalogueEntry *entryOf(const QGraphicsItem *item) const;
     // The element's views in the order Player, Schedule, Description.
     std::vector<PageItem *> views(const CatalogueEntry &entry) const;
     // The element's views stand above those of every other element.

@@ -6,6 +6,8 @@
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<Edge, 4> fieldOrder{Edge::Left, Edge::Top, Edge::Width, Edge::Height};
@@ -28,6 +30,7 @@ GeometryFields::GeometryFields(const Workspace &workspace) : workspace_(workspac
     });
     connect(&document, &EditorDocument::backgroundChanged, this,
             [this](Page page) { follow(Selection::backgroundOf(page)); });
+    connect(&document, &EditorDocument::selectionChanged, this, [this] { showSelection(); });
 }
 
 NumberField *GeometryFields::field(Edge edge) const
@@ -71,15 +74,49 @@ void GeometryFields::changed(Edge edge, const NumberField &field, int value) con
         workspace_.document.applyEdge(edge, value);
 }
 
+// A lone item takes what the fields show, as the program wrote it there.
+void GeometryFields::showSelection() const
+{
+    const EditorDocument &document = workspace_.document;
+    const Selection &key = document.selection();
+    if (document.selectedItems().size() > 1)
+        showShared();
+    else if (key.kind == Selection::Kind::Background)
+        showSize(document.background(key.background));
+    else if (key.kind != Selection::Kind::None)
+        show(document.referenceGeometry(key));
+}
+
 void GeometryFields::follow(const Selection &item) const
 {
     const EditorDocument &document = workspace_.document;
-    if (following_ || !(document.selection() == item))
+    if (following_ || !document.isSelected(item))
         return;
     QScopedValueRollback guard(following_, true);
+    if (document.selectedItems().size() > 1) {
+        showShared();
+        return;
+    }
     const Rect geometry = document.referenceGeometry(item);
     if (item.kind == Selection::Kind::Background)
         showSize(geometry);
     else
         show(geometry);
+}
+
+void GeometryFields::showShared() const
+{
+    QScopedValueRollback guard(following_, true);
+    const EditorDocument &document = workspace_.document;
+    const std::vector<Selection> &items = document.selectedItems();
+    for (Edge edge : fieldOrder) {
+        const int first = edgeOf(document.referenceGeometry(items.front()), edge);
+        const bool shared = std::all_of(items.begin(), items.end(), [&](const Selection &item) {
+            return edgeOf(document.referenceGeometry(item), edge) == first;
+        });
+        if (shared)
+            field(edge)->assign(first);
+        else
+            field(edge)->showMixed();
+    }
 }

@@ -9,9 +9,10 @@ class NumberField;
 struct Rect;
 
 // The size and position fields. What the user changes there is an edit of the
-// selected item; what the program writes there applies to the item as it stands, so
-// the item never stands elsewhere than the fields say after a selection. The fields
-// follow every later change of the selected item's place and size.
+// selected items; what the program writes there applies to a lone selected item as it
+// stands, so the item never stands elsewhere than the fields say after a selection.
+// The fields show every selection and follow every later change of a selected item's
+// place and size; for several items a field shows the value they share, or nothing.
 class GeometryFields : public QObject {
     Q_OBJECT
 
@@ -26,7 +27,9 @@ public:
 
 private:
     void changed(Edge edge, const NumberField &field, int value) const;
+    void showSelection() const;
     void follow(const Selection &item) const;
+    void showShared() const;
     NumberField *field(Edge edge) const;
 
     Workspace workspace_;

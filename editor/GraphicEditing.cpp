@@ -5,7 +5,6 @@
 #include "editor/GeometryFields.h"
 #include "editor/PageScenes.h"
 #include "editor/PictureItem.h"
-#include "editor/PictureLabel.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -78,6 +77,4 @@ void GraphicEditing::chooseFile(Graphic graphic, const QString &path) const
 void GraphicEditing::selectBackground(Page page) const
 {
     workspace_.document.select(Selection::backgroundOf(page));
-    workspace_.panel.statePreviews[static_cast<std::size_t>(StateBitmap::Da)]->hide();
-    fields_.showSize(workspace_.document.background(page));
 }

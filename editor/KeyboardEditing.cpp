@@ -20,7 +20,12 @@ bool KeyboardEditing::eventFilter(QObject *, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
-    return nudge(static_cast<const QKeyEvent &>(*event));
+    const auto &key = static_cast<const QKeyEvent &>(*event);
+    if (key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier) {
+        document_.select({});
+        return true;
+    }
+    return nudge(key);
 }
 
 bool KeyboardEditing::nudge(const QKeyEvent &event)

@@ -3,6 +3,7 @@
 #include "editor/BitmapGathering.h"
 #include "editor/ClientLayout.h"
 #include "editor/PageView.h"
+#include "editor/SelectionHint.h"
 #include "editor/SkinTextView.h"
 #include "platform/Platform.h"
 #include "platform/SkinPackage.h"
@@ -42,18 +43,27 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       pages_(SkinPages::create(*centralWidget(), scenes_)), zoom_(pages_, commands_),
       status_(StatusReadout::create(*statusBar(), document_, pages_, zoom_)),
       workspace_{document_, scenes_, pages_, panel_, commands_, *dialogs_},
-      loader_(*this, workspace_), fields_(workspace_), previews_(workspace_, fields_),
-      dragging_(workspace_, fields_, previews_), graphics_(workspace_, fields_),
+      loader_(*this, workspace_), fields_(workspace_), previews_(workspace_),
+      snapping_(document_, scenes_, *commands_.SnapToElements, *commands_.SnapToGrid),
+      dragging_(workspace_, previews_, snapping_), graphics_(workspace_, fields_),
       keyboard_(document_, {pages_.views[0], pages_.views[1], pages_.views[2]}),
       drops_(previews_, graphics_, scenes_),
       watch_(document_, *dialogs_, [this](const QString &path) { load(path); }),
       report_(
-          document_, [this](const SkinProblem &problem) { reveal(problem); }, this)
+          document_, [this](const SkinProblem &problem) { reveal(problem); }, this),
+      arranging_(workspace_),
+      menu_(workspace_, previews_, arranging_,
+            [this](const CatalogueEntry &entry) { report_.showForElement(entry); }),
+      livePreview_(workspace_), outline_(new ElementOutline(workspace_, this))
 {
     setObjectName(QStringLiteral("Form1"));
     loader_.showTitle();
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     commands_.followHistory(document_.history());
+    showSelectionHints(document_, panel_);
+    addDockWidget(Qt::RightDockWidgetArea, outline_);
+    outline_->toggleViewAction()->setObjectName(QStringLiteral("ViewElementOutline"));
+    commands_.ViewMenu->addAction(outline_->toggleViewAction());
     connect(&document_, &EditorDocument::changedStateChanged, commands_.FileSave1,
             &QAction::setEnabled);
     panel_.Memo1->setSource([this] { return readableText(document_.skin()); });
@@ -93,7 +103,9 @@ LoadOutcome MainWindow::load(const QString &path)
 LoadOutcome MainWindow::open(const QString &path)
 {
     previews_.forgetReports();
-    return loader_.load(path);
+    const LoadOutcome outcome = loader_.load(path);
+    outline_->refill();
+    return outcome;
 }
 
 void MainWindow::openSkin()

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "editor/Arranging.h"
+#include "editor/DragSnapping.h"
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
+#include "editor/ElementMenu.h"
+#include "editor/ElementOutline.h"
 #include "editor/FileWatch.h"
 #include "editor/GeometryFields.h"
 #include "editor/GraphicEditing.h"
 #include "editor/KeyboardEditing.h"
+#include "editor/LivePreview.h"
 #include "editor/PageScenes.h"
 #include "editor/PageZoom.h"
 #include "editor/PictureDrops.h"
@@ -47,6 +52,9 @@ public:
     const StatusReadout &status() const { return status_; }
     const EditingPanel &panel() const { return panel_; }
     SkinCheckReport &checkReport() { return report_; }
+    ElementOutline &outline() { return *outline_; }
+    ElementMenu &elementMenu() { return menu_; }
+    Arranging &arranging() { return arranging_; }
 
     // The name goes into line 1 of the skin at the next save, which it makes due.
     void confirmSkinName(const QString &name);
@@ -111,11 +119,16 @@ private:
     SkinLoader loader_;
     GeometryFields fields_;
     StatePreviews previews_;
+    DragSnapping snapping_;
     ViewDragging dragging_;
     GraphicEditing graphics_;
     KeyboardEditing keyboard_;
     PictureDrops drops_;
     FileWatch watch_;
     SkinCheckReport report_;
+    Arranging arranging_;
+    ElementMenu menu_;
+    LivePreview livePreview_;
+    ElementOutline *outline_;
     QString templateFolder_;
 };

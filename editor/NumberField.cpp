@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <limits>
@@ -44,7 +45,43 @@ bool NumberField::event(QEvent *event)
 
 void NumberField::assign(int value)
 {
-    setValue(std::clamp(value, lowest_, highest_));
+    const int shown = std::clamp(value, lowest_, highest_);
+    if (mixed_) {
+        mixed_ = false;
+        // The same value would not draw the number again.
+        if (shown == this->value())
+            lineEdit()->setText(textFromValue(shown));
+    }
+    setValue(shown);
+}
+
+void NumberField::showMixed()
+{
+    mixed_ = true;
+    const QSignalBlocker quiet(lineEdit());
+    lineEdit()->clear();
+}
+
+QString NumberField::textFromValue(int value) const
+{
+    return mixed_ ? QString() : QSpinBox::textFromValue(value);
+}
+
+template <typename Action> void NumberField::leaveMixed(Action action)
+{
+    if (!mixed_) {
+        action();
+        return;
+    }
+    mixed_ = false;
+    const int before = value();
+    bool reported = false;
+    const QMetaObject::Connection watch =
+        connect(this, &QSpinBox::valueChanged, this, [&reported] { reported = true; });
+    action();
+    disconnect(watch);
+    if (!reported && !mixed_ && !lineEdit()->text().isEmpty() && value() == before)
+        emit valueChanged(value());
 }
 
 QValidator::State NumberField::validate(QString &text, int &) const
@@ -65,7 +102,7 @@ void NumberField::stepBy(int steps)
 {
     QScopedValueRollback guard(userActions_, userActions_ + 1);
     const qint64 stepped = static_cast<qint64>(value()) + steps;
-    setValue(static_cast<int>(std::clamp<qint64>(stepped, lowest_, highest_)));
+    leaveMixed([&] { setValue(static_cast<int>(std::clamp<qint64>(stepped, lowest_, highest_))); });
 }
 
 QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const
@@ -96,7 +133,10 @@ void NumberField::keyPressEvent(QKeyEvent *event)
     }
     if (typable_)
         beginTyping();
-    QSpinBox::keyPressEvent(event);
+    if (!typed.isEmpty() && typed.front().isPrint())
+        leaveMixed([&] { QSpinBox::keyPressEvent(event); });
+    else
+        QSpinBox::keyPressEvent(event);
 }
 
 void NumberField::focusOutEvent(QFocusEvent *event)

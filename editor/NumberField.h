@@ -18,12 +18,17 @@ public:
 
     // Sets a value for the program, pulled into the bounds even while the user types.
     void assign(int value);
+    // Shows no number: the items the field stands for differ in it. The first key or
+    // step of the user makes a value again, reported even when it is the one held.
+    void showMixed();
+    bool isMixed() const { return mixed_; }
     bool isUserChange() const { return userActions_ > 0; }
 
 protected:
     bool event(QEvent *event) override;
     QValidator::State validate(QString &text, int &pos) const override;
     int valueFromText(const QString &text) const override;
+    QString textFromValue(int value) const override;
     void stepBy(int steps) override;
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -31,6 +36,8 @@ protected:
 
 private:
     bool acceptsTyped(const QString &text) const;
+    // Ends the mixed display for the user's action, which reports its value.
+    template <typename Action> void leaveMixed(Action action);
     // While the user types, the field takes any number; see the class comment.
     void beginTyping();
     void endTyping();
@@ -39,5 +46,6 @@ private:
     int highest_;
     bool typable_;
     bool typing_ = false;
+    bool mixed_ = false;
     int userActions_ = 0; // nesting depth of handlers that act for the user
 };

@@ -6,8 +6,12 @@
 #include <QImage>
 
 #include <optional>
+#include <vector>
 
+class PageItem;
+class QGraphicsRectItem;
 class SelectionFrame;
+class SnapGuides;
 
 // One page of the mock-up as a scene, in skin pixels: the Player, Schedule and
 // Description pages, or the "Player-Sicht" page, which belongs to no element page.
@@ -20,7 +24,18 @@ public:
 
     // Nothing for the "Player-Sicht" page.
     std::optional<Page> page() const { return page_; }
-    SelectionFrame &selectionFrame() const { return *frame_; }
+    // The frame of the key item; the other selected items have frames of their own.
+    SelectionFrame &selectionFrame() const { return *frames_.front(); }
+    // Frames the items, the key item first when it stands on this page, with handles
+    // when they are resizable; the key item of several has the strong frame.
+    void frameItems(const std::vector<PageItem *> &items, const PageItem *key, bool resizable);
+    // The frames in use, the key item's first.
+    std::vector<SelectionFrame *> frames() const;
+    SnapGuides &guides() const { return *guides_; }
+    QGraphicsRectItem &rubberBand() const { return *band_; }
+    // The frames, guides and rubber band: the editor's marks over the page, which are
+    // not the page and take no press.
+    bool isOverlay(const QGraphicsItem *item) const;
 
     // From the page's origin as far as what it shows reaches, cut to a side that any
     // player's page fits in: a skin may place a view millions of pixels away.
@@ -30,5 +45,8 @@ public:
 
 private:
     std::optional<Page> page_;
-    SelectionFrame *frame_;
+    QGraphicsItem *overlay_; // above every item of the page, the list panels included
+    std::vector<SelectionFrame *> frames_;
+    SnapGuides *guides_;
+    QGraphicsRectItem *band_;
 };

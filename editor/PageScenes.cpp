@@ -105,18 +105,30 @@ std::vector<PageItem *> PageScenes::itemsOf(const Selection &selection) const
     return {};
 }
 
-// A page background is sized by the fields alone, so its frame has no handles.
+// A page background is sized by the fields alone, so its frame has no handles; nor
+// has any frame while several items are selected.
 void PageScenes::showSelection() const
 {
-    const Selection &selection = document_.selection();
-    for (Page page : allPages) {
+    const std::vector<Selection> &selected = document_.selectedItems();
+    std::array<std::vector<PageItem *>, 3> framed;
+    std::array<const PageItem *, 3> keys{};
+    for (Page page : allPages)
         scene(page).clearSelection();
-        scene(page).selectionFrame().follow(nullptr, false);
+    for (const Selection &item : selected) {
+        for (PageItem *view : itemsOf(item)) {
+            view->setSelected(true);
+            const auto page = static_cast<PageScene *>(view->scene())->page();
+            const auto index = static_cast<std::size_t>(*page);
+            framed[index].push_back(view);
+            if (&item == &selected.front())
+                keys[index] = view;
+        }
     }
-    const bool resizable = selection.kind != Selection::Kind::Background;
-    for (PageItem *item : itemsOf(selection)) {
-        item->setSelected(true);
-        static_cast<PageScene *>(item->scene())->selectionFrame().follow(item, resizable);
+    const bool resizable =
+        selected.size() == 1 && selected.front().kind != Selection::Kind::Background;
+    for (Page page : allPages) {
+        const auto index = static_cast<std::size_t>(page);
+        scene(page).frameItems(framed[index], keys[index], resizable);
     }
 }
 

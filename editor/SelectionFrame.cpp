@@ -10,8 +10,6 @@
 namespace {
 
 constexpr qreal handleSide = 7;
-// Above every item of a page, the list panels included.
-constexpr double frameLayer = 2e15;
 
 constexpr std::array<HandleEdges, 8> handleEdges{
     {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}}};
@@ -46,17 +44,17 @@ SelectionHandle::SelectionHandle(HandleEdges edges, QGraphicsItem *parent)
                              : Qt::SizeBDiagCursor);
 }
 
-SelectionFrame::SelectionFrame()
+SelectionFrame::SelectionFrame(QGraphicsItem *parent) : QGraphicsObject(parent)
 {
-    setZValue(frameLayer);
     setAcceptedMouseButtons(Qt::NoButton);
     for (std::size_t i = 0; i < handleEdges.size(); ++i)
         handles_[i] = new SelectionHandle(handleEdges[i], this);
     hide();
 }
 
-void SelectionFrame::follow(PageItem *item, bool resizable)
+void SelectionFrame::follow(PageItem *item, bool resizable, bool strong)
 {
+    strong_ = strong;
     disconnect(placed_);
     disconnect(shown_);
     target_ = item;
@@ -93,7 +91,7 @@ QRectF SelectionFrame::boundingRect() const
 
 void SelectionFrame::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
-    QPen pen(frameColour());
+    QPen pen(frameColour(), strong_ ? 3 : 1);
     pen.setCosmetic(true);
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);

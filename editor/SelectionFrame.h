@@ -28,16 +28,18 @@ private:
     HandleEdges edges_;
 };
 
-// The frame around the selected item of a page, with its resize handles when the
-// item can be resized. It follows the item wherever it goes and whatever its size.
+// The frame around a selected item of a page, with its resize handles when the item
+// alone is selected and can be resized. It follows the item wherever it goes and
+// whatever its size; the key item of several is framed more strongly.
 class SelectionFrame : public QGraphicsObject {
     Q_OBJECT
 
 public:
-    SelectionFrame();
+    explicit SelectionFrame(QGraphicsItem *parent = nullptr);
 
     // Frames the item, or nothing.
-    void follow(PageItem *item, bool resizable);
+    void follow(PageItem *item, bool resizable, bool strong = false);
+    bool isStrong() const { return strong_; }
     PageItem *target() const { return target_; }
 
     QRectF boundingRect() const override;
@@ -49,6 +51,7 @@ private:
     QPointer<PageItem> target_;
     QRectF frame_;
     bool resizable_ = false;
+    bool strong_ = false;
     std::array<SelectionHandle *, 8> handles_{};
     QMetaObject::Connection placed_;
     QMetaObject::Connection shown_;

@@ -94,6 +94,23 @@ void SkinCheckReport::showForDocument()
     raise();
 }
 
+void SkinCheckReport::showForElement(const CatalogueEntry &entry)
+{
+    showForDocument();
+    list_->clearSelection();
+    QTreeWidgetItem *first = nullptr;
+    for (std::size_t row = 0; row < problems_.size(); ++row) {
+        if (problems_[row].element != &entry && problems_[row].otherElement != &entry)
+            continue;
+        QTreeWidgetItem *item = list_->topLevelItem(static_cast<int>(row));
+        item->setSelected(true);
+        if (!first)
+            first = item;
+    }
+    if (first)
+        list_->scrollToItem(first);
+}
+
 void SkinCheckReport::showForFile(const QString &path)
 {
     followsDocument_ = false;

@@ -26,6 +26,8 @@ public:
 
     // Checks the open skin now and shows the report.
     void showForDocument();
+    // Checks the open skin and shows the report with the element's problems selected.
+    void showForElement(const CatalogueEntry &entry);
     // Shows the problems of a skin file the editor could not open whole; edits do not
     // change it.
     void showForFile(const QString &path);

@@ -48,8 +48,11 @@ void SkinLoader::hideAndDisable(PageLoad &load)
     // as the user's edit; the new history must not start with it.
     workspace_.panel.enableEditing(false);
     load.begin();
+    // The preview ends first, so that the new skin's pictures are the ones it shows.
+    workspace_.commands.StatePreview->setChecked(false);
     for (QAction *command : {workspace_.commands.FileSaveAs1, workspace_.commands.EditName,
-                             workspace_.commands.SkinCheck, workspace_.commands.FileExportZip})
+                             workspace_.commands.SkinCheck, workspace_.commands.FileExportZip,
+                             workspace_.commands.EditSelectAll, workspace_.commands.StatePreview})
         command->setEnabled(false);
 }
 
@@ -79,4 +82,6 @@ void SkinLoader::finish()
     workspace_.commands.FileSaveAs1->setEnabled(true);
     workspace_.commands.SkinCheck->setEnabled(true);
     workspace_.commands.FileExportZip->setEnabled(true);
+    workspace_.commands.EditSelectAll->setEnabled(true);
+    workspace_.commands.StatePreview->setEnabled(true);
 }

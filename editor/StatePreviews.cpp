@@ -2,7 +2,6 @@
 
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
-#include "editor/GeometryFields.h"
 #include "editor/PictureLabel.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
@@ -10,8 +9,7 @@
 
 #include <utility>
 
-StatePreviews::StatePreviews(const Workspace &workspace, const GeometryFields &fields)
-    : workspace_(workspace), fields_(fields)
+StatePreviews::StatePreviews(const Workspace &workspace) : workspace_(workspace)
 {
     for (StateBitmap state : allStates) {
         PictureLabel *picture = preview(state);
@@ -23,6 +21,18 @@ StatePreviews::StatePreviews(const Workspace &workspace, const GeometryFields &f
     QObject::connect(
         &workspace_.document, &EditorDocument::statePathChanged, preview(allStates[0]),
         [this](const CatalogueEntry &entry, StateBitmap state) { refresh(entry, state); });
+    QObject::connect(&workspace_.document, &EditorDocument::selectionChanged, preview(allStates[0]),
+                     [this] { showSelection(); });
+}
+
+// A list leaves the panel as it was; a page background has no disabled state.
+void StatePreviews::showSelection()
+{
+    const Selection &key = workspace_.document.selection();
+    if (key.kind == Selection::Kind::Element)
+        show(*key.element);
+    else if (key.kind == Selection::Kind::Background)
+        preview(StateBitmap::Da)->hide();
 }
 
 void StatePreviews::show(const CatalogueEntry &entry)
@@ -104,8 +114,6 @@ void StatePreviews::chooseFile(StateBitmap state, const QString &path) const
     }
     document.chooseStateBitmap(*entry, state, path.toStdString(), *image);
     workspace_.showFileName(path.toStdString());
-    if (state == StateBitmap::Up)
-        fields_.show(document.referenceGeometry(document.selection()));
 }
 
 // The views always show the up bitmap, so the document holds it; the other states

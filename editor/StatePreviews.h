@@ -7,16 +7,15 @@
 #include <QString>
 #include <QStringList>
 
-class GeometryFields;
 class PictureLabel;
 
 // The state preview panel: the up, pressed, mouse-over and disabled bitmaps of the
-// selected element. A click on a preview shows the state's file name, a double click
-// replaces the state's bitmap; both do nothing unless the selected item is an element
-// with that state.
+// selected element, the key element of several; it follows every selection. A click on a preview
+// shows the state's file name, a double click replaces the state's bitmap; both do nothing unless
+// the selected item is an element with that state.
 class StatePreviews {
 public:
-    StatePreviews(const Workspace &workspace, const GeometryFields &fields);
+    explicit StatePreviews(const Workspace &workspace);
 
     // Loads the element's state bitmaps into the previews, showing the disabled one
     // only for elements that have it. A bitmap that cannot be loaded leaves its file's
@@ -31,6 +30,8 @@ public:
 
     // The selected element has a bitmap for the state, which a picture may replace.
     bool canChoose(StateBitmap state) const { return owner(state) != nullptr; }
+    // Asks for a picture and replaces the state's bitmap with it.
+    void choose(StateBitmap state) const;
     // Replaces the state's bitmap with the file, as the picture dialog's choice does.
     void chooseFile(StateBitmap state, const QString &path) const;
     PictureLabel *preview(StateBitmap state) const;
@@ -39,12 +40,11 @@ private:
     // The selected element, when it has a bitmap for the state.
     const CatalogueEntry *owner(StateBitmap state) const;
     void showFileName(StateBitmap state) const;
-    void choose(StateBitmap state) const;
+    void showSelection();
     // A state of the selected element got another bitmap, by a choice or its undo.
     void refresh(const CatalogueEntry &entry, StateBitmap state) const;
 
     Workspace workspace_;
-    const GeometryFields &fields_;
     QStringList pendingErrors_;
     QSet<QString> reportedFiles_;
 };

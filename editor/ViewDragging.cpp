@@ -1,10 +1,12 @@
 #include "editor/ViewDragging.h"
 
+#include "editor/DragSnapping.h"
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
 #include "editor/FrameItems.h"
-#include "editor/GeometryFields.h"
 #include "editor/PageScenes.h"
+#include "editor/PictureItem.h"
+#include "editor/RubberBand.h"
 #include "editor/StatePreviews.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -14,33 +16,30 @@
 
 namespace {
 
-// The hints are the field's own texts, so they follow the language it is shown in.
-const char *pressHint(const CatalogueEntry &entry)
-{
-    switch (hintKind(entry)) {
-    case HintKind::ChooseOfThreeWindowButton:
-        return QT_TRANSLATE_NOOP("EditingPanel", "Wähl Eines der 3 Bilder aus.");
-    case HintKind::ChooseOfThree:
-        return QT_TRANSLATE_NOOP("EditingPanel", "Einen von 3 Bilder auswählen.");
-    case HintKind::ChooseOfFour:
-        return QT_TRANSLATE_NOOP("EditingPanel", "Einen von 4 Bilder auswählen.");
-    case HintKind::None:
-        break;
-    }
-    return nullptr;
-}
-
 // A distance in scene units as whole skin pixels; far beyond any place a skin holds.
 std::int64_t skinPixels(qreal scene)
 {
     return static_cast<std::int64_t>(std::clamp(std::floor(scene + 0.5), -1e12, 1e12));
 }
 
+// How many skin pixels one screen pixel is in the view that sent the event.
+qreal screenScale(const QGraphicsSceneMouseEvent &event)
+{
+    if (const auto *view = qobject_cast<const QGraphicsView *>(
+            event.widget() ? event.widget()->parentWidget() : nullptr))
+        return view->transform().m11();
+    return 1;
+}
+
+// Snapping acts within this many screen pixels, whatever the zoom.
+constexpr double snapReach = 6;
+
 } // namespace
 
-ViewDragging::ViewDragging(const Workspace &workspace, const GeometryFields &fields,
-                           StatePreviews &previews)
-    : workspace_(workspace), fields_(fields), previews_(previews)
+ViewDragging::ViewDragging(const Workspace &workspace, StatePreviews &previews,
+                           const DragSnapping &snapping)
+    : workspace_(workspace), previews_(previews), snapping_(snapping),
+      band_(std::make_unique<RubberBand>(workspace.scenes.views()))
 {
     PageScenes &scenes = workspace_.scenes;
     for (const CatalogueEntry &entry : catalogue()) {
@@ -55,21 +54,30 @@ ViewDragging::ViewDragging(const Workspace &workspace, const GeometryFields &fie
         scenes.scene(page).installEventFilter(this);
 }
 
+ViewDragging::~ViewDragging() = default;
+
 void ViewDragging::watch(PageItem *item, const Target &target)
 {
     targets_.insert(item, target);
 }
 
-// The selection's frame lies over the selected item and around it; what the pointer is
-// over is what stands below the frame.
+// The selection's frames lie over the selected items and around them; what the
+// pointer is over is what stands below the frames.
 QGraphicsItem *ViewDragging::topmostPageItem(PageScene &scene,
                                              const QGraphicsSceneMouseEvent &event) const
 {
     for (QGraphicsItem *item : itemsAt(scene, event)) {
-        if (item != &scene.selectionFrame() && item->parentItem() != &scene.selectionFrame())
+        if (!scene.isOverlay(item))
             return item;
     }
     return nullptr;
+}
+
+const CatalogueEntry *ViewDragging::elementAt(PageScene &scene,
+                                              const QGraphicsSceneMouseEvent &event) const
+{
+    const Target *target = targetOf(topmostPageItem(scene, event));
+    return target && target->item.kind == Selection::Kind::Element ? target->item.element : nullptr;
 }
 
 const ViewDragging::Target *ViewDragging::targetOf(const QGraphicsItem *item) const
@@ -99,9 +107,11 @@ bool ViewDragging::eventFilter(QObject *watched, QEvent *event)
         move(scene, static_cast<QGraphicsSceneMouseEvent &>(*event));
         return pressed_ || resizing_;
     case QEvent::GraphicsSceneMouseRelease:
+        if (band_->isHeld())
+            return finishBand(scene, static_cast<QGraphicsSceneMouseEvent &>(*event));
         if (!pressed_ && !resizing_)
             return false;
-        release();
+        release(scene);
         return true;
     default:
         return false;
@@ -109,12 +119,15 @@ bool ViewDragging::eventFilter(QObject *watched, QEvent *event)
 }
 
 // A press on an element, a list panel or a handle is ours; one on a picture of the
-// page goes on to it. A press on the empty page does nothing, the selection stays.
+// page goes on to it. A press on the empty page keeps the selection; from either a
+// rubber band may be drawn.
 bool ViewDragging::press(PageScene &scene, const QGraphicsSceneMouseEvent &event)
 {
     const QList<QGraphicsItem *> items = itemsAt(scene, event);
-    if (items.isEmpty())
+    if (items.isEmpty()) {
+        pressBackground(scene, event);
         return true;
+    }
     QGraphicsItem *top = items.front();
     if (const auto *handle = dynamic_cast<const SelectionHandle *>(top)) {
         const EditorDocument &document = workspace_.document;
@@ -123,30 +136,81 @@ bool ViewDragging::press(PageScene &scene, const QGraphicsSceneMouseEvent &event
         return true;
     }
     top = topmostPageItem(scene, event);
-    if (!top)
+    if (!top) {
+        pressBackground(scene, event);
         return true;
+    }
     if (PageItem *below = event.modifiers() & Qt::AltModifier ? nextBelow(scene, event) : nullptr)
         top = below;
     const Target *target = targetOf(top);
-    if (!target)
+    if (!target) {
+        if (top == static_cast<QGraphicsItem *>(workspace_.scenes.background(scene.page().value())))
+            pressBackground(scene, event);
         return false;
+    }
     pressTarget(static_cast<PageItem &>(*top), *target, event);
+    return true;
+}
+
+// The background's own press goes on, so that it is selected as before; a band drawn
+// from it replaces that selection when the button is let go.
+void ViewDragging::pressBackground(PageScene &scene, const QGraphicsSceneMouseEvent &event)
+{
+    if (event.type() == QEvent::GraphicsSceneMousePress && event.button() == Qt::LeftButton)
+        band_->begin(scene, event.scenePos());
+}
+
+bool ViewDragging::finishBand(PageScene &scene, const QGraphicsSceneMouseEvent &event)
+{
+    if (!band_->isDrawn()) {
+        band_->cancel();
+        return false;
+    }
+    std::vector<const CatalogueEntry *> touched = band_->finish();
+    EditorDocument &document = workspace_.document;
+    if (event.modifiers() & Qt::ControlModifier &&
+        document.selection().kind == Selection::Kind::Element) {
+        std::vector<const CatalogueEntry *> joined;
+        for (const Selection &item : document.selectedItems())
+            joined.push_back(item.element);
+        joined.insert(joined.end(), touched.begin(), touched.end());
+        touched = std::move(joined);
+    }
+    document.selectElements(touched);
+    // The picture below took the press; the band has taken its release.
+    if (QGraphicsItem *grabber = scene.mouseGrabberItem())
+        grabber->ungrabMouse();
     return true;
 }
 
 // The pressed view takes every move of the drag, wherever the pointer is. The page
 // takes the keyboard, so that the arrow keys move what was pressed.
+// Ctrl+click only adds or takes out; a press on one of several selected elements
+// keeps them all, to drag them together.
 void ViewDragging::pressTarget(PageItem &view, const Target &target,
                                const QGraphicsSceneMouseEvent &event)
 {
-    pressed_ = &view;
-    grab_ = event.scenePos() - view.scenePos();
     if (QWidget *viewport = event.widget())
         viewport->parentWidget()->setFocus(Qt::MouseFocusReason);
-    if (target.item.kind == Selection::Kind::Element)
+    EditorDocument &document = workspace_.document;
+    const bool isElement = target.item.kind == Selection::Kind::Element;
+    if (isElement && event.modifiers() & Qt::ControlModifier) {
+        if (event.type() == QEvent::GraphicsSceneMousePress)
+            document.toggleElement(*target.item.element);
+        return;
+    }
+    pressed_ = &view;
+    grab_ = event.scenePos() - view.scenePos();
+    dragged_ = false;
+    narrowTo_ = nullptr;
+    if (document.selectedItems().size() > 1 && document.isSelected(target.item)) {
+        document.endRun();
+        if (event.button() == Qt::LeftButton)
+            narrowTo_ = target.item.element;
+    } else if (isElement)
         selectElement(*target.item.element);
     else
-        pressList(target.item.kind);
+        document.select(target.item);
 }
 
 PageItem *ViewDragging::nextBelow(PageScene &scene, const QGraphicsSceneMouseEvent &event) const
@@ -175,23 +239,7 @@ void ViewDragging::pressElement(const CatalogueEntry &entry)
 
 void ViewDragging::selectElement(const CatalogueEntry &entry)
 {
-    EditorDocument &document = workspace_.document;
-    document.select(Selection::of(entry));
-    previews_.show(entry);
-    fields_.show(document.referenceGeometry(document.selection()));
-    if (const char *hint = pressHint(entry))
-        workspace_.panel.showHint(hint);
-}
-
-void ViewDragging::pressList(Selection::Kind list)
-{
-    EditorDocument &document = workspace_.document;
-    document.select({list});
-    fields_.show(document.referenceGeometry(document.selection()));
-    workspace_.panel.showHint(
-        list == Selection::Kind::PlayerList
-            ? QT_TRANSLATE_NOOP("EditingPanel", "Player-Ansicht")
-            : QT_TRANSLATE_NOOP("EditingPanel", "Vorschau oder Liedersammlung-Ansicht-Ansicht"));
+    workspace_.document.select(Selection::of(entry));
 }
 
 // Hovering an element brings it to the front, above the others it overlaps.
@@ -199,30 +247,39 @@ void ViewDragging::move(PageScene &scene, const QGraphicsSceneMouseEvent &event)
 {
     // A release that went to a message box instead of the page ends the drag all the
     // same: without a button held, the pointer only passes over.
-    if (event.buttons() == Qt::NoButton && (pressed_ || resizing_))
-        release();
+    if (event.buttons() == Qt::NoButton && (pressed_ || resizing_ || band_->isHeld())) {
+        band_->cancel();
+        release(scene);
+    }
     if (resizing_) {
         resize(event);
         return;
     }
     if (pressed_) {
-        drag(event);
+        drag(scene, event);
         return;
     }
+    if (band_->stretch(event.scenePos(), screenScale(event)))
+        return;
     const Target *target = targetOf(topmostPageItem(scene, event));
     if (target && target->item.kind == Selection::Kind::Element)
         workspace_.scenes.views().bringToFront(*target->item.element);
 }
 
-// The pointer keeps its place inside the dragged view; there is no grid and no
-// bound, so a view may leave its page on any side.
-void ViewDragging::drag(const QGraphicsSceneMouseEvent &event)
+// The pointer keeps its place inside the dragged view, unless snapping pulls it a
+// little; there is no bound, so a view may leave its page on any side.
+void ViewDragging::drag(PageScene &scene, const QGraphicsSceneMouseEvent &event)
 {
     const Target &target = *targetOf(pressed_);
     const QPointF delta = event.scenePos() - grab_ - pressed_->scenePos();
-    Rect moved = partGeometry(target);
+    const Rect from = partGeometry(target);
+    Rect moved = from;
     moved.left = saturatedSum(moved.left, skinPixels(delta.x()));
     moved.top = saturatedSum(moved.top, skinPixels(delta.y()));
+    dragged_ = true;
+    const Snap snap = snapDrag(scene, moved, event);
+    moved.left = saturatedSum(moved.left, snap.dx);
+    moved.top = saturatedSum(moved.top, snap.dy);
     workspace_.document.drag(target.item, moved);
     if (target.item.kind == Selection::Kind::Element)
         workspace_.scenes.views().bringToFront(*target.item.element);
@@ -254,10 +311,38 @@ void ViewDragging::resize(const QGraphicsSceneMouseEvent &event) const
     workspace_.document.resizeTo(resized);
 }
 
+// What snaps is the dragged item, or the bounds of all the selected elements.
+Snap ViewDragging::snapDrag(PageScene &scene, const Rect &moved,
+                            const QGraphicsSceneMouseEvent &event)
+{
+    if (event.modifiers() & Qt::AltModifier) {
+        snapping_.hideGuides(scene);
+        return {};
+    }
+    const EditorDocument &document = workspace_.document;
+    const Target &target = *targetOf(pressed_);
+    Rect moving = moved;
+    if (document.selectedItems().size() > 1 && document.isSelected(target.item)) {
+        const Rect from = partGeometry(target);
+        std::vector<Rect> places;
+        for (const Selection &item : document.selectedItems())
+            places.push_back(document.itemGeometry(item).rect);
+        moving = boundsOf(places);
+        moving.left = saturatedSum(moving.left, std::int64_t{moved.left} - from.left);
+        moving.top = saturatedSum(moving.top, std::int64_t{moved.top} - from.top);
+    }
+    return snapping_.snap(scene, moving, snapReach / screenScale(event));
+}
+
 // A state bitmap that could not be shown is reported only now: a box opened during
 // the press would have taken the mouse from the drag.
-void ViewDragging::release()
+// A click on one of several selected elements that did not drag selects it alone.
+void ViewDragging::release(PageScene &scene)
 {
+    snapping_.hideGuides(scene);
+    if (pressed_ && !dragged_ && narrowTo_)
+        selectElement(*narrowTo_);
+    narrowTo_ = nullptr;
     pressed_ = nullptr;
     resizing_.reset();
     workspace_.document.endRun();

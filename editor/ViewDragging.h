@@ -4,16 +4,19 @@
 #include "editor/Selection.h"
 #include "editor/SelectionFrame.h"
 #include "editor/Workspace.h"
+#include "skin/Snapping.h"
 
 #include <QHash>
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
 
+#include <memory>
 #include <optional>
 
-class GeometryFields;
+class DragSnapping;
 class PageScene;
+class RubberBand;
 class StatePreviews;
 class QGraphicsItem;
 class QGraphicsSceneMouseEvent;
@@ -21,19 +24,24 @@ class QGraphicsView;
 
 // Selecting, dragging and resizing with the mouse on the element pages. A press on
 // any view of an element or on a list panel selects it and starts a drag; moving then
-// drags the item by skin pixels at any zoom, and every view of it follows the
-// document. A press on a handle of the selection's frame resizes it instead; Alt+click
-// selects the next element below the pointer. One set of handlers serves every
-// element, told apart by the catalogue entry of the view.
+// drags the item by skin pixels at any zoom, the other selected elements with it, and
+// every view of them follows the document. Ctrl+click adds or takes out an element;
+// a drag from the page's background draws a rubber band. A press on a handle of the
+// selection's frame resizes it instead; Alt+click selects the next element below the
+// pointer, and Alt held while dragging leaves snapping off. One set of handlers serves
+// every element, told apart by the catalogue entry of the view.
 class ViewDragging : public QObject {
     Q_OBJECT
 
 public:
-    ViewDragging(const Workspace &workspace, const GeometryFields &fields, StatePreviews &previews);
+    ViewDragging(const Workspace &workspace, StatePreviews &previews, const DragSnapping &snapping);
+    ~ViewDragging() override;
 
     // Selects the element as a press on one of its views does, without a drag, and
     // reports a state bitmap that cannot be shown at once.
     void pressElement(const CatalogueEntry &entry);
+    // The element a point of the scene shows at the top, as a press there would take it.
+    const CatalogueEntry *elementAt(PageScene &scene, const QGraphicsSceneMouseEvent &event) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -55,14 +63,18 @@ private:
     void watch(PageItem *item, const Target &target);
     bool press(PageScene &scene, const QGraphicsSceneMouseEvent &event);
     void pressTarget(PageItem &view, const Target &target, const QGraphicsSceneMouseEvent &event);
+    // A press where no element or list is: on a page's picture, or beside it.
+    void pressBackground(PageScene &scene, const QGraphicsSceneMouseEvent &event);
     void selectElement(const CatalogueEntry &entry);
-    void pressList(Selection::Kind list);
     // With Alt: the element below the selected one at the pointer, round again.
     PageItem *nextBelow(PageScene &scene, const QGraphicsSceneMouseEvent &event) const;
     void move(PageScene &scene, const QGraphicsSceneMouseEvent &event);
-    void drag(const QGraphicsSceneMouseEvent &event);
+    void drag(PageScene &scene, const QGraphicsSceneMouseEvent &event);
+    // The place the drag snaps to: the dragged rectangle's shift.
+    Snap snapDrag(PageScene &scene, const Rect &moved, const QGraphicsSceneMouseEvent &event);
+    bool finishBand(PageScene &scene, const QGraphicsSceneMouseEvent &event);
     void resize(const QGraphicsSceneMouseEvent &event) const;
-    void release();
+    void release(PageScene &scene);
     // Where the pressed part stands in the document.
     Rect partGeometry(const Target &target) const;
     // The items at the point, the topmost first, as the view that sent the event
@@ -72,10 +84,13 @@ private:
     const Target *targetOf(const QGraphicsItem *item) const;
 
     Workspace workspace_;
-    const GeometryFields &fields_;
     StatePreviews &previews_;
+    const DragSnapping &snapping_;
+    std::unique_ptr<RubberBand> band_;
     QHash<const QGraphicsItem *, Target> targets_;
     QPointer<PageItem> pressed_; // the view being dragged; none between drags
     QPointF grab_;               // where the pointer took hold of it, inside it
     std::optional<Resize> resizing_;
+    bool dragged_ = false;                     // the pressed view has moved
+    const CatalogueEntry *narrowTo_ = nullptr; // selected alone when the press drags not
 };

@@ -1,5 +1,6 @@
 #include "editor/WindowActions.h"
 
+#include "editor/ArrangementNames.h"
 #include "platform/Language.h"
 
 #include <QAction>
@@ -89,6 +90,30 @@ const CommandTraits commandTraits[] = {
      QT_TRANSLATE_NOOP("WindowActions",
                        "Pixelraster|Ab 400 % ein Raster zwischen den Pixeln zeigen"),
      noGlyph, true},
+    {&WindowActions::EditSelectAll, "EditSelectAll",
+     QT_TRANSLATE_NOOP("WindowActions", "&Alles auswählen"), "Ctrl+A",
+     QT_TRANSLATE_NOOP("WindowActions",
+                       "Alles auswählen|Jedes Element der gezeigten Seite auswählen"),
+     noGlyph, false},
+    {&WindowActions::SnapToElements, "SnapToElements",
+     QT_TRANSLATE_NOOP("WindowActions", "An &Elementen einrasten"), "",
+     QT_TRANSLATE_NOOP("WindowActions", "An Elementen einrasten|Beim Ziehen an Kanten und Mitten "
+                                        "der anderen Elemente einrasten"),
+     noGlyph, true},
+    {&WindowActions::SnapToGrid, "SnapToGrid",
+     QT_TRANSLATE_NOOP("WindowActions", "Am &Raster einrasten"), "",
+     QT_TRANSLATE_NOOP("WindowActions", "Am Raster einrasten|Beim Ziehen auf das Raster einrasten"),
+     noGlyph, true},
+    {&WindowActions::StatePreview, "StatePreview",
+     QT_TRANSLATE_NOOP("WindowActions", "&Zustände vorführen"), "F5",
+     QT_TRANSLATE_NOOP("WindowActions", "Zustände vorführen|Die Seiten reagieren auf Maus und "
+                                        "Klick wie der Player; nichts lässt sich bearbeiten"),
+     noGlyph, false},
+    {&WindowActions::PreviewDisabled, "PreviewDisabled",
+     QT_TRANSLATE_NOOP("WindowActions", "&Deaktiviert zeigen"), "",
+     QT_TRANSLATE_NOOP("WindowActions",
+                       "Deaktiviert zeigen|Jedes Element mit vier Zuständen deaktiviert zeigen"),
+     noGlyph, true},
     {&WindowActions::Update, "Update", QT_TRANSLATE_NOOP("WindowActions", "Versions-Update"), "",
      "", noGlyph, true},
     {&WindowActions::Info, "Info", QT_TRANSLATE_NOOP("WindowActions", "Über Velmor"), "", "",
@@ -171,8 +196,18 @@ WindowActions WindowActions::create(QMainWindow &window)
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     c.ViewZoomIn->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
-    c.ViewPixelGrid->setCheckable(true);
+    for (QAction *toggle :
+         {c.ViewPixelGrid, c.SnapToElements, c.SnapToGrid, c.StatePreview, c.PreviewDisabled})
+        toggle->setCheckable(true);
     c.ViewPixelGrid->setChecked(true);
+    c.SnapToElements->setChecked(true);
+    c.SnapToGrid->setData(defaultGridStep);
+    for (Arrangement arrangement : allArrangements) {
+        auto *action = new QAction(&window);
+        action->setObjectName(arrangementCommandName(arrangement));
+        action->setEnabled(false);
+        c.arrange[static_cast<std::size_t>(arrangement)] = action;
+    }
     for (auto [action, sign] : {std::pair{c.ViewZoomIn, '+'}, std::pair{c.ViewZoomOut, '-'},
                                 std::pair{c.ViewZoomReset, '1'}, std::pair{c.ViewZoomFit, '#'}})
         action->setIcon(zoomGlyph(sign));
@@ -189,12 +224,25 @@ WindowActions WindowActions::create(QMainWindow &window)
     c.EditMenu = menus->addMenu(QString());
     c.EditMenu->addActions({c.EditUndo, c.EditRedo});
     c.EditMenu->addSeparator();
+    c.EditMenu->addAction(c.EditSelectAll);
+    c.EditMenu->addSeparator();
     c.EditMenu->addAction(c.EditName);
     c.EditMenu->addAction(c.SkinCheck);
     c.ViewMenu = menus->addMenu(QString());
     c.ViewMenu->addActions({c.ViewZoomIn, c.ViewZoomOut, c.ViewZoomReset, c.ViewZoomFit});
     c.ViewMenu->addSeparator();
-    c.ViewMenu->addAction(c.ViewPixelGrid);
+    c.ViewMenu->addActions({c.ViewPixelGrid, c.SnapToElements, c.SnapToGrid});
+    c.ViewMenu->addSeparator();
+    c.ViewMenu->addActions({c.StatePreview, c.PreviewDisabled});
+    c.ViewMenu->addSeparator();
+    c.ArrangeMenu = menus->addMenu(QString());
+    c.ArrangeMenu->setObjectName(QStringLiteral("ArrangeMenu"));
+    for (Arrangement arrangement : allArrangements) {
+        if (arrangement == Arrangement::DistributeHorizontally ||
+            arrangement == Arrangement::SameWidth)
+            c.ArrangeMenu->addSeparator();
+        c.ArrangeMenu->addAction(c.arrangeAction(arrangement));
+    }
     c.InfoMenu = menus->addMenu(QString());
     c.InfoMenu->addActions({c.Update, c.Info});
     c.Language = makeLanguageMenu(*c.InfoMenu, c);
@@ -228,6 +276,9 @@ void WindowActions::showMenuTexts() const
     RecentSkins->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "Zuletzt geöffnet")));
     EditMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Bearbeiten")));
     ViewMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Ansicht")));
+    ArrangeMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Anordnen")));
+    for (Arrangement arrangement : allArrangements)
+        arrangeAction(arrangement)->setText(arrangementName(arrangement));
     InfoMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "I&nfo")));
     EditNameButton->setText(translated(QT_TRANSLATE_NOOP("WindowActions", "S&kinname")));
     EditNameButton->setToolTip(EditName->toolTip());

@@ -31,6 +31,49 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
+    <name>Arrangement</name>
+    <message>
+        <source>Links ausrichten</source>
+        <translation>Align Left</translation>
+    </message>
+    <message>
+        <source>Horizontal zentrieren</source>
+        <translation>Center Horizontally</translation>
+    </message>
+    <message>
+        <source>Rechts ausrichten</source>
+        <translation>Align Right</translation>
+    </message>
+    <message>
+        <source>Oben ausrichten</source>
+        <translation>Align Top</translation>
+    </message>
+    <message>
+        <source>Vertikal zentrieren</source>
+        <translation>Center Vertically</translation>
+    </message>
+    <message>
+        <source>Unten ausrichten</source>
+        <translation>Align Bottom</translation>
+    </message>
+    <message>
+        <source>Horizontal gleichmäßig verteilen</source>
+        <translation>Distribute Horizontally</translation>
+    </message>
+    <message>
+        <source>Vertikal gleichmäßig verteilen</source>
+        <translation>Distribute Vertically</translation>
+    </message>
+    <message>
+        <source>Gleiche Breite</source>
+        <translation>Same Width</translation>
+    </message>
+    <message>
+        <source>Gleiche Höhe</source>
+        <translation>Same Height</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Prüft jedes SKIN und nennt alle Probleme.</source>
@@ -177,6 +220,76 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>Verschieben</source>
         <translation>Move</translation>
+    </message>
+    <message>
+        <source>Position und Größe einfügen</source>
+        <translation>Paste position and size</translation>
+    </message>
+    <message>
+        <source>Position einfügen</source>
+        <translation>Paste position</translation>
+    </message>
+</context>
+<context>
+    <name>ElementMenu</name>
+    <message>
+        <source>Im Bericht zeigen</source>
+        <translation>Show in Report</translation>
+    </message>
+    <message>
+        <source>Position kopieren</source>
+        <translation>Copy Position</translation>
+    </message>
+    <message>
+        <source>Position und Größe einfügen</source>
+        <translation>Paste Position and Size</translation>
+    </message>
+    <message>
+        <source>Position einfügen</source>
+        <translation>Paste Position</translation>
+    </message>
+    <message>
+        <source>Bild für %1 wählen...</source>
+        <translation>Choose Picture for %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ElementOutline</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>Elemente</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <source>Nach Nummer, Abschnitt oder Name filtern</source>
+        <translation>Filter by number, section or name</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Abschnitt</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Size</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1176,50 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>&amp;Ansicht</source>
         <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Alles auswählen</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>Alles auswählen|Jedes Element der gezeigten Seite auswählen</source>
+        <translation>Select All|Select every element of the page shown</translation>
+    </message>
+    <message>
+        <source>An &amp;Elementen einrasten</source>
+        <translation>Snap to &amp;Elements</translation>
+    </message>
+    <message>
+        <source>An Elementen einrasten|Beim Ziehen an Kanten und Mitten der anderen Elemente einrasten</source>
+        <translation>Snap to Elements|While dragging, snap to the edges and centres of the other elements</translation>
+    </message>
+    <message>
+        <source>Am &amp;Raster einrasten</source>
+        <translation>Snap to &amp;Grid</translation>
+    </message>
+    <message>
+        <source>Am Raster einrasten|Beim Ziehen auf das Raster einrasten</source>
+        <translation>Snap to Grid|While dragging, snap to the grid</translation>
+    </message>
+    <message>
+        <source>&amp;Zustände vorführen</source>
+        <translation>&amp;Preview States</translation>
+    </message>
+    <message>
+        <source>Zustände vorführen|Die Seiten reagieren auf Maus und Klick wie der Player; nichts lässt sich bearbeiten</source>
+        <translation>Preview States|The pages react to the mouse as the player does; nothing can be edited</translation>
+    </message>
+    <message>
+        <source>&amp;Deaktiviert zeigen</source>
+        <translation>Show &amp;Disabled</translation>
+    </message>
+    <message>
+        <source>Deaktiviert zeigen|Jedes Element mit vier Zuständen deaktiviert zeigen</source>
+        <translation>Show Disabled|Show every four-state element disabled</translation>
+    </message>
+    <message>
+        <source>&amp;Anordnen</source>
+        <translation>&amp;Arrange</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,12 @@ class EditorProbe {
 public:
     EditorProbe()
         : dialogs(std::make_shared<ScriptedDialogs>()), form(std::make_unique<MainWindow>(dialogs))
-    {}
+    {
+        // The fixture's elements stand a few pixels apart, where snapping would pull
+        // every drag; the drags here move by exactly what the pointer does, and
+        // snapping has tests of its own.
+        form->commands().SnapToElements->setChecked(false);
+    }
 
     // Writes the fixture's skin into the folder and opens it in the window; its path.
     QString open(const QString &folder, SkinFixture fixture = SkinFixture(true)) const

@@ -101,8 +101,10 @@ private slots:
         QCOMPARE(probe_->form->selection().kind, Selection::Kind::None);
         for (const char *name : {"Image29p", "Image29s", "Image29d"}) {
             const PageItem *hovered = view(name).item();
-            for (QGraphicsItem *item : hovered->scene()->items()) {
-                if (item == hovered || item->parentItem() || !item->isVisible())
+            const auto *scene = static_cast<PageScene *>(hovered->scene());
+            for (QGraphicsItem *item : scene->items()) {
+                if (item == hovered || item->parentItem() || !item->isVisible() ||
+                    scene->isOverlay(item))
                     continue;
                 const bool isList =
                     item->toGraphicsObject()->objectName().startsWith(QLatin1String("List"));

@@ -58,7 +58,9 @@ private:
             if (action->isEnabled() && !action->objectName().isEmpty() &&
                 action->objectName() != QLatin1String("EditNameButton") &&
                 !action->objectName().startsWith(QLatin1String("Language")) &&
-                !action->objectName().startsWith(QLatin1String("View")))
+                !action->objectName().startsWith(QLatin1String("View")) &&
+                !action->objectName().startsWith(QLatin1String("Snap")) &&
+                !action->objectName().startsWith(QLatin1String("_q_")))
                 names << action->objectName();
         }
         names.sort();
@@ -103,9 +105,9 @@ private slots:
     {
         form_->load(skin(SkinFixture(false)));
         QCOMPARE(enabledCommands(),
-                 (QStringList{"EditName", "FileExit1", "FileExportZip", "FileNewFromTemplate",
-                              "FileOpen1", "FileOpenPackage", "FileSaveAs1", "Info", "SkinCheck",
-                              "Update"}));
+                 (QStringList{"EditName", "EditSelectAll", "FileExit1", "FileExportZip",
+                              "FileNewFromTemplate", "FileOpen1", "FileOpenPackage", "FileSaveAs1",
+                              "Info", "SkinCheck", "StatePreview", "Update"}));
         QVERIFY(shown("Notebook"));
         for (const char *field : {"grossX", "grossY", "PositionX", "PositionY", "edit1"})
             QVERIFY(child(field)->isEnabled());
@@ -295,8 +297,9 @@ private slots:
         fixture.set("btn_export", "position", "95, 50, 0, 0");
         form_->load(skin(fixture));
         QList<QGraphicsItem *> order;
-        for (QGraphicsItem *item : view("Image17p").item()->scene()->items(Qt::AscendingOrder)) {
-            if (item->isVisible() && !item->parentItem())
+        const auto *scene = static_cast<PageScene *>(view("Image17p").item()->scene());
+        for (QGraphicsItem *item : scene->items(Qt::AscendingOrder)) {
+            if (item->isVisible() && !item->parentItem() && !scene->isOverlay(item))
                 order << item;
         }
         QVERIFY(order.indexOf(view("ListPlayer").item()) > order.indexOf(view("Image17p").item()));

@@ -1,0 +1,79 @@
+#include "editor/ElementMenu.h"
+
+#include "editor/Arranging.h"
+#include "editor/EditorDocument.h"
+#include "editor/PageScenes.h"
+#include "editor/StatePreviews.h"
+#include "editor/WindowActions.h"
+
+#include <QGraphicsSceneContextMenuEvent>
+#include <QGraphicsView>
+#include <QMenu>
+
+ElementMenu::ElementMenu(const Workspace &workspace, StatePreviews &previews, Arranging &arranging,
+                         ShowProblems showProblems)
+    : workspace_(workspace), previews_(previews), arranging_(arranging),
+      showProblems_(std::move(showProblems))
+{
+    for (Page page : allPages)
+        workspace_.scenes.scene(page).installEventFilter(this);
+}
+
+std::unique_ptr<QMenu> ElementMenu::menuFor(const CatalogueEntry &entry)
+{
+    EditorDocument &document = workspace_.document;
+    if (!document.isSelected(Selection::of(entry)))
+        document.select(Selection::of(entry));
+    auto menu = std::make_unique<QMenu>();
+    addStateChoices(*menu, entry);
+    menu->addSeparator();
+    menu->addMenu(workspace_.commands.ArrangeMenu);
+    menu->addAction(tr("Im Bericht zeigen"), [this, &entry] { showProblems_(entry); });
+    menu->addSeparator();
+    menu->addAction(tr("Position kopieren"), [this] { arranging_.copyPlace(); });
+    for (bool withSize : {false, true}) {
+        QAction *paste =
+            menu->addAction(withSize ? tr("Position und Größe einfügen") : tr("Position einfügen"),
+                            [this, withSize] { arranging_.pastePlace(withSize); });
+        paste->setEnabled(arranging_.hasCopiedPlace());
+    }
+    return menu;
+}
+
+// A choice is for the element clicked: one of several selected becomes the only one.
+void ElementMenu::addStateChoices(QMenu &menu, const CatalogueEntry &entry)
+{
+    for (StateBitmap state : allStates) {
+        if (!entry.hasState(state))
+            continue;
+        menu.addAction(tr("Bild für %1 wählen...").arg(QString::fromLatin1(stateKey(state))),
+                       [this, &entry, state] {
+                           if (!(workspace_.document.selection() == Selection::of(entry)))
+                               workspace_.document.select(Selection::of(entry));
+                           previews_.choose(state);
+                       });
+    }
+}
+
+bool ElementMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::GraphicsSceneContextMenu)
+        return false;
+    auto &scene = static_cast<PageScene &>(*watched);
+    auto &menuEvent = static_cast<QGraphicsSceneContextMenuEvent &>(*event);
+    QTransform device;
+    if (const auto *view = qobject_cast<const QGraphicsView *>(
+            menuEvent.widget() ? menuEvent.widget()->parentWidget() : nullptr))
+        device = view->viewportTransform();
+    for (QGraphicsItem *item :
+         scene.items(menuEvent.scenePos(), Qt::IntersectsItemShape, Qt::DescendingOrder, device)) {
+        if (scene.isOverlay(item))
+            continue;
+        const CatalogueEntry *entry = workspace_.scenes.views().entryOf(item);
+        if (!entry)
+            return false;
+        menuFor(*entry)->exec(menuEvent.screenPos());
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,173 @@
+#include "editor/LivePreview.h"
+
+#include "editor/EditingPanel.h"
+#include "editor/EditorDocument.h"
+#include "editor/NumberField.h"
+#include "editor/PageScenes.h"
+#include "editor/PageView.h"
+#include "editor/PictureItem.h"
+#include "editor/SkinPages.h"
+#include "editor/WindowActions.h"
+#include "platform/PictureLoader.h"
+#include "skin/SkinFormat.h"
+
+#include <QAction>
+#include <QGraphicsSceneMouseEvent>
+#include <QGroupBox>
+#include <QUndoStack>
+
+LivePreview::LivePreview(const Workspace &workspace) : workspace_(workspace)
+{
+    PageScenes &scenes = workspace_.scenes;
+    for (const CatalogueEntry &entry : catalogue()) {
+        for (PageItem *view : scenes.views().views(entry))
+            elements_.insert(view, &entry);
+    }
+    for (std::size_t i = 0; i < workspace_.pages.views.size(); ++i) {
+        scenes.scene(i).installEventFilter(this);
+        workspace_.pages.views[i]->installEventFilter(this);
+        connect(workspace_.pages.views[i], &PageView::pointerLeft, this,
+                [this] { hover(nullptr, nullptr, false); });
+    }
+    const WindowActions &commands = workspace_.commands;
+    commands.PreviewDisabled->setEnabled(false);
+    connect(commands.StatePreview, &QAction::toggled, this, &LivePreview::start);
+    connect(commands.PreviewDisabled, &QAction::toggled, this, [this] {
+        if (isRunning())
+            showDisabled();
+    });
+    // A skin opened meanwhile brings its own pictures.
+    connect(&workspace_.document, &EditorDocument::skinTextChanged, this, [this] {
+        hovered_ = nullptr;
+        hoveredView_ = nullptr;
+        if (isRunning())
+            showDisabled();
+    });
+}
+
+bool LivePreview::isRunning() const
+{
+    return workspace_.commands.StatePreview->isChecked();
+}
+
+void LivePreview::start(bool running)
+{
+    hover(nullptr, nullptr, false);
+    lockEditing(running);
+    workspace_.commands.PreviewDisabled->setEnabled(running);
+    showDisabled();
+}
+
+// Shown while the preview runs and asked for; else every element shows its up bitmap.
+void LivePreview::showDisabled()
+{
+    for (const CatalogueEntry &entry : catalogue()) {
+        if (!entry.hasState(StateBitmap::Da))
+            continue;
+        if (isDisabledShown(entry)) {
+            for (PageItem *view : workspace_.scenes.views().views(entry))
+                showState(*view, entry, StateBitmap::Da);
+        } else {
+            showUp(entry);
+        }
+    }
+}
+
+bool LivePreview::isDisabledShown(const CatalogueEntry &entry) const
+{
+    return isRunning() && workspace_.commands.PreviewDisabled->isChecked() &&
+           entry.hasState(StateBitmap::Da);
+}
+
+// Every press, drag and drop and every key on the pages is the preview's meanwhile.
+bool LivePreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!isRunning())
+        return false;
+    switch (event->type()) {
+    case QEvent::GraphicsSceneMouseMove:
+    case QEvent::GraphicsSceneMousePress:
+    case QEvent::GraphicsSceneMouseRelease:
+    case QEvent::GraphicsSceneMouseDoubleClick:
+        return mouse(static_cast<PageScene &>(*watched), *event);
+    case QEvent::GraphicsSceneContextMenu:
+    case QEvent::GraphicsSceneDragEnter:
+    case QEvent::GraphicsSceneDragMove:
+    case QEvent::GraphicsSceneDrop:
+    case QEvent::KeyPress:
+        event->accept();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool LivePreview::mouse(PageScene &scene, QEvent &event)
+{
+    auto &mouseEvent = static_cast<QGraphicsSceneMouseEvent &>(event);
+    const CatalogueEntry *entry = nullptr;
+    PageItem *view = nullptr;
+    for (QGraphicsItem *item : scene.items(mouseEvent.scenePos())) {
+        if (scene.isOverlay(item))
+            continue;
+        if (const auto found = elements_.constFind(item); found != elements_.constEnd()) {
+            entry = *found;
+            view = static_cast<PageItem *>(item);
+        }
+        break;
+    }
+    if (entry && isDisabledShown(*entry))
+        entry = nullptr;
+    hover(entry, entry ? view : nullptr, mouseEvent.buttons() & Qt::LeftButton);
+    return true;
+}
+
+void LivePreview::hover(const CatalogueEntry *entry, PageItem *view, bool pressed)
+{
+    if (hovered_ && hoveredView_ != view)
+        showUp(*hovered_);
+    hovered_ = entry;
+    hoveredView_ = view;
+    if (entry)
+        showState(*view, *entry, pressed ? StateBitmap::Do : StateBitmap::Mo);
+}
+
+void LivePreview::showState(PageItem &view, const CatalogueEntry &entry, StateBitmap state) const
+{
+    auto *picture = qobject_cast<PictureItem *>(&view);
+    if (!picture || !entry.hasState(state))
+        return;
+    const std::string &path = workspace_.document.skin().element(entry).statePath(state);
+    const LoadedPicture loaded = loadPicture(QString::fromStdString(path), {});
+    if (loaded.ok())
+        picture->setPicture(loaded.image);
+    else
+        picture->showMissing(QString::fromStdString(bareFileName(path)));
+}
+
+void LivePreview::showUp(const CatalogueEntry &entry) const
+{
+    if (isDisabledShown(entry)) {
+        for (PageItem *view : workspace_.scenes.views().views(entry))
+            showState(*view, entry, StateBitmap::Da);
+        return;
+    }
+    workspace_.scenes.views().setPicture(entry, workspace_.document.upPicture(entry));
+}
+
+// The fields, the state pictures and the commands that edit wait for the preview's end.
+void LivePreview::lockEditing(bool locked) const
+{
+    const EditingPanel &panel = workspace_.panel;
+    const bool opened = !workspace_.document.skin().targetVersion.empty();
+    for (QWidget *control :
+         {static_cast<QWidget *>(panel.grossX), static_cast<QWidget *>(panel.grossY),
+          static_cast<QWidget *>(panel.PositionX), static_cast<QWidget *>(panel.PositionY)})
+        control->setEnabled(!locked && opened);
+    panel.GroupBox1->setEnabled(!locked);
+    const WindowActions &commands = workspace_.commands;
+    const QUndoStack &history = workspace_.document.history();
+    commands.EditUndo->setEnabled(!locked && history.canUndo());
+    commands.EditRedo->setEnabled(!locked && history.canRedo());
+    commands.EditSelectAll->setEnabled(!locked && opened);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "editor/Workspace.h"
+#include "skin/Catalogue.h"
+
+#include <QHash>
+#include <QObject>
+
+class PageItem;
+class QGraphicsItem;
+class PageScene;
+
+// The pages behave as the player's while StatePreview is on: an element shows its
+// mouse-over bitmap under the pointer, its pressed bitmap while pressed, and its up
+// bitmap again when the pointer leaves. With PreviewDisabled every four-state element
+// shows its disabled bitmap and takes no notice of the mouse. Nothing can be edited
+// meanwhile; a bitmap that cannot be shown shows its file's name, without a box.
+class LivePreview : public QObject {
+    Q_OBJECT
+
+public:
+    explicit LivePreview(const Workspace &workspace);
+
+    bool isRunning() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void start(bool running);
+    void showDisabled();
+    bool mouse(PageScene &scene, QEvent &event);
+    void hover(const CatalogueEntry *entry, PageItem *view, bool pressed);
+    // Shows the state's bitmap on the view; nothing restores the up bitmap on all.
+    void showState(PageItem &view, const CatalogueEntry &entry, StateBitmap state) const;
+    void showUp(const CatalogueEntry &entry) const;
+    bool isDisabledShown(const CatalogueEntry &entry) const;
+    void lockEditing(bool locked) const;
+
+    Workspace workspace_;
+    QHash<const QGraphicsItem *, const CatalogueEntry *> elements_;
+    const CatalogueEntry *hovered_ = nullptr;
+    PageItem *hoveredView_ = nullptr;
+};
