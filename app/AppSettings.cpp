@@ -30,6 +30,15 @@ SettingsFile settingsFile()
     return SettingsFile("Velmor.ini");
 }
 
+std::optional<int> storedNumber(const char *key)
+{
+    bool isNumber = false;
+    const int value = QString::fromStdString(settingsFile().ReadValue(viewSection, key, ""))
+                          .trimmed()
+                          .toInt(&isNumber);
+    return isNumber ? std::optional<int>(value) : std::nullopt;
+}
+
 } // namespace
 
 QString AppSettings::server() const
@@ -76,17 +85,51 @@ void AppSettings::writeRecentSkins(const QStringList &paths)
 // A value that is no number counts as none; the page views pull any number into their range.
 int AppSettings::zoom() const
 {
-    bool isNumber = false;
-    const int percent = QString::fromStdString(settingsFile().ReadValue(viewSection, "Zoom", ""))
-                            .trimmed()
-                            .toInt(&isNumber);
-    return isNumber ? percent : 100;
+    return storedNumber("Zoom").value_or(100);
 }
 
 void AppSettings::writeZoom(int percent)
 {
     SettingsFile file = settingsFile();
     file.PutValue(viewSection, "Zoom", std::to_string(percent));
+    file.UpdateFile();
+}
+
+bool AppSettings::snapToElements() const
+{
+    return storedNumber("Einrasten").value_or(1) != 0;
+}
+
+bool AppSettings::snapToGrid() const
+{
+    return storedNumber("RasterEinrasten").value_or(0) != 0;
+}
+
+int AppSettings::gridStep() const
+{
+    const int step = storedNumber("Raster").value_or(8);
+    return step >= 1 && step <= 1000 ? step : 8;
+}
+
+void AppSettings::writeSnapping(bool toElements, bool toGrid)
+{
+    SettingsFile file = settingsFile();
+    file.PutValue(viewSection, "Einrasten", toElements ? "1" : "0");
+    file.PutValue(viewSection, "RasterEinrasten", toGrid ? "1" : "0");
+    file.PutValue(viewSection, "Raster", std::to_string(gridStep()));
+    file.UpdateFile();
+}
+
+QByteArray AppSettings::windowLayout() const
+{
+    const std::string stored = settingsFile().ReadValue(viewSection, "Fenster", "");
+    return QByteArray::fromBase64(QByteArray::fromStdString(stored));
+}
+
+void AppSettings::writeWindowLayout(const QByteArray &layout)
+{
+    SettingsFile file = settingsFile();
+    file.PutValue(viewSection, "Fenster", layout.toBase64().toStdString());
     file.UpdateFile();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Language.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -9,10 +10,10 @@
 
 // The program's own settings in "Velmor.ini" in the current folder: the download
 // server and the news last accepted in the section "Update", the skins opened last in
-// "Zuletzt", the language chosen in "Sprache", the zoom of the pages in "Ansicht". Nothing is kept
-// in memory: every read reads the file, and every write reads it afresh and changes only its own
-// keys in the same step, so that no part of the program, and no other running copy, has its changes
-// put back by an old copy.
+// "Zuletzt", the language chosen in "Sprache", the zoom, snapping and docks in "Ansicht". Nothing
+// is kept in memory: every read reads the file, and every write reads it afresh and changes only
+// its own keys in the same step, so that no part of the program, and no other running copy, has its
+// changes put back by an old copy.
 class AppSettings {
 public:
     QString server() const;
@@ -28,6 +29,17 @@ public:
     // The zoom of the pages in percent, 100 unless another was kept.
     int zoom() const;
     void writeZoom(int percent);
+
+    // Snapping while dragging: to the elements (on unless switched off), to the grid (off
+    // unless switched on) with the grid's step, 8 unless another was kept (1 to 1000).
+    bool snapToElements() const;
+    bool snapToGrid() const;
+    int gridStep() const;
+    void writeSnapping(bool toElements, bool toGrid);
+    // The main window's docks and bars as QMainWindow::saveState() gives them; empty
+    // when none were kept.
+    QByteArray windowLayout() const;
+    void writeWindowLayout(const QByteArray &layout);
 
     // German unless English was chosen.
     Language language() const;

@@ -17,8 +17,9 @@ Shell::Shell(Platform platform)
       form4_(std::make_unique<VersionChecker>(platform_, form1_.get()))
 {
     connectCommands();
-    auto *watch = new ActivationWatch(*form1_);
-    QObject::connect(watch, &ActivationWatch::activated, form1_.get(), [this] { readSettings(); });
+    activation_ = new ActivationWatch(*form1_);
+    QObject::connect(activation_, &ActivationWatch::activated, form1_.get(),
+                     [this] { readSettings(); });
     QObject::connect(form1_.get(), &MainWindow::closing, form1_.get(), [this] { writeSettings(); });
     QObject::connect(form1_.get(), &MainWindow::skinOpened, form1_.get(),
                      [this](const QString &path) { rememberSkin(path); });
@@ -29,6 +30,35 @@ Shell::Shell(Platform platform)
     form1_->zoom().setPercent(AppSettings().zoom());
     QObject::connect(&form1_->zoom(), &PageZoom::changed, form1_.get(),
                      [](int percent) { AppSettings().writeZoom(percent); });
+    keepViewSettings();
+}
+
+// Snapping is kept the moment it is switched. The docks' places are kept at the close
+// when the user changed them: they are taken as laid out when the window first comes
+// up, so that a start and a close alone leave the settings as they were.
+void Shell::keepViewSettings()
+{
+    const AppSettings settings;
+    const WindowActions &commands = form1_->commands();
+    commands.SnapToElements->setChecked(settings.snapToElements());
+    commands.SnapToGrid->setChecked(settings.snapToGrid());
+    commands.SnapToGrid->setData(settings.gridStep());
+    form1_->restoreState(settings.windowLayout());
+    for (QAction *snap : {commands.SnapToElements, commands.SnapToGrid}) {
+        QObject::connect(snap, &QAction::toggled, form1_.get(), [commands] {
+            AppSettings().writeSnapping(commands.SnapToElements->isChecked(),
+                                        commands.SnapToGrid->isChecked());
+        });
+    }
+    QObject::connect(activation_, &ActivationWatch::activated, form1_.get(), [this] {
+        if (laidOut_.isEmpty())
+            laidOut_ = form1_->saveState();
+    });
+    QObject::connect(form1_.get(), &MainWindow::closing, form1_.get(), [this] {
+        const QByteArray layout = form1_->saveState();
+        if (!laidOut_.isEmpty() && layout != laidOut_)
+            AppSettings().writeWindowLayout(layout);
+    });
 }
 
 Shell::~Shell() = default;

@@ -3,10 +3,13 @@
 #include "app/AppSettings.h"
 #include "platform/Platform.h"
 
+#include <QByteArray>
+
 #include <memory>
 
 class MainWindow;
 class AboutDialog;
+class ActivationWatch;
 class SkinNameDialog;
 class VersionChecker;
 
@@ -26,6 +29,7 @@ public:
     VersionChecker &form4() { return *form4_; }
 
 private:
+    void keepViewSettings();
     void connectCommands();
     void readSettings();
     void writeSettings();
@@ -41,4 +45,6 @@ private:
     std::unique_ptr<SkinNameDialog> form3_;
     std::unique_ptr<VersionChecker> form4_;
     bool updateSettingsRead_ = false;
+    ActivationWatch *activation_ = nullptr;
+    QByteArray laidOut_; // the window's docks as first shown
 };

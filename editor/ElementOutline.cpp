@@ -38,6 +38,8 @@ ElementOutline::ElementOutline(const Workspace &workspace, QWidget *parent)
     tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree_->setColumnCount(5);
     tree_->header()->setStretchLastSection(false);
+    // Wide enough for number, section and place without scrolling sideways.
+    tree_->setMinimumWidth(320);
     auto *contents = new QWidget(this);
     auto *layout = new QVBoxLayout(contents);
     layout->setContentsMargins(2, 2, 2, 2);

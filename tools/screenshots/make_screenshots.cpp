@@ -102,6 +102,42 @@ bool saveZoomed(MainWindow &form, const QDir &folder)
     return saved;
 }
 
+void sendMouse(PageView &view, QEvent::Type type, QPointF scenePoint, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QPoint at = view.mapFromScene(scenePoint);
+    QMouseEvent event(type, at, view.viewport()->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      modifiers);
+    QApplication::sendEvent(view.viewport(), &event);
+}
+
+// A row of buttons selected with Ctrl+click and dragged together, caught while the
+// drag snaps to another element, with the outline beside the page.
+bool saveArranged(MainWindow &form, const QDir &folder)
+{
+    form.pages().Notebook->setCurrentIndex(0);
+    PageView &view = *form.pages().views[0];
+    const ElementViews &views = form.scenes().views();
+    const std::array<int, 5> row{31, 32, 33, 34, 35};
+    for (int number : row) {
+        const QPointF centre =
+            views.view(*findElement(number), Page::Player)->sceneBoundingRect().center();
+        sendMouse(view, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::ControlModifier);
+        sendMouse(view, QEvent::MouseButtonRelease, centre, Qt::NoButton, Qt::ControlModifier);
+    }
+    const PageItem &pressed = *views.view(*findElement(row.front()), Page::Player);
+    const QPointF from = pressed.sceneBoundingRect().center();
+    sendMouse(view, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= 6; ++step)
+        sendMouse(view, QEvent::MouseMove, from + QPointF(step * 2, step * -3), Qt::LeftButton);
+    const bool saved = saveGrab(form, folder, QStringLiteral("arrange"));
+    sendMouse(view, QEvent::MouseButtonRelease, from + QPointF(12, -18), Qt::NoButton);
+    form.editorDocument().history().undo();
+    form.editorDocument().select({});
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -132,7 +168,7 @@ int main(int argc, char *argv[])
         if (!saveGrab(form, folder, names[page]))
             return 1;
     }
-    if (!saveZoomed(form, folder))
+    if (!saveZoomed(form, folder) || !saveArranged(form, folder))
         return 1;
     const bool dialogsSaved = saveCheckReport(form, folder) &&
                               saveDialogGrab(shell.form2(), folder, QStringLiteral("about")) &&
