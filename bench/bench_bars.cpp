@@ -2,15 +2,21 @@
 // timed round by round against the floor (each round the floor's work first, then the
 // editor's), and their figure is the median of the rounds' ratios, so that a busy
 // disk or a slow spell of the machine weighs on both sides of a ratio alike. The
-// repaints at the largest zoom and the move events of a drag have bars in time.
+// repaints at the largest zoom, the move events of a drag, those of a drag of every
+// element a rubber band took on the Player page, and an arrangement of forty elements
+// have bars in time.
 //
 // The window is on the screen: an open or a save is timed until the window has
 // painted, and a round only counts when that paint was seen to happen.
 #include "bench/Floor.h"
 #include "bench/PaddedSkin.h"
 #include "bench/PageTarget.h"
+#include "editor/EditorDocument.h"
+#include "editor/ElementViews.h"
 #include "editor/MainWindow.h"
+#include "editor/PageScenes.h"
 #include "editor/PageView.h"
+#include "editor/PictureItem.h"
 #include "editor/WindowActions.h"
 #include "editor/ZoomSteps.h"
 #include "platform/CancellingDialogs.h"
@@ -20,11 +26,14 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QHash>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -40,11 +49,17 @@ constexpr int openRounds = 41;
 constexpr int saveRounds = 31;
 constexpr int repaintRounds = 41;
 constexpr int movesPerZoom = 201;
+constexpr int groupMoves = 401;
+constexpr int groupReach = 20; // screen pixels the pointer strays from the press
+constexpr int arrangeRounds = 60;
+constexpr std::size_t arrangedCount = 40;
 
-constexpr double openBar = 2.0;  // × reading and decoding the skin
-constexpr double saveBar = 1.5;  // × one atomic write of its text
-constexpr double frameMs = 16.0; // one frame at 60 Hz
-constexpr double moveMs = 0.2;   // one mouse move of a drag
+constexpr double openBar = 2.0;     // × reading and decoding the skin
+constexpr double saveBar = 1.5;     // × one atomic write of its text
+constexpr double frameMs = 16.0;    // one frame at 60 Hz
+constexpr double moveMs = 0.2;      // one mouse move of a drag
+constexpr double groupMoveMs = 1.0; // one mouse move of a drag of every element of a page
+constexpr double arrangeMs = 5.0;   // one arrangement of forty elements
 
 double millisecondsSince(Clock::time_point start)
 {
@@ -279,6 +294,153 @@ public:
         QApplication::processEvents();
     }
 
+    // A rubber band drawn over every element the Player page shows, from a press on the
+    // page's background above and left of them all, then one of them pressed and all
+    // dragged together, snapping to the page as they go: each move of the pointer a screen
+    // pixel further across and down, twenty out, then back, and out again.
+    void bandAndGroupDrag()
+    {
+        if (!form_.commands().SnapToElements->isChecked())
+            fail("snapping to elements is off before anyone turned it off");
+        form_.pages().Notebook->setCurrentIndex(static_cast<int>(Page::Player));
+        PageView *view = playerView();
+        const std::vector<PageItem *> shown = shownOnPlayerPage();
+        if (shown.size() < 2)
+            fail("the Player page shows fewer than two elements");
+        QRectF reach;
+        for (const PageItem *item : shown)
+            reach |= item->sceneBoundingRect();
+        // The whole band on the screen, as the user draws it.
+        for (const int zoom : {100, 50, 25}) {
+            form_.zoom().setPercent(zoom);
+            const QSizeF onScreen = reach.size() * view->transform().m11() + QSizeF(16, 16);
+            if (onScreen.width() <= view->viewport()->width() &&
+                onScreen.height() <= view->viewport()->height())
+                break;
+        }
+        view->ensureVisible(reach, 8, 8);
+        QApplication::processEvents();
+
+        const QPoint from = bandStart(view, shown, reach);
+        const QPoint to = view->mapFromScene(reach.bottomRight()) + QPoint(4, 4);
+        sendTo(view, QEvent::MouseButtonPress, from);
+        const int stretches = 10;
+        for (int move = 1; move <= stretches; ++move)
+            sendTo(view, QEvent::MouseMove, from + (to - from) * move / stretches);
+        sendTo(view, QEvent::MouseButtonRelease, to);
+        QApplication::processEvents();
+        EditorDocument &document = form_.editorDocument();
+        if (document.selectedItems().size() != shown.size())
+            fail("the band selected " + std::to_string(document.selectedItems().size()) +
+                 " of the " + std::to_string(shown.size()) + " elements the Player page shows");
+
+        const std::vector<Rect> before = selectedPlaces();
+        const PageTarget target(form_, largestOf(shown)->objectName());
+        const QPoint grip = target.grip();
+        const int pixel = target.skinPixelOnScreen();
+        const int steps = history().index();
+        target.send(QEvent::MouseButtonPress, grip);
+        QApplication::processEvents();
+        std::vector<double> moves, paints;
+        for (int move = 1; move <= groupMoves; ++move) {
+            const int away = move % (2 * groupReach) < groupReach
+                                 ? move % (2 * groupReach)
+                                 : 2 * groupReach - move % (2 * groupReach);
+            const Clock::time_point start = Clock::now();
+            target.send(QEvent::MouseMove, grip + QPoint(away, away) * pixel);
+            moves.push_back(millisecondsSince(start));
+            const Clock::time_point moved = Clock::now();
+            QApplication::processEvents();
+            paints.push_back(millisecondsSince(moved));
+        }
+        const QPoint end = grip + QPoint(groupReach, groupReach) * pixel;
+        target.send(QEvent::MouseMove, end);
+        target.send(QEvent::MouseButtonRelease, end);
+        QApplication::processEvents();
+        check("a drag of the band's elements");
+
+        // Every element went the same way, the drag is one step, the band's choice stays.
+        const std::vector<Rect> after = selectedPlaces();
+        if (after.size() != before.size())
+            fail("the drag changed the selection");
+        const int dx = after.front().left - before.front().left;
+        const int dy = after.front().top - before.front().top;
+        if (dx == 0 && dy == 0)
+            fail("the elements did not move");
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            if (after[i].left - before[i].left != dx || after[i].top - before[i].top != dy)
+                fail("the selected elements did not move together");
+        }
+        if (history().index() != steps + 1)
+            fail("the drag made " + std::to_string(history().index() - steps) +
+                 " steps on the history");
+        history().undo();
+        if (selectedPlaces() != before)
+            fail("the undo of the drag did not restore the places");
+        QApplication::processEvents();
+
+        reportTime(format("group drag move, %.0f elements at %.0f %%, Player", double(shown.size()),
+                          form_.zoom().percent()),
+                   moves, {"the event loop after it", paints}, groupMoveMs);
+        form_.zoom().setPercent(100);
+        QApplication::processEvents();
+    }
+
+    // Forty elements lined up by the key element and spread out, in turn; the step is
+    // undone after each, so that every arrangement moves them.
+    void arrangeForty()
+    {
+        EditorDocument &document = form_.editorDocument();
+        std::vector<const CatalogueEntry *> elements;
+        for (const PageItem *item : shownOnPlayerPage())
+            elements.push_back(form_.scenes().views().entryOf(item));
+        if (elements.size() < arrangedCount) {
+            elements.clear();
+            for (const CatalogueEntry &entry : catalogue()) {
+                if (existsIn(entry, document.skin().targetVersion))
+                    elements.push_back(&entry);
+            }
+        }
+        if (elements.size() < arrangedCount)
+            fail("the demo skin has fewer than " + std::to_string(arrangedCount) + " elements");
+        elements.resize(arrangedCount);
+        document.selectElements(elements);
+        QApplication::processEvents();
+        if (document.selectedItems().size() != arrangedCount)
+            fail("selectElements did not select the forty elements");
+
+        constexpr std::array turns{Arrangement::AlignLeft, Arrangement::AlignTop,
+                                   Arrangement::DistributeHorizontally};
+        std::array<std::vector<double>, turns.size()> each;
+        std::vector<double> times, paints;
+        for (int round = 0; round < arrangeRounds; ++round) {
+            const std::size_t turn = static_cast<std::size_t>(round) % turns.size();
+            const std::vector<Rect> before = selectedPlaces();
+            const int steps = history().index();
+            const Clock::time_point start = Clock::now();
+            document.arrange(turns[turn]);
+            times.push_back(millisecondsSince(start));
+            each[turn].push_back(times.back());
+            const Clock::time_point arranged = Clock::now();
+            QApplication::processEvents();
+            paints.push_back(millisecondsSince(arranged));
+            if (history().index() != steps + 1 || history().count() != steps + 1)
+                fail("an arrangement made " + std::to_string(history().count() - steps) +
+                     " steps on the history");
+            if (selectedPlaces() == before)
+                fail("an arrangement moved nothing");
+            history().undo();
+            QApplication::processEvents();
+            if (selectedPlaces() != before)
+                fail("the undo of an arrangement did not restore the places");
+        }
+        check("the arrangements");
+        reportTime(format("arrange %.0f elements: left, top, distribute", arrangedCount), times,
+                   {"the event loop after it", paints}, arrangeMs);
+        std::printf("%-48s left: median %.3f ms, top: %.3f ms, distribute: %.3f ms\n",
+                    "  by arrangement", median(each[0]), median(each[1]), median(each[2]));
+    }
+
     int summary() const
     {
         std::printf("\n%-48s %-10s %-10s %s\n", "Bar", "Figure", "Bar", "Holds");
@@ -301,6 +463,82 @@ private:
     PageView *playerView() const
     {
         return form_.pages().views[static_cast<std::size_t>(Page::Player)];
+    }
+
+    QUndoStack &history() { return form_.editorDocument().history(); }
+
+    std::vector<Rect> selectedPlaces()
+    {
+        const EditorDocument &document = form_.editorDocument();
+        std::vector<Rect> places;
+        for (const Selection &item : document.selectedItems())
+            places.push_back(document.itemGeometry(item).rect);
+        return places;
+    }
+
+    // The element views the Player page shows, in catalogue order.
+    std::vector<PageItem *> shownOnPlayerPage() const
+    {
+        std::vector<PageItem *> shown;
+        for (const CatalogueEntry &entry : catalogue()) {
+            PageItem *item = form_.scenes().views().view(entry, Page::Player);
+            if (item && item->isVisible())
+                shown.push_back(item);
+        }
+        return shown;
+    }
+
+    static const PageItem *largestOf(const std::vector<PageItem *> &items)
+    {
+        return *std::max_element(items.begin(), items.end(), [](auto *a, auto *b) {
+            return a->width() * a->height() < b->width() * b->height();
+        });
+    }
+
+    // Where on the viewport a press starts a band that reaches every shown element: the
+    // point nearest the top-left corner of them all, above and left of it, where neither
+    // an element nor a list panel takes the press, only the page's picture or the empty
+    // page.
+    QPoint bandStart(PageView *view, const std::vector<PageItem *> &shown,
+                     const QRectF &reach) const
+    {
+        const QPoint corner = view->mapFromScene(reach.topLeft());
+        const QGraphicsItem *background = form_.scenes().background(Page::Player);
+        const PageScene &scene = form_.scenes().scene(Page::Player);
+        for (int ring = 0; ring <= 40; ++ring) {
+            for (int d = 0; d <= ring; ++d) {
+                for (const QPoint at : {corner - QPoint(ring, d), corner - QPoint(d, ring)}) {
+                    const QPointF point = view->mapToScene(at);
+                    const bool reachesAll =
+                        std::all_of(shown.begin(), shown.end(), [&point](const PageItem *item) {
+                            const QRectF place = item->sceneBoundingRect();
+                            return place.right() > point.x() && place.bottom() > point.y();
+                        });
+                    if (!reachesAll)
+                        continue;
+                    const QGraphicsItem *top = nullptr;
+                    for (const QGraphicsItem *item : view->items(at)) {
+                        if (!scene.isOverlay(item)) {
+                            top = item;
+                            break;
+                        }
+                    }
+                    if (!top || top == background)
+                        return at;
+                }
+            }
+        }
+        fail("no place near the Player page's top-left corner starts a band over every element");
+    }
+
+    static void sendTo(PageView *view, QEvent::Type type, QPoint at)
+    {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, view->viewport()->mapToGlobal(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &event);
     }
 
     Repaints repaintsOfPlayerPage()
@@ -420,7 +658,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // Naming bars (open, save, repaint, drag) measures only those, e.g. under a profiler.
+    // Naming bars (open, save, repaint, drag, band, align) measures only those, e.g. under a
+    // profiler.
     const QStringList chosen = application.arguments().mid(1);
     const auto wanted = [&chosen](const char *bar) {
         return chosen.isEmpty() || chosen.contains(QLatin1String(bar));
@@ -437,6 +676,10 @@ int main(int argc, char **argv)
             bars.repaintsAtLargestZoom();
         if (wanted("drag"))
             bars.dragMoves();
+        if (wanted("band"))
+            bars.bandAndGroupDrag();
+        if (wanted("align"))
+            bars.arrangeForty();
         return bars.summary();
     } catch (const std::exception &failure) {
         std::fprintf(stderr, "velmor_bench_bars: %s\n", failure.what());
