@@ -210,6 +210,44 @@ private slots:
         QVERIFY(AppSettings().zoom() < shown);
     }
 
+    // Snapping is kept the moment it is switched; a kept grid step that no grid can
+    // have falls back to 8.
+    void snappingIsKeptAndComesBack()
+    {
+        writeSettingsFile("[Ansicht]\r\nRaster=0\r\n");
+        {
+            Shell started(platform_);
+            const WindowActions &commands = started.form1().commands();
+            QVERIFY(commands.SnapToElements->isChecked());
+            QVERIFY(!commands.SnapToGrid->isChecked());
+            QCOMPARE(commands.SnapToGrid->data().toInt(), 8);
+            commands.SnapToElements->setChecked(false);
+            commands.SnapToGrid->setChecked(true);
+        }
+        QVERIFY(settingsFile().contains("Einrasten=0\r\n"));
+        QVERIFY(settingsFile().contains("RasterEinrasten=1\r\n"));
+        writeSettingsFile("[Ansicht]\r\nEinrasten=0\r\nRasterEinrasten=1\r\nRaster=16\r\n");
+        Shell again(platform_);
+        QVERIFY(!again.form1().commands().SnapToElements->isChecked());
+        QVERIFY(again.form1().commands().SnapToGrid->isChecked());
+        QCOMPARE(again.form1().commands().SnapToGrid->data().toInt(), 16);
+    }
+
+    // Only a layout the user changed is written, and the next start shows it.
+    void aClosedOutlineStaysClosed()
+    {
+        activate(&shell_->form1());
+        QVERIFY(shell_->form1().outline().isVisibleTo(&shell_->form1()));
+        shell_->form1().outline().toggleViewAction()->trigger();
+        shell_->form1().close();
+        QVERIFY(settingsFile().contains("Fenster="));
+        Shell again(platform_);
+        QVERIFY(!again.form1().outline().isVisibleTo(&again.form1()));
+        writeSettingsFile("[Ansicht]\r\nFenster=kein Layout\r\n");
+        Shell garbled(platform_);
+        QVERIFY(garbled.form1().outline().isVisibleTo(&garbled.form1()));
+    }
+
     void aWindowThatNeverReadTheSettingsWritesNoneOfThem()
     {
         writeSettingsFile("[Update]\r\nServer=Server 2\r\nNews=Alt\r\n");
