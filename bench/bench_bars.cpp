@@ -28,6 +28,7 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUndoStack>
@@ -263,6 +264,11 @@ public:
     // loop, as it would for the user; it is timed apart.
     void dragMoves()
     {
+        // A move by one pixel and back would snap back to where it began; the band bar
+        // holds the cost of snapping.
+        QAction &snapping = *form_.commands().SnapToElements;
+        const QSignalBlocker unsaved(snapping);
+        snapping.setChecked(false);
         const PageTarget target(form_, QStringLiteral("Image29s"));
         for (const int zoom : zoomSteps) {
             form_.zoom().setPercent(zoom);
@@ -291,6 +297,7 @@ public:
                        {"the event loop after it", paints}, moveMs);
         }
         form_.zoom().setPercent(100);
+        snapping.setChecked(true);
         QApplication::processEvents();
     }
 
