@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 
+#include "editor/WindowActions.h"
 #include "ini/SettingsFile.h"
 #include "ini/TextRules.h"
 #include "ini/Windows1252.h"
@@ -30,12 +31,11 @@ SettingsFile settingsFile()
     return SettingsFile("Velmor.ini");
 }
 
-std::optional<int> storedNumber(const char *key)
+std::optional<int> storedNumber(const char *key, const SettingsFile &file = settingsFile())
 {
     bool isNumber = false;
-    const int value = QString::fromStdString(settingsFile().ReadValue(viewSection, key, ""))
-                          .trimmed()
-                          .toInt(&isNumber);
+    const int value =
+        QString::fromStdString(file.ReadValue(viewSection, key, "")).trimmed().toInt(&isNumber);
     return isNumber ? std::optional<int>(value) : std::nullopt;
 }
 
@@ -105,18 +105,28 @@ bool AppSettings::snapToGrid() const
     return storedNumber("RasterEinrasten").value_or(0) != 0;
 }
 
-int AppSettings::gridStep() const
+namespace {
+
+int gridStepIn(const SettingsFile &file)
 {
-    const int step = storedNumber("Raster").value_or(8);
-    return step >= 1 && step <= 1000 ? step : 8;
+    const int step = storedNumber("Raster", file).value_or(WindowActions::defaultGridStep);
+    return step >= 1 && step <= 1000 ? step : WindowActions::defaultGridStep;
 }
 
+} // namespace
+
+int AppSettings::gridStep() const
+{
+    return gridStepIn(settingsFile());
+}
+
+// The step is written as well, so that the file shows where it is set.
 void AppSettings::writeSnapping(bool toElements, bool toGrid)
 {
     SettingsFile file = settingsFile();
     file.PutValue(viewSection, "Einrasten", toElements ? "1" : "0");
     file.PutValue(viewSection, "RasterEinrasten", toGrid ? "1" : "0");
-    file.PutValue(viewSection, "Raster", std::to_string(gridStep()));
+    file.PutValue(viewSection, "Raster", std::to_string(gridStepIn(file)));
     file.UpdateFile();
 }
 

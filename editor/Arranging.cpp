@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTabWidget>
 
 Arranging::Arranging(const Workspace &workspace) : workspace_(workspace)
 {
@@ -26,17 +25,9 @@ Arranging::Arranging(const Workspace &workspace) : workspace_(workspace)
                      [this] { updateCommands(); });
 }
 
-std::optional<Page> Arranging::currentPage() const
-{
-    const int index = workspace_.pages.Notebook->currentIndex();
-    if (index < 0 || index >= static_cast<int>(allPages.size()))
-        return std::nullopt;
-    return allPages[static_cast<std::size_t>(index)];
-}
-
 void Arranging::selectAllShown() const
 {
-    const std::optional<Page> page = currentPage();
+    const std::optional<Page> page = workspace_.pages.currentPage();
     if (!page || workspace_.commands.StatePreview->isChecked())
         return;
     std::vector<const CatalogueEntry *> shown;

@@ -12,8 +12,6 @@ class Arranging {
 public:
     explicit Arranging(const Workspace &workspace);
 
-    // The page whose tab is shown, when it is an element page.
-    std::optional<Page> currentPage() const;
     void selectAllShown() const;
     // Keeps the key item's place and size, for pasting.
     void copyPlace();

@@ -39,7 +39,7 @@ Snap DragSnapping::snap(PageScene &scene, const Rect &moving, double reach) cons
     const SnapLines lines = toElements_.isChecked() ? linesOn(scene) : SnapLines{};
     const int grid = toGrid_.isChecked() ? toGrid_.data().toInt() : 0;
     const Snap snap = snapped(moving, lines, {reach, grid});
-    scene.guides().show(snap.guideX, snap.guideY, scene.shownArea());
+    scene.guides().show(snap.guideX, snap.guideY, scene.sceneRect());
     return snap;
 }
 

@@ -226,9 +226,9 @@ void EditorDocument::resizeTo(const Rect &reference)
 void EditorDocument::drag(const Selection &item, const Rect &movedPart)
 {
     const Rect moved = viewGeometry(movedPart);
-    const Rect from = item.kind == Selection::Kind::Element ? itemGeometry(item).rect : Rect{};
     std::vector<Placement> placements;
     if (item.kind == Selection::Kind::Element && selected_.size() > 1 && isSelected(item)) {
+        const Rect from = itemGeometry(item).rect;
         const std::int64_t dx = std::int64_t{moved.left} - from.left;
         const std::int64_t dy = std::int64_t{moved.top} - from.top;
         for (const Selection &other : selected_) {
@@ -258,11 +258,7 @@ void EditorDocument::drag(const Selection &item, const Rect &movedPart)
         }
         placements.push_back({item, itemGeometry(item), after});
     }
-    EditMarks marks;
-    for (const Placement &placement : placements)
-        marks |= marksOfEdit(placement.item);
-    push(new GeometryCommand(*this, std::move(placements), marks, tr("Verschieben"),
-                             GeometryCommand::Drag));
+    pushStep(std::move(placements), tr("Verschieben"), GeometryCommand::Drag);
 }
 
 void EditorDocument::arrange(Arrangement arrangement)
@@ -275,12 +271,10 @@ void EditorDocument::arrange(Arrangement arrangement)
     if (rects.size() != selected_.size())
         return;
     const std::vector<Rect> after = arranged(arrangement, rects);
-    std::size_t index = 0;
-    pushEachSelected(
-        [&](const Selection &) {
-            return ItemGeometry{after[index++], {}};
-        },
-        arrangementName(arrangement), GeometryCommand::NoRun);
+    std::vector<Placement> placements;
+    for (std::size_t i = 0; i < selected_.size(); ++i)
+        placements.push_back({selected_[i], {rects[i], {}}, {after[i], {}}});
+    pushPlacements(std::move(placements), arrangementName(arrangement), GeometryCommand::NoRun);
 }
 
 void EditorDocument::placeSelection(const Rect &place, bool withSize)
@@ -315,8 +309,12 @@ void EditorDocument::pushPlacements(std::vector<Placement> placements, const QSt
     std::erase_if(placements, [](const Placement &placement) {
         return placement.item.kind == Selection::Kind::None || placement.after == placement.before;
     });
-    if (placements.empty())
-        return;
+    if (!placements.empty())
+        pushStep(std::move(placements), text, run);
+}
+
+void EditorDocument::pushStep(std::vector<Placement> placements, const QString &text, int run)
+{
     EditMarks marks;
     for (const Placement &placement : placements)
         marks |= marksOfEdit(placement.item);

@@ -167,6 +167,8 @@ private:
     // Each selected item takes what the change makes of it, as one step.
     template <typename Change> void pushEachSelected(Change change, const QString &text, int run);
     void pushPlacements(std::vector<Placement> placements, const QString &text, int run);
+    // One step of the placements as they are, also of those that stay in place.
+    void pushStep(std::vector<Placement> placements, const QString &text, int run);
     void push(EditCommand *command);
     void updateMarks();
 

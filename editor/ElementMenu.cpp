@@ -7,7 +7,6 @@
 #include "editor/WindowActions.h"
 
 #include <QGraphicsSceneContextMenuEvent>
-#include <QGraphicsView>
 #include <QMenu>
 
 ElementMenu::ElementMenu(const Workspace &workspace, StatePreviews &previews, Arranging &arranging,
@@ -61,19 +60,10 @@ bool ElementMenu::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto &scene = static_cast<PageScene &>(*watched);
     auto &menuEvent = static_cast<QGraphicsSceneContextMenuEvent &>(*event);
-    QTransform device;
-    if (const auto *view = qobject_cast<const QGraphicsView *>(
-            menuEvent.widget() ? menuEvent.widget()->parentWidget() : nullptr))
-        device = view->viewportTransform();
-    for (QGraphicsItem *item :
-         scene.items(menuEvent.scenePos(), Qt::IntersectsItemShape, Qt::DescendingOrder, device)) {
-        if (scene.isOverlay(item))
-            continue;
-        const CatalogueEntry *entry = workspace_.scenes.views().entryOf(item);
-        if (!entry)
-            return false;
-        menuFor(*entry)->exec(menuEvent.screenPos());
-        return true;
-    }
-    return false;
+    const CatalogueEntry *entry = workspace_.scenes.views().entryOf(
+        scene.pageItemAt(menuEvent.scenePos(), menuEvent.widget()));
+    if (!entry)
+        return false;
+    menuFor(*entry)->exec(menuEvent.screenPos());
+    return true;
 }

@@ -63,20 +63,12 @@ ElementOutline::ElementOutline(const Workspace &workspace, QWidget *parent)
             });
 }
 
-std::optional<Page> ElementOutline::shownPage() const
-{
-    const int index = workspace_.pages.Notebook->currentIndex();
-    if (index < 0 || index >= static_cast<int>(allPages.size()))
-        return std::nullopt;
-    return allPages[static_cast<std::size_t>(index)];
-}
-
 void ElementOutline::refill()
 {
     {
         QScopedValueRollback guard(syncing_, true);
         tree_->clear();
-        const std::optional<Page> page = shownPage();
+        const std::optional<Page> page = workspace_.pages.currentPage();
         for (const CatalogueEntry &entry : catalogue()) {
             const PageItem *view = page ? workspace_.scenes.views().view(entry, *page) : nullptr;
             if (!view || !view->isVisible())
@@ -160,7 +152,7 @@ void ElementOutline::selectFromTree()
 
 void ElementOutline::reveal(QTreeWidgetItem *row) const
 {
-    const std::optional<Page> page = shownPage();
+    const std::optional<Page> page = workspace_.pages.currentPage();
     if (!row || !page)
         return;
     if (PageItem *view = workspace_.scenes.views().view(entryOf(*row), *page))

@@ -5,8 +5,6 @@
 
 #include <QDockWidget>
 
-#include <optional>
-
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -36,7 +34,6 @@ private:
     void followSelection();
     void selectFromTree();
     void reveal(QTreeWidgetItem *row) const;
-    std::optional<Page> shownPage() const;
 
     Workspace workspace_;
     QLineEdit *filter_;

@@ -80,6 +80,9 @@ PageItem *ElementViews::view(const CatalogueEntry &entry, Page page) const
 
 const CatalogueEntry *ElementViews::entryOf(const QGraphicsItem *item) const
 {
+    // An element without a view on a page has an empty slot there.
+    if (!item)
+        return nullptr;
     for (const CatalogueEntry &entry : catalogue()) {
         const auto &shown = views_[catalogueIndex(entry)];
         if (std::find(shown.begin(), shown.end(), item) != shown.end())

@@ -78,13 +78,10 @@ void GeometryFields::changed(Edge edge, const NumberField &field, int value) con
 void GeometryFields::showSelection() const
 {
     const EditorDocument &document = workspace_.document;
-    const Selection &key = document.selection();
     if (document.selectedItems().size() > 1)
         showShared();
-    else if (key.kind == Selection::Kind::Background)
-        showSize(document.background(key.background));
-    else if (key.kind != Selection::Kind::None)
-        show(document.referenceGeometry(key));
+    else if (document.selection().kind != Selection::Kind::None)
+        showItem(document.selection());
 }
 
 void GeometryFields::follow(const Selection &item) const
@@ -93,11 +90,15 @@ void GeometryFields::follow(const Selection &item) const
     if (following_ || !document.isSelected(item))
         return;
     QScopedValueRollback guard(following_, true);
-    if (document.selectedItems().size() > 1) {
+    if (document.selectedItems().size() > 1)
         showShared();
-        return;
-    }
-    const Rect geometry = document.referenceGeometry(item);
+    else
+        showItem(item);
+}
+
+void GeometryFields::showItem(const Selection &item) const
+{
+    const Rect geometry = workspace_.document.referenceGeometry(item);
     if (item.kind == Selection::Kind::Background)
         showSize(geometry);
     else

@@ -29,6 +29,8 @@ private:
     void changed(Edge edge, const NumberField &field, int value) const;
     void showSelection() const;
     void follow(const Selection &item) const;
+    // A page background shows only its size: it is never placed.
+    void showItem(const Selection &item) const;
     void showShared() const;
     NumberField *field(Edge edge) const;
 

@@ -19,10 +19,6 @@
 LivePreview::LivePreview(const Workspace &workspace) : workspace_(workspace)
 {
     PageScenes &scenes = workspace_.scenes;
-    for (const CatalogueEntry &entry : catalogue()) {
-        for (PageItem *view : scenes.views().views(entry))
-            elements_.insert(view, &entry);
-    }
     for (std::size_t i = 0; i < workspace_.pages.views.size(); ++i) {
         scenes.scene(i).installEventFilter(this);
         workspace_.pages.views[i]->installEventFilter(this);
@@ -62,14 +58,8 @@ void LivePreview::start(bool running)
 void LivePreview::showDisabled()
 {
     for (const CatalogueEntry &entry : catalogue()) {
-        if (!entry.hasState(StateBitmap::Da))
-            continue;
-        if (isDisabledShown(entry)) {
-            for (PageItem *view : workspace_.scenes.views().views(entry))
-                showState(*view, entry, StateBitmap::Da);
-        } else {
-            showUp(entry);
-        }
+        if (entry.hasState(StateBitmap::Da))
+            showResting(entry);
     }
 }
 
@@ -105,27 +95,19 @@ bool LivePreview::eventFilter(QObject *watched, QEvent *event)
 bool LivePreview::mouse(PageScene &scene, QEvent &event)
 {
     auto &mouseEvent = static_cast<QGraphicsSceneMouseEvent &>(event);
-    const CatalogueEntry *entry = nullptr;
-    PageItem *view = nullptr;
-    for (QGraphicsItem *item : scene.items(mouseEvent.scenePos())) {
-        if (scene.isOverlay(item))
-            continue;
-        if (const auto found = elements_.constFind(item); found != elements_.constEnd()) {
-            entry = *found;
-            view = static_cast<PageItem *>(item);
-        }
-        break;
-    }
+    QGraphicsItem *top = scene.pageItemAt(mouseEvent.scenePos(), mouseEvent.widget());
+    const CatalogueEntry *entry = workspace_.scenes.views().entryOf(top);
     if (entry && isDisabledShown(*entry))
         entry = nullptr;
-    hover(entry, entry ? view : nullptr, mouseEvent.buttons() & Qt::LeftButton);
+    hover(entry, entry ? static_cast<PageItem *>(top) : nullptr,
+          mouseEvent.buttons() & Qt::LeftButton);
     return true;
 }
 
 void LivePreview::hover(const CatalogueEntry *entry, PageItem *view, bool pressed)
 {
     if (hovered_ && hoveredView_ != view)
-        showUp(*hovered_);
+        showResting(*hovered_);
     hovered_ = entry;
     hoveredView_ = view;
     if (entry)
@@ -145,7 +127,7 @@ void LivePreview::showState(PageItem &view, const CatalogueEntry &entry, StateBi
         picture->showMissing(QString::fromStdString(bareFileName(path)));
 }
 
-void LivePreview::showUp(const CatalogueEntry &entry) const
+void LivePreview::showResting(const CatalogueEntry &entry) const
 {
     if (isDisabledShown(entry)) {
         for (PageItem *view : workspace_.scenes.views().views(entry))

@@ -3,11 +3,9 @@
 #include "editor/Workspace.h"
 #include "skin/Catalogue.h"
 
-#include <QHash>
 #include <QObject>
 
 class PageItem;
-class QGraphicsItem;
 class PageScene;
 
 // The pages behave as the player's while StatePreview is on: an element shows its
@@ -28,17 +26,18 @@ protected:
 
 private:
     void start(bool running);
+    // Every four-state element at rest, after PreviewDisabled or the preview changed.
     void showDisabled();
     bool mouse(PageScene &scene, QEvent &event);
     void hover(const CatalogueEntry *entry, PageItem *view, bool pressed);
-    // Shows the state's bitmap on the view; nothing restores the up bitmap on all.
+    // Shows the state's bitmap on the one view.
     void showState(PageItem &view, const CatalogueEntry &entry, StateBitmap state) const;
-    void showUp(const CatalogueEntry &entry) const;
+    // The element untouched by the mouse: disabled when that is shown, else up.
+    void showResting(const CatalogueEntry &entry) const;
     bool isDisabledShown(const CatalogueEntry &entry) const;
     void lockEditing(bool locked) const;
 
     Workspace workspace_;
-    QHash<const QGraphicsItem *, const CatalogueEntry *> elements_;
     const CatalogueEntry *hovered_ = nullptr;
     PageItem *hoveredView_ = nullptr;
 };

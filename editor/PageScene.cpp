@@ -5,6 +5,7 @@
 #include "editor/SnapGuides.h"
 
 #include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QPainter>
 
 #include <algorithm>
@@ -109,4 +110,22 @@ std::vector<SelectionFrame *> PageScene::frames() const
 bool PageScene::isOverlay(const QGraphicsItem *item) const
 {
     return item && item->topLevelItem() == overlay_;
+}
+
+QList<QGraphicsItem *> PageScene::itemsAt(QPointF point, const QWidget *viewport) const
+{
+    QTransform device;
+    if (const auto *view =
+            qobject_cast<const QGraphicsView *>(viewport ? viewport->parentWidget() : nullptr))
+        device = view->viewportTransform();
+    return items(point, Qt::IntersectsItemShape, Qt::DescendingOrder, device);
+}
+
+QGraphicsItem *PageScene::pageItemAt(QPointF point, const QWidget *viewport) const
+{
+    for (QGraphicsItem *item : itemsAt(point, viewport)) {
+        if (!isOverlay(item))
+            return item;
+    }
+    return nullptr;
 }

@@ -36,6 +36,11 @@ public:
     // The frames, guides and rubber band: the editor's marks over the page, which are
     // not the page and take no press.
     bool isOverlay(const QGraphicsItem *item) const;
+    // The items at the point, the topmost first, as the view whose viewport this is
+    // shows them (the handles keep their screen size there).
+    QList<QGraphicsItem *> itemsAt(QPointF point, const QWidget *viewport) const;
+    // The topmost item of the page itself at the point: what stands below the marks.
+    QGraphicsItem *pageItemAt(QPointF point, const QWidget *viewport) const;
 
     // From the page's origin as far as what it shows reaches, cut to a side that any
     // player's page fits in: a skin may place a view millions of pixels away.

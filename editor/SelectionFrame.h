@@ -39,7 +39,6 @@ public:
 
     // Frames the item, or nothing.
     void follow(PageItem *item, bool resizable, bool strong = false);
-    bool isStrong() const { return strong_; }
     PageItem *target() const { return target_; }
 
     QRectF boundingRect() const override;

@@ -59,3 +59,11 @@ void SkinPages::retranslate() const
         Notebook->setTabText(static_cast<int>(i),
                              QCoreApplication::translate("SkinPages", pageNames[i].title));
 }
+
+std::optional<Page> SkinPages::currentPage() const
+{
+    const int index = Notebook->currentIndex();
+    if (index < 0 || index >= static_cast<int>(allPages.size()))
+        return std::nullopt;
+    return allPages[static_cast<std::size_t>(index)];
+}

@@ -3,6 +3,7 @@
 #include "skin/SkinDocument.h"
 
 #include <array>
+#include <optional>
 
 class PageScenes;
 class PageView;
@@ -19,6 +20,8 @@ struct SkinPages {
     static SkinPages create(QWidget &client, const PageScenes &scenes);
 
     QWidget *tab(Page page) const { return tabs[static_cast<std::size_t>(page)]; }
+    // The element page whose tab is shown; nothing on the "Player-Sicht" page.
+    std::optional<Page> currentPage() const;
     // Sets the tab titles again in the language now installed.
     void retranslate() const;
 };

@@ -17,11 +17,6 @@ class StatePreviews {
 public:
     explicit StatePreviews(const Workspace &workspace);
 
-    // Loads the element's state bitmaps into the previews, showing the disabled one
-    // only for elements that have it. A bitmap that cannot be loaded leaves its file's
-    // name in its preview; its error waits for reportFailures(), so that a press can
-    // still become a drag before any box takes the mouse.
-    void show(const CatalogueEntry &entry);
     // Shows the error box of each bitmap that failed since, once per file until the
     // next skin is opened.
     void reportFailures();
@@ -41,6 +36,12 @@ private:
     const CatalogueEntry *owner(StateBitmap state) const;
     void showFileName(StateBitmap state) const;
     void showSelection();
+    // Loads the element's state bitmaps into the previews, showing the disabled one
+    // only for elements that have it. A bitmap that cannot be loaded leaves its file's
+    // name in its preview; its error waits for reportFailures(), so that a press can
+    // still become a drag before any box takes the mouse.
+    void show(const CatalogueEntry &entry);
+
     // A state of the selected element got another bitmap, by a choice or its undo.
     void refresh(const CatalogueEntry &entry, StateBitmap state) const;
 

@@ -1,7 +1,6 @@
 #include "editor/ViewDragging.h"
 
 #include "editor/DragSnapping.h"
-#include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
 #include "editor/FrameItems.h"
 #include "editor/PageScenes.h"
@@ -61,39 +60,10 @@ void ViewDragging::watch(PageItem *item, const Target &target)
     targets_.insert(item, target);
 }
 
-// The selection's frames lie over the selected items and around them; what the
-// pointer is over is what stands below the frames.
-QGraphicsItem *ViewDragging::topmostPageItem(PageScene &scene,
-                                             const QGraphicsSceneMouseEvent &event) const
-{
-    for (QGraphicsItem *item : itemsAt(scene, event)) {
-        if (!scene.isOverlay(item))
-            return item;
-    }
-    return nullptr;
-}
-
-const CatalogueEntry *ViewDragging::elementAt(PageScene &scene,
-                                              const QGraphicsSceneMouseEvent &event) const
-{
-    const Target *target = targetOf(topmostPageItem(scene, event));
-    return target && target->item.kind == Selection::Kind::Element ? target->item.element : nullptr;
-}
-
 const ViewDragging::Target *ViewDragging::targetOf(const QGraphicsItem *item) const
 {
     const auto found = targets_.constFind(item);
     return found == targets_.constEnd() ? nullptr : &*found;
-}
-
-QList<QGraphicsItem *> ViewDragging::itemsAt(PageScene &scene,
-                                             const QGraphicsSceneMouseEvent &event) const
-{
-    QTransform device;
-    if (const auto *view = qobject_cast<const QGraphicsView *>(
-            event.widget() ? event.widget()->parentWidget() : nullptr))
-        device = view->viewportTransform();
-    return scene.items(event.scenePos(), Qt::IntersectsItemShape, Qt::DescendingOrder, device);
 }
 
 bool ViewDragging::eventFilter(QObject *watched, QEvent *event)
@@ -123,7 +93,7 @@ bool ViewDragging::eventFilter(QObject *watched, QEvent *event)
 // rubber band may be drawn.
 bool ViewDragging::press(PageScene &scene, const QGraphicsSceneMouseEvent &event)
 {
-    const QList<QGraphicsItem *> items = itemsAt(scene, event);
+    const QList<QGraphicsItem *> items = scene.itemsAt(event.scenePos(), event.widget());
     if (items.isEmpty()) {
         pressBackground(scene, event);
         return true;
@@ -135,7 +105,7 @@ bool ViewDragging::press(PageScene &scene, const QGraphicsSceneMouseEvent &event
                            event.scenePos()};
         return true;
     }
-    top = topmostPageItem(scene, event);
+    top = scene.pageItemAt(event.scenePos(), event.widget());
     if (!top) {
         pressBackground(scene, event);
         return true;
@@ -216,7 +186,7 @@ void ViewDragging::pressTarget(PageItem &view, const Target &target,
 PageItem *ViewDragging::nextBelow(PageScene &scene, const QGraphicsSceneMouseEvent &event) const
 {
     QList<PageItem *> elements;
-    for (QGraphicsItem *item : itemsAt(scene, event)) {
+    for (QGraphicsItem *item : scene.itemsAt(event.scenePos(), event.widget())) {
         const Target *target = targetOf(item);
         if (target && target->item.kind == Selection::Kind::Element)
             elements << static_cast<PageItem *>(item);
@@ -261,7 +231,7 @@ void ViewDragging::move(PageScene &scene, const QGraphicsSceneMouseEvent &event)
     }
     if (band_->stretch(event.scenePos(), screenScale(event)))
         return;
-    const Target *target = targetOf(topmostPageItem(scene, event));
+    const Target *target = targetOf(scene.pageItemAt(event.scenePos(), event.widget()));
     if (target && target->item.kind == Selection::Kind::Element)
         workspace_.scenes.views().bringToFront(*target->item.element);
 }

@@ -40,8 +40,6 @@ public:
     // Selects the element as a press on one of its views does, without a drag, and
     // reports a state bitmap that cannot be shown at once.
     void pressElement(const CatalogueEntry &entry);
-    // The element a point of the scene shows at the top, as a press there would take it.
-    const CatalogueEntry *elementAt(PageScene &scene, const QGraphicsSceneMouseEvent &event) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,10 +75,6 @@ private:
     void release(PageScene &scene);
     // Where the pressed part stands in the document.
     Rect partGeometry(const Target &target) const;
-    // The items at the point, the topmost first, as the view that sent the event
-    // sees them (the handles keep their screen size).
-    QList<QGraphicsItem *> itemsAt(PageScene &scene, const QGraphicsSceneMouseEvent &event) const;
-    QGraphicsItem *topmostPageItem(PageScene &scene, const QGraphicsSceneMouseEvent &event) const;
     const Target *targetOf(const QGraphicsItem *item) const;
 
     Workspace workspace_;

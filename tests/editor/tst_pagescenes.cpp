@@ -102,9 +102,15 @@ private slots:
             const QRectF expected = entry.number == 51
                                         ? QRectF(QRect(alone, SkinFixture::place(51).size()))
                                         : QRectF(SkinFixture::place(entry.number));
-            for (const PageItem *view : pages.scenes.views().views(entry))
+            for (const PageItem *view : pages.scenes.views().views(entry)) {
                 QCOMPARE(view->sceneBoundingRect(), expected);
+                QCOMPARE(pages.scenes.views().entryOf(view), &entry);
+            }
         }
+        // A point where nothing stands, or the background, is no element: an element
+        // without a view on some page must not answer for the empty place.
+        QVERIFY(!pages.scenes.views().entryOf(nullptr));
+        QVERIFY(!pages.scenes.views().entryOf(pages.scenes.background(Page::Player)));
     }
 
     void viewsShowByPageAndVersion_data()
