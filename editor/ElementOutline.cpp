@@ -56,10 +56,8 @@ ElementOutline::ElementOutline(const Workspace &workspace, QWidget *parent)
     connect(&document, &EditorDocument::selectionChanged, this, &ElementOutline::followSelection);
     connect(&document, &EditorDocument::elementGeometryChanged, this,
             [this](const CatalogueEntry &entry) {
-                for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
-                    if (&entryOf(*tree_->topLevelItem(i)) == &entry)
-                        showRow(*tree_->topLevelItem(i));
-                }
+                if (QTreeWidgetItem *row = rows_[catalogueIndex(entry)])
+                    showRow(*row);
             });
 }
 
@@ -68,12 +66,14 @@ void ElementOutline::refill()
     {
         QScopedValueRollback guard(syncing_, true);
         tree_->clear();
+        rows_.fill(nullptr);
         const std::optional<Page> page = workspace_.pages.currentPage();
         for (const CatalogueEntry &entry : catalogue()) {
             const PageItem *view = page ? workspace_.scenes.views().view(entry, *page) : nullptr;
             if (!view || !view->isVisible())
                 continue;
             auto *row = new QTreeWidgetItem(tree_);
+            rows_[catalogueIndex(entry)] = row;
             row->setData(NumberColumn, Qt::UserRole, static_cast<uint>(catalogueIndex(entry)));
             showRow(*row);
         }

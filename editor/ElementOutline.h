@@ -5,6 +5,8 @@
 
 #include <QDockWidget>
 
+#include <array>
+
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -38,5 +40,7 @@ private:
     Workspace workspace_;
     QLineEdit *filter_;
     QTreeWidget *tree_;
+    // Each element's row, found at once on every move of a drag.
+    std::array<QTreeWidgetItem *, elementCount> rows_{};
     bool syncing_ = false;
 };
