@@ -16,6 +16,15 @@
 
 namespace {
 
+// The pixels as one colour format, so that a picture saved with fewer colours still
+// counts as the same picture.
+std::uint64_t pixelDigest(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const std::size_t seed = qHash(argb.width()) ^ (qHash(argb.height()) << 1);
+    return qHashBits(argb.constBits(), static_cast<std::size_t>(argb.sizeInBytes()), seed);
+}
+
 BitmapFacts factsOf(const QString &name, const QString &folder)
 {
     const LoadedPicture picture = loadPicture(name, folder, PictureUse::Measure);
@@ -23,6 +32,7 @@ BitmapFacts factsOf(const QString &name, const QString &folder)
     switch (picture.failure) {
     case LoadedPicture::Failure::None:
         facts.size = {picture.image.width(), picture.image.height()};
+        facts.pixels = pixelDigest(picture.image);
         break;
     case LoadedPicture::Failure::UnknownExtension:
         facts.outcome = BitmapFacts::Outcome::UnknownExtension;
@@ -50,8 +60,10 @@ BitmapFacts factsOf(const QString &name, const QString &folder)
     return facts;
 }
 
-// Each name is examined once, however many keys give it.
-std::vector<BitmapFacts> examine(const std::vector<BitmapUse> &uses, const std::string &folder)
+} // namespace
+
+std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
+                                        const std::string &folder)
 {
     const QString base = QString::fromStdString(folder);
     QHash<QString, BitmapFacts> known;
@@ -71,10 +83,12 @@ std::vector<BitmapFacts> examine(const std::vector<BitmapUse> &uses, const std::
     return facts;
 }
 
+namespace {
+
 std::vector<SkinProblem> checkWith(const SkinDocument &document, const SkinLines &lines)
 {
     const std::vector<BitmapUse> uses = bitmapUses(document, lines);
-    return checkSkin(document, lines, uses, examine(uses, document.skinFolder));
+    return checkSkin(document, lines, uses, examineBitmaps(uses, document.skinFolder));
 }
 
 } // namespace

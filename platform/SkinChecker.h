@@ -18,6 +18,10 @@ struct SkinReport {
     int count(Severity severity) const;
 };
 
+// What decoding each bitmap use found, one per use; each name is decoded once.
+std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
+                                        const std::string &folder);
+
 // Checks the skin file as the load would read it.
 SkinReport checkSkinFile(const QString &path);
 
