@@ -1,5 +1,6 @@
 #include "app/CheckCommand.h"
 
+#include "app/SarifReport.h"
 #include "platform/FileNames.h"
 #include "platform/ProblemText.h"
 #include "platform/SkinChecker.h"
@@ -17,8 +18,15 @@ namespace {
 
 QString severityWord(ProblemCode code)
 {
-    return severityOf(code) == Severity::Error ? QStringLiteral("error")
-                                               : QStringLiteral("warning");
+    switch (severityOf(code)) {
+    case Severity::Error:
+        return QStringLiteral("error");
+    case Severity::Warning:
+        return QStringLiteral("warning");
+    case Severity::Note:
+        break;
+    }
+    return QStringLiteral("note");
 }
 
 // One line per problem, whatever the names in it hold: a line break in a name would
@@ -94,27 +102,33 @@ void printJson(const QList<SkinReport> &reports, QTextStream &out)
 
 } // namespace
 
-int runCheck(const QStringList &skins, bool json, QTextStream &out)
+int runCheck(const QStringList &skins, ReportFormat format, CheckScope scope, QTextStream &out)
 {
     // Packages are unpacked into temporary folders, which an interrupted check must not
     // leave behind.
     removeTempWorkFoldersOnSignals();
     // A package holds skins of its own, each with a report.
     const QList<std::vector<SkinReport>> checked =
-        QtConcurrent::blockingMapped(skins, [](const QString &path) {
-            return isPackagePath(path) ? checkSkinPackage(path)
-                                       : std::vector<SkinReport>{checkSkinFile(path)};
+        QtConcurrent::blockingMapped(skins, [scope](const QString &path) {
+            return isPackagePath(path) ? checkSkinPackage(path, scope)
+                                       : std::vector<SkinReport>{checkSkinFile(path, scope)};
         });
     QList<SkinReport> reports;
     for (const std::vector<SkinReport> &some : checked)
         reports.append(QList<SkinReport>(some.begin(), some.end()));
-    if (json) {
+    switch (format) {
+    case ReportFormat::Json:
         printJson(reports, out);
-    } else {
+        break;
+    case ReportFormat::Sarif:
+        out << QString::fromUtf8(sarifLog(reports));
+        break;
+    case ReportFormat::Text:
         for (const SkinReport &report : reports) {
             for (const SkinProblem &problem : report.problems)
                 printProblem(report.path, problem, out);
         }
+        break;
     }
     const bool anyError = std::any_of(reports.begin(), reports.end(), [](const SkinReport &r) {
         return r.count(Severity::Error) > 0;

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -23,7 +24,25 @@ struct Options {
         QCoreApplication::translate("CommandLine", "Prüft jedes SKIN und nennt alle Probleme.")};
     QCommandLineOption json{
         QStringLiteral("json"),
-        QCoreApplication::translate("CommandLine", "Gibt das Ergebnis von --check als JSON aus.")};
+        QCoreApplication::translate(
+            "CommandLine", "Gibt das Ergebnis von --check oder --diff als JSON aus; bei --check "
+                           "kurz für --format json.")};
+    QCommandLineOption format{
+        QStringLiteral("format"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Gibt das Ergebnis von --check als FORMAT aus: text (die Vorgabe), json oder sarif."),
+        QStringLiteral("FORMAT")};
+    QCommandLineOption all{
+        QStringLiteral("all"),
+        QCoreApplication::translate("CommandLine",
+                                    "Nennt bei --check auch Hinweise, etwa Bitmaps beim Skin, die "
+                                    "kein Schlüssel nennt.")};
+    QCommandLineOption diff{
+        QStringLiteral("diff"),
+        QCoreApplication::translate("CommandLine",
+                                    "Vergleicht zwei SKIN und nennt, was sich für den Editor "
+                                    "unterscheidet.")};
     QCommandLineOption exportPng{
         QStringLiteral("export-png"),
         QCoreApplication::translate(
@@ -54,12 +73,13 @@ void describe(QCommandLineParser &parser, const Options &options)
         QCoreApplication::translate("CommandLine", "Velmor, der Skin-Editor für Orvana one."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({options.check, options.json, options.exportPng, options.newSkin,
-                       options.pack, options.lang});
+    parser.addOptions({options.check, options.json, options.format, options.all, options.diff,
+                       options.exportPng, options.newSkin, options.pack, options.lang});
     parser.addPositionalArgument(
         QStringLiteral("SKIN"),
         QCoreApplication::translate("CommandLine",
-                                    "Die Skin-Datei (.lkv); mit --check auch mehrere."),
+                                    "Die Skin-Datei (.lkv); mit --check auch mehrere, mit --diff "
+                                    "genau zwei."),
         QStringLiteral("[SKIN...]"));
 }
 
@@ -71,29 +91,84 @@ CommandLine usageError(const QString &error)
     return line;
 }
 
+std::optional<ReportFormat> formatNamed(const QString &name)
+{
+    if (name == QLatin1String("text"))
+        return ReportFormat::Text;
+    if (name == QLatin1String("json"))
+        return ReportFormat::Json;
+    if (name == QLatin1String("sarif"))
+        return ReportFormat::Sarif;
+    return std::nullopt;
+}
+
+// What --format and --json ask for; they may both be given when they agree.
+std::optional<ReportFormat> formatOf(const QCommandLineParser &parser, const Options &options)
+{
+    const bool json = parser.isSet(options.json);
+    if (!parser.isSet(options.format))
+        return json ? ReportFormat::Json : ReportFormat::Text;
+    const std::optional<ReportFormat> format = formatNamed(parser.value(options.format));
+    if (json && format != ReportFormat::Json)
+        return std::nullopt;
+    return format;
+}
+
+CommandLine checkModeOf(const QCommandLineParser &parser, const Options &options)
+{
+    CommandLine line;
+    line.skins = parser.positionalArguments();
+    const std::optional<ReportFormat> format = formatOf(parser, options);
+    if (!format)
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--format kennt text, json und sarif; --json steht für json."));
+    if (line.skins.isEmpty())
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--check braucht mindestens ein SKIN."));
+    line.format = *format;
+    line.scope = parser.isSet(options.all) ? CheckScope::WithNotes : CheckScope::Faults;
+    line.mode = CommandLine::Mode::Check;
+    return line;
+}
+
+CommandLine diffModeOf(const QCommandLineParser &parser, const Options &options)
+{
+    CommandLine line;
+    line.skins = parser.positionalArguments();
+    if (line.skins.size() != 2)
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--diff braucht genau zwei SKIN."));
+    line.format = parser.isSet(options.json) ? ReportFormat::Json : ReportFormat::Text;
+    line.mode = CommandLine::Mode::Diff;
+    return line;
+}
+
 CommandLine modeOf(const QCommandLineParser &parser, const Options &options)
 {
     CommandLine line;
     line.skins = parser.positionalArguments();
-    line.json = parser.isSet(options.json);
     const bool check = parser.isSet(options.check);
+    const bool diff = parser.isSet(options.diff);
     const bool exportPng = parser.isSet(options.exportPng);
     const bool newSkin = parser.isSet(options.newSkin);
     const bool pack = parser.isSet(options.pack);
     if (parser.isSet(options.lang) && !languageOfCode(parser.value(options.lang)))
         return usageError(QCoreApplication::translate("CommandLine", "--lang kennt de und en."));
-    if (int(check) + int(exportPng) + int(newSkin) + int(pack) > 1)
+    if (int(check) + int(diff) + int(exportPng) + int(newSkin) + int(pack) > 1)
         return usageError(QCoreApplication::translate(
-            "CommandLine", "--check, --export-png, --new-skin und --pack schließen sich aus."));
-    if (line.json && !check)
-        return usageError(
-            QCoreApplication::translate("CommandLine", "--json gilt nur zusammen mit --check."));
-    if (check) {
-        if (line.skins.isEmpty())
-            return usageError(
-                QCoreApplication::translate("CommandLine", "--check braucht mindestens ein SKIN."));
-        line.mode = CommandLine::Mode::Check;
-    } else if (exportPng) {
+            "CommandLine",
+            "--check, --diff, --export-png, --new-skin und --pack schließen sich aus."));
+    if (parser.isSet(options.json) && !check && !diff)
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--json gilt nur zusammen mit --check oder --diff."));
+    if ((parser.isSet(options.format) || parser.isSet(options.all)) && !check)
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--format und --all gelten nur zusammen mit --check."));
+    if (check)
+        return checkModeOf(parser, options);
+    if (diff)
+        return diffModeOf(parser, options);
+    if (exportPng) {
         if (line.skins.size() != 1)
             return usageError(
                 QCoreApplication::translate("CommandLine", "--export-png braucht genau ein SKIN."));
@@ -138,10 +213,15 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     describe(parser, options);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
-        return {Mode::Help, {}, {}, {}, {}, false, {}};
-    if (parser.isSet(QStringLiteral("version")))
-        return {Mode::Version, {}, {}, {}, {}, false, {}};
+    CommandLine line;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        line.mode = Mode::Help;
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        line.mode = Mode::Version;
+        return line;
+    }
     return modeOf(parser, options);
 }
 
@@ -153,8 +233,9 @@ bool CommandLine::asksForNoWindow(int argc, const char *const *argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        for (const char *option : {"--check", "--json", "--export-png", "--new-skin", "--pack",
-                                   "--help", "--help-all", "--version", "-h", "-?", "-v"}) {
+        for (const char *option :
+             {"--check", "--json", "--format", "--all", "--diff", "--export-png", "--new-skin",
+              "--pack", "--help", "--help-all", "--version", "-h", "-?", "-v"}) {
             if (i > 0 && isOption(argv[i], option))
                 return true;
         }
@@ -224,7 +305,9 @@ int runCommandLine(int argc, char *argv[])
             << '\n';
         return 0;
     case CommandLine::Mode::Check:
-        return runCheck(line.skins, line.json, out);
+        return runCheck(line.skins, line.format, line.scope, out);
+    case CommandLine::Mode::Diff:
+        return 2; // DIFF-WIRING
     case CommandLine::Mode::ExportPng:
         return runExport(line.exportFolder, line.skins.front(), err);
     case CommandLine::Mode::NewSkin:
@@ -241,8 +324,8 @@ int runCommandLine(int argc, char *argv[])
     }
     const QString error =
         line.error.isEmpty()
-            ? QCoreApplication::translate("CommandLine",
-                                          "Ohne Fenster braucht es --check oder --export-png.")
+            ? QCoreApplication::translate(
+                  "CommandLine", "Ohne Fenster braucht es --check, --diff oder --export-png.")
             : line.error;
     err << "velmor: " << error << '\n'
         << QCoreApplication::translate("CommandLine", "Hilfe gibt velmor --help.") << '\n';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CheckCommand.h"
 #include "platform/Language.h"
 
 #include <QString>
@@ -7,14 +8,15 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Check, ExportPng, NewSkin, Pack, UsageError };
+    enum class Mode { Window, Help, Version, Check, Diff, ExportPng, NewSkin, Pack, UsageError };
 
     Mode mode = Mode::Window;
-    QStringList skins; // the one skin to open, or those to check or export
+    QStringList skins; // the one skin to open, those to check or export, or the two compared
     QString exportFolder;
     QString packagePath;
     QString newSkinVersion; // "1.4" or "1.5"
-    bool json = false;
+    ReportFormat format = ReportFormat::Text;
+    CheckScope scope = CheckScope::Faults;
     QString error; // what is wrong, with Mode::UsageError
 
     // The arguments as the application object gives them, the program's name first.

@@ -117,6 +117,11 @@ QString bitmapMessage(const SkinProblem &problem)
         return QCoreApplication::translate("ProblemText",
                                            "%1: %2 ist %3 Pixel groß, die Bitmap von bitmap_up %4.")
             .arg(subject, file, pixels(problem.size), pixels(problem.expected));
+    case ProblemCode::SameStateBitmap:
+        return QCoreApplication::translate(
+                   "ProblemText", "%1: %2 zeigt dieselben Pixel wie die Bitmap von bitmap_up; im "
+                                  "Player wirkt das Element, als reagiere es nicht.")
+            .arg(subject, file);
     default:
         return {};
     }
@@ -166,9 +171,85 @@ QString problemMessage(const SkinProblem &problem)
     case ProblemCode::CoveredByList:
     case ProblemCode::Overlap:
         return layoutMessage(problem);
+    case ProblemCode::UnusedBitmap:
+        return QCoreApplication::translate(
+                   "ProblemText", "Die Bitmap %1 liegt beim Skin, aber kein Schlüssel nennt sie.")
+            .arg(quoted(problem.file));
     default:
         return bitmapMessage(problem);
     }
+}
+
+namespace {
+
+const char *summaryOf(ProblemCode code)
+{
+    switch (code) {
+    case ProblemCode::BadPackage:
+        return QT_TRANSLATE_NOOP("ProblemCode", "Das Skin-Paket kann nicht gelesen werden.");
+    case ProblemCode::UnreadableSkin:
+        return QT_TRANSLATE_NOOP("ProblemCode", "Die Skin-Datei kann nicht gelesen werden.");
+    case ProblemCode::NotASkin:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Abschnitte, die der Player braucht, fehlen oder sind leer.");
+    case ProblemCode::MissingSection:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Ein Abschnitt, den der Player braucht, fehlt oder ist leer.");
+    case ProblemCode::SectionTypo:
+        return QT_TRANSLATE_NOOP(
+            "ProblemCode",
+            "Ein unbekannter Abschnitt ist einen Tippfehler von einem fehlenden entfernt.");
+    case ProblemCode::DuplicateSection:
+        return QT_TRANSLATE_NOOP(
+            "ProblemCode",
+            "Ein Abschnitt steht zweimal in der Datei; der Player liest nur den ersten.");
+    case ProblemCode::MissingKey:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Ein Bitmap-Schlüssel fehlt; gelesen wird der Dateiname „0“.");
+    case ProblemCode::MissingFile:
+        return QT_TRANSLATE_NOOP("ProblemCode", "Die genannte Bitmap gibt es nicht.");
+    case ProblemCode::UnreadableFile:
+        return QT_TRANSLATE_NOOP("ProblemCode", "Die genannte Bitmap kann nicht geöffnet werden.");
+    case ProblemCode::UnknownExtension:
+        return QT_TRANSLATE_NOOP("ProblemCode", "Der Dateiname endet nicht auf .bmp.");
+    case ProblemCode::InvalidBitmap:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Die Datei ist keine Bitmap, die sich lesen lässt.");
+    case ProblemCode::BitmapTooLarge:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Die Bitmap ist breiter oder höher als 8192 Pixel.");
+    case ProblemCode::CaseMismatch:
+        return QT_TRANSLATE_NOOP(
+            "ProblemCode",
+            "Die Bitmap findet sich nur ohne Rücksicht auf Groß- und Kleinschreibung.");
+    case ProblemCode::StateSizeDiffers:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Eine Zustands-Bitmap ist nicht so groß wie die von bitmap_up.");
+    case ProblemCode::BitmapSizeDiffers:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Die Bitmap von bitmap_up ist nicht so groß wie ihr Element.");
+    case ProblemCode::OutsidePage:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Das Element liegt nicht ganz auf dem Hintergrund seiner Seite.");
+    case ProblemCode::CoveredByList:
+        return QT_TRANSLATE_NOOP("ProblemCode",
+                                 "Die Liste der Seite verdeckt einen Teil des Elements.");
+    case ProblemCode::Overlap:
+        return QT_TRANSLATE_NOOP("ProblemCode", "Zwei Elemente überlappen sich auf einer Seite.");
+    case ProblemCode::SameStateBitmap:
+        return QT_TRANSLATE_NOOP(
+            "ProblemCode", "Eine Zustands-Bitmap zeigt dieselben Pixel wie die von bitmap_up.");
+    case ProblemCode::UnusedBitmap:
+        return QT_TRANSLATE_NOOP("ProblemCode", "Eine Bitmap beim Skin, die kein Schlüssel nennt.");
+    }
+    return "";
+}
+
+} // namespace
+
+QString codeSummary(ProblemCode code)
+{
+    return QCoreApplication::translate("ProblemCode", summaryOf(code));
 }
 
 QString pageName(Page page)

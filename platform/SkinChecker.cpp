@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <optional>
 
@@ -85,10 +86,48 @@ std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
 
 namespace {
 
-std::vector<SkinProblem> checkWith(const SkinDocument &document, const SkinLines &lines)
+bool isBitmapName(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
+}
+
+// The files of the skin's own folder that no key leads to, by name. Only plain files
+// count: a device or a pipe is nothing a package would carry.
+std::vector<SkinProblem> unusedBitmaps(const std::vector<BitmapUse> &uses,
+                                       const std::string &folder)
+{
+    const QString base = QString::fromStdString(folder);
+    QSet<QString> named;
+    for (const BitmapUse &use : uses) {
+        if (!use.keyMissing)
+            named.insert(
+                QDir::cleanPath(resolvePicturePath(QString::fromStdString(use.name), base)));
+    }
+    const QDir dir(base.isEmpty() ? QStringLiteral(".") : base);
+    std::vector<SkinProblem> problems;
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (!isBitmapName(entry.fileName()) || !entry.isFile() || entry.isSymLink() ||
+            named.contains(QDir::cleanPath(entry.filePath())))
+            continue;
+        SkinProblem problem = SkinProblem::of(ProblemCode::UnusedBitmap);
+        problem.file = entry.fileName().toStdString();
+        problems.push_back(std::move(problem));
+    }
+    return problems;
+}
+
+std::vector<SkinProblem> checkWith(const SkinDocument &document, const SkinLines &lines,
+                                   CheckScope scope = CheckScope::Faults)
 {
     const std::vector<BitmapUse> uses = bitmapUses(document, lines);
-    return checkSkin(document, lines, uses, examineBitmaps(uses, document.skinFolder));
+    std::vector<SkinProblem> problems =
+        checkSkin(document, lines, uses, examineBitmaps(uses, document.skinFolder));
+    if (scope == CheckScope::WithNotes) {
+        std::vector<SkinProblem> notes = unusedBitmaps(uses, document.skinFolder);
+        problems.insert(problems.end(), std::make_move_iterator(notes.begin()),
+                        std::make_move_iterator(notes.end()));
+    }
+    return problems;
 }
 
 } // namespace
@@ -98,7 +137,7 @@ int SkinReport::count(Severity severity) const
     return countOf(problems, severity);
 }
 
-SkinReport checkSkinFile(const QString &path)
+SkinReport checkSkinFile(const QString &path, CheckScope scope)
 {
     SkinReport report{path, {}, {}};
     const FileRead contents = readWholeFile(path);
@@ -115,7 +154,8 @@ SkinReport checkSkinFile(const QString &path)
         return report;
     }
     report.version = loaded.document.targetVersion;
-    report.problems = checkWith(loaded.document, SkinLines(loaded.document.openedText.lines()));
+    report.problems =
+        checkWith(loaded.document, SkinLines(loaded.document.openedText.lines()), scope);
     return report;
 }
 
@@ -124,7 +164,7 @@ std::vector<SkinProblem> checkSkinDocument(const SkinDocument &document)
     return checkWith(document, SkinLines(document.openedText.lines()));
 }
 
-std::vector<SkinReport> checkSkinPackage(const QString &zipPath)
+std::vector<SkinReport> checkSkinPackage(const QString &zipPath, CheckScope scope)
 {
     const UnpackedPackage package(zipPath);
     if (!package.ok()) {
@@ -134,7 +174,7 @@ std::vector<SkinReport> checkSkinPackage(const QString &zipPath)
     }
     std::vector<SkinReport> reports;
     for (const QString &skin : package.skins()) {
-        SkinReport report = checkSkinFile(package.filePath(skin));
+        SkinReport report = checkSkinFile(package.filePath(skin), scope);
         report.path = zipPath + QLatin1Char('/') + skin;
         reports.push_back(std::move(report));
     }

@@ -18,17 +18,22 @@ struct SkinReport {
     int count(Severity severity) const;
 };
 
+// Notes are only asked for when a package is to be tidied; faults are always reported.
+enum class CheckScope : std::uint8_t { Faults, WithNotes };
+
 // What decoding each bitmap use found, one per use; each name is decoded once.
 std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
                                         const std::string &folder);
 
 // Checks the skin file as the load would read it.
-SkinReport checkSkinFile(const QString &path);
+// With notes, the bitmaps beside the skin that no key names are listed too.
+SkinReport checkSkinFile(const QString &path, CheckScope scope = CheckScope::Faults);
 
 // Checks every skin of a package, unpacked into a temporary folder; each report's path
 // is the package's followed by the skin's path inside it. A package that cannot be
 // unpacked gives one report with the reason.
-std::vector<SkinReport> checkSkinPackage(const QString &zipPath);
+std::vector<SkinReport> checkSkinPackage(const QString &zipPath,
+                                         CheckScope scope = CheckScope::Faults);
 
 // Checks a skin as the editor holds it, unsaved places and chosen bitmaps included;
 // the bitmaps are read from disk.

@@ -42,8 +42,8 @@ public:
             if (use.keyMissing || facts[i].outcome != BitmapFacts::Outcome::Decoded)
                 continue;
             if (use.element)
-                sizes_[catalogueIndex(*use.element)][static_cast<int>(use.state)] = {facts[i].size,
-                                                                                     &use};
+                sizes_[catalogueIndex(*use.element)][static_cast<int>(use.state)] = {
+                    facts[i].size, facts[i].pixels, &use};
             else if (const std::optional<Page> page = backgroundPage(*use.graphic))
                 backgrounds_[static_cast<int>(*page)] = facts[i].size;
         }
@@ -56,14 +56,8 @@ public:
         if (!up.use)
             return;
         for (const Measured &state : states) {
-            if (!state.use || state.use == up.use || state.size == up.size)
-                continue;
-            SkinProblem problem = elementProblem(ProblemCode::StateSizeDiffers, entry,
-                                                 entry.referencePage(), state.use->key);
-            problem.file = state.use->name;
-            problem.size = state.size;
-            problem.expected = up.size;
-            problems.push_back(std::move(problem));
+            if (state.use && state.use != up.use)
+                compareState(entry, state, up, problems);
         }
         const Rect &geometry = document_.element(entry).geometry;
         const PixelSize shown{geometry.width, geometry.height};
@@ -122,8 +116,25 @@ public:
 private:
     struct Measured {
         PixelSize size;
+        std::uint64_t pixels = 0;
         const BitmapUse *use = nullptr;
     };
+
+    // A state that shows the up picture again was forgotten: the button looks dead.
+    void compareState(const CatalogueEntry &entry, const Measured &state, const Measured &up,
+                      std::vector<SkinProblem> &problems) const
+    {
+        const bool sameSize = state.size == up.size;
+        if (sameSize && state.pixels != up.pixels)
+            return;
+        SkinProblem problem =
+            elementProblem(sameSize ? ProblemCode::SameStateBitmap : ProblemCode::StateSizeDiffers,
+                           entry, entry.referencePage(), state.use->key);
+        problem.file = state.use->name;
+        problem.size = state.size;
+        problem.expected = up.size;
+        problems.push_back(std::move(problem));
+    }
 
     bool shows(const CatalogueEntry &entry, Page page) const
     {

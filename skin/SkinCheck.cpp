@@ -15,7 +15,7 @@ struct CodeTraits {
     Severity severity;
 };
 
-constexpr std::array<CodeTraits, 18> codeTraits{{
+constexpr std::array<CodeTraits, problemCodeCount> codeTraits{{
     {"bad-package", Severity::Error},
     {"unreadable-skin", Severity::Error},
     {"not-a-skin", Severity::Error},
@@ -34,6 +34,8 @@ constexpr std::array<CodeTraits, 18> codeTraits{{
     {"outside-page", Severity::Warning},
     {"covered-by-list", Severity::Warning},
     {"overlap", Severity::Warning},
+    {"same-state-bitmap", Severity::Warning},
+    {"unused-bitmap", Severity::Note},
 }};
 
 // The page whose look a graphic belongs to; the player-view pieces have none of the

@@ -14,7 +14,8 @@ class SkinLines;
 // The skin check: every problem of a skin at once, as values. The rules here need no
 // pictures decoded; what the pictures turned out to be comes in from outside.
 
-enum class Severity : std::uint8_t { Error, Warning };
+// A note is for a tidier package, never a fault of the skin; it is asked for.
+enum class Severity : std::uint8_t { Error, Warning, Note };
 
 enum class ProblemCode : std::uint8_t {
     BadPackage,
@@ -35,7 +36,10 @@ enum class ProblemCode : std::uint8_t {
     OutsidePage,
     CoveredByList,
     Overlap,
+    SameStateBitmap,
+    UnusedBitmap,
 };
+inline constexpr std::size_t problemCodeCount = 20;
 
 // The stable name scripts see: "missing-file", "overlap", ...
 std::string_view codeName(ProblemCode code);
