@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/CheckCommand.h"
+#include "app/DiffCommand.h"
 #include "app/HeadlessEditor.h"
 #include "platform/SkinPackage.h"
 
@@ -307,7 +308,7 @@ int runCommandLine(int argc, char *argv[])
     case CommandLine::Mode::Check:
         return runCheck(line.skins, line.format, line.scope, out);
     case CommandLine::Mode::Diff:
-        return 2; // DIFF-WIRING
+        return runDiff(line.skins[0], line.skins[1], line.format == ReportFormat::Json, out, err);
     case CommandLine::Mode::ExportPng:
         return runExport(line.exportFolder, line.skins.front(), err);
     case CommandLine::Mode::NewSkin:

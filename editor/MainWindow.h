@@ -16,6 +16,7 @@
 #include "editor/PictureDrops.h"
 #include "editor/Selection.h"
 #include "editor/SkinCheckReport.h"
+#include "editor/SkinComparisonWindow.h"
 #include "editor/SkinLoader.h"
 #include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
@@ -52,6 +53,7 @@ public:
     const StatusReadout &status() const { return status_; }
     const EditingPanel &panel() const { return panel_; }
     SkinCheckReport &checkReport() { return report_; }
+    SkinComparisonWindow &comparison() { return comparison_; }
     ElementOutline &outline() { return *outline_; }
     ElementMenu &elementMenu() { return menu_; }
     Arranging &arranging() { return arranging_; }
@@ -106,6 +108,8 @@ private:
     bool write();
     // Shows the page where the problem lies and selects what it concerns.
     void reveal(const SkinProblem &problem);
+    void reveal(const SkinDifference &difference);
+    void compareWithOther();
 
     std::shared_ptr<Dialogs> dialogs_;
     EditorDocument document_;
@@ -126,6 +130,7 @@ private:
     PictureDrops drops_;
     FileWatch watch_;
     SkinCheckReport report_;
+    SkinComparisonWindow comparison_;
     Arranging arranging_;
     ElementMenu menu_;
     LivePreview livePreview_;

@@ -1,5 +1,6 @@
 #include "editor/PageScene.h"
 
+#include "editor/DifferenceMarks.h"
 #include "editor/PageStyle.h"
 #include "editor/SelectionFrame.h"
 #include "editor/SnapGuides.h"
@@ -45,7 +46,8 @@ QGraphicsRectItem *createBand(QGraphicsItem *overlay)
 PageScene::PageScene(std::optional<Page> page, QObject *parent)
     : QGraphicsScene(parent), page_(page),
       overlay_(new Overlay), frames_{new SelectionFrame(overlay_)},
-      guides_(new SnapGuides(overlay_)), band_(createBand(overlay_))
+      guides_(new SnapGuides(overlay_)), band_(createBand(overlay_)),
+      differences_(new DifferenceMarks(overlay_))
 {
     setFont(pageFont());
     setPalette(pagePalette());

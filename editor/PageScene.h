@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class DifferenceMarks;
 class PageItem;
 class QGraphicsRectItem;
 class SelectionFrame;
@@ -33,7 +34,8 @@ public:
     std::vector<SelectionFrame *> frames() const;
     SnapGuides &guides() const { return *guides_; }
     QGraphicsRectItem &rubberBand() const { return *band_; }
-    // The frames, guides and rubber band: the editor's marks over the page, which are
+    DifferenceMarks &differenceMarks() const { return *differences_; }
+    // The frames, guides, rubber band and differences: the editor's marks over the page, which are
     // not the page and take no press.
     bool isOverlay(const QGraphicsItem *item) const;
     // The items at the point, the topmost first, as the view whose viewport this is
@@ -54,4 +56,5 @@ private:
     std::vector<SelectionFrame *> frames_;
     SnapGuides *guides_;
     QGraphicsRectItem *band_;
+    DifferenceMarks *differences_;
 };

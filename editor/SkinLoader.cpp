@@ -13,6 +13,19 @@
 #include <QMainWindow>
 #include <QTabWidget>
 
+#include <array>
+
+namespace {
+
+// What needs an open skin; "Skinname" follows rules of its own.
+std::array<QAction *, 6> enabledByASkin(const WindowActions &commands)
+{
+    return {commands.FileSaveAs1,   commands.SkinCheck,     commands.FileCompare,
+            commands.FileExportZip, commands.EditSelectAll, commands.StatePreview};
+}
+
+} // namespace
+
 SkinLoader::SkinLoader(QMainWindow &window, const Workspace &workspace)
     : window_(window), workspace_(workspace)
 {}
@@ -50,9 +63,8 @@ void SkinLoader::hideAndDisable(PageLoad &load)
     load.begin();
     // The preview ends first, so that the new skin's pictures are the ones it shows.
     workspace_.commands.StatePreview->setChecked(false);
-    for (QAction *command : {workspace_.commands.FileSaveAs1, workspace_.commands.EditName,
-                             workspace_.commands.SkinCheck, workspace_.commands.FileExportZip,
-                             workspace_.commands.EditSelectAll, workspace_.commands.StatePreview})
+    workspace_.commands.EditName->setEnabled(false);
+    for (QAction *command : enabledByASkin(workspace_.commands))
         command->setEnabled(false);
 }
 
@@ -79,9 +91,6 @@ void SkinLoader::finish()
     showTitle();
     for (PictureLabel *preview : workspace_.panel.statePreviews)
         preview->show();
-    workspace_.commands.FileSaveAs1->setEnabled(true);
-    workspace_.commands.SkinCheck->setEnabled(true);
-    workspace_.commands.FileExportZip->setEnabled(true);
-    workspace_.commands.EditSelectAll->setEnabled(true);
-    workspace_.commands.StatePreview->setEnabled(true);
+    for (QAction *command : enabledByASkin(workspace_.commands))
+        command->setEnabled(true);
 }

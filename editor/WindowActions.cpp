@@ -52,6 +52,11 @@ const CommandTraits commandTraits[] = {
      QT_TRANSLATE_NOOP("WindowActions",
                        "Speichern unter|Aktive Datei unter einem neuen Namen speichern"),
      noGlyph, false},
+    {&WindowActions::FileCompare, "FileCompare",
+     QT_TRANSLATE_NOOP("WindowActions", "&Vergleichen mit..."), "",
+     QT_TRANSLATE_NOOP("WindowActions", "Vergleichen mit|Zeigen, worin sich das Skin von einer "
+                                        "anderen Skin-Datei unterscheidet"),
+     noGlyph, false},
     {&WindowActions::FileOpenPackage, "FileOpenPackage",
      QT_TRANSLATE_NOOP("WindowActions", "Skin-&Paket öffnen..."), "",
      QT_TRANSLATE_NOOP("WindowActions",
@@ -219,8 +224,8 @@ WindowActions WindowActions::create(QMainWindow &window)
     c.RecentSkins = c.FileMenu->addMenu(QString());
     c.RecentSkins->setObjectName(QStringLiteral("RecentSkins"));
     c.RecentSkins->setToolTipsVisible(true);
-    c.FileMenu->addActions(
-        {c.FileOpenPackage, c.FileSave1, c.FileSaveAs1, c.FileExportZip, c.FileExit1});
+    c.FileMenu->addActions({c.FileOpenPackage, c.FileSave1, c.FileSaveAs1, c.FileCompare,
+                            c.FileExportZip, c.FileExit1});
     c.EditMenu = menus->addMenu(QString());
     c.EditMenu->addActions({c.EditUndo, c.EditRedo});
     c.EditMenu->addSeparator();

@@ -23,6 +23,7 @@ struct WindowActions {
     QAction *FileOpenPackage = nullptr;
     QAction *FileSave1 = nullptr;
     QAction *FileSaveAs1 = nullptr;
+    QAction *FileCompare = nullptr; // the open skin with another skin file
     QAction *FileExportZip = nullptr;
     QAction *FileExit1 = nullptr;
     QAction *EditUndo = nullptr;

@@ -38,9 +38,9 @@ constexpr std::array<CodeTraits, problemCodeCount> codeTraits{{
     {"unused-bitmap", Severity::Note},
 }};
 
-// The page whose look a graphic belongs to; the player-view pieces have none of the
-// three.
-std::optional<Page> pageOf(Graphic graphic)
+} // namespace
+
+std::optional<Page> graphicPage(Graphic graphic)
 {
     switch (graphic) {
     case Graphic::ScheduleHeader:
@@ -54,12 +54,15 @@ std::optional<Page> pageOf(Graphic graphic)
     }
 }
 
+namespace {
+
 SkinProblem problemOf(ProblemCode code, const BitmapUse &use)
 {
     SkinProblem problem = SkinProblem::of(code, use.line, use.section, use.key);
     problem.element = use.element;
     problem.graphic = use.graphic;
-    problem.page = use.element ? std::optional(use.element->referencePage()) : pageOf(*use.graphic);
+    problem.page =
+        use.element ? std::optional(use.element->referencePage()) : graphicPage(*use.graphic);
     problem.file = use.name;
     return problem;
 }

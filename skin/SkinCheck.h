@@ -41,6 +41,10 @@ enum class ProblemCode : std::uint8_t {
 };
 inline constexpr std::size_t problemCodeCount = 20;
 
+// The page whose look a graphic belongs to; the player-view pieces have none of the
+// three.
+std::optional<Page> graphicPage(Graphic graphic);
+
 // The stable name scripts see: "missing-file", "overlap", ...
 std::string_view codeName(ProblemCode code);
 Severity severityOf(ProblemCode code);

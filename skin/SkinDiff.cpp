@@ -2,6 +2,7 @@
 
 #include "ini/TextRules.h"
 #include "skin/SkinLines.h"
+#include "skin/SkinSave.h"
 
 #include <array>
 
@@ -83,7 +84,7 @@ public:
     std::vector<SkinDifference> run()
     {
         compareTexts(DifferenceKind::Version, a_.document.targetVersion, b_.document.targetVersion);
-        compareTexts(DifferenceKind::Name, a_.document.skinName, b_.document.skinName);
+        compareTexts(DifferenceKind::Name, skinNameOf(a_.document), skinNameOf(b_.document));
         for (std::string_view section : requiredSections)
             compareSection(section);
         for (std::string_view section : version15Sections)

@@ -125,6 +125,22 @@ bool isSkinHeader(std::string_view line)
            namesMatch(trimmed.substr(0, headerPrefix.size()), headerPrefix);
 }
 
+} // namespace
+
+std::string skinNameOf(const SkinDocument &document)
+{
+    if (!document.skinName.empty() || document.openedText.empty() ||
+        !isSkinHeader(document.openedText.front()))
+        return document.skinName;
+    const std::string_view header = document.openedText.front();
+    const std::size_t equals = header.find('=');
+    if (equals == std::string_view::npos)
+        return {};
+    return decodeWindows1252(trimControl(header.substr(equals + 1)));
+}
+
+namespace {
+
 // A first line that is no skin header may be a section header or a key; the name
 // then goes above it instead of over it, so that nothing of the skin is lost. The
 // line it replaced, if any, is the result, for a save that has to take it back.

@@ -17,3 +17,7 @@ struct SkinDocument;
 // A document without a skin path or target version holds no opened skin; the editor
 // offers no save then, and a call writes nothing and returns false.
 bool saveSkin(SkinDocument &document, const SaveDue &due);
+
+// The skin's name as the editor knows it: the one the user confirmed since the open,
+// else the one line 1 gives ("PP_LKV = name"); empty when there is neither.
+std::string skinNameOf(const SkinDocument &document);
