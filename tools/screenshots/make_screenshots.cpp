@@ -1,5 +1,5 @@
 // Renders the main window with a skin open, once per notebook page and once zoomed to
-// 400 %, the check report and the three dialogs, to PNG files:
+// 400 %, a group drag, a comparison, the check report and the three dialogs, to PNG files:
 //   QT_QPA_PLATFORM=offscreen velmor_make_screenshots <skin.lkv> <folder>
 #include "app/AboutDialog.h"
 #include "app/Shell.h"
@@ -138,6 +138,26 @@ bool saveArranged(MainWindow &form, const QDir &folder)
     return saved;
 }
 
+// The open skin compared with its own file after two unsaved edits: the marks on the
+// page with the saved places outlined, and the list of differences.
+bool saveComparison(MainWindow &form, const QDir &folder)
+{
+    form.pages().Notebook->setCurrentIndex(0);
+    EditorDocument &document = form.editorDocument();
+    document.select(Selection::of(*findElement(29)));
+    document.editEdge(Edge::Left, document.skin().element(*findElement(29)).geometry.left + 36);
+    document.select(Selection::of(*findElement(31)));
+    document.editEdge(Edge::Width, 60);
+    document.select({});
+    form.comparison().compareWith(QString::fromStdString(document.skin().skinPath));
+    const bool saved = saveGrab(form, folder, QStringLiteral("compare")) &&
+                       saveGrab(form.comparison(), folder, QStringLiteral("compare-list"));
+    form.comparison().stop();
+    document.history().undo();
+    document.history().undo();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -168,7 +188,7 @@ int main(int argc, char *argv[])
         if (!saveGrab(form, folder, names[page]))
             return 1;
     }
-    if (!saveZoomed(form, folder) || !saveArranged(form, folder))
+    if (!saveZoomed(form, folder) || !saveArranged(form, folder) || !saveComparison(form, folder))
         return 1;
     const bool dialogsSaved = saveCheckReport(form, folder) &&
                               saveDialogGrab(shell.form2(), folder, QStringLiteral("about")) &&
