@@ -21,7 +21,10 @@ namespace {
 // counts as the same picture.
 std::uint64_t pixelDigest(const QImage &image)
 {
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    // RGB32 keeps its pixels as 0xffRRGGBB, already what ARGB32 holds: no copy then.
+    const bool asIs =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
+    const QImage argb = asIs ? image : image.convertToFormat(QImage::Format_ARGB32);
     const std::size_t seed = qHash(argb.width()) ^ (qHash(argb.height()) << 1);
     return qHashBits(argb.constBits(), static_cast<std::size_t>(argb.sizeInBytes()), seed);
 }
