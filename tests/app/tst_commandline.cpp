@@ -123,6 +123,59 @@ private slots:
         QCOMPARE(second.value("errors").toInt(), second.value("problems").toArray().size());
     }
 
+    void jsonIsShortForFormatJson()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("nachtblau-14"), folder.path());
+        skin.setKey("btn_exit", "bitmap_mo", "gone.bmp");
+        skin.writeBitmap("Extra.BMP", 4, 4);
+        const Run shorter = velmor({"--check", "--all", "--json", skin.path()});
+        QCOMPARE(shorter.status, 1);
+        QVERIFY2(shorter.out.contains(QLatin1String("\"missing-file\"")), qPrintable(shorter.out));
+        for (const QStringList &same :
+             {QStringList{"--check", "--all", "--format", "json"},
+              QStringList{"--check", "--all", "--format=json", "--json"}}) {
+            const Run run = velmor(same + QStringList{skin.path()});
+            QCOMPARE(run.status, shorter.status);
+            QCOMPARE(run.out, shorter.out);
+        }
+    }
+
+    // A note is advice for a tidier package: asked for with --all, it never fails a build.
+    void notesAreNamedOnlyWhenAskedAndLeaveTheStatusAtZero()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        skin.writeBitmap("Extra.BMP", 4, 4);
+        const Run quiet = velmor({"--check", skin.path()});
+        QCOMPARE(quiet.status, 0);
+        QCOMPARE(quiet.out, QString());
+
+        const Run text = velmor({"--check", "--all", skin.path()});
+        QCOMPARE(text.status, 0);
+        const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines[0].startsWith(skin.path() + QStringLiteral(": note: ")),
+                 qPrintable(lines[0]));
+        QVERIFY(lines[0].contains(QStringLiteral("„Extra.BMP“")));
+        QVERIFY(lines[0].endsWith(QLatin1String(" [unused-bitmap]")));
+
+        const Run json = velmor({"--check", "--all", "--format", "json", skin.path()});
+        QCOMPARE(json.status, 0);
+        const QJsonObject report = QJsonDocument::fromJson(json.out.toUtf8())
+                                       .object()
+                                       .value("skins")
+                                       .toArray()[0]
+                                       .toObject();
+        QCOMPARE(report.value("errors").toInt(-1), 0);
+        QCOMPARE(report.value("warnings").toInt(-1), 0);
+        const QJsonObject note = report.value("problems").toArray()[0].toObject();
+        QCOMPARE(note.value("severity").toString(), QStringLiteral("note"));
+        QCOMPARE(note.value("code").toString(), QStringLiteral("unused-bitmap"));
+        QCOMPARE(note.value("file").toString(), QStringLiteral("Extra.BMP"));
+        QVERIFY(note.value("line").isNull());
+    }
+
     void usageErrorsEndWithStatusTwo_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -138,6 +191,15 @@ private slots:
         QTest::newRow("misspelt mode") << QStringList{"--chek", "a.lkv"};
         QTest::newRow("two skins for the window") << QStringList{"a.lkv", "b.lkv"};
         QTest::newRow("unknown language for the window") << QStringList{"--lang=fr"};
+        QTest::newRow("format without check") << QStringList{"--format", "json", "a.lkv"};
+        QTest::newRow("all without check") << QStringList{"--all", "a.lkv"};
+        QTest::newRow("all with export") << QStringList{"--export-png", "out", "--all", "a.lkv"};
+        QTest::newRow("json and sarif")
+            << QStringList{"--check", "--json", "--format", "sarif", "a.lkv"};
+        QTest::newRow("json and text")
+            << QStringList{"--check", "--format=text", "--json", "a.lkv"};
+        QTest::newRow("unknown format") << QStringList{"--check", "--format", "xml", "a.lkv"};
+        QTest::newRow("format without name") << QStringList{"--check", "a.lkv", "--format"};
     }
 
     void usageErrorsEndWithStatusTwo()

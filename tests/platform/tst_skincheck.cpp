@@ -1,10 +1,15 @@
 #include "platform/ProblemText.h"
 #include "platform/SkinChecker.h"
 #include "tests/support/DemoSkinCopy.h"
+#include "tests/support/HostileFiles.h"
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -41,6 +46,72 @@ QByteArray hugeBitmapHeader()
     return header;
 }
 
+// Spoils the state key's bitmap of an element; returns the file the key names afterwards.
+using Repaint = std::function<QString(DemoSkinCopy &, const QString &section, const QString &key)>;
+
+QString bitmapOf(const DemoSkinCopy &skin, const QString &section, const QString &key)
+{
+    return QDir(skin.folder()).filePath(section + key.mid(6) + QStringLiteral(".bmp"));
+}
+
+// The bits per pixel a BMP file's header declares, so that a test knows it changed them.
+int bitsPerPixel(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray header = file.read(30);
+    return header.size() < 30 ? 0 : quint8(header[28]) | quint8(header[29]) << 8;
+}
+
+// The same colours at the other end of a table of 256, so that the indexes differ from
+// the picture's own table and only the colours stay; a table of 16 colours or fewer
+// would be written with 4 bits again.
+QImage reindexed(const QImage &picture)
+{
+    QList<QRgb> table = picture.colorTable();
+    table.resize(256, qRgb(0, 0, 0));
+    std::reverse(table.begin(), table.end());
+    QImage result(picture.size(), QImage::Format_Indexed8);
+    result.setColorTable(table);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            result.setPixel(x, y, 255 - picture.pixelIndex(x, y));
+    }
+    return result;
+}
+
+// Writes the up picture over the state's bitmap in another colour format; names no file
+// when the format did not take.
+Repaint upPictureAs(QImage::Format format, int bits)
+{
+    return [format, bits](DemoSkinCopy &skin, const QString &section, const QString &key) {
+        const QString state = bitmapOf(skin, section, key);
+        QImage picture =
+            QImage(bitmapOf(skin, section, QStringLiteral("bitmap_up"))).convertToFormat(format);
+        if (format == QImage::Format_Indexed8)
+            picture = reindexed(picture);
+        if (!picture.save(state, "BMP") || bitsPerPixel(state) != bits)
+            return QString();
+        return QFileInfo(state).fileName();
+    };
+}
+
+// While it lives, the skin's folder is the current one.
+class InFolder {
+public:
+    explicit InFolder(const QString &folder) : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(folder);
+    }
+    ~InFolder() { QDir::setCurrent(previous_); }
+    InFolder(const InFolder &) = delete;
+    InFolder &operator=(const InFolder &) = delete;
+
+private:
+    QString previous_;
+};
+
 } // namespace
 
 class SkinCheckTest : public QObject {
@@ -66,6 +137,8 @@ private slots:
         const SkinReport report = checkSkinFile(path);
         QCOMPARE(codesOf(report), QStringList());
         QCOMPARE(QString::fromStdString(report.version), version);
+        // Every bitmap the demos carry is named by a key.
+        QCOMPARE(codesOf(checkSkinFile(path, CheckScope::WithNotes)), QStringList());
     }
 
     void eachProblemIsFoundWhereItIs_data()
@@ -162,6 +235,187 @@ private slots:
         QCOMPARE(codesOf(checkSkinFile(skin.path())), QStringList());
         skin.appendLines({"[btn_wizrd]", "x=1"});
         QCOMPARE(codesOf(checkSkinFile(skin.path())), QStringList{"section-typo"});
+    }
+
+    void aStateThatShowsTheUpPictureAgainIsFound_data()
+    {
+        QTest::addColumn<QString>("demo");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("element");
+        QTest::addColumn<Repaint>("repaint");
+        QTest::addColumn<QStringList>("codes");
+
+        const QStringList same{"same-state-bitmap"};
+        QTest::newRow("up file copied over mo")
+            << "sonnengelb-15"
+            << "btn_exit"
+            << "bitmap_mo" << 9 << Repaint([](DemoSkinCopy &skin, auto &section, auto &key) {
+                   const QString state = bitmapOf(skin, section, key);
+                   QFile::remove(state);
+                   QFile::copy(bitmapOf(skin, section, "bitmap_up"), state);
+                   return QFileInfo(state).fileName();
+               })
+            << same;
+        QTest::newRow("do names the up file")
+            << "sonnengelb-15"
+            << "btn_exit"
+            << "bitmap_do" << 9 << Repaint([](DemoSkinCopy &skin, auto &section, auto &key) {
+                   skin.setKey(section, key, "btn_exit_up.bmp");
+                   return QStringLiteral("btn_exit_up.bmp");
+               })
+            << same;
+        // The demos' pictures have 16 colours; the same picture with 256 or with true
+        // colour is still the same to the player's eye.
+        QTest::newRow("da saved with 8 bits")
+            << "nachtblau-14"
+            << "btn_stop"
+            << "bitmap_da" << 30 << upPictureAs(QImage::Format_Indexed8, 8) << same;
+        QTest::newRow("mo saved with 24 bits")
+            << "nachtblau-14"
+            << "btn_stop"
+            << "bitmap_mo" << 30 << upPictureAs(QImage::Format_RGB32, 24) << same;
+        QTest::newRow("mo differs by one pixel")
+            << "sonnengelb-15"
+            << "btn_stop"
+            << "bitmap_mo" << 30 << Repaint([](DemoSkinCopy &skin, auto &section, auto &key) {
+                   QImage picture = QImage(bitmapOf(skin, section, "bitmap_up"))
+                                        .convertToFormat(QImage::Format_RGB32);
+                   picture.setPixel(47, 39, picture.pixel(47, 39) ^ 0x000001u);
+                   picture.save(bitmapOf(skin, section, key), "BMP");
+                   return QFileInfo(bitmapOf(skin, section, key)).fileName();
+               })
+            << QStringList();
+        QTest::newRow("da of another size")
+            << "sonnengelb-15"
+            << "btn_stop"
+            << "bitmap_da" << 30 << Repaint([](DemoSkinCopy &skin, auto &section, auto &key) {
+                   const QImage up(bitmapOf(skin, section, "bitmap_up"));
+                   up.copy(0, 0, up.width() - 1, up.height()).save(bitmapOf(skin, section, key));
+                   return QFileInfo(bitmapOf(skin, section, key)).fileName();
+               })
+            << QStringList{"state-size-differs"};
+    }
+
+    void aStateThatShowsTheUpPictureAgainIsFound()
+    {
+        QFETCH(QString, demo);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(int, element);
+        QFETCH(Repaint, repaint);
+        QFETCH(QStringList, codes);
+        QTemporaryDir folder;
+        DemoSkinCopy skin(demo, folder.path());
+        const QString file = repaint(skin, section, key);
+        const SkinReport report = checkSkinFile(skin.path());
+        QCOMPARE(codesOf(report), codes);
+        if (codes.isEmpty())
+            return;
+        const SkinProblem &problem = report.problems.front();
+        QCOMPARE(problem.line, skin.lineOf(section, key));
+        QCOMPARE(problem.element ? problem.element->number : 0, element);
+        QCOMPARE(QString::fromStdString(problem.section), section);
+        QCOMPARE(QString::fromStdString(problem.key), key);
+        QCOMPARE(QString::fromStdString(problem.file), file);
+        QVERIFY(severityOf(problem.code) == Severity::Warning);
+        QVERIFY2(problemMessage(problem).contains(file), qPrintable(problemMessage(problem)));
+    }
+
+    void bitmapsNoKeyNamesAreNotedOnlyWhenAsked()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        skin.writeBitmap("Extra.BMP", 4, 4);
+        skin.writeFile("readme.txt", "not a picture");
+        skin.setKey("btn_exit", "position", "930,8, 0, 0");
+        QCOMPARE(codesOf(checkSkinFile(skin.path())), QStringList{"overlap"});
+
+        const SkinReport report = checkSkinFile(skin.path(), CheckScope::WithNotes);
+        QCOMPARE(codesOf(report), (QStringList{"overlap", "unused-bitmap"}));
+        const SkinProblem &note = report.problems.back();
+        QCOMPARE(QString::fromStdString(note.file), QStringLiteral("Extra.BMP"));
+        QCOMPARE(note.line, 0);
+        QVERIFY(!note.element);
+        QCOMPARE(report.count(Severity::Note), 1);
+        QCOMPARE(report.count(Severity::Warning), 1);
+        QCOMPARE(report.count(Severity::Error), 0);
+        QVERIFY2(problemMessage(note).contains("Extra.BMP"), qPrintable(problemMessage(note)));
+    }
+
+    void bitmapsNamedInAnotherSpellingAreUsed_data()
+    {
+        QTest::addColumn<Spoil>("spoil");
+        QTest::addColumn<QStringList>("codes");
+        QTest::newRow("key in capitals") << Spoil([](DemoSkinCopy &skin) {
+            return skin.setKey("btn_exit", "bitmap_mo", "BTN_EXIT_MO.BMP");
+        }) << QStringList{"case-mismatch"};
+        QTest::newRow("file in capitals") << Spoil([](DemoSkinCopy &skin) {
+            QFile::rename(QDir(skin.folder()).filePath("btn_skin_mo.bmp"),
+                          QDir(skin.folder()).filePath("BTN_SKIN_MO.bmp"));
+            return 0;
+        }) << QStringList{"case-mismatch"};
+        // The skin names it in Windows-1252, the folder in the file system's own encoding.
+        QTest::newRow("with an umlaut") << Spoil([](DemoSkinCopy &skin) {
+            QFile::rename(QDir(skin.folder()).filePath("btn_exit_mo.bmp"),
+                          QDir(skin.folder()).filePath("Knöpfe_mo.bmp"));
+            return skin.setKey("btn_exit", "bitmap_mo", "Knöpfe_mo.bmp");
+        }) << QStringList();
+        QTest::newRow("through the current folder") << Spoil([](DemoSkinCopy &skin) {
+            return skin.setKey("btn_exit", "bitmap_mo", "./btn_exit_mo.bmp");
+        }) << QStringList();
+        QTest::newRow("with a backslash") << Spoil([](DemoSkinCopy &skin) {
+            return skin.setKey("btn_exit", "bitmap_mo", ".\\btn_exit_mo.bmp");
+        }) << QStringList();
+    }
+
+    void bitmapsNamedInAnotherSpellingAreUsed()
+    {
+        QFETCH(Spoil, spoil);
+        QFETCH(QStringList, codes);
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        spoil(skin);
+        QCOMPARE(codesOf(checkSkinFile(skin.path(), CheckScope::WithNotes)), codes);
+    }
+
+    // "velmor --check --all skin.lkv" in the skin's folder: the folder is then no name.
+    void aSkinCheckedFromItsOwnFolderNotesOnlyTheExtraBitmap()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("nachtblau-14"), folder.path());
+        skin.writeBitmap("old.bmp", 4, 4);
+        const InFolder here(folder.path());
+        const SkinReport report =
+            checkSkinFile(QFileInfo(skin.path()).fileName(), CheckScope::WithNotes);
+        QCOMPARE(codesOf(report), QStringList{"unused-bitmap"});
+        QCOMPARE(QString::fromStdString(report.problems.front().file), QStringLiteral("old.bmp"));
+    }
+
+    // A package carries plain files; whatever else lies beside the skin is none of its
+    // bitmaps, and a pipe must not be opened, or the check would wait for a writer.
+    void onlyPlainFilesBesideTheSkinCanBeUnused()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        const QDir dir(folder.path());
+        if (!makeFifo(dir.filePath("x.bmp")))
+            QSKIP("This system has no named pipes.");
+        const FifoRelease release(dir.filePath("x.bmp"), std::chrono::seconds(5));
+        std::error_code error;
+        const auto at = [&dir](const char *name) { return dir.filePath(name).toStdString(); };
+        std::filesystem::create_symlink(at("btn_exit_up.bmp"), at("link.bmp"), error);
+        std::filesystem::create_symlink(at("nothing.bmp"), at("dangling.bmp"), error);
+        QVERIFY2(!error, error.message().c_str());
+        QVERIFY(dir.mkpath("old"));
+        QVERIFY(dir.mkpath("folder.bmp"));
+        skin.writeBitmap("old/spare.bmp", 4, 4);
+
+        QElapsedTimer clock;
+        clock.start();
+        const SkinReport report = checkSkinFile(skin.path(), CheckScope::WithNotes);
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(codesOf(report), QStringList());
     }
 };
 
