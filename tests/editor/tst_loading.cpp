@@ -105,9 +105,9 @@ private slots:
     {
         form_->load(skin(SkinFixture(false)));
         QCOMPARE(enabledCommands(),
-                 (QStringList{"EditName", "EditSelectAll", "FileExit1", "FileExportZip",
-                              "FileNewFromTemplate", "FileOpen1", "FileOpenPackage", "FileSaveAs1",
-                              "Info", "SkinCheck", "StatePreview", "Update"}));
+                 (QStringList{"EditName", "EditSelectAll", "FileCompare", "FileExit1",
+                              "FileExportZip", "FileNewFromTemplate", "FileOpen1", "FileOpenPackage",
+                              "FileSaveAs1", "Info", "SkinCheck", "StatePreview", "Update"}));
         QVERIFY(shown("Notebook"));
         for (const char *field : {"grossX", "grossY", "PositionX", "PositionY", "edit1"})
             QVERIFY(child(field)->isEnabled());
