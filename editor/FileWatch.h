@@ -29,13 +29,15 @@ public:
     // Before a save: true unless the file was changed elsewhere and the user does not
     // want that version overwritten.
     bool mayOverwrite();
+    // Shows the bitmap file (an absolute path) again wherever the skin uses it, now
+    // rather than once a change to it has come to rest.
+    void bitmapChanged(const QString &path);
 
 private:
     // The skin file and the folder its bitmap names are resolved in.
     QString watchedPlace() const;
     void noteChange(const QString &path);
     void settle();
-    void bitmapChanged(const QString &path);
     void skinFileChanged();
 
     EditorDocument &document_;

@@ -50,7 +50,10 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       drops_(previews_, graphics_, scenes_),
       watch_(document_, *dialogs_, [this](const QString &path) { load(path); }),
       report_(
-          document_, [this](const SkinProblem &problem) { reveal(problem); }, this),
+          document_, *dialogs_, [this](const SkinProblem &problem) { reveal(problem); },
+          {[this](const QString &bitmap) { watch_.bitmapChanged(bitmap); },
+           [this](const QString &skin) { return keepWork() && load(skin) == LoadOutcome::Loaded; }},
+          this),
       arranging_(workspace_),
       menu_(workspace_, previews_, arranging_,
             [this](const CatalogueEntry &entry) { report_.showForElement(entry); }),

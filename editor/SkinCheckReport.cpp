@@ -1,12 +1,18 @@
 #include "editor/SkinCheckReport.h"
 
 #include "editor/EditorDocument.h"
+#include "platform/BitmapRepair.h"
+#include "platform/Platform.h"
 #include "platform/ProblemText.h"
 #include "platform/SkinChecker.h"
 
 #include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -33,11 +39,19 @@ QTreeWidgetItem *rowOf(const SkinProblem &problem, const QStyle &style)
     return row;
 }
 
+bool isReplaceable(ProblemCode code)
+{
+    return code == ProblemCode::MissingFile || code == ProblemCode::UnreadableFile ||
+           code == ProblemCode::InvalidBitmap;
+}
+
 } // namespace
 
-SkinCheckReport::SkinCheckReport(EditorDocument &document, Reveal reveal, QWidget *parent)
-    : QWidget(parent, Qt::Tool), document_(document), reveal_(std::move(reveal)),
-      summary_(new QLabel(this)), list_(new QTreeWidget(this))
+SkinCheckReport::SkinCheckReport(EditorDocument &document, Dialogs &dialogs, Reveal reveal,
+                                 Reload reload, QWidget *parent)
+    : QWidget(parent, Qt::Tool), document_(document), dialogs_(dialogs), reveal_(std::move(reveal)),
+      reload_(std::move(reload)), summary_(new QLabel(this)), list_(new QTreeWidget(this)),
+      replace_(new QPushButton(this))
 {
     setObjectName(QStringLiteral("SkinCheckReport"));
     resize(760, 320);
@@ -46,13 +60,29 @@ SkinCheckReport::SkinCheckReport(EditorDocument &document, Reveal reveal, QWidge
     list_->setRootIsDecorated(false);
     list_->header()->setSectionResizeMode(MessageColumn, QHeaderView::Stretch);
     list_->header()->setStretchLastSection(false);
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    replace_->setObjectName(QStringLiteral("ReplaceBitmap"));
+    replace_->setEnabled(false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(list_);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(replace_);
+    layout->addLayout(buttons);
     recheckSoon_.setSingleShot(true);
     recheckSoon_.setInterval(recheckDelayMs);
     connect(&recheckSoon_, &QTimer::timeout, this, &SkinCheckReport::recheck);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &SkinCheckReport::activate);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
+        replace_->setEnabled(!replaceableAt(current).isEmpty());
+    });
+    connect(replace_, &QPushButton::clicked, this,
+            [this] { replaceBitmap(replaceableAt(list_->currentItem())); });
+    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (const std::unique_ptr<QMenu> menu = menuFor(list_->itemAt(at)))
+            menu->exec(list_->viewport()->mapToGlobal(at));
+    });
     followDocument();
     retranslate();
 }
@@ -68,6 +98,7 @@ void SkinCheckReport::changeEvent(QEvent *event)
 void SkinCheckReport::retranslate()
 {
     setWindowTitle(tr("Skin prüfen"));
+    replace_->setText(tr("Ersetzen..."));
     list_->setHeaderLabels({tr("Meldung"), tr("Element"), tr("Zeile")});
     fill();
 }
@@ -114,6 +145,7 @@ void SkinCheckReport::showForElement(const CatalogueEntry &entry)
 void SkinCheckReport::showForFile(const QString &path)
 {
     followsDocument_ = false;
+    file_ = path;
     recheckSoon_.stop();
     present(checkSkinFile(path).problems);
     show();
@@ -136,6 +168,7 @@ void SkinCheckReport::fill()
     list_->clear();
     for (const SkinProblem &problem : problems_)
         list_->addTopLevelItem(rowOf(problem, *style()));
+    replace_->setEnabled(!replaceableAt(list_->currentItem()).isEmpty());
     list_->resizeColumnToContents(ElementColumn);
     list_->resizeColumnToContents(LineColumn);
     if (problems_.empty()) {
@@ -154,4 +187,67 @@ void SkinCheckReport::activate(QTreeWidgetItem *item)
     const int row = list_->indexOfTopLevelItem(item);
     if (row >= 0 && static_cast<std::size_t>(row) < problems_.size())
         reveal_(problems_[static_cast<std::size_t>(row)]);
+}
+
+QString SkinCheckReport::replaceableAt(QTreeWidgetItem *item) const
+{
+    const int row = item ? list_->indexOfTopLevelItem(item) : -1;
+    if (row < 0 || static_cast<std::size_t>(row) >= problems_.size())
+        return {};
+    const SkinProblem &problem = problems_[static_cast<std::size_t>(row)];
+    return isReplaceable(problem.code) ? QString::fromStdString(problem.file) : QString();
+}
+
+// The menu keeps the name, not the row: a check while it is open refills the list.
+std::unique_ptr<QMenu> SkinCheckReport::menuFor(QTreeWidgetItem *item)
+{
+    const QString name = replaceableAt(item);
+    if (name.isEmpty())
+        return nullptr;
+    auto menu = std::make_unique<QMenu>(this);
+    connect(menu->addAction(tr("Ersetzen...")), &QAction::triggered, this,
+            [this, name] { replaceBitmap(name); });
+    return menu;
+}
+
+// A name that leads out of the skin's folder is refused before the user chooses a file.
+void SkinCheckReport::replaceBitmap(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    const QString folder = skinFolder();
+    if (const BitmapRepair place = repairTarget(name, folder); !place.ok()) {
+        dialogs_.error(place.error);
+        return;
+    }
+    const QString chosen = dialogs_.openPicture();
+    if (chosen.isEmpty())
+        return;
+    const BitmapRepair repair = repairBitmap(chosen, name, folder);
+    if (!repair.ok()) {
+        dialogs_.error(repair.error);
+        return;
+    }
+    takeRepair(repair.target);
+}
+
+// The open skin shows the bitmap at once; the file watch would only after a delay,
+// and not at all for a file that was missing, as nothing watched it. A skin whose
+// load stopped is opened again; while it does not open whole, its file is checked.
+void SkinCheckReport::takeRepair(const QString &bitmap)
+{
+    if (followsDocument_) {
+        reload_.bitmap(QFileInfo(bitmap).absoluteFilePath());
+        recheck();
+    } else if (reload_.skin(file_)) {
+        showForDocument();
+    } else {
+        present(checkSkinFile(file_).problems);
+    }
+}
+
+QString SkinCheckReport::skinFolder() const
+{
+    return QString::fromStdString(followsDocument_ ? document_.skin().skinFolder
+                                                   : folderOf(file_.toStdString()));
 }
