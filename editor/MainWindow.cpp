@@ -54,6 +54,9 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
           {[this](const QString &bitmap) { watch_.bitmapChanged(bitmap); },
            [this](const QString &skin) { return keepWork() && load(skin) == LoadOutcome::Loaded; }},
           this),
+      comparison_(
+          document_, scenes_, *dialogs_,
+          [this](const SkinDifference &difference) { reveal(difference); }, this),
       arranging_(workspace_),
       menu_(workspace_, previews_, arranging_,
             [this](const CatalogueEntry &entry) { report_.showForElement(entry); }),
@@ -84,6 +87,7 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     connect(commands_.FileSaveAs1, &QAction::triggered, this, &MainWindow::saveAs);
     connect(commands_.FileExit1, &QAction::triggered, this, &QWidget::close);
     connect(commands_.SkinCheck, &QAction::triggered, &report_, &SkinCheckReport::showForDocument);
+    connect(commands_.FileCompare, &QAction::triggered, this, &MainWindow::compareWithOther);
     connect(commands_.RecentSkins, &QMenu::triggered, this,
             [this](QAction *action) { openRecent(action->data().toString()); });
     setAcceptDrops(true);
@@ -105,6 +109,8 @@ LoadOutcome MainWindow::load(const QString &path)
 
 LoadOutcome MainWindow::open(const QString &path)
 {
+    // A comparison belongs to the skin it was made with.
+    comparison_.stop();
     previews_.forgetReports();
     const LoadOutcome outcome = loader_.load(path);
     outline_->refill();
@@ -298,6 +304,27 @@ void MainWindow::reveal(const SkinProblem &problem)
             graphics_.click(*problem.graphic);
         }
     }
+}
+
+// The difference is shown where a problem of the same part would be.
+void MainWindow::reveal(const SkinDifference &difference)
+{
+    SkinProblem place;
+    place.element = difference.element;
+    if (!place.element && difference.kind == DifferenceKind::SectionOnlyInB)
+        place.element = findElementBySection(difference.section);
+    place.graphic = difference.graphic;
+    place.page = place.element        ? std::optional(place.element->referencePage())
+                 : difference.graphic ? graphicPage(*difference.graphic)
+                                      : std::nullopt;
+    reveal(place);
+}
+
+void MainWindow::compareWithOther()
+{
+    const QString path = dialogs_->openSkin();
+    if (!path.isEmpty())
+        comparison_.compareWith(path);
 }
 
 void MainWindow::confirmSkinName(const QString &name)
