@@ -74,14 +74,31 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
+    <name>BitmapRepair</name>
+    <message>
+        <source>Die Bitmap %1 konnte nicht in den Ordner des Skins geschrieben werden. Es wurde nichts ersetzt.</source>
+        <translation>The bitmap %1 could not be written into the skin’s folder. Nothing was replaced.</translation>
+    </message>
+    <message>
+        <source>Das Skin sucht die Bitmap %1 außerhalb seines Ordners. Velmor ersetzt nur Bitmaps im Ordner des Skins.</source>
+        <translation>The skin looks for the bitmap %1 outside its folder. Velmor replaces only bitmaps in the skin’s folder.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap %1 läge über eine Verknüpfung außerhalb des Skin-Ordners. Velmor ersetzt nur Bitmaps im Ordner des Skins.</source>
+        <translation>The bitmap %1 would lie outside the skin’s folder through a link. Velmor replaces only bitmaps in the skin’s folder.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Bitmap, die Velmor laden kann:
+%2</source>
+        <translation>The file %1 is no bitmap Velmor can load:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Prüft jedes SKIN und nennt alle Probleme.</source>
         <translation>Checks every SKIN and lists all its problems.</translation>
-    </message>
-    <message>
-        <source>Gibt das Ergebnis von --check als JSON aus.</source>
-        <translation>Prints the result of --check as JSON.</translation>
     </message>
     <message>
         <source>Schreibt die vier Seiten des SKIN als PNG-Bilder in den Ordner DIR.</source>
@@ -104,20 +121,8 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <translation>Velmor, the skin editor for Orvana one.</translation>
     </message>
     <message>
-        <source>Die Skin-Datei (.lkv); mit --check auch mehrere.</source>
-        <translation>The skin file (.lkv); with --check, several.</translation>
-    </message>
-    <message>
         <source>--lang kennt de und en.</source>
         <translation>--lang knows de and en.</translation>
-    </message>
-    <message>
-        <source>--check, --export-png, --new-skin und --pack schließen sich aus.</source>
-        <translation>--check, --export-png, --new-skin and --pack exclude each other.</translation>
-    </message>
-    <message>
-        <source>--json gilt nur zusammen mit --check.</source>
-        <translation>--json only goes together with --check.</translation>
     </message>
     <message>
         <source>--check braucht mindestens ein SKIN.</source>
@@ -144,12 +149,95 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <translation>Only one SKIN can be opened.</translation>
     </message>
     <message>
-        <source>Ohne Fenster braucht es --check oder --export-png.</source>
-        <translation>Without a window, give --check or --export-png.</translation>
-    </message>
-    <message>
         <source>Hilfe gibt velmor --help.</source>
         <translation>velmor --help gives help.</translation>
+    </message>
+    <message>
+        <source>Gibt das Ergebnis von --check oder --diff als JSON aus; bei --check kurz für --format json.</source>
+        <translation>Writes the result of --check or --diff as JSON; with --check short for --format json.</translation>
+    </message>
+    <message>
+        <source>Gibt das Ergebnis von --check als FORMAT aus: text (die Vorgabe), json oder sarif.</source>
+        <translation>Writes the result of --check as FORMAT: text (the default), json or sarif.</translation>
+    </message>
+    <message>
+        <source>Nennt bei --check auch Hinweise, etwa Bitmaps beim Skin, die kein Schlüssel nennt.</source>
+        <translation>With --check, lists notes too, such as bitmaps beside the skin that no key names.</translation>
+    </message>
+    <message>
+        <source>Vergleicht zwei SKIN und nennt, was sich für den Editor unterscheidet.</source>
+        <translation>Compares two SKINs and lists what differs for the editor.</translation>
+    </message>
+    <message>
+        <source>Die Skin-Datei (.lkv); mit --check auch mehrere, mit --diff genau zwei.</source>
+        <translation>The skin file (.lkv); with --check several, with --diff exactly two.</translation>
+    </message>
+    <message>
+        <source>--format kennt text, json und sarif; --json steht für json.</source>
+        <translation>--format knows text, json and sarif; --json stands for json.</translation>
+    </message>
+    <message>
+        <source>--diff braucht genau zwei SKIN.</source>
+        <translation>--diff needs exactly two SKINs.</translation>
+    </message>
+    <message>
+        <source>--check, --diff, --export-png, --new-skin und --pack schließen sich aus.</source>
+        <translation>--check, --diff, --export-png, --new-skin and --pack exclude each other.</translation>
+    </message>
+    <message>
+        <source>--json gilt nur zusammen mit --check oder --diff.</source>
+        <translation>--json applies only together with --check or --diff.</translation>
+    </message>
+    <message>
+        <source>--format und --all gelten nur zusammen mit --check.</source>
+        <translation>--format and --all apply only together with --check.</translation>
+    </message>
+    <message>
+        <source>Ohne Fenster braucht es --check, --diff oder --export-png.</source>
+        <translation>Without a window, --check, --diff or --export-png is needed.</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceText</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1: nennt %2 statt %3.</source>
+        <translation>%1: names %2 instead of %3.</translation>
+    </message>
+    <message>
+        <source>%1: andere Pixel in %2.</source>
+        <translation>%1: other pixels in %2.</translation>
+    </message>
+    <message>
+        <source>%1: nennt %2 statt %3, mit anderen Pixeln.</source>
+        <translation>%1: names %2 instead of %3, with other pixels.</translation>
+    </message>
+    <message>
+        <source>Die Version ist %1 statt %2.</source>
+        <translation>The version is %1 instead of %2.</translation>
+    </message>
+    <message>
+        <source>Der Skin-Name ist %1 statt %2.</source>
+        <translation>The skin name is %1 instead of %2.</translation>
+    </message>
+    <message>
+        <source>Der Abschnitt [%1] steht nur in A.</source>
+        <translation>The section [%1] is only in A.</translation>
+    </message>
+    <message>
+        <source>Der Abschnitt [%1] steht nur in B.</source>
+        <translation>The section [%1] is only in B.</translation>
+    </message>
+    <message>
+        <source>%1 ist verschoben: von %2 nach %3.</source>
+        <translation>%1 has moved: from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1 hat eine andere Größe: %2 statt %3.</source>
+        <translation>%1 has another size: %2 instead of %3.</translation>
     </message>
 </context>
 <context>
@@ -521,6 +609,89 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
+    <name>ProblemCode</name>
+    <message>
+        <source>Das Skin-Paket kann nicht gelesen werden.</source>
+        <translation>The skin package cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Skin-Datei kann nicht gelesen werden.</source>
+        <translation>The skin file cannot be read.</translation>
+    </message>
+    <message>
+        <source>Abschnitte, die der Player braucht, fehlen oder sind leer.</source>
+        <translation>Sections the player needs are missing or empty.</translation>
+    </message>
+    <message>
+        <source>Ein Abschnitt, den der Player braucht, fehlt oder ist leer.</source>
+        <translation>A section the player needs is missing or empty.</translation>
+    </message>
+    <message>
+        <source>Ein unbekannter Abschnitt ist einen Tippfehler von einem fehlenden entfernt.</source>
+        <translation>An unknown section is one typo away from a missing one.</translation>
+    </message>
+    <message>
+        <source>Ein Abschnitt steht zweimal in der Datei; der Player liest nur den ersten.</source>
+        <translation>A section appears twice in the file; the player reads only the first.</translation>
+    </message>
+    <message>
+        <source>Ein Bitmap-Schlüssel fehlt; gelesen wird der Dateiname „0“.</source>
+        <translation>A bitmap key is missing; the file name “0” is read.</translation>
+    </message>
+    <message>
+        <source>Die genannte Bitmap gibt es nicht.</source>
+        <translation>The bitmap named does not exist.</translation>
+    </message>
+    <message>
+        <source>Die genannte Bitmap kann nicht geöffnet werden.</source>
+        <translation>The bitmap named cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname endet nicht auf .bmp.</source>
+        <translation>The file name does not end in .bmp.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Bitmap, die sich lesen lässt.</source>
+        <translation>The file is no bitmap that can be read.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap ist breiter oder höher als 8192 Pixel.</source>
+        <translation>The bitmap is wider or taller than 8192 pixels.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap findet sich nur ohne Rücksicht auf Groß- und Kleinschreibung.</source>
+        <translation>The bitmap is found only when case is ignored.</translation>
+    </message>
+    <message>
+        <source>Eine Zustands-Bitmap ist nicht so groß wie die von bitmap_up.</source>
+        <translation>A state bitmap is not the size of the bitmap_up one.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap von bitmap_up ist nicht so groß wie ihr Element.</source>
+        <translation>The bitmap of bitmap_up is not the size of its element.</translation>
+    </message>
+    <message>
+        <source>Das Element liegt nicht ganz auf dem Hintergrund seiner Seite.</source>
+        <translation>The element is not wholly on its page’s background.</translation>
+    </message>
+    <message>
+        <source>Die Liste der Seite verdeckt einen Teil des Elements.</source>
+        <translation>The page’s list covers part of the element.</translation>
+    </message>
+    <message>
+        <source>Zwei Elemente überlappen sich auf einer Seite.</source>
+        <translation>Two elements overlap on a page.</translation>
+    </message>
+    <message>
+        <source>Eine Zustands-Bitmap zeigt dieselben Pixel wie die von bitmap_up.</source>
+        <translation>A state bitmap shows the same pixels as the bitmap_up one.</translation>
+    </message>
+    <message>
+        <source>Eine Bitmap beim Skin, die kein Schlüssel nennt.</source>
+        <translation>A bitmap beside the skin that no key names.</translation>
+    </message>
+</context>
+<context>
     <name>ProblemText</name>
     <message>
         <source>„%1“</source>
@@ -614,6 +785,14 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <source>%1: Die Datei %2 kann nicht geöffnet werden: %3.</source>
         <translation>%1: The file %2 cannot be opened: %3.</translation>
     </message>
+    <message>
+        <source>%1: %2 zeigt dieselben Pixel wie die Bitmap von bitmap_up; im Player wirkt das Element, als reagiere es nicht.</source>
+        <translation>%1: %2 shows the same pixels as the bitmap of bitmap_up; in the player the element seems not to respond.</translation>
+    </message>
+    <message>
+        <source>Die Bitmap %1 liegt beim Skin, aber kein Schlüssel nennt sie.</source>
+        <translation>The bitmap %1 lies beside the skin, but no key names it.</translation>
+    </message>
 </context>
 <context>
     <name>SkinCheckReport</name>
@@ -651,6 +830,44 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
             <numerusform>%n error, %1</numerusform>
             <numerusform>%n errors, %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Ersetzen...</source>
+        <translation>Replace...</translation>
+    </message>
+</context>
+<context>
+    <name>SkinComparison</name>
+    <message>
+        <source>Die Datei %1 ist kein Skin: Abschnitte, die der Player braucht, fehlen oder sind leer.</source>
+        <translation>The file %1 is not a skin: sections the player needs are missing or empty.</translation>
+    </message>
+</context>
+<context>
+    <name>SkinComparisonWindow</name>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Unterschied</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Das offene Skin (B) gleicht „%1“ (A).</source>
+        <translation>The open skin (B) is the same as “%1” (A).</translation>
+    </message>
+    <message>
+        <source>1 Unterschied zwischen „%1“ (A) und dem offenen Skin (B).</source>
+        <translation>1 difference between “%1” (A) and the open skin (B).</translation>
+    </message>
+    <message>
+        <source>%1 Unterschiede zwischen „%2“ (A) und dem offenen Skin (B).</source>
+        <translation>%1 differences between “%2” (A) and the open skin (B).</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1437,14 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>&amp;Anordnen</source>
         <translation>&amp;Arrange</translation>
+    </message>
+    <message>
+        <source>&amp;Vergleichen mit...</source>
+        <translation>&amp;Compare With...</translation>
+    </message>
+    <message>
+        <source>Vergleichen mit|Zeigen, worin sich das Skin von einer anderen Skin-Datei unterscheidet</source>
+        <translation>Compare With|Show how the skin differs from another skin file</translation>
     </message>
 </context>
 </TS>
