@@ -104,10 +104,11 @@ private slots:
     void loadedSkinEnablesEditing()
     {
         form_->load(skin(SkinFixture(false)));
-        QCOMPARE(enabledCommands(),
-                 (QStringList{"EditName", "EditSelectAll", "FileCompare", "FileExit1",
-                              "FileExportZip", "FileNewFromTemplate", "FileOpen1", "FileOpenPackage",
-                              "FileSaveAs1", "Info", "SkinCheck", "StatePreview", "Update"}));
+        QCOMPARE(
+            enabledCommands(),
+            (QStringList{"EditName", "EditSelectAll", "FileCompare", "FileExit1", "FileExportZip",
+                         "FileNewFromTemplate", "FileOpen1", "FileOpenPackage", "FileSaveAs1",
+                         "Info", "SkinCheck", "StatePreview", "Update"}));
         QVERIFY(shown("Notebook"));
         for (const char *field : {"grossX", "grossY", "PositionX", "PositionY", "edit1"})
             QVERIFY(child(field)->isEnabled());
