@@ -1,5 +1,6 @@
 #include "app/CheckCommand.h"
 
+#include "app/JsonText.h"
 #include "app/SarifReport.h"
 #include "platform/FileNames.h"
 #include "platform/ProblemText.h"
@@ -7,8 +8,6 @@
 #include "platform/TempWorkFolder.h"
 #include "platform/UnpackedPackage.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QTextStream>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -18,15 +17,7 @@ namespace {
 
 QString severityWord(ProblemCode code)
 {
-    switch (severityOf(code)) {
-    case Severity::Error:
-        return QStringLiteral("error");
-    case Severity::Warning:
-        return QStringLiteral("warning");
-    case Severity::Note:
-        break;
-    }
-    return QStringLiteral("note");
+    return QString::fromLatin1(severityName(severityOf(code)));
 }
 
 // One line per problem, whatever the names in it hold: a line break in a name would
@@ -38,24 +29,6 @@ void printProblem(const QString &path, const SkinProblem &problem, QTextStream &
         out << ':' << problem.line;
     out << ": " << severityWord(problem.code) << ": " << withoutControls(problemMessage(problem))
         << " [" << QLatin1String(codeName(problem.code)) << "]\n";
-}
-
-// JSON by hand, so that the keys keep the order people read them in; QJsonDocument
-// still quotes each text.
-QString jsonText(const QString &text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
-QString jsonText(const std::string &text)
-{
-    return text.empty() ? QStringLiteral("null") : jsonText(QString::fromStdString(text));
-}
-
-QString jsonNumber(int number)
-{
-    return number > 0 ? QString::number(number) : QStringLiteral("null");
 }
 
 QString jsonProblem(const SkinProblem &problem)

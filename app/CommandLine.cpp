@@ -198,6 +198,20 @@ CommandLine modeOf(const QCommandLineParser &parser, const Options &options)
     return line;
 }
 
+// A report that could not be written is no report: a full disk or a closed pipe must
+// not pass for a clean check.
+int afterWriting(int status, QTextStream &out, QTextStream &err)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    err << "velmor: "
+        << QCoreApplication::translate("CommandLine",
+                                       "Das Ergebnis lässt sich nicht in die Ausgabe schreiben.")
+        << '\n';
+    return 2;
+}
+
 bool isOption(const char *argument, const char *option)
 {
     const std::size_t length = std::strlen(option);
@@ -306,9 +320,11 @@ int runCommandLine(int argc, char *argv[])
             << '\n';
         return 0;
     case CommandLine::Mode::Check:
-        return runCheck(line.skins, line.format, line.scope, out);
+        return afterWriting(runCheck(line.skins, line.format, line.scope, out), out, err);
     case CommandLine::Mode::Diff:
-        return runDiff(line.skins[0], line.skins[1], line.format == ReportFormat::Json, out, err);
+        return afterWriting(
+            runDiff(line.skins[0], line.skins[1], line.format == ReportFormat::Json, out, err), out,
+            err);
     case CommandLine::Mode::ExportPng:
         return runExport(line.exportFolder, line.skins.front(), err);
     case CommandLine::Mode::NewSkin:

@@ -1,11 +1,10 @@
 #include "app/DiffCommand.h"
 
+#include "app/JsonText.h"
 #include "platform/DifferenceText.h"
 #include "platform/FileNames.h"
 #include "platform/SkinComparison.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QStringList>
 #include <QTextStream>
 
@@ -25,25 +24,6 @@ void printDifference(const QString &pathB, const SkinDifference &difference, QTe
         out << ':' << difference.line;
     out << ": " << withoutControls(differenceMessage(difference)) << " ["
         << kindWord(difference.kind) << "]\n";
-}
-
-// JSON by hand, so that the keys keep the order people read them in; QJsonDocument
-// still quotes each text.
-QString jsonText(const QString &text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
-QString jsonText(std::string_view text)
-{
-    return text.empty() ? QStringLiteral("null")
-                        : jsonText(QString::fromUtf8(text.data(), qsizetype(text.size())));
-}
-
-QString jsonNumber(int number)
-{
-    return number > 0 ? QString::number(number) : QStringLiteral("null");
 }
 
 QString jsonRect(const Rect &rect)

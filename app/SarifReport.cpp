@@ -17,15 +17,7 @@ const QString sourceRoot = QStringLiteral("%SRCROOT%");
 
 QString levelOf(ProblemCode code)
 {
-    switch (severityOf(code)) {
-    case Severity::Error:
-        return QStringLiteral("error");
-    case Severity::Warning:
-        return QStringLiteral("warning");
-    case Severity::Note:
-        break;
-    }
-    return QStringLiteral("note");
+    return QString::fromLatin1(severityName(severityOf(code)));
 }
 
 QJsonObject text(const QString &words)

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -64,13 +65,15 @@ void SkinComparisonWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-// Closed, the comparison leaves nothing on the pages.
+// Closed, the comparison leaves nothing on the pages; minimised, it stays.
 void SkinComparisonWindow::hideEvent(QHideEvent *event)
 {
+    QWidget::hideEvent(event);
+    if (event->spontaneous())
+        return;
     compareSoon_.stop();
     differences_.clear();
     markPages();
-    QWidget::hideEvent(event);
 }
 
 void SkinComparisonWindow::retranslate()

@@ -11,7 +11,6 @@
 class Dialogs;
 class EditorDocument;
 class PageScenes;
-class QGraphicsItem;
 class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;

@@ -94,19 +94,43 @@ bool isBitmapName(const QString &fileName)
     return fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
 }
 
-// The files of the skin's own folder that no key leads to, by name. Only plain files
-// count: a device or a pipe is nothing a package would carry.
-std::vector<SkinProblem> unusedBitmaps(const std::vector<BitmapUse> &uses,
-                                       const std::string &folder)
+void addNamed(const std::vector<BitmapUse> &uses, const QString &folder, QSet<QString> &named)
 {
-    const QString base = QString::fromStdString(folder);
-    QSet<QString> named;
     for (const BitmapUse &use : uses) {
         if (!use.keyMissing)
             named.insert(
-                QDir::cleanPath(resolvePicturePath(QString::fromStdString(use.name), base)));
+                QDir::cleanPath(resolvePicturePath(QString::fromStdString(use.name), folder)));
     }
+}
+
+// Several skins may share a folder and its bitmaps: what another names is in use.
+void addNamedByNeighbours(const QDir &dir, const QString &skinPath, QSet<QString> &named)
+{
+    const QString self = QFileInfo(skinPath).absoluteFilePath();
+    for (const QFileInfo &entry : dir.entryInfoList({QStringLiteral("*.lkv")}, QDir::Files)) {
+        if (!entry.isFile() || entry.isSymLink() || entry.absoluteFilePath() == self)
+            continue;
+        const FileRead contents = readWholeFile(entry.filePath());
+        if (!contents.ok())
+            continue;
+        const LoadedSkin other =
+            loadSkin(entry.filePath().toStdString(), contents.bytes.toStdString());
+        if (other.isSkin())
+            addNamed(bitmapUses(other.document, SkinLines(other.document.openedText.lines())),
+                     QString::fromStdString(other.document.skinFolder), named);
+    }
+}
+
+// The files of the skin's own folder that no key of it or of a skin beside it leads to,
+// by name. Only plain files count: a device or a pipe is nothing a package would carry.
+std::vector<SkinProblem> unusedBitmaps(const SkinDocument &document,
+                                       const std::vector<BitmapUse> &uses)
+{
+    const QString base = QString::fromStdString(document.skinFolder);
     const QDir dir(base.isEmpty() ? QStringLiteral(".") : base);
+    QSet<QString> named;
+    addNamed(uses, base, named);
+    addNamedByNeighbours(dir, QString::fromStdString(document.skinPath), named);
     std::vector<SkinProblem> problems;
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
         if (!isBitmapName(entry.fileName()) || !entry.isFile() || entry.isSymLink() ||
@@ -126,7 +150,7 @@ std::vector<SkinProblem> checkWith(const SkinDocument &document, const SkinLines
     std::vector<SkinProblem> problems =
         checkSkin(document, lines, uses, examineBitmaps(uses, document.skinFolder));
     if (scope == CheckScope::WithNotes) {
-        std::vector<SkinProblem> notes = unusedBitmaps(uses, document.skinFolder);
+        std::vector<SkinProblem> notes = unusedBitmaps(document, uses);
         problems.insert(problems.end(), std::make_move_iterator(notes.begin()),
                         std::make_move_iterator(notes.end()));
     }

@@ -130,6 +130,19 @@ std::string nameOf(const std::string &statePath, const std::string &folder)
 
 } // namespace
 
+std::string_view severityName(Severity severity)
+{
+    switch (severity) {
+    case Severity::Error:
+        return "error";
+    case Severity::Warning:
+        return "warning";
+    case Severity::Note:
+        break;
+    }
+    return "note";
+}
+
 std::string_view codeName(ProblemCode code)
 {
     return codeTraits[static_cast<std::size_t>(code)].name;

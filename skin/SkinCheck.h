@@ -45,6 +45,9 @@ inline constexpr std::size_t problemCodeCount = 20;
 // three.
 std::optional<Page> graphicPage(Graphic graphic);
 
+// The stable word scripts see: "error", "warning" or "note".
+std::string_view severityName(Severity severity);
+
 // The stable name scripts see: "missing-file", "overlap", ...
 std::string_view codeName(ProblemCode code);
 Severity severityOf(ProblemCode code);

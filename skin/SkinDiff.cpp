@@ -4,6 +4,7 @@
 #include "skin/SkinLines.h"
 #include "skin/SkinSave.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -159,8 +160,7 @@ private:
             return;
         const BitmapUse &old = a_.uses[static_cast<std::size_t>(inA)];
         const BitmapUse &now = b_.uses[static_cast<std::size_t>(inB)];
-        // The player finds its files whatever the case of their names.
-        const bool otherFile = !namesMatch(old.name, now.name);
+        const bool otherFile = !sameFileName(old.name, now.name);
         const bool otherPixels = !samePixels(old, a_.facts[static_cast<std::size_t>(inA)], now,
                                              b_.facts[static_cast<std::size_t>(inB)]);
         if (!otherFile && !otherPixels)
@@ -168,7 +168,6 @@ private:
         SkinDifference difference;
         difference.kind = otherFile ? (otherPixels ? kinds.both : kinds.file) : kinds.pixels;
         difference.element = now.element;
-        difference.state = now.state;
         difference.graphic = now.graphic;
         difference.section = now.section;
         difference.key = now.key;
@@ -176,6 +175,22 @@ private:
         difference.newText = now.name;
         difference.line = now.line;
         differences_.push_back(std::move(difference));
+    }
+
+    // The player finds its files whatever the case of their names, and "\" separates
+    // folders as "/" does; "./" in front leads to the same file.
+    static bool sameFileName(std::string_view a, std::string_view b)
+    {
+        return namesMatch(plainFileName(a), plainFileName(b));
+    }
+
+    static std::string plainFileName(std::string_view name)
+    {
+        std::string plain(name);
+        std::replace(plain.begin(), plain.end(), '\\', '/');
+        while (plain.starts_with("./"))
+            plain.erase(0, 2);
+        return plain;
     }
 
     // Two bitmaps that failed alike show nothing either way.

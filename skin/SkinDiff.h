@@ -36,12 +36,11 @@ std::string_view kindName(DifferenceKind kind);
 
 struct SkinDifference {
     DifferenceKind kind = DifferenceKind::Version;
-    const CatalogueEntry *element = nullptr; // moved, resized, or with state, or
-    StateBitmap state = StateBitmap::Up;
-    std::optional<Graphic> graphic; // one of the graphics
-    std::string_view section;       // of the element or graphic, or the section itself
-    std::string_view key;           // the key that differs; empty for the rest
-    Rect oldPlace;                  // moved and resized
+    const CatalogueEntry *element = nullptr; // moved, resized, or with state (key), or
+    std::optional<Graphic> graphic;          // one of the graphics
+    std::string_view section;                // of the element or graphic, or the section itself
+    std::string_view key;                    // the key that differs; empty for the rest
+    Rect oldPlace;                           // moved and resized
     Rect newPlace;
     std::string oldText; // the file as the skin names it, the skin name or the version
     std::string newText;

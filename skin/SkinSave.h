@@ -18,6 +18,7 @@ struct SkinDocument;
 // offers no save then, and a call writes nothing and returns false.
 bool saveSkin(SkinDocument &document, const SaveDue &due);
 
-// The skin's name as the editor knows it: the one the user confirmed since the open,
-// else the one line 1 gives ("PP_LKV = name"); empty when there is neither.
+// The skin's name as the next save leaves it: the one the user confirmed since the
+// program started, which outlives a load, else the one line 1 gives ("PP_LKV = name");
+// empty when there is neither.
 std::string skinNameOf(const SkinDocument &document);

@@ -196,6 +196,10 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <source>Ohne Fenster braucht es --check, --diff oder --export-png.</source>
         <translation>Without a window, --check, --diff or --export-png is needed.</translation>
     </message>
+    <message>
+        <source>Das Ergebnis lässt sich nicht in die Ausgabe schreiben.</source>
+        <translation>The result cannot be written to the output.</translation>
+    </message>
 </context>
 <context>
     <name>DifferenceText</name>

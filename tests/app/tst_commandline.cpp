@@ -123,6 +123,24 @@ private slots:
         QCOMPARE(second.value("errors").toInt(), second.value("problems").toArray().size());
     }
 
+    // A full disk must not pass for a clean check: the report is what CI keeps.
+    void aReportThatCannotBeWrittenEndsWithStatusTwo()
+    {
+        const QString skin =
+            demoSkin(QStringLiteral("sonnengelb-15"), QStringLiteral("sonnengelb.lkv"));
+        const QString other =
+            demoSkin(QStringLiteral("nachtblau-14"), QStringLiteral("nachtblau.lkv"));
+        for (const QStringList &arguments : {QStringList{"--check", "--format", "sarif", skin},
+                                             QStringList{"--diff", skin, other}}) {
+            QProcess process;
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+            process.start(QStringLiteral(VELMOR_EXECUTABLE), arguments);
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), 2);
+            QVERIFY(process.readAllStandardError().startsWith("velmor: "));
+        }
+    }
+
     void jsonIsShortForFormatJson()
     {
         QTemporaryDir folder;

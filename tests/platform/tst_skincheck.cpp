@@ -343,6 +343,28 @@ private slots:
         QVERIFY2(problemMessage(note).contains("Extra.BMP"), qPrintable(problemMessage(note)));
     }
 
+    // Skins that share a folder share its bitmaps: tidying one must not break the other.
+    void aBitmapAnotherSkinBesideItNamesIsInUse()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        skin.writeBitmap("zweiter_exit_mo.bmp", 28, 28);
+        skin.writeBitmap("Extra.BMP", 4, 4);
+        QFile text(skin.path());
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        const QByteArray second = text.readAll().replace("btn_exit_mo.bmp", "zweiter_exit_mo.bmp");
+        QFile other(QDir(folder.path()).filePath(QStringLiteral("zweiter.lkv")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write(second);
+        other.close();
+        for (const QString &path : {skin.path(), other.fileName()}) {
+            const SkinReport report = checkSkinFile(path, CheckScope::WithNotes);
+            QCOMPARE(codesOf(report), QStringList{"unused-bitmap"});
+            QCOMPARE(QString::fromStdString(report.problems.back().file),
+                     QStringLiteral("Extra.BMP"));
+        }
+    }
+
     void bitmapsNamedInAnotherSpellingAreUsed_data()
     {
         QTest::addColumn<Spoil>("spoil");

@@ -78,6 +78,10 @@ private slots:
             skinWith("position=10,20, 0, 0\r\nsize=28,28\r\nbitmap_do=A.BMP\r\n");
         capitals.replace(capitals.find("[btn_exit]"), 10, "[BTN_EXIT]");
         QTest::newRow("case of section and file names") << capitals << QStringList{} << 0;
+        QTest::newRow("the same file spelt with a leading folder dot and backslashes")
+            << skinWith("position=10,20, 0, 0\r\nsize=28,28\r\nbitmap_do=.\\.\\a.bmp\r\n",
+                        "./day.bmp")
+            << QStringList{} << 0;
         QTest::newRow("moved and resized")
             << skinWith("size=30,28\r\nposition=10,21, 0, 0\r\nbitmap_do=a.bmp\r\n")
             << QStringList{"moved", "resized"} << 18;
