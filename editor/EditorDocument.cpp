@@ -374,6 +374,17 @@ void EditorDocument::keepFailedStatePath(const CatalogueEntry &entry, StateBitma
     rewriteAtNextSave(entry);
 }
 
+void EditorDocument::whenContentChanges(QObject *context,
+                                        const std::function<void()> &changed) const
+{
+    connect(this, &EditorDocument::elementGeometryChanged, context, changed);
+    connect(this, &EditorDocument::listsChanged, context, changed);
+    connect(this, &EditorDocument::statePathChanged, context, changed);
+    connect(this, &EditorDocument::upPictureChanged, context, changed);
+    connect(this, &EditorDocument::graphicChanged, context, changed);
+    connect(this, &EditorDocument::skinTextChanged, context, changed);
+}
+
 void EditorDocument::beginLoad()
 {
     reckoning_.restart();

@@ -11,6 +11,7 @@
 #include <QUndoStack>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ public:
     ~EditorDocument() override;
 
     const SkinDocument &skin() const { return skin_; }
+    // Calls `changed`, for as long as `context` lives, after every change of what a check
+    // or a comparison of the skin reads: places, lists, bitmaps and text.
+    void whenContentChanges(QObject *context, const std::function<void()> &changed) const;
     // The key item: the first selected, which align and same size follow; none when
     // nothing is selected.
     const Selection &selection() const;

@@ -105,16 +105,10 @@ void SkinCheckReport::retranslate()
 
 void SkinCheckReport::followDocument()
 {
-    const auto changed = [this] {
+    document_.whenContentChanges(this, [this] {
         if (followsDocument_ && isVisible())
             recheckSoon_.start();
-    };
-    connect(&document_, &EditorDocument::elementGeometryChanged, this, changed);
-    connect(&document_, &EditorDocument::listsChanged, this, changed);
-    connect(&document_, &EditorDocument::statePathChanged, this, changed);
-    connect(&document_, &EditorDocument::upPictureChanged, this, changed);
-    connect(&document_, &EditorDocument::graphicChanged, this, changed);
-    connect(&document_, &EditorDocument::skinTextChanged, this, changed);
+    });
 }
 
 void SkinCheckReport::showForDocument()

@@ -85,15 +85,10 @@ void SkinComparisonWindow::retranslate()
 
 void SkinComparisonWindow::followDocument()
 {
-    const auto changed = [this] {
+    document_.whenContentChanges(this, [this] {
         if (isVisible())
             compareSoon_.start();
-    };
-    connect(&document_, &EditorDocument::elementGeometryChanged, this, changed);
-    connect(&document_, &EditorDocument::statePathChanged, this, changed);
-    connect(&document_, &EditorDocument::upPictureChanged, this, changed);
-    connect(&document_, &EditorDocument::graphicChanged, this, changed);
-    connect(&document_, &EditorDocument::skinTextChanged, this, changed);
+    });
 }
 
 void SkinComparisonWindow::compareWith(const QString &otherPath)
