@@ -23,10 +23,7 @@ std::optional<QRectF> otherPlace(const SkinDifference &difference)
 std::vector<QGraphicsItem *> itemsOf(const PageScenes &scenes, const SkinDifference &difference)
 {
     std::vector<QGraphicsItem *> items;
-    const CatalogueEntry *entry = difference.element;
-    if (!entry && difference.kind == DifferenceKind::SectionOnlyInB)
-        entry = findElementBySection(difference.section);
-    if (entry) {
+    if (const CatalogueEntry *entry = elementInB(difference)) {
         for (PageItem *view : scenes.views().views(*entry))
             items.push_back(view);
     } else if (difference.graphic) {

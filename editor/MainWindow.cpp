@@ -310,9 +310,7 @@ void MainWindow::reveal(const SkinProblem &problem)
 void MainWindow::reveal(const SkinDifference &difference)
 {
     SkinProblem place;
-    place.element = difference.element;
-    if (!place.element && difference.kind == DifferenceKind::SectionOnlyInB)
-        place.element = findElementBySection(difference.section);
+    place.element = elementInB(difference);
     place.graphic = difference.graphic;
     place.page = place.element        ? std::optional(place.element->referencePage())
                  : difference.graphic ? graphicPage(*difference.graphic)

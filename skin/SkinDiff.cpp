@@ -217,6 +217,13 @@ std::string_view kindName(DifferenceKind kind)
     return kindNames[static_cast<std::size_t>(kind)];
 }
 
+const CatalogueEntry *elementInB(const SkinDifference &difference)
+{
+    if (!difference.element && difference.kind == DifferenceKind::SectionOnlyInB)
+        return findElementBySection(difference.section);
+    return difference.element;
+}
+
 std::vector<SkinDifference> diffSkins(const ComparedSkin &a, const ComparedSkin &b)
 {
     return Differ(a, b).run();

@@ -47,6 +47,10 @@ struct SkinDifference {
     int line = 0; // 1-based line in B's file; 0 when none applies
 };
 
+// The element of skin B that a difference concerns: its own, or the one whose section
+// only B has; none for the rest.
+const CatalogueEntry *elementInB(const SkinDifference &difference);
+
 // One skin to compare: its bitmap uses and their facts, one per use.
 struct ComparedSkin {
     const SkinDocument &document;
