@@ -13,11 +13,6 @@ QString name(std::string_view utf8)
     return shownName(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
 }
 
-QString quoted(const std::string &utf8)
-{
-    return QCoreApplication::translate("DifferenceText", "„%1“").arg(name(utf8));
-}
-
 QString place(const Rect &rect)
 {
     return QStringLiteral("%1, %2").arg(rect.left).arg(rect.top);
@@ -28,19 +23,11 @@ QString size(const Rect &rect)
     return QStringLiteral("%1 × %2").arg(rect.width).arg(rect.height);
 }
 
-// Which key of the skin a bitmap's difference concerns.
-QString subjectOf(const SkinDifference &difference)
-{
-    if (difference.element)
-        return QStringLiteral("%1, %2").arg(elementName(*difference.element), name(difference.key));
-    return QStringLiteral("[%1] %2").arg(name(difference.section), name(difference.key));
-}
-
 QString bitmapMessage(const SkinDifference &difference)
 {
-    const QString subject = subjectOf(difference);
-    const QString now = quoted(difference.newText);
-    const QString old = quoted(difference.oldText);
+    const QString subject = keyName(difference.element, difference.section, difference.key);
+    const QString now = quotedName(difference.newText);
+    const QString old = quotedName(difference.oldText);
     switch (difference.kind) {
     case DifferenceKind::GraphicFile:
     case DifferenceKind::StateFile:
@@ -67,7 +54,7 @@ QString differenceMessage(const SkinDifference &difference)
             .arg(name(difference.newText), name(difference.oldText));
     case DifferenceKind::Name:
         return QCoreApplication::translate("DifferenceText", "Der Skin-Name ist %1 statt %2.")
-            .arg(quoted(difference.newText), quoted(difference.oldText));
+            .arg(quotedName(difference.newText), quotedName(difference.oldText));
     case DifferenceKind::SectionOnlyInA:
         return QCoreApplication::translate("DifferenceText", "Der Abschnitt [%1] steht nur in A.")
             .arg(name(difference.section));

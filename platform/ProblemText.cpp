@@ -7,20 +7,15 @@
 
 namespace {
 
-QString text(const std::string &utf8)
+QString text(std::string_view utf8)
 {
-    return QString::fromStdString(utf8);
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
 // A name from the skin or the disk, which may hold anything.
-QString name(const std::string &utf8)
+QString name(std::string_view utf8)
 {
     return shownName(text(utf8));
-}
-
-QString quoted(const std::string &utf8)
-{
-    return QCoreApplication::translate("ProblemText", "„%1“").arg(name(utf8));
 }
 
 QString pixels(PixelSize size)
@@ -28,12 +23,9 @@ QString pixels(PixelSize size)
     return QStringLiteral("%1 × %2").arg(size.width).arg(size.height);
 }
 
-// Which key of the skin a bitmap problem concerns.
 QString subjectOf(const SkinProblem &problem)
 {
-    if (problem.element)
-        return QStringLiteral("%1, %2").arg(elementName(*problem.element), name(problem.key));
-    return QStringLiteral("[%1] %2").arg(name(problem.section), name(problem.key));
+    return keyName(problem.element, problem.section, problem.key);
 }
 
 QString sectionMessage(const SkinProblem &problem)
@@ -76,7 +68,7 @@ QString sectionMessage(const SkinProblem &problem)
 QString bitmapMessage(const SkinProblem &problem)
 {
     const QString subject = subjectOf(problem);
-    const QString file = quoted(problem.file);
+    const QString file = quotedName(problem.file);
     switch (problem.code) {
     case ProblemCode::MissingKey:
         return QCoreApplication::translate(
@@ -112,7 +104,7 @@ QString bitmapMessage(const SkinProblem &problem)
         return QCoreApplication::translate(
                    "ProblemText", "%1: %2 gibt es nur als %3; wo Groß- und Kleinschreibung zählen, "
                                   "fehlt die Datei.")
-            .arg(subject, file, quoted(problem.detail));
+            .arg(subject, file, quotedName(problem.detail));
     case ProblemCode::StateSizeDiffers:
         return QCoreApplication::translate("ProblemText",
                                            "%1: %2 ist %3 Pixel groß, die Bitmap von bitmap_up %4.")
@@ -135,7 +127,7 @@ QString layoutMessage(const SkinProblem &problem)
     case ProblemCode::BitmapSizeDiffers:
         return QCoreApplication::translate("ProblemText",
                                            "%1: Die Bitmap %2 ist %3 Pixel groß, das Element %4.")
-            .arg(element, quoted(problem.file), pixels(problem.size), pixels(problem.expected));
+            .arg(element, quotedName(problem.file), pixels(problem.size), pixels(problem.expected));
     case ProblemCode::OutsidePage:
         return QCoreApplication::translate(
                    "ProblemText",
@@ -174,7 +166,7 @@ QString problemMessage(const SkinProblem &problem)
     case ProblemCode::UnusedBitmap:
         return QCoreApplication::translate(
                    "ProblemText", "Die Bitmap %1 liegt beim Skin, aber kein Schlüssel nennt sie.")
-            .arg(quoted(problem.file));
+            .arg(quotedName(problem.file));
     default:
         return bitmapMessage(problem);
     }
@@ -250,6 +242,18 @@ const char *summaryOf(ProblemCode code)
 QString codeSummary(ProblemCode code)
 {
     return QCoreApplication::translate("ProblemCode", summaryOf(code));
+}
+
+QString quotedName(std::string_view utf8)
+{
+    return QCoreApplication::translate("ProblemText", "„%1“").arg(name(utf8));
+}
+
+QString keyName(const CatalogueEntry *element, std::string_view section, std::string_view key)
+{
+    if (element)
+        return QStringLiteral("%1, %2").arg(elementName(*element), name(key));
+    return QStringLiteral("[%1] %2").arg(name(section), name(key));
 }
 
 QString pageName(Page page)

@@ -204,10 +204,6 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
 <context>
     <name>DifferenceText</name>
     <message>
-        <source>„%1“</source>
-        <translation>“%1”</translation>
-    </message>
-    <message>
         <source>%1: nennt %2 statt %3.</source>
         <translation>%1: names %2 instead of %3.</translation>
     </message>
