@@ -1,6 +1,6 @@
 # Each target does its own set-up, so a fresh Debian 12 machine needs nothing else.
-.PHONY: deps run test asan format bench screenshots fuzz install package icons windows-check \
-	translations
+.PHONY: deps run test asan format bench screenshots fuzz install package icons windows \
+	windows-check translations
 
 SKIN ?= examples/sonnengelb-15/sonnengelb.lkv
 PREFIX ?= $(HOME)/.local
@@ -56,12 +56,19 @@ package: deps build/package/build.ninja
 # The PNG icons are committed, so that no build needs an SVG renderer; after a change
 # of the SVG this renders them again.
 ICON_SVG = data/icons/example.velmor.Velmor.svg
+# Windows takes one .ico with the sizes Explorer draws, the largest as PNG.
+ICON_ICO = data/icons/velmor.ico
 icons:
 	@bash tools/install-deps.sh icons
 	for size in 48 64 128 256; do \
 	    rsvg-convert -w $$size -h $$size $(ICON_SVG) \
 	        -o data/icons/$${size}x$${size}/example.velmor.Velmor.png; \
 	done
+	tmp=$$(mktemp -d) && \
+	for size in 16 24 32; do rsvg-convert -w $$size -h $$size $(ICON_SVG) -o $$tmp/$$size.png; done && \
+	icotool -c -o $(ICON_ICO) $$tmp/16.png $$tmp/24.png $$tmp/32.png \
+	    data/icons/48x48/example.velmor.Velmor.png -r data/icons/256x256/example.velmor.Velmor.png && \
+	rm -rf $$tmp
 
 # Brings the English catalogue up to date with the texts in the code: new texts arrive
 # unfinished, texts gone from the code are dropped. Translate them in Qt Linguist or by
@@ -109,25 +116,51 @@ fuzz:
 	    grep '^stat::number_of_executed_units' build/fuzz/$$target.log; \
 	done
 
-# The format library for 64-bit Windows: cross-compiled by MinGW-w64, then run under
-# Wine, where the Qt-free fuzz targets replay their corpora and regressions and
-# tests/windows checks what only Windows does to files. The Wine prefix lives in
+# Velmor for 64-bit Windows, cross-compiled by MinGW-w64 against Qt and libzip that
+# tools/windows-deps.sh builds once per machine from Debian's source packages (the
+# first time costs most of an hour; the cache is keyed by their versions). Makes
+# build/windows/Velmor/ (the program with exactly the DLLs and plugins it loads), the
+# installer build/windows/Velmor-<version>-setup.exe and the portable ZIP beside it.
+# JOBS=n limits the build to n compilers at a time.
+WINDOWS_VERSION = $(shell sed -n 's/^project.Velmor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+
+windows:
+	@bash tools/install-deps.sh windows
+	deps=$$(bash tools/windows-deps.sh | tail -n 1) && \
+	cmake --preset windows -DVELMOR_WINDOWS_DEPS="$$deps" && \
+	cmake --build --preset windows $(if $(JOBS),-j$(JOBS)) && \
+	bash tools/windows-folder.sh build/windows/app "$$deps" build/windows/Velmor && \
+	bash tools/windows-installer.sh build/windows/Velmor $(WINDOWS_VERSION) build/windows
+
+# Checks Windows under Wine. First the format library alone, statically linked: the
+# Qt-free fuzz targets replay their corpora and regressions, and tests/windows checks
+# what only Windows does to files. Then the whole program (make windows): its own test
+# suite on the offscreen platform, and tests/windows/program.sh, which installs it
+# into a fresh prefix, starts it on a virtual display, compares its command line with
+# the Linux build's, and uninstalls it. The Wine prefix of the tests lives in
 # build/windows/wine and is made once, without a display, without the installers of
-# Wine's .NET and HTML engines and without menu entries in the home folder. JOBS=n
-# limits the build to n compilers at a time.
+# Wine's .NET and HTML engines and without menu entries in the home folder. Wine hands
+# no QT_ variable of Linux's environment to a Windows program, so the prefix's own
+# environment tells the tests' Qt to draw offscreen, with the build machine's fonts.
 WINE_ENV = DISPLAY= WAYLAND_DISPLAY= WINEDEBUG=-all WINEPREFIX=$(CURDIR)/build/windows/wine \
            WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-WINE_READY = build/windows/wine/.velmor-ready
+WINE_READY = build/windows/wine/.velmor-qt-ready
+WINE_SET = env $(WINE_ENV) wine reg add 'HKCU\Environment' /f /v
 
-windows-check:
-	@bash tools/install-deps.sh windows
+windows-check: windows build/default/build.ninja
 	cmake --preset windows-cross
 	cmake --build --preset windows-cross $(if $(JOBS),-j$(JOBS))
 	@if [ ! -f $(WINE_READY) ]; then \
 	    echo "Preparing the Wine prefix build/windows/wine"; \
+	    mkdir -p build/windows/wine; \
 	    timeout 300 env $(WINE_ENV) wineboot --init </dev/null >build/windows/wineboot.log 2>&1 && \
+	    $(WINE_SET) QT_QPA_PLATFORM /d offscreen >/dev/null && \
+	    $(WINE_SET) QT_QPA_FONTDIR /d 'Z:\usr\share\fonts\truetype\dejavu' >/dev/null && \
 	    timeout 300 env $(WINE_ENV) wineserver --wait && touch $(WINE_READY) || \
 	    { cat build/windows/wineboot.log; exit 1; }; \
 	fi
 	@status=0; ctest --preset windows-cross || status=$$?; \
+	    ctest --preset windows || status=$$?; \
 	    env $(WINE_ENV) wineserver --wait; exit $$status
+	cmake --build --preset default --target velmor
+	bash tests/windows/program.sh build/windows build/default/velmor

@@ -24,7 +24,7 @@ QString severityWord(ProblemCode code)
 // forge a problem of its own for the scripts that read the lines.
 void printProblem(const QString &path, const SkinProblem &problem, QTextStream &out)
 {
-    out << withoutControls(path);
+    out << withoutControls(shownPath(path));
     if (problem.line > 0)
         out << ':' << problem.line;
     out << ": " << severityWord(problem.code) << ": " << withoutControls(problemMessage(problem))
@@ -58,7 +58,7 @@ QString jsonReport(const SkinReport &report)
                              : QStringLiteral("[\n") + problems.join(QStringLiteral(",\n")) +
                                    QStringLiteral("\n      ]");
     // Concatenated, not filled in with arg(): a path may itself hold "%1".
-    return QStringLiteral("    {\"path\": ") + jsonText(report.path) +
+    return QStringLiteral("    {\"path\": ") + jsonText(shownPath(report.path)) +
            QStringLiteral(", \"version\": ") + jsonText(report.version) +
            QStringLiteral(", \"errors\": ") + QString::number(report.count(Severity::Error)) +
            QStringLiteral(", \"warnings\": ") + QString::number(report.count(Severity::Warning)) +

@@ -4,6 +4,7 @@
 #include "app/CheckCommand.h"
 #include "app/DiffCommand.h"
 #include "app/HeadlessEditor.h"
+#include "platform/OffscreenScreen.h"
 #include "platform/SkinPackage.h"
 
 #include <QApplication>
@@ -300,7 +301,7 @@ int runCommandLine(int argc, char *argv[])
     // The editor's work needs a GUI application, but never a display.
     std::unique_ptr<QCoreApplication> application;
     if (CommandLine::asksForEditor(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        useOffscreenScreen();
         application = std::make_unique<QApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);

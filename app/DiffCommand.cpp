@@ -19,7 +19,7 @@ QString kindWord(DifferenceKind kind)
 // forge a difference of its own for the scripts that read the lines.
 void printDifference(const QString &pathB, const SkinDifference &difference, QTextStream &out)
 {
-    out << withoutControls(pathB);
+    out << withoutControls(shownPath(pathB));
     if (difference.line > 0)
         out << ':' << difference.line;
     out << ": " << withoutControls(differenceMessage(difference)) << " ["
@@ -81,7 +81,7 @@ void printJson(const QString &a, const QString &b, const std::vector<SkinDiffere
             ? QStringLiteral("[]")
             : QStringLiteral("[\n") + items.join(QStringLiteral(",\n")) + QStringLiteral("\n  ]");
     // Concatenated, not filled in with arg(): a path may itself hold "%1".
-    out << "{\"a\": " << jsonText(a) << ", \"b\": " << jsonText(b)
+    out << "{\"a\": " << jsonText(shownPath(a)) << ", \"b\": " << jsonText(shownPath(b))
         << ",\n  \"differences\": " << list << "}\n";
 }
 

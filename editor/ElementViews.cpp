@@ -1,6 +1,7 @@
 #include "editor/ElementViews.h"
 
 #include "editor/FrameItems.h"
+#include "editor/PageStyle.h"
 #include "editor/PictureItem.h"
 
 #include <QGraphicsScene>
@@ -24,7 +25,7 @@ QString viewName(const CatalogueEntry &entry, Page page)
 
 PageItem *createStreamLabel(const QString &name)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font = pageFont();
     font.setPixelSize(13);
     font.setBold(true);
     auto *label = new TextItem(name, font);

@@ -157,21 +157,28 @@ QAction *makeAction(QMainWindow &window, const CommandTraits &traits)
     return action;
 }
 
-// A magnifier with the sign of what the command does; no icon theme is needed.
+// A magnifier with the sign of what the command does; no icon theme is needed. Drawn
+// anew for each common screen scale, so that a scaled screen gets sharp lines instead
+// of the 16-pixel glyph blown up.
 QIcon zoomGlyph(char sign)
 {
-    QPixmap glyph(16, 16);
-    glyph.fill(Qt::transparent);
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(40, 40, 40), 1.5));
-    painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
-    painter.setPen(QPen(QColor(40, 40, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(10, 10), QPointF(14.5, 14.5));
-    painter.setPen(QPen(QColor(40, 40, 40), 1.2));
-    painter.setFont(QFont(QStringLiteral("Sans"), 6, QFont::Bold));
-    painter.drawText(QRectF(1.5, 1.5, 9, 9), Qt::AlignCenter, QString(QLatin1Char(sign)));
-    return QIcon(glyph);
+    QIcon icon;
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        QPixmap glyph(QSize(16, 16) * ratio);
+        glyph.setDevicePixelRatio(ratio);
+        glyph.fill(Qt::transparent);
+        QPainter painter(&glyph);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(40, 40, 40), 1.5));
+        painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
+        painter.setPen(QPen(QColor(40, 40, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(10, 10), QPointF(14.5, 14.5));
+        painter.setPen(QPen(QColor(40, 40, 40), 1.2));
+        painter.setFont(QFont(QStringLiteral("Sans"), 6, QFont::Bold));
+        painter.drawText(QRectF(1.5, 1.5, 9, 9), Qt::AlignCenter, QString(QLatin1Char(sign)));
+        icon.addPixmap(glyph);
+    }
+    return icon;
 }
 
 // Each language names itself, so that someone who cannot read the other finds it.

@@ -1,5 +1,6 @@
 #include "platform/FileNames.h"
 
+#include <QDir>
 #include <QStringView>
 
 namespace {
@@ -82,4 +83,9 @@ QString shownName(const QString &name)
     const QString head = name.left(headEnd(name, shownHead));
     const QString tail = name.mid(tailStart(name, name.size() - shownTail));
     return withoutControls(head) + QChar(0x2026) + withoutControls(tail);
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
 }

@@ -18,3 +18,7 @@ QString shownName(const QString &name);
 // Only the control characters written out, for a whole line of output whose names
 // were shortened already.
 QString withoutControls(const QString &text);
+
+// A path as the command line prints it: with the platform's own separators, so that
+// Windows shows "skins\blau.lkv" whichever way the user typed it.
+QString shownPath(const QString &path);

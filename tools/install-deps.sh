@@ -17,12 +17,19 @@ packages+=(desktop-file-utils appstream libxml2-utils shared-mime-info file dpkg
 case "${1:-}" in
 # Only the fuzz targets need clang and its libFuzzer runtime.
 fuzz) packages+=(clang libclang-rt-14-dev) ;;
-# Only rendering the PNG icons from their SVG needs an SVG renderer.
-icons) packages+=(librsvg2-bin) ;;
-# The Windows check cross-compiles the format library with MinGW-w64 and runs it under
-# Wine: wine64 is the loader, wine the launcher that starts it; clang's runtime
-# package brings the header the fuzz targets read their input through.
-windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 libclang-rt-14-dev) ;;
+# Only rendering the PNG icons and the Windows icon from their SVG needs an SVG
+# renderer and the icon packer.
+icons) packages+=(librsvg2-bin icoutils) ;;
+# The Windows build cross-compiles with MinGW-w64 and runs under Wine: wine64 is the
+# loader, wine the launcher that starts it; clang's runtime package brings the header
+# the fuzz targets read their input through. Qt and libzip for Windows are built from
+# Debian's source packages (tools/windows-deps.sh) against Debian's MinGW zlib, with
+# perl for Qt's header generator; Qt's own catalogues come from the translations
+# package, the installer from NSIS. The installed program's test runs it on Xvfb,
+# finds its window with xdotool and compares pictures with ImageMagick.
+windows) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64
+                    libclang-rt-14-dev libz-mingw-w64-dev perl xz-utils
+                    qt6-translations-l10n nsis xvfb xdotool imagemagick) ;;
 esac
 
 missing=()

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+Q_DECLARE_METATYPE(std::function<void(PackageWriter &)>)
+
 class SkinPackageTest : public QObject {
     Q_OBJECT
 
@@ -126,8 +128,6 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> folder_;
 };
-
-Q_DECLARE_METATYPE(std::function<void(PackageWriter &)>)
 
 QTEST_GUILESS_MAIN(SkinPackageTest)
 #include "tst_skinpackage.moc"

@@ -55,6 +55,7 @@ bool saveMoved(SkinDocument &document)
     return saveSkin(document, SaveDue().add(*findElement(29)));
 }
 
+#ifdef Q_OS_LINUX
 // What a save of movedSkin() writes, made in a file of its own.
 QByteArray savedText(const QString &folder, int left, int lines)
 {
@@ -62,6 +63,7 @@ QByteArray savedText(const QString &folder, int left, int lines)
     SkinDocument document = movedSkin(path, left, lines);
     return saveMoved(document) ? readBytes(path) : QByteArray();
 }
+#endif
 
 } // namespace
 
