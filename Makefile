@@ -161,6 +161,6 @@ windows-check: windows build/default/build.ninja
 	fi
 	@status=0; ctest --preset windows-cross || status=$$?; \
 	    ctest --preset windows || status=$$?; \
-	    env $(WINE_ENV) wineserver --wait; exit $$status
+	    timeout 60 env $(WINE_ENV) wineserver -k; exit $$status
 	cmake --build --preset default --target velmor
 	bash tests/windows/program.sh build/windows build/default/velmor

@@ -1,5 +1,6 @@
 #include "platform/OffscreenScreen.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN

@@ -113,26 +113,30 @@ done
 [ "$same" -eq 4 ] && pass "--export-png: the same 4 pictures, pixel for pixel" ||
     fail "--export-png: $same of 4 pictures the same"
 
-# 4. The window, opened as Explorer opens a skin.
+# 4. The window, opened as Explorer opens a skin: by the command the association names.
+# (Wine's own "start" reads only the machine's classes, not the user's, where a
+# per-user install registers them as Windows expects.)
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 sleep 2
 export DISPLAY=$display
 skin=$(winepath -w "$work/skins/sonnengelb-15/sonnengelb.lkv")
-in_wine start /unix "$work/skins/sonnengelb-15/sonnengelb.lkv" >/dev/null 2>&1 &
+command=$(registry 'HKCU\Software\Classes\Velmor.Skin\shell\open\command' |
+    sed -n 's/^.*REG_SZ *"\([^"]*\)" "%1"$/\1/p')
+in_wine "$command" "$skin" >/dev/null 2>&1 &
 window=""
 for _ in $(seq 60); do
     window=$(xdotool search --name '^Velmor \(Orvana one 1\.5 - Skin\)$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 1
 done
 if [ -n "$window" ]; then
-    pass "a double click on $skin opens the window \"Velmor (1.5 - Skin)\""
+    pass "a double click on $skin opens the window \"Velmor (Orvana one 1.5 - Skin)\""
     sleep 3
     import -window root "$windows/screenshot-wine.png"
     echo "screenshot: $windows/screenshot-wine.png"
 else
-    fail "no window \"Velmor (1.5 - Skin)\" within 60 s"
+    fail "no window \"Velmor (Orvana one 1.5 - Skin)\" from \"$command\" within 60 s"
 fi
 timeout 60 wineserver -k >/dev/null 2>&1 || true
 export DISPLAY=
