@@ -51,59 +51,58 @@ fetch_source() {
     fi
 }
 
-build_qt() {
-    [ -f "$cache/qt/.velmor-built" ] && return 0
-    echo "Building Qt $qt_version for Windows into $cache/qt (once per machine)" >&2
-    local work
-    work=$(mktemp -d /var/tmp/velmor-qt-XXXXXX)
-    (
-        cd "$work"
-        fetch_source qt6-base "$qt_version"
-        mkdir build && cd build
-        # iaccessible2, sqlite and wintab are not in Debian's tarball: UI Automation serves
-        # accessibility, and tablets, SQL, XML and printing the editor does not use.
-        # Direct2D must stay on, since the Windows platform plugin needs it; only 1.1
-        # gates the separate direct2d plugin that wants wintab.
-        ../qt6-base-*/configure -prefix "$cache/qt" -xplatform win32-g++ \
-            -qt-host-path /usr -release -shared -nomake tests -nomake examples \
-            -no-dbus -no-opengl -no-icu -no-pkg-config \
-            -no-feature-sql -no-feature-xml -no-feature-printsupport \
-            -feature-direct2d -no-feature-direct2d1_1 -no-feature-tabletevent \
-            -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-harfbuzz -qt-freetype \
-            -- -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
-            { tail -n 40 configure.log >&2; exit 1; }
-        cmake --build . --parallel "$jobs" >build.log 2>&1 || { tail -n 60 build.log >&2; exit 1; }
-        cmake --install . >install.log 2>&1 || { tail -n 20 install.log >&2; exit 1; }
-    )
-    rm -rf "$work"
-    touch "$cache/qt/.velmor-built"
+# Runs one step with its output in a log, of which the end is shown when it fails.
+logged() {
+    local log=$1
+    shift
+    "$@" >"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
 }
 
-build_libzip() {
-    [ -f "$cache/libzip/.velmor-built" ] && return 0
-    echo "Building libzip $zip_version for Windows into $cache/libzip" >&2
+# Builds one part from its Debian source into $cache/PART by the function STEPS, unless
+# its stamp says it is there.
+build_part() {
+    local part=$1 package=$2 version=$3 steps=$4
+    [ -f "$cache/$part/.velmor-built" ] && return 0
+    echo "Building $part $version for Windows into $cache/$part" >&2
     local work
-    work=$(mktemp -d /var/tmp/velmor-libzip-XXXXXX)
-    (
-        cd "$work"
-        fetch_source libzip "$zip_version"
-        # Windows' own crypto and Debian's MinGW zlib; no other compression or TLS library.
-        cmake -S libzip-*/ -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-            -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$cache/libzip" \
-            -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF \
-            -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF -DENABLE_COMMONCRYPTO=OFF \
-            -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF >configure.log 2>&1 ||
-            { tail -n 40 configure.log >&2; exit 1; }
-        cmake --build build >build.log 2>&1 || { tail -n 40 build.log >&2; exit 1; }
-        cmake --install build >install.log 2>&1 || { tail -n 20 install.log >&2; exit 1; }
-    )
+    work=$(mktemp -d "/var/tmp/velmor-$part-XXXXXX")
+    (cd "$work" && fetch_source "$package" "$version" && "$steps" "$cache/$part")
     rm -rf "$work"
-    touch "$cache/libzip/.velmor-built"
+    touch "$cache/$part/.velmor-built"
+}
+
+# iaccessible2, sqlite and wintab are not in Debian's tarball: UI Automation serves
+# accessibility, and tablets, SQL, XML and printing the editor does not use. Direct2D
+# must stay on, since the Windows platform plugin needs it; only 1.1 gates the separate
+# direct2d plugin that wants wintab. The first build takes most of an hour.
+qt_steps() {
+    mkdir build && cd build
+    logged configure.log ../qt6-base-*/configure -prefix "$1" -xplatform win32-g++ \
+        -qt-host-path /usr -release -shared -nomake tests -nomake examples \
+        -no-dbus -no-opengl -no-icu -no-pkg-config \
+        -no-feature-sql -no-feature-xml -no-feature-printsupport \
+        -feature-direct2d -no-feature-direct2d1_1 -no-feature-tabletevent \
+        -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-harfbuzz -qt-freetype \
+        -- -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    logged build.log cmake --build . --parallel "$jobs"
+    logged install.log cmake --install .
+}
+
+# Windows' own crypto and Debian's MinGW zlib; no other compression or TLS library.
+libzip_steps() {
+    logged configure.log cmake -S "$(ls -d libzip-*/)" -B build -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$1" -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF \
+        -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF \
+        -DENABLE_ZSTD=OFF -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF \
+        -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF
+    logged build.log cmake --build build
+    logged install.log cmake --install build
 }
 
 $sudo mkdir -p "$cache"
 [ -w "$cache" ] || $sudo chown "$(id -u):$(id -g)" "$cache"
-build_libzip
-build_qt
+build_part libzip libzip "$zip_version" libzip_steps
+build_part qt qt6-base "$qt_version" qt_steps
 echo "$cache"
