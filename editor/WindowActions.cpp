@@ -157,9 +157,21 @@ QAction *makeAction(QMainWindow &window, const CommandTraits &traits)
     return action;
 }
 
-// A magnifier with the sign of what the command does; no icon theme is needed. Drawn
-// anew for each common screen scale, so that a scaled screen gets sharp lines instead
-// of the 16-pixel glyph blown up.
+// A magnifier with the sign of what the command does, on a square of 16 units.
+void drawMagnifier(QPainter &painter, char sign)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(40, 40, 40), 1.5));
+    painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
+    painter.setPen(QPen(QColor(40, 40, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(10, 10), QPointF(14.5, 14.5));
+    painter.setPen(QPen(QColor(40, 40, 40), 1.2));
+    painter.setFont(QFont(QStringLiteral("Sans"), 6, QFont::Bold));
+    painter.drawText(QRectF(1.5, 1.5, 9, 9), Qt::AlignCenter, QString(QLatin1Char(sign)));
+}
+
+// No icon theme is needed. The glyph is drawn anew for each common screen scale, so
+// that a scaled screen gets sharp lines instead of the 16-pixel glyph blown up.
 QIcon zoomGlyph(char sign)
 {
     QIcon icon;
@@ -168,14 +180,8 @@ QIcon zoomGlyph(char sign)
         glyph.setDevicePixelRatio(ratio);
         glyph.fill(Qt::transparent);
         QPainter painter(&glyph);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(40, 40, 40), 1.5));
-        painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
-        painter.setPen(QPen(QColor(40, 40, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(10, 10), QPointF(14.5, 14.5));
-        painter.setPen(QPen(QColor(40, 40, 40), 1.2));
-        painter.setFont(QFont(QStringLiteral("Sans"), 6, QFont::Bold));
-        painter.drawText(QRectF(1.5, 1.5, 9, 9), Qt::AlignCenter, QString(QLatin1Char(sign)));
+        drawMagnifier(painter, sign);
+        painter.end();
         icon.addPixmap(glyph);
     }
     return icon;
