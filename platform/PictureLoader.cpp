@@ -98,18 +98,8 @@ private:
     QHash<QString, QHash<QString, QString>> listings_;
 };
 
-// Windows opens a name in any case, so that a file found there under the skin's
-// spelling still has a spelling of its own: the one a case-sensitive system needs, and
-// the one the check and the comparison go by, as on Linux.
-#ifdef Q_OS_WIN
-constexpr bool fileSystemIgnoresCase = true;
-#else
-constexpr bool fileSystemIgnoresCase = false;
-#endif
-
 // Each part that does not exist as spelled is looked up in the folder the previous one
-// found (each part, where the file system ignores case); "." and ".." are left to the
-// file system.
+// found; "." and ".." are left to the file system.
 std::optional<QString> matchIgnoringCase(const QString &path, qsizetype from)
 {
     FolderListings listings;
@@ -118,13 +108,9 @@ std::optional<QString> matchIgnoringCase(const QString &path, qsizetype from)
     for (qsizetype i = 0; i < components.size(); ++i) {
         const QString &component = components.at(i);
         QString entry = component;
-        if (component != QLatin1String(".") && component != QLatin1String("..")) {
-            const bool spelledExists = QFileInfo::exists(resolved + component);
-            if (!spelledExists || fileSystemIgnoresCase) {
-                const QString found = listings.entryLike(resolved, component);
-                entry = found.isEmpty() && spelledExists ? component : found;
-            }
-        }
+        if (component != QLatin1String(".") && component != QLatin1String("..") &&
+            !QFileInfo::exists(resolved + component))
+            entry = listings.entryLike(resolved, component);
         if (entry.isEmpty())
             return std::nullopt;
         resolved += entry;
@@ -210,8 +196,7 @@ QString spelledPicturePath(const QString &name, const QString &folder)
 QString resolvePicturePath(const QString &name, const QString &folder)
 {
     const QString path = spelledPicturePath(name, folder);
-    if (path.isEmpty() || !fitsFileSystems(path) ||
-        (!fileSystemIgnoresCase && QFileInfo::exists(path)))
+    if (path.isEmpty() || !fitsFileSystems(path) || QFileInfo::exists(path))
         return path;
     return matchIgnoringCase(path, searchStart(path, withSlashes(name))).value_or(path);
 }
@@ -239,8 +224,6 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         picture.path = resolvePicturePath(name, folder);
         file.setFileName(picture.path);
         opened = openRegularFile(file);
-    } else if (fileSystemIgnoresCase) {
-        picture.path = resolvePicturePath(name, folder);
     }
     if (opened == ReadFailure::NotAFile && !QFileInfo(picture.path).isDir())
         return cannotOpen(picture, name, readFailureReason(opened));

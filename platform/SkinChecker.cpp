@@ -94,12 +94,23 @@ bool isBitmapName(const QString &fileName)
     return fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
 }
 
+// What makes two paths one file: on Windows a name in any case opens the file, so the
+// skin's spelling and the listing's are the same file there.
+QString fileKey(const QString &path)
+{
+    const QString clean = QDir::cleanPath(path);
+#ifdef Q_OS_WIN
+    return clean.toCaseFolded();
+#else
+    return clean;
+#endif
+}
+
 void addNamed(const std::vector<BitmapUse> &uses, const QString &folder, QSet<QString> &named)
 {
     for (const BitmapUse &use : uses) {
         if (!use.keyMissing)
-            named.insert(
-                QDir::cleanPath(resolvePicturePath(QString::fromStdString(use.name), folder)));
+            named.insert(fileKey(resolvePicturePath(QString::fromStdString(use.name), folder)));
     }
 }
 
@@ -134,7 +145,7 @@ std::vector<SkinProblem> unusedBitmaps(const SkinDocument &document,
     std::vector<SkinProblem> problems;
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
         if (!isBitmapName(entry.fileName()) || !entry.isFile() || entry.isSymLink() ||
-            named.contains(QDir::cleanPath(entry.filePath())))
+            named.contains(fileKey(entry.filePath())))
             continue;
         SkinProblem problem = SkinProblem::of(ProblemCode::UnusedBitmap);
         problem.file = entry.fileName().toStdString();
