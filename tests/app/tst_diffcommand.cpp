@@ -1,4 +1,5 @@
 #include "app/DiffCommand.h"
+#include "platform/FileNames.h"
 #include "platform/SkinComparison.h"
 #include "skin/SkinLoad.h"
 #include "tests/support/DemoSkinCopy.h"
@@ -27,12 +28,6 @@ Run diff(const QString &a, const QString &b, bool json = false)
     QTextStream err(&run.err);
     run.status = runDiff(a, b, json, out, err);
     return run;
-}
-
-// A path as the lines print it: Windows writes it with backslashes.
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
 }
 
 // The demo skins themselves serve as A; only copies are spoiled.
@@ -77,7 +72,7 @@ private slots:
     {
         DemoSkinCopy b(QStringLiteral("nachtblau-14"), folder_->filePath("b"));
         const auto at = [&](int line, const QString &message) {
-            return QStringLiteral("%1:%2: %3").arg(shown(b.path())).arg(line).arg(message);
+            return QStringLiteral("%1:%2: %3").arg(shownPath(b.path())).arg(line).arg(message);
         };
         b.writeBitmap("bg_player.bmp", 8, 8);
         const int moved = b.setKey("btn_exit", "position", "960, 8, 0, 0");
@@ -114,12 +109,12 @@ private slots:
         b.replaceLine(b.lineOf("btn_wizard"), QStringLiteral("[btn_wizard_old]"));
 
         const Run run = diff(demoSkin("sonnengelb-15", "sonnengelb.lkv"), b.path());
-        QCOMPARE(
-            run.out.split('\n', Qt::SkipEmptyParts),
-            (QStringList{shown(b.path()) + ": Die Version ist Orvana one 1.4 statt Orvana one 1.5. "
-                                           "[version]",
-                         shown(b.path()) + ": Der Abschnitt [btn_wizard] steht nur in A. "
-                                           "[section-only-in-a]"}));
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts),
+                 (QStringList{shownPath(b.path()) +
+                                  ": Die Version ist Orvana one 1.4 statt Orvana one 1.5. "
+                                  "[version]",
+                              shownPath(b.path()) + ": Der Abschnitt [btn_wizard] steht nur in A. "
+                                                    "[section-only-in-a]"}));
         QCOMPARE(run.status, 1);
     }
 
@@ -134,7 +129,7 @@ private slots:
         const QJsonDocument root = QJsonDocument::fromJson(run.out.toUtf8(), &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
         QCOMPARE(root["a"].toString() + ' ' + root["b"].toString(),
-                 shown(nachtblau) + ' ' + shown(b.path()));
+                 shownPath(nachtblau) + ' ' + shownPath(b.path()));
         const QJsonArray differences = root["differences"].toArray();
         QCOMPARE(differences.size(), 2);
         const QJsonObject moved = differences[0].toObject();
