@@ -61,6 +61,12 @@ struct Options {
         QCoreApplication::translate(
             "CommandLine", "Packt SKIN mit genau den Bitmaps, die es nennt, in die ZIP-Datei OUT."),
         QStringLiteral("OUT")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             QCoreApplication::translate(
+                                 "CommandLine",
+                                 "Lässt --export-png, --new-skin und --pack eine Datei ersetzen, "
+                                 "die es schon gibt; Verknüpfungen und andere Dinge als "
+                                 "Dateien ersetzt Velmor nie.")};
     QCommandLineOption lang{
         QStringLiteral("lang"),
         QCoreApplication::translate("CommandLine",
@@ -76,7 +82,8 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.check, options.json, options.format, options.all, options.diff,
-                       options.exportPng, options.newSkin, options.pack, options.lang});
+                       options.exportPng, options.newSkin, options.pack, options.force,
+                       options.lang});
     parser.addPositionalArgument(
         QStringLiteral("SKIN"),
         QCoreApplication::translate("CommandLine",
@@ -166,6 +173,10 @@ CommandLine modeOf(const QCommandLineParser &parser, const Options &options)
     if ((parser.isSet(options.format) || parser.isSet(options.all)) && !check)
         return usageError(QCoreApplication::translate(
             "CommandLine", "--format und --all gelten nur zusammen mit --check."));
+    if (parser.isSet(options.force) && !exportPng && !newSkin && !pack)
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--force gilt nur zusammen mit --export-png, --new-skin oder --pack."));
+    line.force = parser.isSet(options.force);
     if (check)
         return checkModeOf(parser, options);
     if (diff)
@@ -251,7 +262,7 @@ bool CommandLine::asksForNoWindow(int argc, const char *const *argv)
     for (int i = 0; i < argc; ++i) {
         for (const char *option :
              {"--check", "--json", "--format", "--all", "--diff", "--export-png", "--new-skin",
-              "--pack", "--help", "--help-all", "--version", "-h", "-?", "-v"}) {
+              "--pack", "--force", "--help", "--help-all", "--version", "-h", "-?", "-v"}) {
             if (i > 0 && isOption(argv[i], option))
                 return true;
         }
@@ -327,11 +338,11 @@ int runCommandLine(int argc, char *argv[])
             runDiff(line.skins[0], line.skins[1], line.format == ReportFormat::Json, out, err), out,
             err);
     case CommandLine::Mode::ExportPng:
-        return runExport(line.exportFolder, line.skins.front(), err);
+        return runExport(line.exportFolder, line.skins.front(), line.force, err);
     case CommandLine::Mode::NewSkin:
-        return runNewSkin(line.newSkinVersion, line.skins.front(), err);
+        return runNewSkin(line.newSkinVersion, line.skins.front(), line.force, err);
     case CommandLine::Mode::Pack: {
-        const PackageResult packed = packSkin(line.skins.front(), line.packagePath);
+        const PackageResult packed = packSkin(line.skins.front(), line.packagePath, line.force);
         if (!packed.ok())
             err << packed.error << '\n';
         return packed.ok() ? 0 : 1;

@@ -15,6 +15,7 @@ struct CommandLine {
     QString exportFolder;
     QString packagePath;
     QString newSkinVersion; // "1.4" or "1.5"
+    bool force = false;     // an existing file may be replaced by what is written
     ReportFormat format = ReportFormat::Text;
     CheckScope scope = CheckScope::Faults;
     QString error; // what is wrong, with Mode::UsageError

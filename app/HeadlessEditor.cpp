@@ -8,33 +8,70 @@
 #include "editor/PageScenes.h"
 #include "platform/CancellingDialogs.h"
 #include "platform/FileNames.h"
+#include "platform/FileWrites.h"
+#include "platform/MadeFolders.h"
 #include "platform/SkinChecker.h"
 #include "platform/TempWorkFolder.h"
 #include "platform/UnpackedPackage.h"
 #include "skin/SkinFormat.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
 
-bool writePicture(const QString &path, const QImage &image)
+QString folderNotMade(const QString &folder)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+    return QCoreApplication::translate("HeadlessEditor", "Der Ordner %1 lässt sich nicht anlegen.")
+        .arg(shownName(QDir::toNativeSeparators(folder)));
+}
+
+QString writePicture(const QString &path, const QImage &image, bool mayReplace)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return writeFailureText(path, std::make_error_code(std::errc::not_enough_memory));
+    return writeNewFile(path, png, mayReplace);
+}
+
+// Every picture's file is looked at before the skin is even loaded: an export that
+// would be refused half way does no work at all.
+QString refusedExport(const QString &folder, bool mayReplace)
+{
+    ReplaceRules rules;
+    rules.followLink = false;
+    rules.mayReplace = mayReplace;
+    for (const QString &name : pageFileNames()) {
+        if (QString refused = refusedTarget(QDir(folder).filePath(name), rules); !refused.isEmpty())
+            return refused;
+    }
+    return {};
 }
 
 // Exports the skin at `file`; `shown` names it in what is printed, which for a skin of a
 // package is the package's path followed by the skin's path inside it.
-int exportSkin(const QString &folder, const QString &file, const QString &shown, QTextStream &err)
+int exportSkin(const QString &folder, const QString &file, const QString &shown, bool mayReplace,
+               QTextStream &err)
 {
+    MadeFolders made;
+    if (!made.make(folder)) {
+        err << folderNotMade(folder) << '\n';
+        return 1;
+    }
+    if (const QString refused = refusedExport(folder, mayReplace); !refused.isEmpty()) {
+        made.removeAll();
+        err << refused << '\n';
+        return 1;
+    }
     CancellingDialogs dialogs;
     EditorDocument document;
     PageScenes scenes(document);
     if (loadPages(file, document, scenes, dialogs) != LoadOutcome::Loaded) {
+        made.removeAll();
         // The check names the bitmap and its line, which the load's message does not.
         SkinReport report = checkSkinFile(file);
         report.path = shown;
@@ -42,20 +79,11 @@ int exportSkin(const QString &folder, const QString &file, const QString &shown,
             err << withoutControls(shown) << ": " << dialogs.shown.join(QLatin1Char('\n')) << '\n';
         return 1;
     }
-    if (!QDir().mkpath(folder)) {
-        err << QCoreApplication::translate("HeadlessEditor",
-                                           "Der Ordner %1 lässt sich nicht anlegen.")
-                   .arg(shownName(QDir::toNativeSeparators(folder)))
-            << '\n';
-        return 1;
-    }
     for (const PagePicture &page : renderPages(scenes)) {
-        const QString path = QDir(folder).filePath(page.fileName);
-        if (!writePicture(path, page.image)) {
-            err << QCoreApplication::translate("HeadlessEditor",
-                                               "Die Datei %1 konnte nicht gespeichert werden.")
-                       .arg(shownName(QDir::toNativeSeparators(path)))
-                << '\n';
+        const QString failure =
+            writePicture(QDir(folder).filePath(page.fileName), page.image, mayReplace);
+        if (!failure.isEmpty()) {
+            err << failure << '\n';
             return 1;
         }
     }
@@ -64,10 +92,10 @@ int exportSkin(const QString &folder, const QString &file, const QString &shown,
 
 } // namespace
 
-int runExport(const QString &folder, const QString &skin, QTextStream &err)
+int runExport(const QString &folder, const QString &skin, bool mayReplace, QTextStream &err)
 {
     if (!isPackagePath(skin))
-        return exportSkin(folder, skin, skin, err);
+        return exportSkin(folder, skin, skin, mayReplace, err);
     // A package is exported from a temporary folder, as the check reads it.
     removeTempWorkFoldersOnSignals();
     const UnpackedPackage package(skin);
@@ -88,16 +116,32 @@ int runExport(const QString &folder, const QString &skin, QTextStream &err)
         return 1;
     }
     const QString inside = package.skins().front();
-    return exportSkin(folder, package.filePath(inside), skin + QLatin1Char('/') + inside, err);
+    return exportSkin(folder, package.filePath(inside), skin + QLatin1Char('/') + inside,
+                      mayReplace, err);
 }
 
-int runNewSkin(const QString &version, const QString &path, QTextStream &err)
+int runNewSkin(const QString &version, const QString &path, bool mayReplace, QTextStream &err)
 {
+    const QString skin = QFileInfo(path).absoluteFilePath();
+    MadeFolders made;
+    if (!made.make(QFileInfo(skin).absolutePath())) {
+        err << folderNotMade(QFileInfo(skin).absolutePath()) << '\n';
+        return 1;
+    }
+    ReplaceRules rules;
+    rules.followLink = false;
+    rules.mayReplace = mayReplace;
+    if (const QString refused = refusedTarget(skin, rules); !refused.isEmpty()) {
+        made.removeAll();
+        err << refused << '\n';
+        return 1;
+    }
     auto dialogs = std::make_shared<CancellingDialogs>();
     MainWindow window(dialogs);
     const std::string_view player = version == QLatin1String("1.5") ? version15 : version14;
-    if (window.createFromTemplate(player, QFileInfo(path).absoluteFilePath()))
+    if (window.createFromTemplate(player, skin))
         return 0;
+    made.removeAll();
     err << path << ": " << dialogs->shown.join(QLatin1Char('\n')) << '\n';
     return 1;
 }

@@ -81,6 +81,6 @@ PaddedSkin::~PaddedSkin()
 
 void PaddedSkin::write() const
 {
-    if (!replaceFileAtomically(path_, joinLines(lines_), true))
+    if (replaceFileAtomically(path_, joinLines(lines_), {.makeWritable = true}))
         throw std::runtime_error("cannot write " + path_);
 }

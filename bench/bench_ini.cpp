@@ -171,7 +171,7 @@ void demoFileWrite(benchmark::State &state)
 {
     const PaddedSkin skin(VELMOR_DEMO_SKIN, static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        if (!replaceFileAtomically(skin.path(), joinLines(skin.lines()), true))
+        if (replaceFileAtomically(skin.path(), joinLines(skin.lines()), {.makeWritable = true}))
             state.SkipWithError("the skin could not be written");
     }
     state.counters["lines"] = static_cast<double>(skin.lines().size());

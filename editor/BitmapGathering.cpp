@@ -47,7 +47,7 @@ public:
             break;
         }
         result.ok = false;
-        result.failedFile = done->target;
+        result.failure = done->failure;
         return std::nullopt;
     }
 

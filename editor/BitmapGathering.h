@@ -9,7 +9,7 @@ class EditorDocument;
 // What bringing a skin's bitmaps together found.
 struct Gathering {
     bool ok = true;
-    QString failedFile;  // the copy that could not be written
+    QString failure;     // why a copy could not be written, naming it
     QStringList missing; // bitmaps named that do not exist, as the skin names them
 };
 

@@ -2,6 +2,7 @@
 
 #include "editor/ArrangementNames.h"
 #include "editor/EditCommands.h"
+#include "ini/SkinWriter.h"
 #include "skin/SkinSave.h"
 
 #include <QCoreApplication>
@@ -397,6 +398,7 @@ void EditorDocument::acceptSkin(SkinDocument &loaded)
 {
     skin_.targetVersion = loaded.targetVersion;
     skin_.skinPath = loaded.skinPath;
+    skin_.textPath = loaded.textPath;
     skin_.skinFolder = loaded.skinFolder;
     skin_.openedText = std::move(loaded.openedText);
     reckoning_.forgetGraphics();
@@ -410,6 +412,11 @@ void EditorDocument::takeStatePaths(const CatalogueEntry &entry, const SkinEleme
 }
 
 // What was due is written, and nothing else is: the reckoning starts afresh from here.
+std::error_code EditorDocument::lastSaveError()
+{
+    return skin_.openedText.writer().LastWriteError();
+}
+
 bool EditorDocument::save()
 {
     if (!saveSkin(skin_, due()))

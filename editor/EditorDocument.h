@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 class EditCommand;
@@ -134,6 +135,8 @@ public:
     // the clean point, nothing is due, and the skin folder is the written file's; a
     // failure changes nothing of what is due.
     bool save();
+    // Why the last save could not write the skin.
+    std::error_code lastSaveError();
     // The file the next save writes (Save As); the skin folder follows once it is written.
     void setSkinPath(const std::string &path);
 

@@ -5,6 +5,7 @@
 #include "editor/PageView.h"
 #include "editor/SelectionHint.h"
 #include "editor/SkinTextView.h"
+#include "platform/FileWrites.h"
 #include "platform/Platform.h"
 #include "platform/SkinPackage.h"
 #include "platform/Templates.h"
@@ -261,13 +262,13 @@ bool MainWindow::write()
         return false;
     const QString skinPath = QString::fromStdString(document_.skin().skinPath);
     const QString folder = QFileInfo(skinPath).absolutePath();
-    const auto failed = [this](const QString &file) {
-        dialogs_->error(tr("Die Datei %1 konnte nicht gespeichert werden.")
-                            .arg(QDir::toNativeSeparators(file)));
+    const auto failed = [this](const QString &text) {
+        dialogs_->error(text);
         return false;
     };
     if (!QFileInfo(folder).isDir())
-        return failed(skinPath);
+        return failed(
+            writeFailureText(skinPath, std::make_error_code(std::errc::no_such_file_or_directory)));
     const Gathering gathered =
         gatherBitmaps(document_, folder, document_.movesFolder(), [this](const QString &name) {
             return dialogs_->yesNo(
@@ -275,9 +276,9 @@ bool MainWindow::write()
                 tr("Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?").arg(name));
         });
     if (!gathered.ok)
-        return failed(gathered.failedFile);
+        return failed(gathered.failure);
     if (!document_.save())
-        return failed(skinPath);
+        return failed(writeFailureText(skinPath, document_.lastSaveError()));
     if (!gathered.missing.isEmpty())
         dialogs_->message(tr("Diese Bitmaps gibt es nicht; das Skin nennt sie trotzdem:\n%1")
                               .arg(gathered.missing.join(QLatin1Char('\n'))));

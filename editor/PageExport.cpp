@@ -11,3 +11,9 @@ std::vector<PagePicture> renderPages(const PageScenes &scenes)
         {QStringLiteral("player-view.png"), scenes.playerViewScene().picture()},
     };
 }
+
+QStringList pageFileNames()
+{
+    return {QStringLiteral("player.png"), QStringLiteral("schedule.png"),
+            QStringLiteral("description.png"), QStringLiteral("player-view.png")};
+}

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -17,3 +18,6 @@ struct PagePicture {
 // The three element pages and the "Player-Sicht" page as the editor shows them,
 // without tabs, window or selection; each reaches as far as what it shows.
 std::vector<PagePicture> renderPages(const PageScenes &scenes);
+
+// The files renderPages names, in its order.
+QStringList pageFileNames();

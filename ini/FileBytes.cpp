@@ -1,6 +1,7 @@
 #include "ini/FileBytes.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -46,6 +47,41 @@ fs::path temporarySibling(const fs::path &target)
     }
 }
 
+// Whether the name is one that temporarySibling gives the target.
+bool isTemporaryOf(const fs::path::string_type &name, const fs::path::string_type &prefix)
+{
+    const fs::path::string_type suffix = fs::path(".tmp").native();
+    if (name.size() <= prefix.size() + suffix.size() ||
+        name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()),
+                       name.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                       [](auto c) { return c >= '0' && c <= '9'; });
+}
+
+// A write killed between its temporary file and the rename leaves the temporary file
+// behind; the next write of the same file takes it away.
+void removeLeftovers(const fs::path &target)
+{
+    fs::path::string_type prefix = target.filename().native();
+    prefix += fs::path(".velmor-").native();
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code ignored;
+        if (isTemporaryOf(entry->path().filename().native(), prefix) &&
+            entry->is_regular_file(ignored) && !entry->is_symlink(ignored))
+            fs::remove(entry->path(), ignored);
+    }
+}
+
+std::error_code lastSystemError()
+{
+    return {errno, std::generic_category()};
+}
+
 std::FILE *openForWriting(const fs::path &path)
 {
 #ifdef _WIN32
@@ -55,20 +91,28 @@ std::FILE *openForWriting(const fs::path &path)
 #endif
 }
 
-// Writes, flushes and syncs; the rename that follows must not overtake the data.
-bool writeDurably(const fs::path &path, std::string_view bytes)
+// Writes, flushes and syncs; the rename that follows must not overtake the data. The
+// first failure is the reason.
+std::error_code writeDurably(const fs::path &path, std::string_view bytes)
 {
     std::FILE *file = openForWriting(path);
     if (!file)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
+        return lastSystemError();
+    std::error_code failed;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+        failed = lastSystemError();
+    if (std::fflush(file) != 0 && !failed)
+        failed = lastSystemError();
 #ifdef _WIN32
-    ok = _commit(_fileno(file)) == 0 && ok;
+    if (_commit(_fileno(file)) != 0 && !failed)
+        failed = lastSystemError();
 #else
-    ok = fsync(fileno(file)) == 0 && ok;
+    if (fsync(fileno(file)) != 0 && !failed)
+        failed = lastSystemError();
 #endif
-    return std::fclose(file) == 0 && ok;
+    if (std::fclose(file) != 0 && !failed)
+        failed = lastSystemError();
+    return failed;
 }
 
 void syncFolder([[maybe_unused]] const fs::path &folder)
@@ -81,6 +125,46 @@ void syncFolder([[maybe_unused]] const fs::path &folder)
     }
 #endif
 }
+
+// The file that the write replaces, or why it may not be replaced.
+std::error_code chooseTarget(const fs::path &path, ReplaceRules rules, fs::path &target)
+{
+    std::error_code error;
+    target = path;
+    if (fs::is_symlink(fs::symlink_status(path, error))) {
+        if (!rules.followLink)
+            return WriteRefusal::Link;
+        target = resolveTarget(path);
+    }
+    const fs::file_status status = fs::status(target, error);
+    if (status.type() == fs::file_type::not_found)
+        return {};
+    // A loop of links, or a folder on the way that may not be searched.
+    if (error)
+        return error;
+    if (!fs::is_regular_file(status))
+        return WriteRefusal::NotAPlainFile;
+    if (!rules.mayReplace)
+        return WriteRefusal::Exists;
+    return {};
+}
+
+class RefusalCategory : public std::error_category {
+public:
+    const char *name() const noexcept override { return "velmor-write"; }
+    std::string message(int refusal) const override
+    {
+        switch (static_cast<WriteRefusal>(refusal)) {
+        case WriteRefusal::Link:
+            return "a symbolic link stands where the file would go";
+        case WriteRefusal::NotAPlainFile:
+            return "no plain file stands where the file would go";
+        case WriteRefusal::Exists:
+            return "the file exists already";
+        }
+        return "refused";
+    }
+};
 
 } // namespace
 
@@ -154,37 +238,59 @@ std::string joinLines(const std::vector<std::string> &lines)
     return text;
 }
 
-bool replaceFileAtomically(const std::string &path, std::string_view bytes, bool makeWritable)
+const std::error_category &writeRefusalCategory()
 {
-    const fs::path target = resolveTarget(pathFromUtf8(path));
+    static const RefusalCategory category;
+    return category;
+}
+
+std::error_code make_error_code(WriteRefusal refusal)
+{
+    return {static_cast<int>(refusal), writeRefusalCategory()};
+}
+
+std::error_code refusalOf(const std::string &path, ReplaceRules rules)
+{
+    fs::path target;
+    return chooseTarget(pathFromUtf8(path), rules, target);
+}
+
+std::error_code replaceFileAtomically(const std::string &path, std::string_view bytes,
+                                      ReplaceRules rules)
+{
+    fs::path target;
+    if (const std::error_code refused = chooseTarget(pathFromUtf8(path), rules, target))
+        return refused;
     std::error_code error;
     const fs::file_status old = fs::status(target, error);
     const bool existed = fs::exists(old);
     const fs::path temporary = temporarySibling(target);
-    if (!writeDurably(temporary, bytes)) {
+    if (const std::error_code failed = writeDurably(temporary, bytes)) {
         fs::remove(temporary, error);
-        return false;
+        return failed;
     }
     // Only now that the new text is safe: a failed write leaves the file as it was,
     // permissions included. Windows will not replace a read-only file at all.
-    if (existed && makeWritable)
+    if (existed && rules.makeWritable)
         fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, error);
     if (existed) {
         fs::perms kept = old.permissions();
-        if (makeWritable)
+        if (rules.makeWritable)
             kept |= fs::perms::owner_write;
         fs::permissions(temporary, kept, fs::perm_options::replace, error);
     }
-    fs::rename(temporary, target, error);
-    if (error) {
+    std::error_code renamed;
+    fs::rename(temporary, target, renamed);
+    if (renamed) {
         // The copy may have taken on the read-only attribute, and Windows deletes no
         // read-only file.
         fs::permissions(temporary, fs::perms::owner_write, fs::perm_options::add, error);
         fs::remove(temporary, error);
         if (existed)
             fs::permissions(target, old.permissions(), fs::perm_options::replace, error);
-        return false;
+        return renamed;
     }
     syncFolder(target.parent_path());
-    return true;
+    removeLeftovers(target);
+    return {};
 }

@@ -309,8 +309,11 @@ IniText::~IniText()
 
 void IniText::UpdateFile()
 {
-    lastWriteSucceeded_ = replaceFileAtomically(FileName, joinLines(Lines), ResetAttributes);
-    if (lastWriteSucceeded_)
+    ReplaceRules rules;
+    rules.makeWritable = ResetAttributes;
+    rules.followLink = FollowLink;
+    lastWriteError_ = replaceFileAtomically(FileName, joinLines(Lines), rules);
+    if (!lastWriteError_)
         pending_ = false;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 class IniIndex;
@@ -27,9 +28,11 @@ public:
     IniText &operator=(const IniText &) = delete;
 
     // Replaces the file with Lines, each followed by CR LF. A failure is swallowed,
-    // but LastWriteSucceeded() tells a caller that wants to know.
+    // but LastWriteSucceeded() tells a caller that wants to know, and LastWriteError()
+    // why.
     void UpdateFile();
-    bool LastWriteSucceeded() const { return lastWriteSucceeded_; }
+    bool LastWriteSucceeded() const { return !lastWriteError_; }
+    std::error_code LastWriteError() const { return lastWriteError_; }
 
     // Takes over a whole text, to be written by the next UpdateFile or on release.
     void ReplaceLines(std::vector<std::string> lines);
@@ -53,6 +56,8 @@ public:
     void RevertChanges();
 
     bool ResetAttributes = true;
+    // A symbolic link at FileName is followed; without, the write refuses it.
+    bool FollowLink = true;
     std::string FileName;
     std::vector<std::string> Lines;
 
@@ -89,5 +94,5 @@ private:
     bool pending_ = false;
     bool noting_ = false;
     std::vector<Change> changes_;
-    bool lastWriteSucceeded_ = true;
+    std::error_code lastWriteError_;
 };

@@ -1,20 +1,14 @@
 #include "platform/BitmapCopy.h"
 
 #include "platform/FileContents.h"
+#include "platform/FileWrites.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
 namespace {
-
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
 
 // "name_2.bmp", "name_3.bmp", ...: the first that is free, or holds the same bytes.
 QString freeName(const QDir &folder, const QString &fileName, const QByteArray &bytes)
@@ -35,7 +29,7 @@ BitmapCopy copyBitmapInto(const QString &source, const QString &folder, const QS
                           const AskReplace &replace)
 {
     const QDir target(folder);
-    BitmapCopy copy{BitmapCopy::Outcome::InPlace, fileName, target.filePath(fileName)};
+    BitmapCopy copy{BitmapCopy::Outcome::InPlace, fileName, target.filePath(fileName), {}};
     const std::optional<QByteArray> bytes = fileContents(source);
     if (!bytes) {
         copy.outcome = BitmapCopy::Outcome::SourceMissing;
@@ -53,7 +47,8 @@ BitmapCopy copyBitmapInto(const QString &source, const QString &folder, const QS
                 return copy;
         }
     }
+    copy.failure = writeNewFile(copy.target, *bytes, true);
     copy.outcome =
-        writeWhole(copy.target, *bytes) ? BitmapCopy::Outcome::Copied : BitmapCopy::Outcome::Failed;
+        copy.failure.isEmpty() ? BitmapCopy::Outcome::Copied : BitmapCopy::Outcome::Failed;
     return copy;
 }

@@ -14,6 +14,7 @@ struct BitmapCopy {
     Outcome outcome = Outcome::InPlace;
     QString fileName; // the name in the folder the skin should use
     QString target;   // the file written, or that could not be
+    QString failure;  // why it could not be, with Outcome::Failed
 };
 
 using AskReplace = std::function<bool(const QString &fileName)>;

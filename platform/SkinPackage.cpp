@@ -3,6 +3,7 @@
 #include "ini/FileBytes.h"
 #include "platform/FileContents.h"
 #include "platform/FileNames.h"
+#include "platform/FileWrites.h"
 #include "platform/PictureLoader.h"
 #include "skin/SkinCheck.h"
 #include "skin/SkinLines.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <optional>
@@ -276,8 +276,13 @@ std::optional<QByteArray> zipped(const QList<QPair<QString, QByteArray>> &entrie
 
 } // namespace
 
-PackageResult packSkin(const QString &skinPath, const QString &zipPath)
+PackageResult packSkin(const QString &skinPath, const QString &zipPath, bool mayReplace)
 {
+    ReplaceRules rules;
+    rules.followLink = false;
+    rules.mayReplace = mayReplace;
+    if (const QString refused = refusedTarget(zipPath, rules); !refused.isEmpty())
+        return failure(refused);
     const FileRead text = readWholeFile(skinPath, maxPackageBytes);
     if (!text.ok())
         return failure(readFailureText(text.failure, skinPath, maxPackageBytes));
@@ -301,11 +306,9 @@ PackageResult packSkin(const QString &skinPath, const QString &zipPath)
                            "Das Paket würde größer als %1 MiB werden; so große Pakete nimmt "
                            "Velmor nicht an.")
                            .arg(maxPackageBytes >> 20));
-    QSaveFile file(zipPath);
-    if (!archive || !file.open(QIODevice::WriteOnly) || file.write(*archive) != archive->size() ||
-        !file.commit())
+    if (!archive)
         return failure(QCoreApplication::translate("SkinPackage",
                                                    "Die Datei %1 konnte nicht gespeichert werden.")
                            .arg(shownName(QDir::toNativeSeparators(zipPath))));
-    return {};
+    return failure(writeNewFile(zipPath, *archive, mayReplace));
 }

@@ -17,7 +17,9 @@ struct PackageResult {
 // unpack takes the package back. A named bitmap that is missing, is no regular file,
 // lies outside the skin's folder (by its path or through a link), or two files whose
 // names differ only in case stop it, as does a target that is one of the package's files.
-PackageResult packSkin(const QString &skinPath, const QString &zipPath);
+// The target is looked at before any work: a link or what is no plain file there, a
+// folder that is not there, or an existing file without `mayReplace` refuse the pack.
+PackageResult packSkin(const QString &skinPath, const QString &zipPath, bool mayReplace = true);
 
 // Unpacks a package into `folder`, which must be new or empty. A package that could
 // write outside the folder, or is no honest package (links, names given twice, names no

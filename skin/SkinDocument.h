@@ -85,6 +85,9 @@ struct SkinDocument {
 
     std::string targetVersion; // empty until a skin is opened
     std::string skinPath;
+    // The file openedText was read from or last written to: a save there follows a link
+    // the user opened the skin by; a save anywhere else makes a new file.
+    std::string textPath;
     std::string skinFolder; // the skin path up to and including its last separator
     OpenedText openedText;
     std::array<std::string, graphicCount> graphicPaths;

@@ -80,6 +80,7 @@ LoadedSkin readSkin(const ProfileReader &skin, const std::string &path, std::str
     SkinDocument &document = loaded.document;
     document.targetVersion = targetVersion;
     document.skinPath = path;
+    document.textPath = path;
     document.skinFolder = folderOf(path);
     for (std::size_t g = 0; g < graphicCount; ++g) {
         const SkinKey where = graphicKey(static_cast<Graphic>(g));

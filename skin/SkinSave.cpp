@@ -271,6 +271,7 @@ bool saveSkin(SkinDocument &document, const SaveDue &due)
     writeElements(out, document, due);
 
     target.FileName = document.skinPath;
+    target.FollowLink = document.skinPath == document.textPath;
     const bool named = !document.skinName.empty();
     std::optional<std::string> replacedHeader;
     if (named)
@@ -284,5 +285,6 @@ bool saveSkin(SkinDocument &document, const SaveDue &due)
             takeBackSkinName(target.Lines, std::move(replacedHeader));
         return false;
     }
+    document.textPath = document.skinPath;
     return true;
 }

@@ -200,6 +200,14 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <source>Das Ergebnis lässt sich nicht in die Ausgabe schreiben.</source>
         <translation>The result cannot be written to the output.</translation>
     </message>
+    <message>
+        <source>Lässt --export-png, --new-skin und --pack eine Datei ersetzen, die es schon gibt; Verknüpfungen und andere Dinge als Dateien ersetzt Velmor nie.</source>
+        <translation>Lets --export-png, --new-skin and --pack replace a file that exists; Velmor never replaces links or anything that is not a file.</translation>
+    </message>
+    <message>
+        <source>--force gilt nur zusammen mit --export-png, --new-skin oder --pack.</source>
+        <translation>--force applies only together with --export-png, --new-skin or --pack.</translation>
+    </message>
 </context>
 <context>
     <name>DifferenceText</name>
@@ -434,6 +442,65 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
+    <name>FileWrites</name>
+    <message>
+        <source>Dort steht eine Verknüpfung; Velmor schreibt nie durch eine Verknüpfung.</source>
+        <translation>A link stands there; Velmor never writes through a link.</translation>
+    </message>
+    <message>
+        <source>Dort steht keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe; Velmor ersetzt nur gewöhnliche Dateien.</source>
+        <translation>What stands there is no plain file but a folder, a device or a pipe; Velmor only replaces plain files.</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es schon; --force ersetzt sie.</source>
+        <translation>The file exists already; --force replaces it.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist schreibgeschützt.</source>
+        <translation>The file is read-only.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 ist schreibgeschützt.</source>
+        <translation>The folder %1 is read-only.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger ist kein Platz mehr.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Dort steht ein Ordner.</source>
+        <translation>A folder stands there.</translation>
+    </message>
+    <message>
+        <source>Den Ordner %1 gibt es nicht.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Ein Teil des Pfads ist kein Ordner.</source>
+        <translation>A part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>Der Pfad führt über Verknüpfungen im Kreis.</source>
+        <translation>The path leads round in a circle of links.</translation>
+    </message>
+    <message>
+        <source>Der Pfad ist zu lang.</source>
+        <translation>The path is too long.</translation>
+    </message>
+    <message>
+        <source>Das System meldet: %1</source>
+        <translation>The system reports: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+</context>
+<context>
     <name>GraphicCommand</name>
     <message>
         <source>Grafik wählen</source>
@@ -445,10 +512,6 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>Der Ordner %1 lässt sich nicht anlegen.</source>
         <translation>The folder %1 cannot be created.</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
-        <translation>The file %1 could not be saved.</translation>
     </message>
     <message>
         <source>Das Paket enthält mehrere Skins (%1); exportieren lässt sich nur ein Paket mit genau einem.</source>
@@ -534,10 +597,6 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>Das Skin wurde geändert. Speichern ?</source>
         <translation>The skin has been changed. Save it?</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
-        <translation>The file %1 could not be saved.</translation>
     </message>
     <message>
         <source>Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?</source>

@@ -47,6 +47,12 @@ Run velmor(const QStringList &arguments, const QString &temporaryFolder = {}, in
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 using Make = std::function<QString(const QString &folder)>; // the file to hand over
 
 QString demo(const QString &folder)
@@ -232,6 +238,85 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("one.lkv") && run.err.contains("two.lkv"), qPrintable(run.err));
         QVERIFY(!QFileInfo::exists(folder.filePath("pages")));
+    }
+
+    // What stands where a command would write is never written through or over: a link,
+    // a pipe, and without --force an existing file stay as they were, and so does every
+    // other file the command would have made.
+    void writingCommandsTouchNothingInTheirWay_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        for (const char *mode : {"--export-png", "--pack", "--new-skin"}) {
+            const auto row = [&](const char *kind, const char *reason) {
+                QTest::addRow("%s over %s", mode, kind) << mode << kind << reason;
+            };
+            row("a link to a file", "Verknüpfung");
+            row("a dangling link", "Verknüpfung");
+            row("a pipe", "keine gewöhnliche Datei");
+            row("a file", "--force");
+            row("a file, forced", "");
+        }
+    }
+    void writingCommandsTouchNothingInTheirWay()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QTemporaryDir folder;
+        const QString skin = demo(folder.path());
+        const QString out = folder.filePath("out");
+        QVERIFY(QDir().mkdir(out));
+        const QString target = out + (mode == "--export-png" ? "/player.png"
+                                      : mode == "--pack"     ? "/x.zip"
+                                                             : "/x.lkv");
+        const QString aside = folder.filePath("aside");
+        QVERIFY(writeFile(aside, "old"));
+        const bool made = kind == "a link to a file"  ? QFile::link(aside, target)
+                          : kind == "a dangling link" ? QFile::link(folder.filePath("gone"), target)
+                          : kind == "a pipe"          ? makeFifo(target)
+                                                      : writeFile(target, "old");
+        if (!made)
+            QSKIP("This system cannot make it.");
+        QStringList arguments = mode == "--export-png" ? QStringList{mode, out, skin}
+                                : mode == "--pack"     ? QStringList{mode, target, skin}
+                                                       : QStringList{mode, "1.5", target};
+        if (kind.endsWith("forced"))
+            arguments.prepend("--force");
+        const Run run = velmor(arguments);
+        QVERIFY2(run.finished, "the command must answer in time");
+        if (reason.isEmpty()) {
+            QCOMPARE(run.status, 0);
+            QVERIFY(bytesOf(target) != "old");
+            return;
+        }
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QDir::toNativeSeparators(target)) && run.err.contains(reason),
+                 qPrintable(run.err));
+        QCOMPARE(bytesOf(aside), QByteArray("old"));
+        QVERIFY(!QFileInfo::exists(folder.filePath("gone")));
+        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList(QFileInfo(target).fileName()));
+        if (kind == "a file")
+            QCOMPARE(bytesOf(target), QByteArray("old"));
+    }
+
+    // A skin may go into folders that are not there yet; a package is only written into
+    // one that is, which is known before anything is packed.
+    void newSkinMakesItsFoldersAndPackNeedsOne()
+    {
+        const QTemporaryDir folder;
+        const QString skin = folder.filePath("neu1/neu2/neu.lkv");
+        Run run = velmor({"--new-skin", "1.5", skin});
+        QVERIFY2(run.finished && run.status == 0, qPrintable(run.err));
+        QVERIFY(QFileInfo(skin).isFile());
+        const QString zip = folder.filePath("no/such/x.zip");
+        run = velmor({"--pack", zip, skin});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("gibt es nicht") &&
+                     run.err.contains(QDir::toNativeSeparators(folder.filePath("no/such"))),
+                 qPrintable(run.err));
     }
 
     void anUnusableTemporaryFolderIsNamed_data()

@@ -134,7 +134,11 @@ private slots:
         probe_->dialogs->answerYesNo(true);
         saveAs(inNew(QStringLiteral("skin.lkv")));
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
-                 QStringList{QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+                 QStringList{QStringLiteral(
+                                 "Die Datei %1 konnte nicht gespeichert werden. Dort steht keine "
+                                 "gewöhnliche Datei, sondern ein Ordner, ein "
+                                 "Gerät oder eine Pipe; Velmor ersetzt nur "
+                                 "gewöhnliche Dateien.")
                                  .arg(QDir::toNativeSeparators(inNew("e40_da.bmp")))});
         QVERIFY(!QFile::exists(inNew(QStringLiteral("e41_up.bmp"))));
         unblock(inNew(QStringLiteral("e40_da.bmp")));

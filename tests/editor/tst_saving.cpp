@@ -147,8 +147,11 @@ private slots:
         const QString nowhere = folder_->filePath(QStringLiteral("gone/skin.lkv"));
         saveAs(nowhere);
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
-                 QStringList{QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
-                                 .arg(QDir::toNativeSeparators(nowhere))});
+                 QStringList{
+                     QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. Den Ordner %2 "
+                                    "gibt es nicht.")
+                         .arg(QDir::toNativeSeparators(nowhere),
+                              QDir::toNativeSeparators(QFileInfo(nowhere).absolutePath()))});
         QVERIFY(probe_->saveEnabled());
         QVERIFY(probe_->due(5));
 
@@ -159,6 +162,26 @@ private slots:
                                   .arg(SkinFixture::left(5) + 3)
                                   .arg(SkinFixture::top(5))
                                   .toLatin1()));
+    }
+
+    // Save As makes a new file: a link chosen as its name is refused, never written through.
+    void saveAsOntoALinkIsRefused()
+    {
+        const QString aside = folder_->filePath(QStringLiteral("aside.lkv"));
+        const QString link = folder_->filePath(QStringLiteral("link.lkv"));
+        QFile file(aside);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        file.close();
+        if (!QFile::link(aside, link))
+            QSKIP("this file system has no symbolic links");
+        Probe::drag(view("Image05p"), {3, 0});
+        saveAs(link);
+        const QStringList errors = probe_->dialogs->texts(ScriptedDialogs::Error);
+        QVERIFY2(errors.size() == 1 && errors.front().contains(QStringLiteral("Verknüpfung")),
+                 qPrintable(errors.join('\n')));
+        QCOMPARE(linesOf(aside), QByteArrayList{"old"});
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(probe_->saveEnabled());
     }
 
     void listDragReachesTheMainDialogGeometry()

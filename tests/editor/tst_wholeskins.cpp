@@ -112,7 +112,11 @@ private slots:
         probe_->dialogs->answerYesNo(true);
         probe_->command("FileSave1")->trigger();
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
-                 QStringList{QStringLiteral("Die Datei %1 konnte nicht gespeichert werden.")
+                 QStringList{QStringLiteral(
+                                 "Die Datei %1 konnte nicht gespeichert werden. Dort steht keine "
+                                 "gewöhnliche Datei, sondern ein Ordner, ein "
+                                 "Gerät oder eine Pipe; Velmor ersetzt nur "
+                                 "gewöhnliche Dateien.")
                                  .arg(QDir::toNativeSeparators(inSkin("neu.bmp")))});
         QCOMPARE(bytesOf(skin_->path()), before);
         QVERIFY(probe_->saveEnabled());

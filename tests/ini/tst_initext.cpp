@@ -1,6 +1,8 @@
+#include "ini/FileBytes.h"
 #include "ini/PairReader.h"
 #include "ini/SettingsFile.h"
 #include "ini/SkinWriter.h"
+#include "tests/support/HostileFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -328,6 +330,66 @@ private slots:
         const auto everything =
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
         QCOMPARE(QDir(dir_->path()).entryList(everything), QStringList({"skin.ini", "taken.ini"}));
+    }
+
+    // What stands at the path decides what a write may do; a refused write touches
+    // nothing, not the link's target and not the place a dangling link points to.
+    void writeRefusesWhatItMayNotReplace_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("followLink");
+        QTest::addColumn<bool>("mayReplace");
+        QTest::addColumn<int>("refusal");
+        const int link = int(WriteRefusal::Link), notAFile = int(WriteRefusal::NotAPlainFile);
+        QTest::newRow("link, not followed") << "link" << false << true << link;
+        QTest::newRow("dangling link, not followed") << "dangling" << false << true << link;
+        QTest::newRow("followed link to a pipe") << "pipe link" << true << true << notAFile;
+        QTest::newRow("pipe") << "pipe" << true << true << notAFile;
+        QTest::newRow("folder") << "folder" << true << true << notAFile;
+        QTest::newRow("file, no replacing") << "file" << true << false << int(WriteRefusal::Exists);
+    }
+    void writeRefusesWhatItMayNotReplace()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, followLink);
+        QFETCH(bool, mayReplace);
+        QFETCH(int, refusal);
+        const QString target = path("target"), at = path("at");
+        writeBytes(target, "old");
+        const bool made = kind == "file"     ? writeBytes(at, "old")
+                          : kind == "folder" ? QDir(dir_->path()).mkdir("at")
+                          : kind == "pipe"   ? makeFifo(at)
+                          : kind == "link"   ? QFile::link(target, at)
+                          : kind == "dangling"
+                              ? QFile::link(path("outside"), at)
+                              : makeFifo(target + "p") && QFile::link(target + "p", at);
+        if (!made)
+            QSKIP("this file system cannot make it");
+        ReplaceRules rules;
+        rules.followLink = followLink;
+        rules.mayReplace = mayReplace;
+        QCOMPARE(replaceFileAtomically(at.toStdString(), "new", rules),
+                 std::error_code(WriteRefusal(refusal)));
+        QCOMPARE(readBytes(target), QByteArray("old"));
+        QVERIFY(!QFileInfo::exists(path("outside")));
+        QCOMPARE(
+            QDir(dir_->path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                .filter(".velmor-"),
+            QStringList());
+    }
+
+    void writeTellsTheSystemsReasonAndClearsEarlierLeftovers()
+    {
+        QCOMPARE(replaceFileAtomically(path("gone/skin.ini").toStdString(), "x", {}),
+                 std::make_error_code(std::errc::no_such_file_or_directory));
+        const QString skin = fileWith("old");
+        for (const char *name :
+             {"skin.ini.velmor-12.tmp", "skin.ini.velmor-x.tmp", "other.ini.velmor-3.tmp"})
+            writeBytes(path(name), "half");
+        QVERIFY(!replaceFileAtomically(skin.toStdString(), "new", {}));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
+                 QStringList({"other.ini.velmor-3.tmp", "skin.ini", "skin.ini.velmor-x.tmp"}));
     }
 
     // An object that only read must not put its old text over a newer file on release.

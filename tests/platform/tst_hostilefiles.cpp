@@ -1,5 +1,6 @@
 #include "ini/FileBytes.h"
 #include "platform/FileContents.h"
+#include "platform/FileWrites.h"
 #include "platform/PictureLoader.h"
 #include "tests/support/HostileFiles.h"
 
@@ -8,6 +9,9 @@
 #include <QTest>
 
 #include <memory>
+#include <system_error>
+
+Q_DECLARE_METATYPE(std::error_code)
 
 using namespace std::chrono_literals;
 
@@ -148,6 +152,39 @@ private slots:
                      qPrintable(picture.error));
         else
             QCOMPARE(picture.error, QStringLiteral("Bitmap ist ungültig"));
+    }
+
+    // A failed write says what was in its way, in words a user can act on.
+    void writeFailureNamesItsReason_data()
+    {
+        QTest::addColumn<std::error_code>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("link") << std::error_code(WriteRefusal::Link) << "eine Verknüpfung";
+        QTest::newRow("device") << std::error_code(WriteRefusal::NotAPlainFile)
+                                << "keine gewöhnliche Datei";
+        QTest::newRow("exists") << std::error_code(WriteRefusal::Exists) << "--force";
+        QTest::newRow("disk full")
+            << std::make_error_code(std::errc::no_space_on_device) << "kein Platz mehr";
+        QTest::newRow("read-only folder") << std::make_error_code(std::errc::permission_denied)
+                                          << "Der Ordner %1 ist schreibgeschützt.";
+        QTest::newRow("read-only disk") << std::make_error_code(std::errc::read_only_file_system)
+                                        << "Der Datenträger ist schreibgeschützt.";
+        QTest::newRow("missing folder")
+            << std::make_error_code(std::errc::no_such_file_or_directory)
+            << "Den Ordner %1 gibt es nicht.";
+        QTest::newRow("folder in the way")
+            << std::make_error_code(std::errc::is_a_directory) << "Dort steht ein Ordner.";
+    }
+    void writeFailureNamesItsReason()
+    {
+        QFETCH(std::error_code, error);
+        QFETCH(QString, reason);
+        const QFileInfo file(QStringLiteral("/nirgends/skin.lkv"));
+        const QString text = writeFailureText(file.filePath(), error);
+        QVERIFY2(text.startsWith(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. ")
+                                     .arg(QDir::toNativeSeparators(file.filePath()))) &&
+                     text.contains(reason.arg(QDir::toNativeSeparators(file.absolutePath()))),
+                 qPrintable(text));
     }
 };
 

@@ -43,6 +43,7 @@ SkinDocument movedSkin(const QString &path, int left, int lines = 0)
     SkinDocument document;
     document.targetVersion = version15;
     document.skinPath = path.toStdString();
+    document.textPath = document.skinPath; // as if opened from there
     document.openedText = splitLines(text);
     SkinElement &play = document.element(*findElement(29));
     play.geometry = {left, 40, 75, 23};

@@ -102,6 +102,13 @@ private:
 
 using Names = std::vector<std::string>;
 
+bool replaced(const std::string &path, std::string_view bytes, bool makeWritable)
+{
+    ReplaceRules rules;
+    rules.makeWritable = makeWritable;
+    return !replaceFileAtomically(path, bytes, rules);
+}
+
 void readOnlySkinIsReplacedAndMadeWritable()
 {
     Folder folder;
@@ -110,7 +117,7 @@ void readOnlySkinIsReplacedAndMadeWritable()
     setReadOnly(skin, true);
     CHECK(isReadOnly(skin));
 
-    CHECK(replaceFileAtomically(skin, "neu", true));
+    CHECK(replaced(skin, "neu", true));
     CHECK(readFileBytes(skin) == "neu");
     CHECK(!isReadOnly(skin));
     CHECK(folder.names() == Names{"blau.lkv"});
@@ -135,7 +142,7 @@ void skinHeldOpenElsewhereIsLeftWhole()
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         CHECK(held != INVALID_HANDLE_VALUE);
 
-        CHECK(!replaceFileAtomically(skin, "neu", variant.makeWritable));
+        CHECK(!replaced(skin, "neu", variant.makeWritable));
         CloseHandle(held);
         CHECK(readFileBytes(skin) == "alt");
         CHECK(isReadOnly(skin) == variant.readOnly);
@@ -150,7 +157,7 @@ void nameDifferingInCaseReplacesTheFile()
     Folder folder;
     writeFile(folder.path() / "Blau.LKV", "alt");
 
-    CHECK(replaceFileAtomically(folder.file("blau.lkv"), "neu", true));
+    CHECK(replaced(folder.file("blau.lkv"), "neu", true));
     CHECK(folder.names().size() == 1);
     CHECK(readFileBytes(folder.file("Blau.LKV")) == "neu");
 }
@@ -162,7 +169,7 @@ void umlautPathIsWrittenUnderItsOwnName()
     fs::create_directories(pathFromUtf8(tones));
     const std::string skin = tones + "\\gr\xC3\xBCn.lkv";
 
-    CHECK(replaceFileAtomically(skin, "[dlg_main]\r\nbitmap0=bg.bmp\r\n", true));
+    CHECK(replaced(skin, "[dlg_main]\r\nbitmap0=bg.bmp\r\n", true));
     // The UTF-16 name, not the UTF-8 bytes taken for the ANSI code page.
     CHECK(fs::is_regular_file(folder.path() / L"Blaue T\u00f6ne" / L"gr\u00fcn.lkv"));
     CHECK(ProfileReader::fromFile(skin).readString("dlg_main", "bitmap0", "") == "bg.bmp");
