@@ -118,24 +118,6 @@ void addNamed(const std::vector<BitmapUse> &uses, const QString &folder, QSet<QS
     }
 }
 
-// Several skins may share a folder and its bitmaps: what another names is in use.
-void addNamedByNeighbours(const QDir &dir, const QString &skinPath, QSet<QString> &named)
-{
-    const QString self = QFileInfo(skinPath).absoluteFilePath();
-    for (const QFileInfo &entry : dir.entryInfoList({QStringLiteral("*.lkv")}, QDir::Files)) {
-        if (!entry.isFile() || entry.isSymLink() || entry.absoluteFilePath() == self)
-            continue;
-        const FileRead contents = readWholeFile(entry.filePath());
-        if (!contents.ok())
-            continue;
-        const LoadedSkin other =
-            loadSkin(entry.filePath().toStdString(), contents.bytes.toStdString());
-        if (other.isSkin())
-            addNamed(bitmapUses(other.document, SkinLines(other.document.openedText.lines())),
-                     QString::fromStdString(other.document.skinFolder), named);
-    }
-}
-
 // The plain files of the folder, links left out, sorted by name. Qt's listing would
 // leave out a name that is no UTF-8, and such a bitmap would never be noted.
 QStringList plainFilesIn(const QString &folder)
@@ -150,6 +132,26 @@ QStringList plainFilesIn(const QString &folder)
     }
     names.sort();
     return names;
+}
+
+// Several skins may share a folder and its bitmaps: what another names is in use.
+void addNamedByNeighbours(const QDir &dir, const QString &skinPath, QSet<QString> &named)
+{
+    const QString self = QFileInfo(skinPath).absoluteFilePath();
+    for (const QString &name : plainFilesIn(dir.path())) {
+        const QString path = dir.filePath(name);
+        if (!name.endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive) ||
+            QFileInfo(path).absoluteFilePath() == self)
+            continue;
+        const FileRead contents = readWholeFile(path);
+        if (!contents.ok())
+            continue;
+        const LoadedSkin other =
+            loadSkin(fileNameBytes(path).toStdString(), contents.bytes.toStdString());
+        if (other.isSkin())
+            addNamed(bitmapUses(other.document, SkinLines(other.document.openedText.lines())),
+                     fileNameFromBytes(other.document.skinFolder), named);
+    }
 }
 
 // The files of the skin's own folder that no key of it or of a skin beside it leads to,
