@@ -24,7 +24,7 @@ QString severityWord(ProblemCode code)
 // forge a problem of its own for the scripts that read the lines.
 void printProblem(const QString &path, const SkinProblem &problem, QTextStream &out)
 {
-    out << withoutControls(shownPath(path));
+    out << escapedText(shownPath(path));
     if (problem.line > 0)
         out << ':' << problem.line;
     out << ": " << severityWord(problem.code) << ": " << withoutControls(problemMessage(problem))

@@ -4,6 +4,7 @@
 #include "app/CheckCommand.h"
 #include "app/DiffCommand.h"
 #include "app/HeadlessEditor.h"
+#include "platform/FileNames.h"
 #include "platform/OffscreenScreen.h"
 #include "platform/SkinPackage.h"
 
@@ -319,8 +320,10 @@ int runCommandLine(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("Velmor"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velmorVersion));
-    applyLanguage(startLanguage(QCoreApplication::arguments()));
-    const CommandLine line = CommandLine::parse(QCoreApplication::arguments());
+    // Unix hands names over as bytes: a name that is no UTF-8 must still open.
+    const QStringList arguments = commandLineArguments(argc, argv);
+    applyLanguage(startLanguage(arguments));
+    const CommandLine line = CommandLine::parse(arguments);
     QTextStream out(stdout);
     QTextStream err(stderr);
     switch (line.mode) {

@@ -19,7 +19,7 @@ QString kindWord(DifferenceKind kind)
 // forge a difference of its own for the scripts that read the lines.
 void printDifference(const QString &pathB, const SkinDifference &difference, QTextStream &out)
 {
-    out << withoutControls(shownPath(pathB));
+    out << escapedText(shownPath(pathB));
     if (difference.line > 0)
         out << ':' << difference.line;
     out << ": " << withoutControls(differenceMessage(difference)) << " ["
@@ -70,19 +70,27 @@ QString jsonDifference(const SkinDifference &difference)
     return QStringLiteral("{") + fields.join(QStringLiteral(", ")) + QStringLiteral("}");
 }
 
-void printJson(const QString &a, const QString &b, const std::vector<SkinDifference> &differences,
-               QTextStream &out)
+QString jsonList(const std::vector<SkinDifference> &differences)
 {
     QStringList items;
     for (const SkinDifference &difference : differences)
         items << QStringLiteral("    ") + jsonDifference(difference);
-    const QString list =
-        items.isEmpty()
-            ? QStringLiteral("[]")
-            : QStringLiteral("[\n") + items.join(QStringLiteral(",\n")) + QStringLiteral("\n  ]");
+    return items.isEmpty() ? QStringLiteral("[]")
+                           : QStringLiteral("[\n") + items.join(QStringLiteral(",\n")) +
+                                 QStringLiteral("\n  ]");
+}
+
+// A comparison that could not be made still gives a document: the reason, and null
+// for the differences, which no script can take for "none".
+void printJson(const QString &a, const QString &b, const SkinComparison &comparison,
+               QTextStream &out)
+{
     // Concatenated, not filled in with arg(): a path may itself hold "%1".
-    out << "{\"a\": " << jsonText(shownPath(a)) << ", \"b\": " << jsonText(shownPath(b))
-        << ",\n  \"differences\": " << list << "}\n";
+    out << "{\"a\": " << jsonText(shownPath(a)) << ", \"b\": " << jsonText(shownPath(b));
+    if (comparison.ok())
+        out << ",\n  \"differences\": " << jsonList(comparison.differences) << "}\n";
+    else
+        out << ",\n  \"error\": " << jsonText(comparison.error) << ",\n  \"differences\": null}\n";
 }
 
 } // namespace
@@ -90,13 +98,13 @@ void printJson(const QString &a, const QString &b, const std::vector<SkinDiffere
 int runDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTextStream &err)
 {
     const SkinComparison comparison = compareSkinFiles(a, b);
+    if (json)
+        printJson(a, b, comparison, out);
     if (!comparison.ok()) {
         err << "velmor: " << withoutControls(comparison.error) << '\n';
         return 2;
     }
-    if (json) {
-        printJson(a, b, comparison.differences, out);
-    } else {
+    if (!json) {
         for (const SkinDifference &difference : comparison.differences)
             printDifference(b, difference, out);
     }

@@ -76,7 +76,7 @@ int exportSkin(const QString &folder, const QString &file, const QString &shown,
         SkinReport report = checkSkinFile(file);
         report.path = shown;
         if (!printErrors(report, err))
-            err << withoutControls(shown) << ": " << dialogs.shown.join(QLatin1Char('\n')) << '\n';
+            err << escapedText(shown) << ": " << dialogs.shown.join(QLatin1Char('\n')) << '\n';
         return 1;
     }
     for (const PagePicture &page : renderPages(scenes)) {
@@ -100,14 +100,14 @@ int runExport(const QString &folder, const QString &skin, bool mayReplace, QText
     removeTempWorkFoldersOnSignals();
     const UnpackedPackage package(skin);
     if (!package.ok()) {
-        err << withoutControls(skin) << ": " << withoutControls(package.error()) << '\n';
+        err << escapedText(skin) << ": " << withoutControls(package.error()) << '\n';
         return 1;
     }
     if (package.skins().size() != 1) {
         QStringList skins;
         for (const QString &inside : package.skins())
             skins << shownName(inside);
-        err << withoutControls(skin) << ": "
+        err << escapedText(skin) << ": "
             << QCoreApplication::translate("HeadlessEditor",
                                            "Das Paket enthält mehrere Skins (%1); exportieren "
                                            "lässt sich nur ein Paket mit genau einem.")

@@ -1,5 +1,7 @@
 #include "app/JsonText.h"
 
+#include "platform/FileNames.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -9,10 +11,9 @@ QString jsonText(const QString &text)
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
-QString jsonText(std::string_view utf8)
+QString jsonText(std::string_view bytes)
 {
-    return utf8.empty() ? QStringLiteral("null")
-                        : jsonText(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    return bytes.empty() ? QStringLiteral("null") : jsonText(fileNameFromBytes(bytes));
 }
 
 QString jsonNumber(int number)

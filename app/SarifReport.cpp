@@ -1,5 +1,6 @@
 #include "app/SarifReport.h"
 
+#include "platform/FileNames.h"
 #include "platform/ProblemText.h"
 #include "platform/SkinChecker.h"
 
@@ -46,10 +47,16 @@ QJsonObject artifactOf(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString relative = QDir::current().relativeFilePath(absolute);
-    if (QDir::isAbsolutePath(relative))
+    // A URI names bytes: a name that is no UTF-8 keeps its own.
+    if (QDir::isAbsolutePath(relative) && !holdsForeignBytes(absolute))
         return {{QStringLiteral("uri"),
                  QString::fromLatin1(QUrl::fromLocalFile(absolute).toEncoded())}};
-    return {{QStringLiteral("uri"), QString::fromLatin1(QUrl::toPercentEncoding(relative, "/"))},
+    if (QDir::isAbsolutePath(relative))
+        return {{QStringLiteral("uri"),
+                 QStringLiteral("file://") +
+                     QString::fromLatin1(fileNameBytes(absolute).toPercentEncoding("/"))}};
+    return {{QStringLiteral("uri"),
+             QString::fromLatin1(fileNameBytes(relative).toPercentEncoding("/"))},
             {QStringLiteral("uriBaseId"), sourceRoot}};
 }
 

@@ -10,7 +10,7 @@ namespace {
 // A name from the skin or the disk, which may hold anything.
 QString name(std::string_view utf8)
 {
-    return shownName(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    return shownName(fileNameFromBytes(utf8));
 }
 
 QString place(const Rect &rect)
@@ -36,6 +36,12 @@ QString bitmapMessage(const SkinDifference &difference)
     case DifferenceKind::GraphicPixels:
     case DifferenceKind::StatePixels:
         return QCoreApplication::translate("DifferenceText", "%1: andere Pixel in %2.")
+            .arg(subject, now);
+    case DifferenceKind::MissingInA:
+        return QCoreApplication::translate("DifferenceText", "%1: Die Datei %2 fehlt in A.")
+            .arg(subject, old);
+    case DifferenceKind::MissingInB:
+        return QCoreApplication::translate("DifferenceText", "%1: Die Datei %2 fehlt in B.")
             .arg(subject, now);
     default:
         return QCoreApplication::translate("DifferenceText",

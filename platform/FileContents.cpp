@@ -7,16 +7,50 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <filesystem>
 #include <limits>
+#include <system_error>
+
+namespace {
+
+// The status of the file a path leads to, for names Qt cannot spell and for a link
+// that leads round in a circle, which Qt only calls missing.
+ReadFailure systemFailure(const QString &path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(systemPath(path), error);
+    if (error == std::errc::too_many_symbolic_link_levels)
+        return ReadFailure::LinkLoop;
+    if (!std::filesystem::exists(status))
+        return ReadFailure::Missing;
+    return std::filesystem::is_regular_file(status) ? ReadFailure::None : ReadFailure::NotAFile;
+}
+
+ReadFailure qtFailure(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return info.isSymLink() ? systemFailure(path) : ReadFailure::Missing;
+    return info.isFile() ? ReadFailure::None : ReadFailure::NotAFile;
+}
+
+// Qt would open the name with its bytes replaced; the C library takes them as they are.
+bool openByBytes(QFile &file)
+{
+    std::FILE *handle = std::fopen(fileNameBytes(file.fileName()).constData(), "rb");
+    return handle && file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+}
+
+} // namespace
 
 ReadFailure openRegularFile(QFile &file)
 {
-    const QFileInfo info(file.fileName());
-    if (!info.exists())
-        return ReadFailure::Missing;
-    if (!info.isFile())
-        return ReadFailure::NotAFile;
-    if (!file.open(QIODevice::ReadOnly))
+    const bool foreign = holdsForeignBytes(file.fileName());
+    const ReadFailure found = foreign ? systemFailure(file.fileName()) : qtFailure(file.fileName());
+    if (found != ReadFailure::None)
+        return found;
+    if (!(foreign ? openByBytes(file) : file.open(QIODevice::ReadOnly)))
         return ReadFailure::Unreadable;
     // What was looked at may have been swapped for a device since.
     if (file.isSequential()) {
@@ -81,6 +115,9 @@ QString readFailureReason(ReadFailure failure, qint64 limit)
         break;
     case ReadFailure::Missing:
         return QCoreApplication::translate("FileContents", "es gibt sie nicht");
+    case ReadFailure::LinkLoop:
+        return QCoreApplication::translate(
+            "FileContents", "sie ist ein symbolischer Link, der im Kreis auf sich selbst führt");
     case ReadFailure::NotAFile:
         return QCoreApplication::translate(
             "FileContents", "sie ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder "

@@ -11,7 +11,7 @@
 class QFile;
 
 // Why a file could not be read whole.
-enum class ReadFailure : std::uint8_t { None, Missing, NotAFile, TooLarge, Unreadable };
+enum class ReadFailure : std::uint8_t { None, Missing, LinkLoop, NotAFile, TooLarge, Unreadable };
 
 struct FileRead {
     QByteArray bytes;

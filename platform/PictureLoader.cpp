@@ -12,6 +12,7 @@
 #include <QImageReader>
 
 #include <array>
+#include <limits>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -142,6 +143,44 @@ QSize declaredSize(QFile &file)
     return {littleEndian(head, 18, size), littleEndian(head, 18 + size, size)};
 }
 
+// What the header promises and the file does not hold, in words; empty when the file
+// holds it, or holds no bitmap header, which the decoder then reports. Qt's decoder
+// fills a picture whose file ends early with black, which the player never shows.
+QString missingData(QFile &file, const QSize &declared)
+{
+    const QByteArray head = file.peek(34);
+    if (head.size() < 26 || !head.startsWith("BM"))
+        return {};
+    const qint64 offset = quint32(littleEndian(head, 10, 4));
+    if (offset >= file.size())
+        return QCoreApplication::translate("PictureLoader",
+                                           "ihre Pixel beginnen erst hinter dem Ende der Datei");
+    const bool narrow = littleEndian(head, 14, 4) == 12;
+    if (!narrow && head.size() < 34)
+        return {};
+    const qint64 bits = quint16(littleEndian(head, narrow ? 24 : 28, 2));
+    const qint32 compression = narrow ? 0 : littleEndian(head, 30, 4);
+    // Compressed pixels have no size of their own to compare; the decoder judges them.
+    if (compression != 0 && compression != 3)
+        return {};
+    const qint64 row = (qint64{declared.width()} * bits + 31) / 32 * 4;
+    if (offset + row * qAbs(qint64{declared.height()}) > file.size())
+        return QCoreApplication::translate("PictureLoader",
+                                           "die Datei endet vor dem Ende ihrer Pixel");
+    return {};
+}
+
+LoadedPicture invalid(LoadedPicture &picture, const QString &reason)
+{
+    picture.failure = LoadedPicture::Failure::Invalid;
+    picture.reason = reason;
+    picture.error =
+        reason.isEmpty()
+            ? QCoreApplication::translate("PictureLoader", "Bitmap ist ungültig")
+            : QCoreApplication::translate("PictureLoader", "Bitmap ist ungültig: %1").arg(reason);
+    return picture;
+}
+
 // Skins mostly hold bitmaps of 16 or 256 colours. The screen takes 32-bit pixels, and
 // a picture is converted once here rather than by every control that shows it; a
 // plain table lookup is also quicker than the general conversion.
@@ -225,7 +264,9 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         file.setFileName(picture.path);
         opened = openRegularFile(file);
     }
-    if (opened == ReadFailure::NotAFile && !QFileInfo(picture.path).isDir())
+    picture.missing = opened == ReadFailure::Missing;
+    if ((opened == ReadFailure::NotAFile && !QFileInfo(picture.path).isDir()) ||
+        opened == ReadFailure::LinkLoop)
         return cannotOpen(picture, name, readFailureReason(opened));
     if (opened != ReadFailure::None)
         return cannotOpen(picture, name, {});
@@ -238,6 +279,10 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
     // must not make the program reserve gigabytes before the data runs out.
     // A bitmap stored top down declares a negative height.
     const QSize declared = declaredSize(file);
+    // Stored top down, a bitmap's height is negative; this one has no positive twin.
+    if (declared.height() == std::numeric_limits<qint32>::min())
+        return invalid(picture, QCoreApplication::translate("PictureLoader",
+                                                            "die Höhe −2147483648 ist unmöglich"));
     const qint64 width = qAbs(qint64{declared.width()});
     const qint64 height = qAbs(qint64{declared.height()});
     if (width > maxPictureSide || height > maxPictureSide) {
@@ -251,12 +296,12 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         picture.declaredSize = QSize(int(width), int(height));
         return picture;
     }
+    if (const QString missing = missingData(file, declared); !missing.isEmpty())
+        return invalid(picture, missing);
     picture.image = reader.read();
     if (use == PictureUse::Screen)
         picture.image = forTheScreen(std::move(picture.image));
-    if (picture.image.isNull()) {
-        picture.error = QCoreApplication::translate("PictureLoader", "Bitmap ist ungültig");
-        picture.failure = LoadedPicture::Failure::Invalid;
-    }
+    if (picture.image.isNull())
+        return invalid(picture, {});
     return picture;
 }

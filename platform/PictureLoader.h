@@ -13,9 +13,11 @@ struct LoadedPicture {
     QImage image;
     QString path;  // the file the name led to; empty when the extension stopped the load
     QString error; // the text for the error box; empty when the picture loaded
-    // Why a file that may be there cannot be opened (a device, a name too long); empty
-    // when the file is missing or the system refused it.
+    // Why a file that may be there cannot be opened (a device, a name too long, a link
+    // in a circle), or why a bitmap is invalid; empty when the file is missing, the system
+    // refused it or the decoder gave no reason.
     QString reason;
+    bool missing = false; // the name leads to no file at all
     Failure failure = Failure::None;
     QSize declaredSize; // what the header promised, for a picture too large
     bool ok() const { return failure == Failure::None; }

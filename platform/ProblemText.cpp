@@ -12,10 +12,11 @@ QString text(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-// A name from the skin or the disk, which may hold anything.
-QString name(std::string_view utf8)
+// A name from the skin or the disk, which may hold anything, bytes that are no UTF-8
+// included.
+QString name(std::string_view bytes)
 {
-    return shownName(text(utf8));
+    return shownName(fileNameFromBytes(bytes));
 }
 
 QString pixels(PixelSize size)
@@ -94,6 +95,10 @@ QString bitmapMessage(const SkinProblem &problem)
                                   "wird .bmp.")
             .arg(subject, file, name(problem.detail));
     case ProblemCode::InvalidBitmap:
+        if (!problem.detail.empty())
+            return QCoreApplication::translate("ProblemText",
+                                               "%1: %2 ist keine gültige Bitmap: %3.")
+                .arg(subject, file, text(problem.detail));
         return QCoreApplication::translate("ProblemText", "%1: %2 ist keine gültige Bitmap.")
             .arg(subject, file);
     case ProblemCode::BitmapTooLarge:

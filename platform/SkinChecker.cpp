@@ -2,6 +2,7 @@
 
 #include "ini/FileBytes.h"
 #include "platform/FileContents.h"
+#include "platform/FileNames.h"
 #include "platform/PictureLoader.h"
 #include "platform/SkinPackage.h"
 #include "platform/UnpackedPackage.h"
@@ -13,7 +14,9 @@
 #include <QHash>
 #include <QSet>
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -42,8 +45,8 @@ BitmapFacts factsOf(const QString &name, const QString &folder)
         facts.outcome = BitmapFacts::Outcome::UnknownExtension;
         return facts;
     case LoadedPicture::Failure::CannotOpen:
-        facts.outcome = QFileInfo::exists(picture.path) ? BitmapFacts::Outcome::Unreadable
-                                                        : BitmapFacts::Outcome::Missing;
+        facts.outcome =
+            picture.missing ? BitmapFacts::Outcome::Missing : BitmapFacts::Outcome::Unreadable;
         facts.reason = picture.reason.toStdString();
         return facts;
     case LoadedPicture::Failure::TooLarge:
@@ -52,6 +55,7 @@ BitmapFacts factsOf(const QString &name, const QString &folder)
         return facts;
     case LoadedPicture::Failure::Invalid:
         facts.outcome = BitmapFacts::Outcome::Invalid;
+        facts.reason = picture.reason.toStdString();
         return facts;
     }
     // Found, but under another spelling than the skin's.
@@ -69,7 +73,7 @@ BitmapFacts factsOf(const QString &name, const QString &folder)
 std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
                                         const std::string &folder)
 {
-    const QString base = QString::fromStdString(folder);
+    const QString base = fileNameFromBytes(folder);
     QHash<QString, BitmapFacts> known;
     std::vector<BitmapFacts> facts;
     facts.reserve(uses.size());
@@ -114,21 +118,39 @@ void addNamed(const std::vector<BitmapUse> &uses, const QString &folder, QSet<QS
     }
 }
 
+// The plain files of the folder, links left out, sorted by name. Qt's listing would
+// leave out a name that is no UTF-8, and such a bitmap would never be noted.
+QStringList plainFilesIn(const QString &folder)
+{
+    QStringList names;
+    std::error_code error;
+    std::filesystem::directory_iterator entry(systemPath(folder), error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        std::error_code typeError;
+        if (entry->is_regular_file(typeError) && !entry->is_symlink(typeError))
+            names << nameOfSystemPath(entry->path().filename());
+    }
+    names.sort();
+    return names;
+}
+
 // Several skins may share a folder and its bitmaps: what another names is in use.
 void addNamedByNeighbours(const QDir &dir, const QString &skinPath, QSet<QString> &named)
 {
     const QString self = QFileInfo(skinPath).absoluteFilePath();
-    for (const QFileInfo &entry : dir.entryInfoList({QStringLiteral("*.lkv")}, QDir::Files)) {
-        if (!entry.isFile() || entry.isSymLink() || entry.absoluteFilePath() == self)
+    for (const QString &name : plainFilesIn(dir.path())) {
+        const QString path = dir.filePath(name);
+        if (!name.endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive) ||
+            QFileInfo(path).absoluteFilePath() == self)
             continue;
-        const FileRead contents = readWholeFile(entry.filePath());
+        const FileRead contents = readWholeFile(path);
         if (!contents.ok())
             continue;
         const LoadedSkin other =
-            loadSkin(entry.filePath().toStdString(), contents.bytes.toStdString());
+            loadSkin(fileNameBytes(path).toStdString(), contents.bytes.toStdString());
         if (other.isSkin())
             addNamed(bitmapUses(other.document, SkinLines(other.document.openedText.lines())),
-                     QString::fromStdString(other.document.skinFolder), named);
+                     fileNameFromBytes(other.document.skinFolder), named);
     }
 }
 
@@ -137,18 +159,17 @@ void addNamedByNeighbours(const QDir &dir, const QString &skinPath, QSet<QString
 std::vector<SkinProblem> unusedBitmaps(const SkinDocument &document,
                                        const std::vector<BitmapUse> &uses)
 {
-    const QString base = QString::fromStdString(document.skinFolder);
+    const QString base = fileNameFromBytes(document.skinFolder);
     const QDir dir(base.isEmpty() ? QStringLiteral(".") : base);
     QSet<QString> named;
     addNamed(uses, base, named);
-    addNamedByNeighbours(dir, QString::fromStdString(document.skinPath), named);
+    addNamedByNeighbours(dir, fileNameFromBytes(document.skinPath), named);
     std::vector<SkinProblem> problems;
-    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (!isBitmapName(entry.fileName()) || !entry.isFile() || entry.isSymLink() ||
-            named.contains(fileKey(entry.filePath())))
+    for (const QString &name : plainFilesIn(dir.path())) {
+        if (!isBitmapName(name) || named.contains(fileKey(dir.filePath(name))))
             continue;
         SkinProblem problem = SkinProblem::of(ProblemCode::UnusedBitmap);
-        problem.file = entry.fileName().toStdString();
+        problem.file = fileNameBytes(name).toStdString();
         problems.push_back(std::move(problem));
     }
     return problems;
@@ -186,7 +207,7 @@ SkinReport checkSkinFile(const QString &path, CheckScope scope)
         return report;
     }
     const std::string bytes = contents.bytes.toStdString();
-    const LoadedSkin loaded = loadSkin(path.toStdString(), bytes);
+    const LoadedSkin loaded = loadSkin(fileNameBytes(path).toStdString(), bytes);
     if (!loaded.isSkin()) {
         report.problems = sectionProblems(SkinLines(splitLines(bytes)), loaded.problems);
         return report;

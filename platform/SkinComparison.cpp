@@ -3,6 +3,7 @@
 #include "platform/FileContents.h"
 #include "platform/FileNames.h"
 #include "platform/SkinChecker.h"
+#include "platform/UnpackedPackage.h"
 #include "skin/SkinLines.h"
 #include "skin/SkinLoad.h"
 
@@ -40,6 +41,21 @@ QString notASkinText(const QString &path)
         .arg(shownName(QDir::toNativeSeparators(path)));
 }
 
+// By its name or by the signature a ZIP file starts with, so that a package renamed
+// ".lkv" is not called a skin with its sections missing.
+bool isPackage(const QString &path, const QByteArray &bytes)
+{
+    return isPackagePath(path) || bytes.startsWith("PK\x03\x04") || bytes.startsWith("PK\x05\x06");
+}
+
+QString packageText(const QString &path)
+{
+    return QCoreApplication::translate("SkinComparison",
+                                       "Die Datei %1 ist ein Skin-Paket (ZIP); verglichen werden "
+                                       "nur Skin-Dateien (.lkv).")
+        .arg(shownName(QDir::toNativeSeparators(path)));
+}
+
 OpenedSkin openSkin(const QString &path)
 {
     OpenedSkin skin;
@@ -48,7 +64,11 @@ OpenedSkin openSkin(const QString &path)
         skin.error = readFailureText(contents.failure, path);
         return skin;
     }
-    skin.loaded = loadSkin(path.toStdString(), contents.bytes.toStdString());
+    if (isPackage(path, contents.bytes)) {
+        skin.error = packageText(path);
+        return skin;
+    }
+    skin.loaded = loadSkin(fileNameBytes(path).toStdString(), contents.bytes.toStdString());
     if (!skin.loaded.isSkin()) {
         skin.error = notASkinText(path);
         return skin;

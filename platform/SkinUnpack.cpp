@@ -113,11 +113,29 @@ QString unsupportedMethod(const QString &name, zip_int32_t method)
         .arg(shownName(name), methodName(method));
 }
 
+// Zippers on Windows write "\\" between folders, and some write "./" in front or "//"
+// between parts: all of them name the same place as the plain spelling. A name of the
+// package's own folder (".", "./") becomes empty.
+QString plainEntryName(QString name)
+{
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const bool folder = name.endsWith(QLatin1Char('/'));
+    const bool absolute = name.startsWith(QLatin1Char('/'));
+    QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    parts.removeAll(QStringLiteral("."));
+    QString plain = parts.join(QLatin1Char('/'));
+    if (absolute)
+        plain.prepend(QLatin1Char('/'));
+    if (folder && !parts.isEmpty())
+        plain += QLatin1Char('/');
+    return plain;
+}
+
 // An entry's name is taken only when it stays inside the folder it is unpacked into.
 bool isSafeName(const QString &name)
 {
-    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-        name.contains(QLatin1Char(':')) || name.contains(QChar(0)))
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char(':')) ||
+        name.contains(QChar(0)))
         return false;
     const QStringList parts = name.split(QLatin1Char('/'));
     for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -185,10 +203,15 @@ std::optional<QString> judge(zip_t *archive, QList<Entry> &entries)
         zip_stat_t stat;
         if (zip_stat_index(archive, i, 0, &stat) < 0 || !(stat.valid & ZIP_STAT_NAME))
             return QCoreApplication::translate("SkinPackage", "Das Paket ist beschädigt.");
-        const QString name = QString::fromUtf8(stat.name);
+        const QString name = plainEntryName(QString::fromUtf8(stat.name));
+        if (name.isEmpty())
+            continue;
         if (const std::optional<QString> refused = judgeEntry(archive, i, stat, name))
             return refused;
         const QString other = seen.value(name.toCaseFolded());
+        if (other == name)
+            return QCoreApplication::translate("SkinPackage", "Das Paket enthält %1 zweimal.")
+                .arg(shownName(name));
         if (!other.isEmpty())
             return QCoreApplication::translate("SkinPackage",
                                                "Das Paket enthält %1 und %2, die sich nur in "

@@ -110,7 +110,7 @@ struct BitmapFacts {
     Outcome outcome = Outcome::Decoded;
     PixelSize size;        // when decoded, or the declared size when too large
     std::string foundName; // set when the file was found only by ignoring case
-    std::string reason;    // why a missing or unreadable file cannot be used, when known
+    std::string reason;    // why a missing, unreadable or invalid file cannot be used, when known
     // A digest of the decoded pixels, when decoded: equal for the same picture whatever
     // the file's colour depth or name.
     std::uint64_t pixels = 0;

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kindNames{
+constexpr std::array<std::string_view, 14> kindNames{
     "version",
     "name",
     "section-only-in-a",
@@ -22,6 +22,8 @@ constexpr std::array<std::string_view, 12> kindNames{
     "state-file",
     "state-pixels",
     "state-file-and-pixels",
+    "missing-in-a",
+    "missing-in-b",
 };
 
 // The kinds a bitmap's difference takes: another file named, other pixels, or both.
@@ -160,13 +162,17 @@ private:
             return;
         const BitmapUse &old = a_.uses[static_cast<std::size_t>(inA)];
         const BitmapUse &now = b_.uses[static_cast<std::size_t>(inB)];
+        const BitmapFacts &factsA = a_.facts[static_cast<std::size_t>(inA)];
+        const BitmapFacts &factsB = b_.facts[static_cast<std::size_t>(inB)];
         const bool otherFile = !sameFileName(old.name, now.name);
-        const bool otherPixels = !samePixels(old, a_.facts[static_cast<std::size_t>(inA)], now,
-                                             b_.facts[static_cast<std::size_t>(inB)]);
+        const bool otherPixels = !samePixels(old, factsA, now, factsB);
         if (!otherFile && !otherPixels)
             return;
         SkinDifference difference;
         difference.kind = otherFile ? (otherPixels ? kinds.both : kinds.file) : kinds.pixels;
+        if (isMissing(old, factsA) != isMissing(now, factsB))
+            difference.kind =
+                isMissing(old, factsA) ? DifferenceKind::MissingInA : DifferenceKind::MissingInB;
         difference.element = now.element;
         difference.graphic = now.graphic;
         difference.section = now.section;
@@ -191,6 +197,12 @@ private:
         while (plain.starts_with("./"))
             plain.erase(0, 2);
         return plain;
+    }
+
+    // A key the skin lacks is no file it names, though it reads as one.
+    static bool isMissing(const BitmapUse &use, const BitmapFacts &facts)
+    {
+        return !use.keyMissing && facts.outcome == BitmapFacts::Outcome::Missing;
     }
 
     // Two bitmaps that failed alike show nothing either way.

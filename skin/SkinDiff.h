@@ -29,6 +29,10 @@ enum class DifferenceKind : std::uint8_t {
     StateFile,
     StatePixels,
     StateFileAndPixels,
+    // A bitmap file that one side names and that is not there, whatever the other names:
+    // no picture to compare, and the one fault to mend.
+    MissingInA,
+    MissingInB,
 };
 
 // The stable name scripts see: "moved", "state-pixels", ...

@@ -247,6 +247,14 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <source>%1 hat eine andere Größe: %2 statt %3.</source>
         <translation>%1 has another size: %2 instead of %3.</translation>
     </message>
+    <message>
+        <source>%1: Die Datei %2 fehlt in A.</source>
+        <translation>%1: The file %2 is missing in A.</translation>
+    </message>
+    <message>
+        <source>%1: Die Datei %2 fehlt in B.</source>
+        <translation>%1: The file %2 is missing in B.</translation>
+    </message>
 </context>
 <context>
     <name>EditingPanel</name>
@@ -420,6 +428,10 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden: %2.</source>
         <translation>The file %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>sie ist ein symbolischer Link, der im Kreis auf sich selbst führt</source>
+        <translation>it is a symbolic link that leads round in a circle back to itself</translation>
     </message>
 </context>
 <context>
@@ -634,6 +646,22 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>der Name ist länger, als Dateisysteme erlauben</source>
         <translation>the name is longer than file systems allow</translation>
+    </message>
+    <message>
+        <source>ihre Pixel beginnen erst hinter dem Ende der Datei</source>
+        <translation>its pixels begin only past the end of the file</translation>
+    </message>
+    <message>
+        <source>die Datei endet vor dem Ende ihrer Pixel</source>
+        <translation>the file ends before its pixels do</translation>
+    </message>
+    <message>
+        <source>Bitmap ist ungültig: %1</source>
+        <translation>Bitmap is invalid: %1</translation>
+    </message>
+    <message>
+        <source>die Höhe −2147483648 ist unmöglich</source>
+        <translation>a height of −2147483648 is impossible</translation>
     </message>
 </context>
 <context>
@@ -852,6 +880,10 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <source>Die Bitmap %1 liegt beim Skin, aber kein Schlüssel nennt sie.</source>
         <translation>The bitmap %1 lies beside the skin, but no key names it.</translation>
     </message>
+    <message>
+        <source>%1: %2 ist keine gültige Bitmap: %3.</source>
+        <translation>%1: %2 is not a valid bitmap: %3.</translation>
+    </message>
 </context>
 <context>
     <name>SkinCheckReport</name>
@@ -900,6 +932,10 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>Die Datei %1 ist kein Skin: Abschnitte, die der Player braucht, fehlen oder sind leer.</source>
         <translation>The file %1 is not a skin: sections the player needs are missing or empty.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist ein Skin-Paket (ZIP); verglichen werden nur Skin-Dateien (.lkv).</source>
+        <translation>The file %1 is a skin package (ZIP); only skin files (.lkv) can be compared.</translation>
     </message>
 </context>
 <context>

@@ -66,8 +66,9 @@ QString withBitmap(const QString &folder, const QString &kind)
     const QString skin = demo(folder);
     const QString bitmap = QFileInfo(skin).dir().filePath(QStringLiteral("pv_left.bmp"));
     QFile::remove(bitmap);
+    const QString target = kind == QLatin1String("loop") ? bitmap : QStringLiteral("/dev/zero");
     const bool made =
-        kind == QLatin1String("pipe") ? makeFifo(bitmap) : QFile::link("/dev/zero", bitmap);
+        kind == QLatin1String("pipe") ? makeFifo(bitmap) : QFile::link(target, bitmap);
     return made ? skin : QString();
 }
 
@@ -107,6 +108,13 @@ private slots:
             << Make([](const QString &folder) { return withBitmap(folder, "pipe"); }) << noFile;
         QTest::newRow("a bitmap linked to a device")
             << Make([](const QString &folder) { return withBitmap(folder, "device"); }) << noFile;
+        const QString loop = QStringLiteral("im Kreis");
+        QTest::newRow("a skin linked to itself") << Make([](const QString &folder) {
+            return QFile::link(folder + "/l.lkv", folder + "/l.lkv") ? folder + "/l.lkv"
+                                                                     : QString();
+        }) << loop;
+        QTest::newRow("a bitmap linked to itself")
+            << Make([](const QString &folder) { return withBitmap(folder, "loop"); }) << loop;
         QTest::newRow("a package naming half a million folders") << Make([](const QString &folder) {
             DemoSkinCopy skin(QStringLiteral("nachtblau-14"), folder + "/skin");
             skin.setKey("player_view", "bitmap_left",
@@ -120,7 +128,7 @@ private slots:
         QFETCH(QString, answer);
         const QTemporaryDir folder;
         const QString file = make(folder.path());
-        if (file.isEmpty() || !QFileInfo(file).exists())
+        if (file.isEmpty() || !(QFileInfo(file).exists() || QFileInfo(file).isSymLink()))
             QSKIP("This system has no such file.");
         const Run run = velmor({"--check", file});
         QVERIFY2(run.finished, "the check must answer in time");

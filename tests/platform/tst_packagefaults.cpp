@@ -236,6 +236,22 @@ private slots:
                  folderThere ? QStringList({"empty", "hostile.zip"}) : QStringList{"hostile.zip"});
     }
 
+    // Zippers on Windows and some scripts spell names so; each is a plain name inside.
+    void otherSpellingsOfANameUnpackPlain()
+    {
+        const QString zip = path("spelt.zip");
+        PackageWriter writer(zip);
+        writer.add("./skin.lkv", "x");
+        writer.add("notes//read.txt", "y");
+        writer.add("more\\other.lkv", "z");
+        QVERIFY(writer.close());
+        const PackageResult result = unpackSkin(zip, path("target"));
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        QCOMPARE(result.skins, (QStringList{"skin.lkv", "more/other.lkv"}));
+        QCOMPARE(filesUnder(path("target")),
+                 (QStringList{"more/other.lkv", "notes/read.txt", "skin.lkv"}));
+    }
+
     void refusedPackagesSayWhy_data()
     {
         QTest::addColumn<Write>("write");
@@ -246,6 +262,10 @@ private slots:
             p.add("skin.lkx", "y");
         }) << Patch([](QByteArray &bytes) { bytes.replace("skin.lkx", "skin.lkv"); })
                                                      << "skin.lkv zweimal";
+        QTest::newRow("a name given twice in two spellings") << Write([](PackageWriter &p) {
+            p.add("skin.lkv", "x");
+            p.add("./skin.lkv", "y");
+        }) << Patch([](QByteArray &) {}) << "skin.lkv zweimal";
         // Method 14 (LZMA) in the local and the central header of the one entry.
         QTest::newRow("a method Velmor lacks") << Write([](PackageWriter &p) {
             p.store(p.add("skin.lkv", "x"));

@@ -3,6 +3,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <limits>
+
 class PictureLoaderTest : public QObject {
     Q_OBJECT
 
@@ -55,6 +57,9 @@ private slots:
         writeBytes(QStringLiteral("notes.BMP"), "[dlg_main]\r\nbitmap0=back.bmp\r\n");
         writeBytes(QStringLiteral("empty.bmp"), {});
         writeBytes(QStringLiteral("truncated.bmp"), bitmapBytes({16, 16}).left(40));
+        writeBytes(QStringLiteral("cut off.bmp"), bitmapBytes({16, 16}).chopped(10));
+        writeBytes(QStringLiteral("lowest height.bmp"),
+                   withDeclaredSize(bitmapBytes({1, 1}), 28, std::numeric_limits<qint32>::min()));
         writeBytes(QStringLiteral("huge.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 100000, 3));
         writeBytes(QStringLiteral("tall.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 2, 8193));
         writeBytes(QStringLiteral("zero.bmp"), withDeclaredSize(bitmapBytes({1, 1}), 0, 0));
@@ -83,11 +88,16 @@ private slots:
         QTest::newRow("dot in a folder only") << "v1.5\\pic" << unknown.arg("");
         QTest::newRow("missing bmp") << "missing.bmp" << unopened.arg("missing.bmp");
         QTest::newRow("missing, backslashes") << "Nope\\pic.bmp" << unopened.arg("Nope\\pic.bmp");
-        QTest::newRow("drive path") << "C:\\x\\y.bmp" << unopened.arg("C:\\x\\y.bmp");
+        // A backslash before "x" would read as the start of a byte written out: it is doubled.
+        QTest::newRow("drive path") << "C:\\x\\y.bmp" << unopened.arg("C:\\\\x\\y.bmp");
         QTest::newRow("folder named bmp") << "folder.bmp" << unopened.arg("folder.bmp");
         QTest::newRow("text file") << "notes.BMP" << invalid;
         QTest::newRow("zero bytes") << "empty.bmp" << invalid;
-        QTest::newRow("cut short") << "truncated.bmp" << invalid;
+        // Qt's decoder would fill what is missing with black.
+        QTest::newRow("cut short")
+            << "truncated.bmp" << invalid + ": ihre Pixel beginnen erst hinter dem Ende der Datei";
+        QTest::newRow("pixels cut off")
+            << "cut off.bmp" << invalid + ": die Datei endet vor dem Ende ihrer Pixel";
         QTest::newRow("png named bmp") << "photo.bmp" << invalid;
         const QString tooLarge = QStringLiteral(
             "Bitmap ist zu groß (%1 × %2 Pixel, erlaubt sind höchstens 8192 × 8192).");
@@ -95,7 +105,10 @@ private slots:
         QTest::newRow("one pixel too tall") << "tall.bmp" << tooLarge.arg(2).arg(8193);
         QTest::newRow("zero size") << "zero.bmp" << invalid;
         QTest::newRow("stored top down") << "top down.bmp" << tooLarge.arg(7).arg(20000);
-        QTest::newRow("largest size, no data") << "large, little data.bmp" << invalid;
+        QTest::newRow("largest size, no data")
+            << "large, little data.bmp" << invalid + ": die Datei endet vor dem Ende ihrer Pixel";
+        QTest::newRow("height with no positive twin")
+            << "lowest height.bmp" << invalid + ": die Höhe −2147483648 ist unmöglich";
     }
 
     void firstFailingCheckIsReported()

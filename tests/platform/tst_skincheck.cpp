@@ -1,3 +1,4 @@
+#include "platform/FileNames.h"
 #include "platform/ProblemText.h"
 #include "platform/SkinChecker.h"
 #include "tests/support/DemoSkinCopy.h"
@@ -412,6 +413,31 @@ private slots:
             checkSkinFile(QFileInfo(skin.path()).fileName(), CheckScope::WithNotes);
         QCOMPARE(codesOf(report), QStringList{"unused-bitmap"});
         QCOMPARE(QString::fromStdString(report.problems.front().file), QStringLiteral("old.bmp"));
+    }
+
+    // Unix names are bytes, and one that is no UTF-8 still names its file: the skin is
+    // checked, and the bitmap beside it that no key names is noted with its bytes.
+    void namesThatAreNoUtf8StillNameTheirFiles()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows names are UTF-16.");
+#else
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("nachtblau-14"), folder.path());
+        const QString odd = folder.filePath(fileNameFromBytes("\xff\xfe"));
+        std::error_code error;
+        std::filesystem::copy_file(systemPath(skin.path()), systemPath(odd + ".lkv"), error);
+        std::filesystem::copy_file(systemPath(bitmapOf(skin, "btn_exit", "bitmap_up")),
+                                   systemPath(odd + ".bmp"), error);
+        if (error)
+            QSKIP("This file system takes only UTF-8 names.");
+
+        const SkinReport report = checkSkinFile(odd + ".lkv", CheckScope::WithNotes);
+        QCOMPARE(codesOf(report), QStringList{"unused-bitmap"});
+        QCOMPARE(report.problems.front().file, std::string("\xff\xfe.bmp"));
+        QVERIFY2(problemMessage(report.problems.front()).contains("„\\xff\\xfe.bmp“"),
+                 qPrintable(problemMessage(report.problems.front())));
+#endif
     }
 
     // A package carries plain files; whatever else lies beside the skin is none of its

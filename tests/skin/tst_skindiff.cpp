@@ -141,11 +141,11 @@ private slots:
         QTest::newRow("repainted")
             << Outcome::Decoded << Outcome::Decoded << 5 << QStringList{"state-pixels"};
         QTest::newRow("gone") << Outcome::Decoded << Outcome::Missing << 0
-                              << QStringList{"state-pixels"};
+                              << QStringList{"missing-in-b"};
         QTest::newRow("missing on both")
             << Outcome::Missing << Outcome::Missing << 5 << QStringList{};
         QTest::newRow("missing, then broken")
-            << Outcome::Missing << Outcome::Invalid << 0 << QStringList{"state-pixels"};
+            << Outcome::Missing << Outcome::Invalid << 0 << QStringList{"missing-in-a"};
     }
 
     void pixelsCountOnlyWhereAPictureWasDecoded()
