@@ -28,13 +28,18 @@ bool isForeignByte(QStringView text, qsizetype at)
            (at == 0 || !text.at(at - 1).isHighSurrogate());
 }
 
-// What is written out: controls, bytes that are no text, and a backslash that would
-// otherwise read as the start of such an escape.
+// What is written out: controls, bytes that are no text, and (where a backslash can be
+// part of a name) a backslash that would otherwise read as the start of such an escape.
 bool needsEscape(QStringView text, qsizetype at)
 {
     const QChar c = text.at(at);
     if (isControl(c) || isForeignByte(text, at))
         return true;
+#ifdef Q_OS_WIN
+    // There "\\" separates folders, and no name holds a control: it starts no escape, and
+    // paths read as Windows writes them.
+    return false;
+#endif
     if (c != QLatin1Char('\\') || at + 1 == text.size())
         return false;
     const QChar next = text.at(at + 1);

@@ -39,13 +39,19 @@ private slots:
         QTest::newRow("control") << QStringLiteral("a\x01"
                                                    "b")
                                  << QStringLiteral("a\\x01b");
+#ifdef Q_OS_WIN
+        // A backslash is the separator there and no name holds a control.
+        QTest::newRow("Windows path")
+            << QStringLiteral("C:\\skins\\neu.lkv") << QStringLiteral("C:\\skins\\neu.lkv");
+#else
         QTest::newRow("the same written out")
             << QStringLiteral("a\\x01b") << QStringLiteral("a\\\\x01b");
-        QTest::newRow("line break") << QStringLiteral("a\nb") << QStringLiteral("a\\nb");
         QTest::newRow("backslash before a break")
             << QStringLiteral("a\\\nb") << QStringLiteral("a\\\\\\nb");
         QTest::newRow("Windows path")
             << QStringLiteral("C:\\skins\\blau.lkv") << QStringLiteral("C:\\skins\\blau.lkv");
+#endif
+        QTest::newRow("line break") << QStringLiteral("a\nb") << QStringLiteral("a\\nb");
         QTest::newRow("byte that is no UTF-8")
             << fileNameFromBytes("\xff\xfe.lkv") << QStringLiteral("\\xff\\xfe.lkv");
         QTest::newRow("control of Latin-1")
