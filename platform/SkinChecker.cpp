@@ -2,6 +2,7 @@
 
 #include "ini/FileBytes.h"
 #include "platform/FileContents.h"
+#include "platform/FolderBitmaps.h"
 #include "platform/PictureLoader.h"
 #include "platform/SkinPackage.h"
 #include "platform/UnpackedPackage.h"
@@ -89,79 +90,35 @@ std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
 
 namespace {
 
-bool isBitmapName(const QString &fileName)
-{
-    return fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
-}
-
-// What makes two paths one file: on Windows a name in any case opens the file, so the
-// skin's spelling and the listing's are the same file there.
-QString fileKey(const QString &path)
-{
-    const QString clean = QDir::cleanPath(path);
-#ifdef Q_OS_WIN
-    return clean.toCaseFolded();
-#else
-    return clean;
-#endif
-}
-
-void addNamed(const std::vector<BitmapUse> &uses, const QString &folder, QSet<QString> &named)
-{
-    for (const BitmapUse &use : uses) {
-        if (!use.keyMissing)
-            named.insert(fileKey(resolvePicturePath(QString::fromStdString(use.name), folder)));
-    }
-}
-
-// Several skins may share a folder and its bitmaps: what another names is in use.
-void addNamedByNeighbours(const QDir &dir, const QString &skinPath, QSet<QString> &named)
-{
-    const QString self = QFileInfo(skinPath).absoluteFilePath();
-    for (const QFileInfo &entry : dir.entryInfoList({QStringLiteral("*.lkv")}, QDir::Files)) {
-        if (!entry.isFile() || entry.isSymLink() || entry.absoluteFilePath() == self)
-            continue;
-        const FileRead contents = readWholeFile(entry.filePath());
-        if (!contents.ok())
-            continue;
-        const LoadedSkin other =
-            loadSkin(entry.filePath().toStdString(), contents.bytes.toStdString());
-        if (other.isSkin())
-            addNamed(bitmapUses(other.document, SkinLines(other.document.openedText.lines())),
-                     QString::fromStdString(other.document.skinFolder), named);
-    }
-}
-
 // The files of the skin's own folder that no key of it or of a skin beside it leads to,
-// by name. Only plain files count: a device or a pipe is nothing a package would carry.
+// by name.
 std::vector<SkinProblem> unusedBitmaps(const SkinDocument &document,
-                                       const std::vector<BitmapUse> &uses)
+                                       const std::vector<BitmapUse> &uses, FolderBitmaps &folders)
 {
     const QString base = QString::fromStdString(document.skinFolder);
-    const QDir dir(base.isEmpty() ? QStringLiteral(".") : base);
-    QSet<QString> named;
-    addNamed(uses, base, named);
-    addNamedByNeighbours(dir, QString::fromStdString(document.skinPath), named);
+    // The skin's own names count even where the folder's listing takes it for no skin of
+    // the folder (a link, another extension).
+    const QSet<QString> named = namedFiles(uses, base);
     std::vector<SkinProblem> problems;
-    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (!isBitmapName(entry.fileName()) || !entry.isFile() || entry.isSymLink() ||
-            named.contains(fileKey(entry.filePath())))
+    for (const FolderBitmaps::Bitmap &bitmap : folders.unnamed(base)) {
+        if (named.contains(bitmap.key))
             continue;
         SkinProblem problem = SkinProblem::of(ProblemCode::UnusedBitmap);
-        problem.file = entry.fileName().toStdString();
+        problem.file = bitmap.fileName.toStdString();
         problems.push_back(std::move(problem));
     }
     return problems;
 }
 
+// Notes come only with the folders to look for unused bitmaps in.
 std::vector<SkinProblem> checkWith(const SkinDocument &document, const SkinLines &lines,
-                                   CheckScope scope = CheckScope::Faults)
+                                   FolderBitmaps *notesFrom = nullptr)
 {
     const std::vector<BitmapUse> uses = bitmapUses(document, lines);
     std::vector<SkinProblem> problems =
         checkSkin(document, lines, uses, examineBitmaps(uses, document.skinFolder));
-    if (scope == CheckScope::WithNotes) {
-        std::vector<SkinProblem> notes = unusedBitmaps(document, uses);
+    if (notesFrom) {
+        std::vector<SkinProblem> notes = unusedBitmaps(document, uses, *notesFrom);
         problems.insert(problems.end(), std::make_move_iterator(notes.begin()),
                         std::make_move_iterator(notes.end()));
     }
@@ -176,6 +133,12 @@ int SkinReport::count(Severity severity) const
 }
 
 SkinReport checkSkinFile(const QString &path, CheckScope scope)
+{
+    FolderBitmaps folders;
+    return checkSkinFile(path, scope, folders);
+}
+
+SkinReport checkSkinFile(const QString &path, CheckScope scope, FolderBitmaps &folders)
 {
     SkinReport report{path, {}, {}};
     const FileRead contents = readWholeFile(path);
@@ -192,8 +155,8 @@ SkinReport checkSkinFile(const QString &path, CheckScope scope)
         return report;
     }
     report.version = loaded.document.targetVersion;
-    report.problems =
-        checkWith(loaded.document, SkinLines(loaded.document.openedText.lines()), scope);
+    report.problems = checkWith(loaded.document, SkinLines(loaded.document.openedText.lines()),
+                                scope == CheckScope::WithNotes ? &folders : nullptr);
     return report;
 }
 
@@ -210,9 +173,11 @@ std::vector<SkinReport> checkSkinPackage(const QString &zipPath, CheckScope scop
         problem.detail = package.error().toStdString();
         return {SkinReport{zipPath, {}, {problem}}};
     }
+    // The work folder is the package's alone.
+    FolderBitmaps folders;
     std::vector<SkinReport> reports;
     for (const QString &skin : package.skins()) {
-        SkinReport report = checkSkinFile(package.filePath(skin), scope);
+        SkinReport report = checkSkinFile(package.filePath(skin), scope, folders);
         report.path = zipPath + QLatin1Char('/') + skin;
         reports.push_back(std::move(report));
     }

@@ -3,6 +3,7 @@
 #include "tests/support/PackageFiles.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -189,6 +190,25 @@ private slots:
 #else
         QSKIP("Only Unix ends programs by these signals.");
 #endif
+    }
+
+    // A skin collection keeps many skins in one folder, sharing bitmaps: the notes of
+    // each look at all the others, which one run must read once, not once per skin.
+    void notesOnAFolderOfManySkinsComeInTime()
+    {
+        const QTemporaryDir folder;
+        const QString first = demo(folder.path());
+        QStringList arguments{"--check", "--all", first};
+        for (int i = 1; i < 120; ++i) {
+            arguments << QFileInfo(first).dir().filePath(QStringLiteral("s%1.lkv").arg(i));
+            QVERIFY(QFile::copy(first, arguments.back()));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const Run run = velmor(arguments, {}, 60000);
+        QVERIFY2(run.finished && clock.elapsed() < 10000,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(run.status, 0);
     }
 
     // A name may hold line breaks and escape sequences; the output shows them written out,
