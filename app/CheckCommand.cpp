@@ -3,6 +3,7 @@
 #include "app/JsonText.h"
 #include "app/SarifReport.h"
 #include "platform/FileNames.h"
+#include "platform/FolderBitmaps.h"
 #include "platform/ProblemText.h"
 #include "platform/SkinChecker.h"
 #include "platform/TempWorkFolder.h"
@@ -80,11 +81,13 @@ int runCheck(const QStringList &skins, ReportFormat format, CheckScope scope, QT
     // Packages are unpacked into temporary folders, which an interrupted check must not
     // leave behind.
     removeTempWorkFoldersOnSignals();
+    FolderBitmaps folders;
     // A package holds skins of its own, each with a report.
     const QList<std::vector<SkinReport>> checked =
-        QtConcurrent::blockingMapped(skins, [scope](const QString &path) {
-            return isPackagePath(path) ? checkSkinPackage(path, scope)
-                                       : std::vector<SkinReport>{checkSkinFile(path, scope)};
+        QtConcurrent::blockingMapped(skins, [scope, &folders](const QString &path) {
+            return isPackagePath(path)
+                       ? checkSkinPackage(path, scope)
+                       : std::vector<SkinReport>{checkSkinFile(path, scope, folders)};
         });
     QList<SkinReport> reports;
     for (const std::vector<SkinReport> &some : checked)

@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/ActivationWatch.h"
+#include "app/RecentSkinsWriter.h"
 #include "app/SkinNameDialog.h"
 #include "editor/MainWindow.h"
 #include "update/VersionChecker.h"
@@ -14,7 +15,8 @@ Shell::Shell(Platform platform)
     : platform_(std::move(platform)), form1_(std::make_unique<MainWindow>(platform_.dialogs)),
       form2_(std::make_unique<AboutDialog>(form1_.get())),
       form3_(std::make_unique<SkinNameDialog>(form1_.get())),
-      form4_(std::make_unique<VersionChecker>(platform_, form1_.get()))
+      form4_(std::make_unique<VersionChecker>(platform_, form1_.get())),
+      recentWriter_(std::make_unique<RecentSkinsWriter>(*form1_))
 {
     connectCommands();
     activation_ = new ActivationWatch(*form1_);
@@ -115,14 +117,12 @@ void Shell::editName()
 // The list is read afresh each time: another copy of the program may have added to it.
 void Shell::rememberSkin(const QString &path)
 {
-    AppSettings settings;
-    const QStringList recent = withOpenedSkin(settings.recentSkins(), path);
-    settings.writeRecentSkins(recent);
-    form1_->showRecentSkins(recent);
+    form1_->showRecentSkins(recentWriter_->opened(path));
 }
 
 void Shell::forgetSkin(const QString &path)
 {
+    recentWriter_->flush();
     AppSettings settings;
     QStringList recent = settings.recentSkins();
     recent.removeAll(path);

@@ -10,6 +10,7 @@
 class MainWindow;
 class AboutDialog;
 class ActivationWatch;
+class RecentSkinsWriter;
 class SkinNameDialog;
 class VersionChecker;
 
@@ -44,6 +45,8 @@ private:
     std::unique_ptr<AboutDialog> form2_;
     std::unique_ptr<SkinNameDialog> form3_;
     std::unique_ptr<VersionChecker> form4_;
+    // Waits for the main window's paints, so it is made after the window and goes first.
+    std::unique_ptr<RecentSkinsWriter> recentWriter_;
     bool updateSettingsRead_ = false;
     ActivationWatch *activation_ = nullptr;
     QByteArray laidOut_; // the window's docks as first shown

@@ -3,6 +3,7 @@
 #include "ini/FileBytes.h"
 #include "platform/FileContents.h"
 #include "platform/FileNames.h"
+#include "platform/FolderBitmaps.h"
 #include "platform/PictureLoader.h"
 #include "platform/SkinPackage.h"
 #include "platform/UnpackedPackage.h"
@@ -93,96 +94,35 @@ std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
 
 namespace {
 
-bool isBitmapName(const QString &fileName)
-{
-    return fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
-}
-
-// What makes two paths one file: on Windows a name in any case opens the file, so the
-// skin's spelling and the listing's are the same file there.
-QString fileKey(const QString &path)
-{
-    const QString clean = QDir::cleanPath(path);
-#ifdef Q_OS_WIN
-    return clean.toCaseFolded();
-#else
-    return clean;
-#endif
-}
-
-void addNamed(const std::vector<BitmapUse> &uses, const QString &folder, QSet<QString> &named)
-{
-    for (const BitmapUse &use : uses) {
-        if (!use.keyMissing)
-            named.insert(fileKey(resolvePicturePath(QString::fromStdString(use.name), folder)));
-    }
-}
-
-// The plain files of the folder, links left out, sorted by name. Qt's listing would
-// leave out a name that is no UTF-8, and such a bitmap would never be noted.
-QStringList plainFilesIn(const QString &folder)
-{
-    QStringList names;
-    std::error_code error;
-    std::filesystem::directory_iterator entry(systemPath(folder), error);
-    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        std::error_code typeError;
-        if (entry->is_regular_file(typeError) && !entry->is_symlink(typeError))
-            names << nameOfSystemPath(entry->path().filename());
-    }
-    names.sort();
-    return names;
-}
-
-// Several skins may share a folder and its bitmaps: what another names is in use.
-void addNamedByNeighbours(const QDir &dir, const QString &skinPath, QSet<QString> &named)
-{
-    const QString self = QFileInfo(skinPath).absoluteFilePath();
-    for (const QString &name : plainFilesIn(dir.path())) {
-        const QString path = dir.filePath(name);
-        if (!name.endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive) ||
-            QFileInfo(path).absoluteFilePath() == self)
-            continue;
-        const FileRead contents = readWholeFile(path);
-        if (!contents.ok())
-            continue;
-        const LoadedSkin other =
-            loadSkin(fileNameBytes(path).toStdString(), contents.bytes.toStdString());
-        if (other.isSkin())
-            addNamed(bitmapUses(other.document, SkinLines(other.document.openedText.lines())),
-                     fileNameFromBytes(other.document.skinFolder), named);
-    }
-}
-
 // The files of the skin's own folder that no key of it or of a skin beside it leads to,
-// by name. Only plain files count: a device or a pipe is nothing a package would carry.
+// by name.
 std::vector<SkinProblem> unusedBitmaps(const SkinDocument &document,
-                                       const std::vector<BitmapUse> &uses)
+                                       const std::vector<BitmapUse> &uses, FolderBitmaps &folders)
 {
     const QString base = fileNameFromBytes(document.skinFolder);
-    const QDir dir(base.isEmpty() ? QStringLiteral(".") : base);
-    QSet<QString> named;
-    addNamed(uses, base, named);
-    addNamedByNeighbours(dir, fileNameFromBytes(document.skinPath), named);
+    // The skin's own names count even where the folder's listing takes it for no skin of
+    // the folder (a link, another extension).
+    const QSet<QString> named = namedFiles(uses, base);
     std::vector<SkinProblem> problems;
-    for (const QString &name : plainFilesIn(dir.path())) {
-        if (!isBitmapName(name) || named.contains(fileKey(dir.filePath(name))))
+    for (const FolderBitmaps::Bitmap &bitmap : folders.unnamed(base)) {
+        if (named.contains(bitmap.key))
             continue;
         SkinProblem problem = SkinProblem::of(ProblemCode::UnusedBitmap);
-        problem.file = fileNameBytes(name).toStdString();
+        problem.file = fileNameBytes(bitmap.fileName).toStdString();
         problems.push_back(std::move(problem));
     }
     return problems;
 }
 
+// Notes come only with the folders to look for unused bitmaps in.
 std::vector<SkinProblem> checkWith(const SkinDocument &document, const SkinLines &lines,
-                                   CheckScope scope = CheckScope::Faults)
+                                   FolderBitmaps *notesFrom = nullptr)
 {
     const std::vector<BitmapUse> uses = bitmapUses(document, lines);
     std::vector<SkinProblem> problems =
         checkSkin(document, lines, uses, examineBitmaps(uses, document.skinFolder));
-    if (scope == CheckScope::WithNotes) {
-        std::vector<SkinProblem> notes = unusedBitmaps(document, uses);
+    if (notesFrom) {
+        std::vector<SkinProblem> notes = unusedBitmaps(document, uses, *notesFrom);
         problems.insert(problems.end(), std::make_move_iterator(notes.begin()),
                         std::make_move_iterator(notes.end()));
     }
@@ -197,6 +137,12 @@ int SkinReport::count(Severity severity) const
 }
 
 SkinReport checkSkinFile(const QString &path, CheckScope scope)
+{
+    FolderBitmaps folders;
+    return checkSkinFile(path, scope, folders);
+}
+
+SkinReport checkSkinFile(const QString &path, CheckScope scope, FolderBitmaps &folders)
 {
     SkinReport report{path, {}, {}};
     const FileRead contents = readWholeFile(path);
@@ -213,8 +159,8 @@ SkinReport checkSkinFile(const QString &path, CheckScope scope)
         return report;
     }
     report.version = loaded.document.targetVersion;
-    report.problems =
-        checkWith(loaded.document, SkinLines(loaded.document.openedText.lines()), scope);
+    report.problems = checkWith(loaded.document, SkinLines(loaded.document.openedText.lines()),
+                                scope == CheckScope::WithNotes ? &folders : nullptr);
     return report;
 }
 
@@ -231,9 +177,11 @@ std::vector<SkinReport> checkSkinPackage(const QString &zipPath, CheckScope scop
         problem.detail = package.error().toStdString();
         return {SkinReport{zipPath, {}, {problem}}};
     }
+    // The work folder is the package's alone.
+    FolderBitmaps folders;
     std::vector<SkinReport> reports;
     for (const QString &skin : package.skins()) {
-        SkinReport report = checkSkinFile(package.filePath(skin), scope);
+        SkinReport report = checkSkinFile(package.filePath(skin), scope, folders);
         report.path = zipPath + QLatin1Char('/') + skin;
         reports.push_back(std::move(report));
     }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class FolderBitmaps;
+
 #include <string>
 #include <vector>
 
@@ -28,6 +30,8 @@ std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
 // Checks the skin file as the load would read it.
 // With notes, the bitmaps beside the skin that no key names are listed too.
 SkinReport checkSkinFile(const QString &path, CheckScope scope = CheckScope::Faults);
+// The same within a run of checks that share what the skins of each folder name.
+SkinReport checkSkinFile(const QString &path, CheckScope scope, FolderBitmaps &folders);
 
 // Checks every skin of a package, unpacked into a temporary folder; each report's path
 // is the package's followed by the skin's path inside it. A package that cannot be

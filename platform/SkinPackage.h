@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 // A skin passed on as one ZIP file: the skin file and exactly the bitmaps it names.
 
 struct PackageResult {
@@ -25,8 +27,11 @@ PackageResult packSkin(const QString &skinPath, const QString &zipPath, bool may
 // write outside the folder, or is no honest package (links, names given twice, names no
 // file system takes, more than 10 000 entries or 256 MiB, encrypted, packed by a method
 // Velmor lacks, damaged), is refused; nothing it held is left behind then, not even the
-// folders made for it.
-PackageResult unpackSkin(const QString &zipPath, const QString &folder);
+// folders made for it. Into a kept folder each file is on disk whole before the next is
+// written; a temporary folder, which goes with the process, is spared that wait.
+enum class UnpackTarget : std::uint8_t { Kept, Temporary };
+PackageResult unpackSkin(const QString &zipPath, const QString &folder,
+                         UnpackTarget into = UnpackTarget::Kept);
 
 inline constexpr int maxPackageEntries = 10000;
 inline constexpr qint64 maxPackageBytes = qint64{256} << 20;

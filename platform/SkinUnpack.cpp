@@ -254,58 +254,99 @@ QString cannotWrite(const QString &name)
         .arg(shownName(name));
 }
 
+// A kept folder's file goes in place whole, so that even after a crash it is there whole
+// or not at all; a work folder's is written as it comes: it goes with the process, and
+// the wait for the disk at each entry made a large package take many seconds.
+std::unique_ptr<QFileDevice> entryFile(const QString &path, UnpackTarget target)
+{
+    if (target == UnpackTarget::Kept)
+        return std::make_unique<QSaveFile>(path);
+    return std::make_unique<QFile>(path);
+}
+
+bool openEntryFile(QFileDevice &out)
+{
+    if (qobject_cast<QSaveFile *>(&out))
+        return out.open(QIODevice::WriteOnly);
+    return out.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+bool finish(QFileDevice &out)
+{
+    if (auto *whole = qobject_cast<QSaveFile *>(&out))
+        return whole->commit();
+    out.close();
+    return out.error() == QFileDevice::NoError;
+}
+
+// Copies one entry's bytes, adding them to what the package has given so far.
+std::optional<QString> copyEntry(zip_file_t *file, const Entry &entry, QFileDevice &out,
+                                 QByteArray &chunk, qint64 &total)
+{
+    for (;;) {
+        if (tempWorkInterrupted())
+            return interruptedText();
+        const zip_int64_t read =
+            zip_fread(file, chunk.data(), static_cast<zip_uint64_t>(chunk.size()));
+        if (read < 0)
+            return QCoreApplication::translate("SkinPackage", "Das Paket ist beschädigt (%1).")
+                .arg(shownName(entry.name));
+        if (read == 0)
+            return std::nullopt;
+        total += read;
+        if (total > maxPackageBytes)
+            return QCoreApplication::translate("SkinPackage",
+                                               "Das Paket ist entpackt größer als %1 MiB.")
+                .arg(maxPackageBytes >> 20);
+        if (out.write(chunk.constData(), read) != read)
+            return cannotWrite(entry.name);
+    }
+}
+
+struct Unpacking {
+    zip_t *archive;
+    QDir folder;
+    UnpackTarget target;
+    MadeFolders &made;
+    QStringList &written;
+};
+
 // Unpacks the entries, counting what is really read, never what a header promises.
-std::optional<QString> extract(zip_t *archive, const QList<Entry> &entries, const QDir &folder,
-                               MadeFolders &made, QStringList &written)
+std::optional<QString> extract(const Unpacking &to, const QList<Entry> &entries)
 {
     qint64 total = 0;
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     for (const Entry &entry : entries) {
-        const QString path = folder.filePath(entry.name);
+        const QString path = to.folder.filePath(entry.name);
         if (tempWorkInterrupted())
             return interruptedText();
         if (entry.name.endsWith(QLatin1Char('/'))) {
-            if (!made.make(QDir::cleanPath(path)))
+            if (!to.made.make(QDir::cleanPath(path)))
                 return cannotWrite(entry.name);
             continue;
         }
-        if (!made.make(QFileInfo(path).path()))
+        if (!to.made.make(QFileInfo(path).path()))
             return cannotWrite(entry.name);
-        std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, entry.index, 0));
+        std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(to.archive, entry.index, 0));
         if (!file)
-            return cannotOpenEntry(archive, entry);
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly))
+            return cannotOpenEntry(to.archive, entry);
+        const std::unique_ptr<QFileDevice> out = entryFile(path, to.target);
+        if (!openEntryFile(*out))
             return cannotWrite(entry.name);
-        for (;;) {
-            if (tempWorkInterrupted())
-                return interruptedText();
-            const zip_int64_t read =
-                zip_fread(file.get(), chunk.data(), static_cast<zip_uint64_t>(chunk.size()));
-            if (read < 0)
-                return QCoreApplication::translate("SkinPackage", "Das Paket ist beschädigt (%1).")
-                    .arg(shownName(entry.name));
-            if (read == 0)
-                break;
-            total += read;
-            if (total > maxPackageBytes)
-                return QCoreApplication::translate("SkinPackage",
-                                                   "Das Paket ist entpackt größer als %1 MiB.")
-                    .arg(maxPackageBytes >> 20);
-            out.write(chunk.constData(), read);
-        }
+        to.written << path;
+        if (const std::optional<QString> failed = copyEntry(file.get(), entry, *out, chunk, total))
+            return failed;
         if (tempWorkInterrupted())
             return interruptedText();
-        if (!out.commit())
+        if (!finish(*out))
             return cannotWrite(entry.name);
-        written << path;
     }
     return std::nullopt;
 }
 
 } // namespace
 
-PackageResult unpackSkin(const QString &zipPath, const QString &folder)
+PackageResult unpackSkin(const QString &zipPath, const QString &folder, UnpackTarget into)
 {
     // A package larger than what it may hold unpacked is no skin's.
     const FileRead bytes = readWholeFile(zipPath, maxPackageBytes);
@@ -345,7 +386,7 @@ PackageResult unpackSkin(const QString &zipPath, const QString &folder)
     }
     QStringList written;
     if (const std::optional<QString> refused =
-            extract(archive.get(), entries, target, made, written)) {
+            extract({archive.get(), target, into, made, written}, entries)) {
         // Nothing of a refused package stays, not even the folders made for it.
         for (const QString &path : written)
             QFile::remove(path);

@@ -7,17 +7,17 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <thread>
 #include <unistd.h>
 #endif
 
@@ -26,6 +26,9 @@ namespace {
 // Lock-free, so that the signal handler may set it.
 std::atomic<bool> interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
+
+// Work writing into such folders now.
+std::atomic<int> writers{0};
 
 // The folders alive now. Never destroyed: a signal may come while the process ends.
 struct Registry {
@@ -54,12 +57,24 @@ void onSignal(int signal)
     errno = savedErrno;
 }
 
+// Work that was writing when the signal came stops at its next step (see
+// tempWorkInterrupted()) and removes what it wrote. Removing the folder beside it lost
+// the race: the removal gave up at the first file the work had removed first, and the
+// process ended with a thousand files left. A disk that hangs must not keep the
+// process alive, hence the bound.
+void waitForWritersToStop()
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (writers.load() > 0 && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+}
+
 [[noreturn]] void removeAllAndEnd(int signal)
 {
     // Held to the end, so that no new folder is made meanwhile.
     std::lock_guard lock(registry().mutex);
-    // Work that was writing when the signal came stops at its next step (see
-    // tempWorkInterrupted()); a second pass takes what it wrote meanwhile.
+    waitForWritersToStop();
+    // Further passes take what a writer that outlived the wait wrote meanwhile.
     for (int pass = 0; pass < 3; ++pass) {
         for (const std::string &path : registry().paths) {
             std::error_code error;
@@ -130,15 +145,21 @@ TempWorkFolder::TempWorkFolder()
 
 TempWorkFolder::~TempWorkFolder()
 {
-    std::lock_guard lock(registry().mutex);
-    if (isValid()) {
-        std::vector<std::string> &paths = registry().paths;
-        const auto noted =
-            std::find(paths.begin(), paths.end(), QFile::encodeName(folder_->path()).toStdString());
-        if (noted != paths.end())
-            paths.erase(noted);
+    {
+        std::lock_guard lock(registry().mutex);
+        if (isValid()) {
+            std::vector<std::string> &paths = registry().paths;
+            const auto noted = std::find(paths.begin(), paths.end(),
+                                         QFile::encodeName(folder_->path()).toStdString());
+            if (noted != paths.end())
+                paths.erase(noted);
+        }
+        folder_.reset();
     }
-    folder_.reset();
+    // The signal ends the process once every folder is gone; work that went on to its
+    // normal end would otherwise exit with a status that hides the signal.
+    while (tempWorkInterrupted())
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
 
 bool TempWorkFolder::isValid() const
@@ -174,4 +195,14 @@ void removeTempWorkFoldersOnSignals()
 bool tempWorkInterrupted()
 {
     return interrupted.load();
+}
+
+TempWorkWriting::TempWorkWriting()
+{
+    ++writers;
+}
+
+TempWorkWriting::~TempWorkWriting()
+{
+    --writers;
 }

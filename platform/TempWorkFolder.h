@@ -34,3 +34,13 @@ void removeTempWorkFoldersOnSignals();
 // Whether such a signal has come: work that writes into such a folder stops, so that
 // nothing is written after the folder is gone.
 bool tempWorkInterrupted();
+
+// Held while work writes into such a folder and while it removes what it wrote: the
+// signal's removal waits for it (two seconds at most), so that the two do not race.
+class TempWorkWriting {
+public:
+    TempWorkWriting();
+    ~TempWorkWriting();
+    TempWorkWriting(const TempWorkWriting &) = delete;
+    TempWorkWriting &operator=(const TempWorkWriting &) = delete;
+};

@@ -14,7 +14,8 @@ UnpackedPackage::UnpackedPackage(const QString &zipPath)
         return;
     }
     folder_ = work_.filePath(QStringLiteral("package"));
-    const PackageResult result = unpackSkin(zipPath, folder_);
+    const TempWorkWriting writing;
+    const PackageResult result = unpackSkin(zipPath, folder_, UnpackTarget::Temporary);
     error_ = result.error;
     skins_ = result.skins;
 }

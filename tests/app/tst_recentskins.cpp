@@ -77,6 +77,16 @@ private slots:
         QCOMPARE(AppSettings().recentSkins().front(), QFileInfo(paths[3]).absoluteFilePath());
     }
 
+    // Kept once the window shows the skin, not only when the program ends: a copy of the
+    // program started now lists it too.
+    void anOpenedSkinIsKeptOnceTheWindowShowsIt()
+    {
+        const QString path = skin(QStringLiteral("shown"));
+        shell_->form1().show();
+        shell_->form1().load(path);
+        QTRY_COMPARE(AppSettings().recentSkins().value(0), QFileInfo(path).absoluteFilePath());
+    }
+
     void aSkinThatDoesNotOpenIsNotListed()
     {
         SkinFixture broken(false);
