@@ -168,6 +168,53 @@ QImage forTheScreen(QImage image)
     return converted;
 }
 
+// Qt turns down a picture of more than 128 MiB of pixels, which is 5793 × 5793 at 32
+// bits, and would call it damaged: the largest picture the loader accepts must decode.
+void allowTheLargestPicture()
+{
+    static const bool allowed = [] {
+        constexpr qint64 largest = qint64{maxPictureSide} * maxPictureSide * 4;
+        QImageReader::setAllocationLimit(int(largest >> 20));
+        return true;
+    }();
+    Q_UNUSED(allowed)
+}
+
+// An uncompressed bitmap whose file ends before its last pixel: Qt would make the whole
+// picture the header promises, up to the largest one, out of a file of a few bytes.
+bool rowsCutShort(QFile &file, QSize declared)
+{
+    const QByteArray head = file.peek(34);
+    if (head.size() < 30)
+        return false;
+    const bool narrow = littleEndian(head, 14, 4) == 12;
+    const qint64 bits = littleEndian(head, narrow ? 24 : 28, 2);
+    const qint64 compression = narrow || head.size() < 34 ? 0 : littleEndian(head, 30, 4);
+    constexpr qint64 plain = 0;
+    constexpr qint64 bitFields = 3;
+    if ((compression != plain && compression != bitFields) || bits <= 0)
+        return false;
+    const qint64 width = qAbs(qint64{declared.width()});
+    const qint64 height = qAbs(qint64{declared.height()});
+    if (width == 0 || height == 0)
+        return false;
+    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+    const qint64 offset = quint32(littleEndian(head, 10, 4));
+    return file.size() < offset + rowBytes * (height - 1) + (width * bits + 7) / 8;
+}
+
+// The file a picture name leads to, opened: the name as spelled first, and only when
+// that fails the folder searched for it in another case.
+ReadFailure openPictureFile(QFile &file, const QString &name, const QString &folder)
+{
+    ReadFailure opened = openRegularFile(file);
+    if (opened != ReadFailure::None) {
+        file.setFileName(resolvePicturePath(name, folder));
+        opened = openRegularFile(file);
+    }
+    return opened;
+}
+
 LoadedPicture cannotOpen(LoadedPicture &picture, const QString &name, const QString &reason)
 {
     picture.failure = LoadedPicture::Failure::CannotOpen;
@@ -219,12 +266,8 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         return cannotOpen(picture, name,
                           QCoreApplication::translate(
                               "PictureLoader", "der Name ist länger, als Dateisysteme erlauben"));
-    ReadFailure opened = openRegularFile(file);
-    if (opened != ReadFailure::None) {
-        picture.path = resolvePicturePath(name, folder);
-        file.setFileName(picture.path);
-        opened = openRegularFile(file);
-    }
+    const ReadFailure opened = openPictureFile(file, name, folder);
+    picture.path = file.fileName();
     if (opened == ReadFailure::NotAFile && !QFileInfo(picture.path).isDir())
         return cannotOpen(picture, name, readFailureReason(opened));
     if (opened != ReadFailure::None)
@@ -251,7 +294,9 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         picture.declaredSize = QSize(int(width), int(height));
         return picture;
     }
-    picture.image = reader.read();
+    allowTheLargestPicture();
+    if (!rowsCutShort(file, declared))
+        picture.image = reader.read();
     if (use == PictureUse::Screen)
         picture.image = forTheScreen(std::move(picture.image));
     if (picture.image.isNull()) {
@@ -259,4 +304,19 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         picture.failure = LoadedPicture::Failure::Invalid;
     }
     return picture;
+}
+
+QSize declaredPictureSize(const QString &name, const QString &folder)
+{
+    QFile file(spelledPicturePath(name, folder));
+    if (extensionOf(name).compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0 ||
+        !fitsFileSystems(file.fileName()) ||
+        openPictureFile(file, name, folder) != ReadFailure::None)
+        return {};
+    const QSize declared = declaredSize(file);
+    const qint64 width = qAbs(qint64{declared.width()});
+    const qint64 height = qAbs(qint64{declared.height()});
+    if (width > maxPictureSide || height > maxPictureSide)
+        return {};
+    return {int(width), int(height)};
 }

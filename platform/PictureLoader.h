@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/SkinDocument.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -32,7 +34,7 @@ QString resolvePicturePath(const QString &name, const QString &folder);
 QString spelledPicturePath(const QString &name, const QString &folder);
 
 // The largest width and height of a picture the loader accepts.
-inline constexpr int maxPictureSide = 8192;
+inline constexpr int maxPictureSide = maxSkinSide;
 
 // What the picture is for: the screen takes 32-bit pixels, which a bitmap of 16 or 256
 // colours is converted to; a picture that is only measured keeps what the file holds.
@@ -43,3 +45,8 @@ enum class PictureUse : std::uint8_t { Screen, Measure };
 // size, decoding, and the first failure is reported with its own text.
 LoadedPicture loadPicture(const QString &name, const QString &folder,
                           PictureUse use = PictureUse::Screen);
+
+// The width and height the bitmap's header declares, read without decoding anything;
+// nothing valid when the name is no bitmap, the file does not open or the size is beyond
+// what the loader accepts.
+QSize declaredPictureSize(const QString &name, const QString &folder);
