@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QImageReader>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -248,7 +249,7 @@ QString resolvePicturePath(const QString &name, const QString &folder)
     return matchIgnoringCase(path, searchStart(path, withSlashes(name))).value_or(path);
 }
 
-LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse use)
+LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse use, QSize kept)
 {
     LoadedPicture picture;
     const QString extension = extensionOf(name);
@@ -295,6 +296,9 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         return picture;
     }
     allowTheLargestPicture();
+    if (kept.isValid())
+        reader.setClipRect({0, 0, int(std::min<qint64>(width, kept.width())),
+                            int(std::min<qint64>(height, kept.height()))});
     if (!rowsCutShort(file, declared))
         picture.image = reader.read();
     if (use == PictureUse::Screen)

@@ -42,9 +42,10 @@ enum class PictureUse : std::uint8_t { Screen, Measure };
 
 // Loads the Windows bitmap that a picture name stands for (see resolvePicturePath).
 // Only ".bmp" names count as pictures; the checks run in the order extension, opening,
-// size, decoding, and the first failure is reported with its own text.
+// size, decoding, and the first failure is reported with its own text. A valid `kept`
+// keeps only that much of the picture, from its top-left corner, before it is converted.
 LoadedPicture loadPicture(const QString &name, const QString &folder,
-                          PictureUse use = PictureUse::Screen);
+                          PictureUse use = PictureUse::Screen, QSize kept = {});
 
 // The width and height the bitmap's header declares, read without decoding anything;
 // nothing valid when the name is no bitmap, the file does not open or the size is beyond

@@ -67,17 +67,6 @@ QString overBudgetMessage(std::vector<Wanted> wanted, qint64 total)
         .arg(mebibytes(total), QString::number(pictureBudgetMiB), files.join(QStringLiteral(", ")));
 }
 
-LoadedPicture decodeShown(const Wanted &wanted, const QString &folder)
-{
-    LoadedPicture picture = loadPicture(wanted.name, folder);
-    if (wanted.kept.isEmpty() || picture.image.isNull())
-        return picture;
-    const QSize part = picture.image.size().boundedTo(wanted.kept);
-    if (part != picture.image.size())
-        picture.image = picture.image.copy(QRect(QPoint(), part));
-    return picture;
-}
-
 } // namespace
 
 DecodedPictures decodePictures(const LoadedSkin &skin, const ShownPart &shown)
@@ -109,7 +98,7 @@ DecodedPictures decodePictures(const LoadedSkin &skin, const ShownPart &shown)
     std::vector<LoadedPicture> decoded(wanted.size());
     const auto decodeEvery = [&](std::size_t first, std::size_t stride) {
         for (std::size_t i = first; i < wanted.size(); i += stride)
-            decoded[i] = decodeShown(wanted[i], folder);
+            decoded[i] = loadPicture(wanted[i].name, folder, PictureUse::Screen, wanted[i].kept);
     };
     // The bitmaps are files of their own: a second thread decodes every other one, which
     // nearly halves the wait of an open on a machine with two cores. Pictures that are
