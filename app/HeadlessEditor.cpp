@@ -70,16 +70,23 @@ int exportSkin(const QString &folder, const QString &file, const QString &shown,
     CancellingDialogs dialogs;
     EditorDocument document;
     PageScenes scenes(document);
-    if (loadPages(file, document, scenes, dialogs) != LoadOutcome::Loaded) {
+    const LoadOutcome outcome = loadPages(file, document, scenes, dialogs);
+    if (outcome != LoadOutcome::Loaded) {
         made.removeAll();
-        // The check names the bitmap and its line, which the load's message does not.
-        SkinReport report = checkSkinFile(file);
-        report.path = shown;
+        // The check names the bitmap and its line, which the load's message does not; a
+        // skin beyond the budget has no such bitmap, and its message names the files.
+        SkinReport report;
+        if (outcome != LoadOutcome::OverBudget) {
+            report = checkSkinFile(file);
+            report.path = shown;
+        }
         if (!printErrors(report, err))
             err << escapedText(shown) << ": " << dialogs.shown.join(QLatin1Char('\n')) << '\n';
         return 1;
     }
-    for (const PagePicture &page : renderPages(scenes)) {
+    // One page at a time: a page drawn is written and let go before the next is drawn.
+    for (std::size_t index = 0; index < pageCount; ++index) {
+        const PagePicture page = renderPage(scenes, index);
         const QString failure =
             writePicture(QDir(folder).filePath(page.fileName), page.image, mayReplace);
         if (!failure.isEmpty()) {

@@ -15,8 +15,13 @@ struct PagePicture {
     QImage image;
 };
 
-// The three element pages and the "Player-Sicht" page as the editor shows them,
-// without tabs, window or selection; each reaches as far as what it shows.
+// The three element pages and the "Player-Sicht" page.
+inline constexpr std::size_t pageCount = 4;
+
+// One of them as the editor shows it, without tabs, window or selection; it covers the
+// page's own area (see PageScene::shownArea).
+PagePicture renderPage(const PageScenes &scenes, std::size_t index);
+// All of them, in the order of their index.
 std::vector<PagePicture> renderPages(const PageScenes &scenes);
 
 // The files renderPages names, in its order.

@@ -27,16 +27,43 @@ QString notASkinMessage()
         "Player diese ist. Dann kann ich viel schneller neue Versionen einprogrammieren.");
 }
 
+namespace {
+
+// An element shows the top-left part of its up bitmap at its own size, which the fields
+// can make as large as they go; a graphic shows whole or stretched.
+QSize shownPart(const LoadedSkin &loaded, const NamedPicture &picture)
+{
+    if (!picture.element)
+        return {};
+    const Rect &place = loaded.document.element(*picture.element).geometry;
+    return {std::max(place.width, EditorDocument::largestFieldSize),
+            std::max(place.height, EditorDocument::largestFieldSize)};
+}
+
+} // namespace
+
 class PageLoad::PictureSteps {
 public:
     PictureSteps(const LoadedSkin &loaded, Dialogs &dialogs)
-        : named_(loaded.pictures), decoded_(decodePictures(loaded)), dialogs_(dialogs)
+        : named_(loaded.pictures), decoded_(decodePictures(loaded,
+                                                           [&loaded](const NamedPicture &picture) {
+                                                               return shownPart(loaded, picture);
+                                                           })),
+          dialogs_(dialogs)
     {}
+
+    // Whether the pictures fit the budget; the error box says so when they do not.
+    bool fit() const
+    {
+        if (!decoded_.overBudget.isEmpty())
+            dialogs_.error(decoded_.overBudget);
+        return decoded_.overBudget.isEmpty();
+    }
 
     // The next picture in the load's order, or nothing after reporting why not.
     const QImage *next()
     {
-        const LoadedPicture &picture = decoded_[next_++];
+        const LoadedPicture &picture = decoded_.pictures[next_++];
         if (!picture.ok()) {
             dialogs_.error(picture.error);
             return nullptr;
@@ -48,7 +75,7 @@ public:
 
 private:
     const std::vector<NamedPicture> &named_;
-    std::vector<LoadedPicture> decoded_;
+    DecodedPictures decoded_;
     Dialogs &dialogs_;
     std::size_t next_ = 0;
 };
@@ -79,13 +106,17 @@ void PageLoad::accept(LoadedSkin &loaded)
     }
 }
 
-bool PageLoad::showPictures(const LoadedSkin &loaded)
+LoadOutcome PageLoad::showPictures(const LoadedSkin &loaded)
 {
     PictureSteps pictures(loaded, dialogs_);
+    if (!pictures.fit())
+        return LoadOutcome::OverBudget;
     if (!showBackgrounds(pictures))
-        return false;
+        return LoadOutcome::PictureFailed;
     showLists(loaded);
-    return showPlayerView(pictures) && showTrackLists(pictures) && showElements(loaded, pictures);
+    const bool shown =
+        showPlayerView(pictures) && showTrackLists(pictures) && showElements(loaded, pictures);
+    return shown ? LoadOutcome::Loaded : LoadOutcome::PictureFailed;
 }
 
 bool PageLoad::showBackgrounds(PictureSteps &pictures)
@@ -170,5 +201,5 @@ LoadOutcome loadPages(const QString &path, EditorDocument &document, PageScenes 
         return LoadOutcome::NotASkin;
     }
     load.accept(loaded);
-    return load.showPictures(loaded) ? LoadOutcome::Loaded : LoadOutcome::PictureFailed;
+    return load.showPictures(loaded);
 }

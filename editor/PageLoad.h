@@ -9,8 +9,9 @@ class EditorDocument;
 class PageScenes;
 struct LoadedSkin;
 
-// How far a load got.
-enum class LoadOutcome { Loaded, NotASkin, PictureFailed };
+// How far a load got. A skin whose pictures need more memory than the budget shows
+// none of them.
+enum class LoadOutcome { Loaded, NotASkin, PictureFailed, OverBudget };
 
 // Opens a skin into the document and its scenes, without any window: the skin's text
 // and pictures are read first, then shown step by step, backgrounds, lists, player
@@ -25,8 +26,8 @@ public:
     // Takes the skin as the document; the elements only 1.5 skins have show their
     // Player view at once.
     void accept(LoadedSkin &loaded);
-    // Shows the skin's pictures in the load's order; false when one failed.
-    bool showPictures(const LoadedSkin &loaded);
+    // Shows the skin's pictures in the load's order, as far as they go.
+    LoadOutcome showPictures(const LoadedSkin &loaded);
 
 private:
     class PictureSteps;

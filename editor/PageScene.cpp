@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int largestSide = 8192;
 constexpr double overlayLayer = 2e15;
 
 // An item that only holds the marks; it draws nothing itself.
@@ -63,13 +62,15 @@ PageScene::PageScene(std::optional<Page> page, QObject *parent)
 
 QRect PageScene::shownArea() const
 {
+    const QRectF reach(0, 0, maxSkinSide, maxSkinSide);
     QRectF shown(0, 0, 1, 1);
     for (const QGraphicsItem *item : items()) {
-        if (!item->parentItem() && item != overlay_ && item->isVisible())
+        if (!item->parentItem() && item != overlay_ && item->isVisible() &&
+            item->sceneBoundingRect().intersects(reach))
             shown = shown.united(item->sceneBoundingRect());
     }
-    return {0, 0, std::clamp(int(shown.right()), 1, largestSide),
-            std::clamp(int(shown.bottom()), 1, largestSide)};
+    return {0, 0, std::clamp(int(shown.right()), 1, maxSkinSide),
+            std::clamp(int(shown.bottom()), 1, maxSkinSide)};
 }
 
 QImage PageScene::picture()

@@ -44,8 +44,9 @@ public:
     // The topmost item of the page itself at the point: what stands below the marks.
     QGraphicsItem *pageItemAt(QPointF point, const QWidget *viewport) const;
 
-    // From the page's origin as far as what it shows reaches, cut to a side that any
-    // player's page fits in: a skin may place a view millions of pixels away.
+    // The page's own area: from its origin as far as what it shows reaches, cut to the
+    // largest side a key may give. A skin may place a view millions of pixels away; what
+    // stands wholly beyond that side is off the page and widens it not at all.
     QRect shownArea() const;
     // The page as it shows, one pixel per skin pixel, without the selection.
     QImage picture();

@@ -44,10 +44,10 @@ LoadOutcome SkinLoader::load(const QString &path)
     } else {
         pages.accept(loaded);
         workspace_.panel.enableEditing(true);
-        const bool whole = pages.showPictures(loaded);
+        outcome = pages.showPictures(loaded);
         showPages();
-        if (!whole)
-            return LoadOutcome::PictureFailed;
+        if (outcome != LoadOutcome::Loaded)
+            return outcome;
         finish();
     }
     workspace_.commands.EditName->setEnabled(true);

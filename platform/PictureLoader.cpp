@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QImageReader>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
@@ -207,6 +208,30 @@ QImage forTheScreen(QImage image)
     return converted;
 }
 
+// Qt turns down a picture of more than 128 MiB of pixels, which is 5793 × 5793 at 32
+// bits, and would call it damaged: the largest picture the loader accepts must decode.
+void allowTheLargestPicture()
+{
+    static const bool allowed = [] {
+        constexpr qint64 largest = qint64{maxPictureSide} * maxPictureSide * 4;
+        QImageReader::setAllocationLimit(int(largest >> 20));
+        return true;
+    }();
+    Q_UNUSED(allowed)
+}
+
+// The file a picture name leads to, opened: the name as spelled first, and only when
+// that fails the folder searched for it in another case.
+ReadFailure openPictureFile(QFile &file, const QString &name, const QString &folder)
+{
+    ReadFailure opened = openRegularFile(file);
+    if (opened != ReadFailure::None) {
+        file.setFileName(resolvePicturePath(name, folder));
+        opened = openRegularFile(file);
+    }
+    return opened;
+}
+
 LoadedPicture cannotOpen(LoadedPicture &picture, const QString &name, const QString &reason)
 {
     picture.failure = LoadedPicture::Failure::CannotOpen;
@@ -240,7 +265,7 @@ QString resolvePicturePath(const QString &name, const QString &folder)
     return matchIgnoringCase(path, searchStart(path, withSlashes(name))).value_or(path);
 }
 
-LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse use)
+LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse use, QSize kept)
 {
     LoadedPicture picture;
     const QString extension = extensionOf(name);
@@ -258,12 +283,8 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
         return cannotOpen(picture, name,
                           QCoreApplication::translate(
                               "PictureLoader", "der Name ist länger, als Dateisysteme erlauben"));
-    ReadFailure opened = openRegularFile(file);
-    if (opened != ReadFailure::None) {
-        picture.path = resolvePicturePath(name, folder);
-        file.setFileName(picture.path);
-        opened = openRegularFile(file);
-    }
+    const ReadFailure opened = openPictureFile(file, name, folder);
+    picture.path = file.fileName();
     picture.missing = opened == ReadFailure::Missing;
     if ((opened == ReadFailure::NotAFile && !QFileInfo(picture.path).isDir()) ||
         opened == ReadFailure::LinkLoop)
@@ -298,10 +319,29 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
     }
     if (const QString missing = missingData(file, declared); !missing.isEmpty())
         return invalid(picture, missing);
+    allowTheLargestPicture();
+    if (kept.isValid())
+        reader.setClipRect({0, 0, int(std::min<qint64>(width, kept.width())),
+                            int(std::min<qint64>(height, kept.height()))});
     picture.image = reader.read();
     if (use == PictureUse::Screen)
         picture.image = forTheScreen(std::move(picture.image));
     if (picture.image.isNull())
         return invalid(picture, {});
     return picture;
+}
+
+QSize declaredPictureSize(const QString &name, const QString &folder)
+{
+    QFile file(spelledPicturePath(name, folder));
+    if (extensionOf(name).compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0 ||
+        !fitsFileSystems(file.fileName()) ||
+        openPictureFile(file, name, folder) != ReadFailure::None)
+        return {};
+    const QSize declared = declaredSize(file);
+    const qint64 width = qAbs(qint64{declared.width()});
+    const qint64 height = qAbs(qint64{declared.height()});
+    if (width > maxPictureSide || height > maxPictureSide)
+        return {};
+    return {int(width), int(height)};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/SkinDocument.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -34,7 +36,7 @@ QString resolvePicturePath(const QString &name, const QString &folder);
 QString spelledPicturePath(const QString &name, const QString &folder);
 
 // The largest width and height of a picture the loader accepts.
-inline constexpr int maxPictureSide = 8192;
+inline constexpr int maxPictureSide = maxSkinSide;
 
 // What the picture is for: the screen takes 32-bit pixels, which a bitmap of 16 or 256
 // colours is converted to; a picture that is only measured keeps what the file holds.
@@ -42,6 +44,12 @@ enum class PictureUse : std::uint8_t { Screen, Measure };
 
 // Loads the Windows bitmap that a picture name stands for (see resolvePicturePath).
 // Only ".bmp" names count as pictures; the checks run in the order extension, opening,
-// size, decoding, and the first failure is reported with its own text.
+// size, decoding, and the first failure is reported with its own text. A valid `kept`
+// keeps only that much of the picture, from its top-left corner, before it is converted.
 LoadedPicture loadPicture(const QString &name, const QString &folder,
-                          PictureUse use = PictureUse::Screen);
+                          PictureUse use = PictureUse::Screen, QSize kept = {});
+
+// The width and height the bitmap's header declares, read without decoding anything;
+// nothing valid when the name is no bitmap, the file does not open or the size is beyond
+// what the loader accepts.
+QSize declaredPictureSize(const QString &name, const QString &folder);

@@ -15,22 +15,38 @@
 #include <QHash>
 #include <QSet>
 
-#include <filesystem>
+#include <algorithm>
 #include <optional>
-#include <system_error>
 
 namespace {
 
+// Rows converted at a time: a few megabytes at most, whatever the picture's size.
+constexpr int digestBand = 64;
+
+std::size_t digestRows(const QImage &argb, std::size_t digest)
+{
+    const auto rowBytes = static_cast<std::size_t>(argb.width()) * sizeof(QRgb);
+    for (int y = 0; y < argb.height(); ++y)
+        digest = qHashBits(argb.constScanLine(y), rowBytes, digest);
+    return digest;
+}
+
 // The pixels as one colour format, so that a picture saved with fewer colours still
-// counts as the same picture.
+// counts as the same picture. A picture of another format is converted a band of rows
+// at a time instead of whole, which would cost four times its size once more.
 std::uint64_t pixelDigest(const QImage &image)
 {
+    const std::size_t seed = qHash(image.width()) ^ (qHash(image.height()) << 1);
     // RGB32 keeps its pixels as 0xffRRGGBB, already what ARGB32 holds: no copy then.
-    const bool asIs =
-        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
-    const QImage argb = asIs ? image : image.convertToFormat(QImage::Format_ARGB32);
-    const std::size_t seed = qHash(argb.width()) ^ (qHash(argb.height()) << 1);
-    return qHashBits(argb.constBits(), static_cast<std::size_t>(argb.sizeInBytes()), seed);
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32)
+        return digestRows(image, seed);
+    std::size_t digest = seed;
+    for (int top = 0; top < image.height(); top += digestBand) {
+        const QImage band =
+            image.copy(0, top, image.width(), std::min(digestBand, image.height() - top));
+        digest = digestRows(band.convertToFormat(QImage::Format_ARGB32), digest);
+    }
+    return digest;
 }
 
 BitmapFacts factsOf(const QString &name, const QString &folder)

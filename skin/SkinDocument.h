@@ -107,11 +107,15 @@ struct SkinDocument {
 // the 32-bit range instead of wrapping around.
 std::int32_t saturatedSum(std::int32_t a, std::int64_t b);
 
-// Qt keeps a widget's right and bottom edges as left + width - 1 in an int, and no
-// widget may be larger than 16777215 (QWIDGETSIZE_MAX). A skin may name any 32-bit
-// place and size, so the model holds the place a view can really take: each size
-// pulled into 0..maxViewSize, each start moved back until the far edge fits.
-inline constexpr std::int32_t maxViewSize = (1 << 24) - 1;
+// The ceiling of every size a key controls (an element's, a list's, the Player list's
+// height) and of a bitmap's width and height: far beyond any real skin, and small
+// enough that a page or a picture drawn whole fits in memory.
+inline constexpr std::int32_t maxSkinSide = 8192;
+
+// Qt keeps a view's right and bottom edges as left + width - 1 in an int. A skin may
+// name any 32-bit place and size, so the model holds the place a view can really take:
+// each size pulled into 0..maxViewSize, each start moved back until the far edge fits.
+inline constexpr std::int32_t maxViewSize = maxSkinSide;
 Rect viewGeometry(const Rect &wanted);
 
 // The folder part of a path, with its trailing separator ("\", "/" or ":").

@@ -1145,6 +1145,24 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
+    <name>SkinPictures</name>
+    <message>
+        <source>„%1“ (%2 MiB)</source>
+        <translation>“%1” (%2 MiB)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n weitere</source>
+        <translation>
+            <numerusform>%n more</numerusform>
+            <numerusform>%n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die Bilder des Skins brauchen %1 MiB Speicher, mehr als die %2 MiB, die Velmor für die Bilder eines Skins bereithält. Die größten sind: %3.</source>
+        <translation>The skin&apos;s pictures need %1 MiB of memory, more than the %2 MiB Velmor keeps for the pictures of one skin. The largest are: %3.</translation>
+    </message>
+</context>
+<context>
     <name>StateBitmapCommand</name>
     <message>
         <source>Bild wählen</source>

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTabWidget>
 #include <QtEndian>
 #include <QtTest>
 
@@ -140,7 +141,7 @@ private slots:
                                        << QByteArray("-40, -2147483648") << QRect(100, 130, 0, 0);
         QTest::newRow("huge size")
             << QByteArray("btn_stop") << QByteArray("size") << QByteArray("2147483647, 99999")
-            << QRect(100, 130, QWIDGETSIZE_MAX, 99999);
+            << QRect(100, 130, maxSkinSide, maxSkinSide);
     }
     void oddValuesStillLoad()
     {
@@ -216,6 +217,45 @@ private slots:
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
                  QStringList{QStringLiteral("Bitmap ist zu groß (20000 × 14 Pixel, erlaubt "
                                             "sind höchstens 8192 × 8192).")});
+    }
+
+    void tallPlayerListShowsWithinTheCeiling()
+    {
+        SkinFixture fixture(true);
+        fixture.set("player_view", "height", "100000000");
+        probe_->open(folder_->path(), std::move(fixture));
+        QVERIFY(boxes().isEmpty());
+        QElapsedTimer clock;
+        clock.start();
+        probe_->form->show();
+        probe_->child<QTabWidget>(QStringLiteral("Notebook"))
+            ->setCurrentIndex(static_cast<int>(Page::Player));
+        QVERIFY(!probe_->form->grab().isNull());
+        QVERIFY2(clock.elapsed() < 5000, "the Player page must show at once");
+        QCOMPARE(probe_->view("ListPlayer")->height(), maxSkinSide);
+    }
+
+    // The headers alone promise three pages of the largest size; nothing is decoded.
+    void picturesBeyondTheBudgetAreToldByName()
+    {
+        const QString skin = SkinFixture(true).write(folder_->path());
+        QFile first(folder_->filePath(QStringLiteral("g0.bmp")));
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QByteArray header = first.read(60);
+        qToLittleEndian<qint32>(8192, header.data() + 18);
+        qToLittleEndian<qint32>(8192, header.data() + 22);
+        for (const char *name : {"g0.bmp", "g1.bmp", "g2.bmp"})
+            write(QString::fromLatin1(name), header);
+        QElapsedTimer clock;
+        clock.start();
+        probe_->form->load(skin);
+        QVERIFY2(clock.elapsed() < 2000, "a skin beyond the budget must be told at once");
+        const QStringList errors = probe_->dialogs->texts(ScriptedDialogs::Error);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.front().contains(QStringLiteral("512 MiB")) &&
+                     errors.front().contains(QStringLiteral("„g1.bmp“ (256 MiB)")),
+                 qPrintable(errors.front()));
+        QVERIFY(probe_->form->checkReport().isHidden());
     }
 };
 

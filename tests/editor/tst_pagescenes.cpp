@@ -293,7 +293,10 @@ private slots:
         QTest::newRow("moved out") << 30 << QPoint(900, 700) << QSize(900, 700) + stop;
         // Element 16 is never shown, so it does not widen the page.
         QTest::newRow("hidden") << 16 << QPoint(900, 700) << QSize();
-        QTest::newRow("far away") << 30 << QPoint(2000000, 30) << QSize(8192, 0);
+        // What stands beyond the largest page is off the page.
+        QTest::newRow("far away") << 30 << QPoint(2000000, 30) << QSize();
+        QTest::newRow("across the far side")
+            << 30 << QPoint(maxSkinSide - 1, 30) << QSize(maxSkinSide, 0);
     }
     void pictureReachesAsFarAsWhatThePageShows()
     {

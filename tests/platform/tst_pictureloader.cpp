@@ -1,5 +1,6 @@
 #include "platform/PictureLoader.h"
 
+#include <QElapsedTimer>
 #include <QtEndian>
 #include <QtTest>
 
@@ -167,6 +168,23 @@ private slots:
         QCOMPARE(
             picture.path.compare(path(file), ignoresCase ? Qt::CaseInsensitive : Qt::CaseSensitive),
             0);
+    }
+
+    // Qt's own ceiling of 128 MiB would call it damaged; the file is sparse, all black.
+    void largestBitmapDecodes()
+    {
+        const QString name = QStringLiteral("largest.bmp");
+        const QByteArray header = withDeclaredSize(bitmapBytes({1, 1}), 8192, 8192).left(54);
+        writeBytes(name, header);
+        QFile file(path(name));
+        QVERIFY(file.resize(header.size() + qint64{8192} * 8192 * 3));
+        QElapsedTimer clock;
+        clock.start();
+        const LoadedPicture picture = loadPicture(name, folder_.path());
+        QVERIFY2(picture.ok(), qPrintable(picture.error));
+        QCOMPARE(picture.image.size(), QSize(8192, 8192));
+        QVERIFY2(clock.elapsed() < 20000, "the largest bitmap must decode in seconds");
+        file.remove();
     }
 
     void exactSpellingWinsOverOtherCase()

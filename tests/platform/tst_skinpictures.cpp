@@ -2,6 +2,8 @@
 #include "skin/SkinLoad.h"
 #include "tests/support/SkinText.h"
 
+#include <QElapsedTimer>
+#include <QtEndian>
 #include <QtTest>
 
 class SkinPicturesTest : public QObject {
@@ -53,7 +55,7 @@ private slots:
 
     void picturesComeInTheSkinsOrderWithTheirErrors()
     {
-        const std::vector<LoadedPicture> pictures = decodePictures(skin_);
+        const std::vector<LoadedPicture> pictures = decodePictures(skin_).pictures;
         QCOMPARE(pictures.size(), skin_.pictures.size());
         QCOMPARE(pictures[0].image.size(), QSize(3, 2));
         QCOMPARE(pictures[1].error, QStringLiteral("Unbekannte Bilddateierweiterung (.png)"));
@@ -65,7 +67,7 @@ private slots:
 
     void nameGivenTwiceIsDecodedOnce()
     {
-        const std::vector<LoadedPicture> pictures = decodePictures(skin_);
+        const std::vector<LoadedPicture> pictures = decodePictures(skin_).pictures;
         const LoadedPicture &exit = pictureOf(pictures, 9);
         QVERIFY2(exit.ok(), qPrintable(exit.error));
         QCOMPARE(pictureOf(pictures, 29).image.cacheKey(), exit.image.cacheKey());
@@ -73,6 +75,47 @@ private slots:
         const LoadedPicture again = loadPicture("shared.bmp", folder_.path());
         QCOMPARE(again.image, exit.image);
         QVERIFY(again.image.cacheKey() != exit.image.cacheKey());
+    }
+
+    void sharedBitmapKeepsWhatItsLargestUseShows()
+    {
+        const auto shown = [](const NamedPicture &picture) {
+            if (picture.element == findElement(9))
+                return QSize(3, 2);
+            return picture.element == findElement(29) ? QSize(2, 4) : QSize();
+        };
+        const std::vector<LoadedPicture> pictures = decodePictures(skin_, shown).pictures;
+        QCOMPARE(pictureOf(pictures, 9).image.size(), QSize(3, 4));
+        QCOMPARE(pictureOf(pictures, 29).image.size(), QSize(3, 4));
+    }
+
+    // Only the headers are read: three pages of the largest size, nothing decoded.
+    void skinBeyondTheBudgetIsToldWithItsLargestFiles()
+    {
+        QTemporaryDir huge;
+        QByteArray header;
+        QBuffer buffer(&header);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(1, 1, QImage::Format_RGB32).save(&buffer, "BMP");
+        qToLittleEndian<qint32>(8192, header.data() + 18);
+        qToLittleEndian<qint32>(8192, header.data() + 22);
+        for (const char *name : {"p.bmp", "s.bmp", "d.bmp"}) {
+            QFile file(huge.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(header) == header.size());
+        }
+        const std::string text =
+            withBody(skinText(), "dlg_main", "bitmap0=s.bmp\r\nbitmap1=p.bmp\r\nbitmap2=d.bmp\r\n");
+        const LoadedSkin skin = loadSkin(huge.filePath("skin.lkv").toStdString(), text);
+        QElapsedTimer clock;
+        clock.start();
+        const DecodedPictures decoded = decodePictures(skin);
+        QVERIFY2(clock.elapsed() < 2000, "a skin beyond the budget must be told at once");
+        QVERIFY(decoded.pictures.empty());
+        QVERIFY2(decoded.overBudget.contains(QStringLiteral("768 MiB")) &&
+                     decoded.overBudget.contains(QStringLiteral("512 MiB")) &&
+                     decoded.overBudget.contains(QStringLiteral("„p.bmp“ (256 MiB)")) &&
+                     decoded.overBudget.contains(QStringLiteral("„d.bmp“")),
+                 qPrintable(decoded.overBudget));
     }
 };
 
