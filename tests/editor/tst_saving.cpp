@@ -172,7 +172,8 @@ private slots:
         QFile file(aside);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
         file.close();
-        if (!QFile::link(aside, link))
+        // Windows' QFile::link makes a shortcut, which is a plain file.
+        if (!QFile::link(aside, link) || !QFileInfo(link).isSymbolicLink())
             QSKIP("this file system has no symbolic links");
         Probe::drag(view("Image05p"), {3, 0});
         saveAs(link);
