@@ -226,7 +226,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         const Run run = velmor(arguments, {}, 60000);
-        QVERIFY2(run.finished && clock.elapsed() < 10000,
+        // A few seconds once a run; read once per skin it took a minute and a half, so
+        // the bar leaves room for sanitizers and a busy machine.
+        QVERIFY2(run.finished && clock.elapsed() < 40000,
                  qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(run.status, 0);
     }
