@@ -315,9 +315,13 @@ private slots:
                                                       : writeFile(target, "old");
         if (!made)
             QSKIP("This system cannot make it.");
-        QStringList arguments = mode == "--export-png" ? QStringList{mode, out, skin}
-                                : mode == "--pack"     ? QStringList{mode, target, skin}
-                                                       : QStringList{mode, "1.5", target};
+        QStringList arguments{mode};
+        if (mode == "--export-png")
+            arguments << out << skin;
+        else if (mode == "--pack")
+            arguments << target << skin;
+        else
+            arguments << "1.5" << target;
         if (kind.endsWith("forced"))
             arguments.prepend("--force");
         const Run run = velmor(arguments);
@@ -332,8 +336,9 @@ private slots:
                  qPrintable(run.err));
         QCOMPARE(bytesOf(aside), QByteArray("old"));
         QVERIFY(!QFileInfo::exists(folder.filePath("gone")));
-        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-                 QStringList(QFileInfo(target).fileName()));
+        const QStringList left =
+            QDir(out).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        QCOMPARE(left, QStringList(QFileInfo(target).fileName()));
         if (kind == "a file")
             QCOMPARE(bytesOf(target), QByteArray("old"));
     }
