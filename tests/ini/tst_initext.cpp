@@ -356,15 +356,18 @@ private slots:
         QFETCH(int, refusal);
         const QString target = path("target"), at = path("at");
         writeBytes(target, "old");
-        const bool made = kind == "file"     ? writeBytes(at, "old")
-                          : kind == "folder" ? QDir(dir_->path()).mkdir("at")
-                          : kind == "pipe"   ? makeFifo(at)
-                          : kind == "link"   ? QFile::link(target, at)
-                          : kind == "dangling"
-                              ? QFile::link(path("outside"), at)
-                              : makeFifo(target + "p") && QFile::link(target + "p", at);
-        // Windows' QFile::link makes a shortcut, which is a plain file.
-        if (!made || (kind.contains("link") && !QFileInfo(at).isSymbolicLink()))
+        const auto link = [](const QString &to, const QString &from) {
+            std::error_code error;
+            fs::create_symlink(to.toStdString(), from.toStdString(), error);
+            return !error;
+        };
+        const bool made = kind == "file"       ? writeBytes(at, "old")
+                          : kind == "folder"   ? QDir(dir_->path()).mkdir("at")
+                          : kind == "pipe"     ? makeFifo(at)
+                          : kind == "link"     ? link(target, at)
+                          : kind == "dangling" ? link(path("outside"), at)
+                                               : makeFifo(target + "p") && link(target + "p", at);
+        if (!made)
             QSKIP("this file system cannot make it");
         ReplaceRules rules;
         rules.followLink = followLink;
