@@ -42,11 +42,9 @@ QString writePicture(const QString &path, const QImage &image, bool mayReplace)
 // would be refused half way does no work at all.
 QString refusedExport(const QString &folder, bool mayReplace)
 {
-    ReplaceRules rules;
-    rules.followLink = false;
-    rules.mayReplace = mayReplace;
     for (const QString &name : pageFileNames()) {
-        if (QString refused = refusedTarget(QDir(folder).filePath(name), rules); !refused.isEmpty())
+        if (QString refused = refusedTarget(QDir(folder).filePath(name), newFileRules(mayReplace));
+            !refused.isEmpty())
             return refused;
     }
     return {};
@@ -135,10 +133,7 @@ int runNewSkin(const QString &version, const QString &path, bool mayReplace, QTe
         err << folderNotMade(QFileInfo(skin).absolutePath()) << '\n';
         return 1;
     }
-    ReplaceRules rules;
-    rules.followLink = false;
-    rules.mayReplace = mayReplace;
-    if (const QString refused = refusedTarget(skin, rules); !refused.isEmpty()) {
+    if (const QString refused = refusedTarget(skin, newFileRules(mayReplace)); !refused.isEmpty()) {
         made.removeAll();
         err << refused << '\n';
         return 1;

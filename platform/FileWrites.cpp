@@ -100,12 +100,17 @@ QString refusedTarget(const QString &path, ReplaceRules rules)
     return {};
 }
 
-QString writeNewFile(const QString &path, const QByteArray &bytes, bool mayReplace)
+ReplaceRules newFileRules(bool mayReplace)
 {
     ReplaceRules rules;
     rules.followLink = false;
     rules.mayReplace = mayReplace;
+    return rules;
+}
+
+QString writeNewFile(const QString &path, const QByteArray &bytes, bool mayReplace)
+{
     const std::error_code failed = replaceFileAtomically(
-        path.toStdString(), std::string_view(bytes.data(), bytes.size()), rules);
+        path.toStdString(), std::string_view(bytes.data(), bytes.size()), newFileRules(mayReplace));
     return failed ? writeFailureText(path, failed) : QString();
 }

@@ -14,6 +14,10 @@
 // The skin the user opened and the settings are the exception for links: they are
 // saved where they lie, through the link the user opened them by (IniText).
 
+// The rules of a file the program makes: never through a link, over an existing plain
+// file only with `mayReplace`.
+ReplaceRules newFileRules(bool mayReplace);
+
 // Writes the bytes to `path`; an existing plain file there is replaced only with
 // `mayReplace`. Empty when written, else what went wrong, naming the file.
 QString writeNewFile(const QString &path, const QByteArray &bytes, bool mayReplace);

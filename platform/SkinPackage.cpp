@@ -278,10 +278,8 @@ std::optional<QByteArray> zipped(const QList<QPair<QString, QByteArray>> &entrie
 
 PackageResult packSkin(const QString &skinPath, const QString &zipPath, bool mayReplace)
 {
-    ReplaceRules rules;
-    rules.followLink = false;
-    rules.mayReplace = mayReplace;
-    if (const QString refused = refusedTarget(zipPath, rules); !refused.isEmpty())
+    if (const QString refused = refusedTarget(zipPath, newFileRules(mayReplace));
+        !refused.isEmpty())
         return failure(refused);
     const FileRead text = readWholeFile(skinPath, maxPackageBytes);
     if (!text.ok())
