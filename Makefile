@@ -30,6 +30,8 @@ asan: deps
 screenshots: deps build/default/build.ninja
 	cmake --build --preset default --target velmor_make_screenshots
 	QT_QPA_PLATFORM=offscreen ./build/default/tools/screenshots/velmor_make_screenshots $(SKIN) docs
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 \
+	    ./build/default/tools/screenshots/velmor_make_screenshots $(SKIN) docs
 
 format: deps
 	clang-format -i $(FORMAT_FILES)

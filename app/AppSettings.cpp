@@ -130,17 +130,41 @@ void AppSettings::writeSnapping(bool toElements, bool toGrid)
     file.UpdateFile();
 }
 
+namespace {
+
+QByteArray readBase64(const char *key)
+{
+    const std::string stored = settingsFile().ReadValue(viewSection, key, "");
+    return QByteArray::fromBase64(QByteArray::fromStdString(stored));
+}
+
+void writeBase64(const char *key, const QByteArray &bytes)
+{
+    SettingsFile file = settingsFile();
+    file.PutValue(viewSection, key, bytes.toBase64().toStdString());
+    file.UpdateFile();
+}
+
+} // namespace
+
 QByteArray AppSettings::windowLayout() const
 {
-    const std::string stored = settingsFile().ReadValue(viewSection, "Fenster", "");
-    return QByteArray::fromBase64(QByteArray::fromStdString(stored));
+    return readBase64("Fenster");
 }
 
 void AppSettings::writeWindowLayout(const QByteArray &layout)
 {
-    SettingsFile file = settingsFile();
-    file.PutValue(viewSection, "Fenster", layout.toBase64().toStdString());
-    file.UpdateFile();
+    writeBase64("Fenster", layout);
+}
+
+QByteArray AppSettings::windowPlace() const
+{
+    return readBase64("Fensterplatz");
+}
+
+void AppSettings::writeWindowPlace(const QByteArray &place)
+{
+    writeBase64("Fensterplatz", place);
 }
 
 Language AppSettings::language() const

@@ -40,6 +40,10 @@ public:
     // when none were kept.
     QByteArray windowLayout() const;
     void writeWindowLayout(const QByteArray &layout);
+    // Where the main window stood and how large it was, as QWidget::saveGeometry() gives
+    // it; empty when none was kept.
+    QByteArray windowPlace() const;
+    void writeWindowPlace(const QByteArray &place);
 
     // German unless English was chosen.
     Language language() const;

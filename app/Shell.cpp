@@ -10,6 +10,28 @@
 #include <QAction>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+// The window opens where it was closed. The first time it takes the size its layout
+// was drawn for, or the whole screen where that has less room, title bar included.
+void placeWindow(QMainWindow &window, const QByteArray &place)
+{
+    if (!place.isEmpty() && window.restoreGeometry(place))
+        return;
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    const QSize needed =
+        window.size() + QSize(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize room = screen->availableSize();
+    if (needed.width() > room.width() || needed.height() > room.height())
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+}
+
+} // namespace
 
 Shell::Shell(Platform platform)
     : platform_(std::move(platform)), form1_(std::make_unique<MainWindow>(platform_.dialogs)),
@@ -35,9 +57,10 @@ Shell::Shell(Platform platform)
     keepViewSettings();
 }
 
-// Snapping is kept the moment it is switched. The docks' places are kept at the close
-// when the user changed them: they are taken as laid out when the window first comes
-// up, so that a start and a close alone leave the settings as they were.
+// Snapping is kept the moment it is switched. The docks' places and the window's are
+// kept at the close when the user changed them: they are taken as laid out when the
+// window first comes up, so that a start and a close alone leave the settings as they
+// were.
 void Shell::keepViewSettings()
 {
     const AppSettings settings;
@@ -46,6 +69,7 @@ void Shell::keepViewSettings()
     commands.SnapToGrid->setChecked(settings.snapToGrid());
     commands.SnapToGrid->setData(settings.gridStep());
     form1_->restoreState(settings.windowLayout());
+    placeWindow(*form1_, settings.windowPlace());
     for (QAction *snap : {commands.SnapToElements, commands.SnapToGrid}) {
         QObject::connect(snap, &QAction::toggled, form1_.get(), [commands] {
             AppSettings().writeSnapping(commands.SnapToElements->isChecked(),
@@ -53,13 +77,18 @@ void Shell::keepViewSettings()
         });
     }
     QObject::connect(activation_, &ActivationWatch::activated, form1_.get(), [this] {
-        if (laidOut_.isEmpty())
+        if (laidOut_.isEmpty()) {
             laidOut_ = form1_->saveState();
+            placed_ = form1_->saveGeometry();
+        }
     });
     QObject::connect(form1_.get(), &MainWindow::closing, form1_.get(), [this] {
         const QByteArray layout = form1_->saveState();
         if (!laidOut_.isEmpty() && layout != laidOut_)
             AppSettings().writeWindowLayout(layout);
+        const QByteArray place = form1_->saveGeometry();
+        if (!placed_.isEmpty() && place != placed_)
+            AppSettings().writeWindowPlace(place);
     });
 }
 

@@ -50,4 +50,5 @@ private:
     bool updateSettingsRead_ = false;
     ActivationWatch *activation_ = nullptr;
     QByteArray laidOut_; // the window's docks as first shown
+    QByteArray placed_;  // and its place and size
 };

@@ -56,10 +56,13 @@ QLabel *createBoldLabel(QWidget &client, const FieldCaption &caption)
     return label;
 }
 
+// Wide enough for four digits beside the spin buttons, up to the caption that follows.
+constexpr int fieldWidth = 54;
+
 NumberField *createField(QWidget &client, const char *name, bool ranged, int left, int top)
 {
     auto *field = new NumberField(QString::fromLatin1(name), ranged, &client);
-    field->setGeometry(clientRect(left, top, 41, 22));
+    field->setGeometry(clientRect(left, top, fieldWidth, 22));
     return field;
 }
 

@@ -24,10 +24,18 @@ const CatalogueEntry &entryOf(const QTreeWidgetItem &row)
     return catalogue()[row.data(NumberColumn, Qt::UserRole).toUInt()];
 }
 
+// Opens wide enough for number, section and place without scrolling sideways, yet
+// narrows as far as the user drags the dock's edge, for a small screen.
+class OutlineTree : public QTreeWidget {
+public:
+    QSize sizeHint() const override { return {320, QTreeWidget::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {120, 120}; }
+};
+
 } // namespace
 
 ElementOutline::ElementOutline(const Workspace &workspace, QWidget *parent)
-    : QDockWidget(parent), workspace_(workspace), filter_(new QLineEdit), tree_(new QTreeWidget)
+    : QDockWidget(parent), workspace_(workspace), filter_(new QLineEdit), tree_(new OutlineTree)
 {
     setObjectName(QStringLiteral("ElementOutline"));
     filter_->setObjectName(QStringLiteral("ElementFilter"));
@@ -38,8 +46,6 @@ ElementOutline::ElementOutline(const Workspace &workspace, QWidget *parent)
     tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree_->setColumnCount(5);
     tree_->header()->setStretchLastSection(false);
-    // Wide enough for number, section and place without scrolling sideways.
-    tree_->setMinimumWidth(320);
     auto *contents = new QWidget(this);
     auto *layout = new QVBoxLayout(contents);
     layout->setContentsMargins(2, 2, 2, 2);

@@ -1,10 +1,11 @@
 #include "editor/MainWindow.h"
 
 #include "editor/BitmapGathering.h"
-#include "editor/ClientLayout.h"
+#include "editor/ClientArea.h"
 #include "editor/PageView.h"
 #include "editor/SelectionHint.h"
 #include "editor/SkinTextView.h"
+#include "editor/StartPanel.h"
 #include "platform/FileWrites.h"
 #include "platform/Platform.h"
 #include "platform/SkinPackage.h"
@@ -24,13 +25,11 @@
 
 namespace {
 
-QWidget *createClient(QMainWindow &window)
+ClientArea &createClient(QMainWindow &window)
 {
-    auto *client = new QWidget(&window);
-    client->setObjectName(QStringLiteral("Client"));
-    client->setFixedSize(1024, 719 - chromeHeight);
+    auto *client = new ClientArea(&window);
     window.setCentralWidget(client);
-    return client;
+    return *client;
 }
 
 } // namespace
@@ -40,8 +39,8 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       dialogs_(std::move(dialogs)), scenes_(document_), commands_(WindowActions::create(*this)),
-      panel_(EditingPanel::create(*createClient(*this))),
-      pages_(SkinPages::create(*centralWidget(), scenes_)), zoom_(pages_, commands_),
+      client_(createClient(*this)), panel_(EditingPanel::create(client_.panelStrip())),
+      pages_(SkinPages::create(client_, scenes_)), zoom_(pages_, commands_),
       status_(StatusReadout::create(*statusBar(), document_, pages_, zoom_)),
       workspace_{document_, scenes_, pages_, panel_, commands_, *dialogs_},
       loader_(*this, workspace_), fields_(workspace_), previews_(workspace_),
@@ -61,13 +60,16 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       arranging_(workspace_),
       menu_(workspace_, previews_, arranging_,
             [this](const CatalogueEntry &entry) { report_.showForElement(entry); }),
-      livePreview_(workspace_), outline_(new ElementOutline(workspace_, this))
+      livePreview_(workspace_), startPanel_(new StartPanel(commands_, &client_)),
+      outline_(new ElementOutline(workspace_, this))
 {
     setObjectName(QStringLiteral("Form1"));
     loader_.showTitle();
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     commands_.followHistory(document_.history());
     showSelectionHints(document_, panel_);
+    client_.setPages(pages_.Notebook, startPanel_);
+    connect(startPanel_, &StartPanel::recentChosen, this, &MainWindow::openRecent);
     addDockWidget(Qt::RightDockWidgetArea, outline_);
     outline_->toggleViewAction()->setObjectName(QStringLiteral("ViewElementOutline"));
     commands_.ViewMenu->addAction(outline_->toggleViewAction());
@@ -93,6 +95,8 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
             [this](QAction *action) { openRecent(action->data().toString()); });
     setAcceptDrops(true);
     templateFolder_ = defaultTemplateFolder();
+    // Shown without a size, a window would take at most two thirds of the screen.
+    resize(sizeHint());
 }
 
 LoadOutcome MainWindow::load(const QString &path)
@@ -223,6 +227,7 @@ void MainWindow::openRecent(const QString &path)
 void MainWindow::showRecentSkins(const QStringList &paths) const
 {
     commands_.showRecentSkins(paths);
+    startPanel_->showRecentSkins(paths);
 }
 
 bool MainWindow::keepWork()

@@ -29,7 +29,9 @@
 
 #include <memory>
 
+class ClientArea;
 class Dialogs;
+class StartPanel;
 
 // The editor's main window: the mock-up of the player's pages, the editing controls
 // above it and the commands. It shows the editor document and hands the user's
@@ -115,6 +117,7 @@ private:
     EditorDocument document_;
     PageScenes scenes_;
     WindowActions commands_;
+    ClientArea &client_;
     EditingPanel panel_;
     SkinPages pages_;
     PageZoom zoom_;
@@ -134,6 +137,7 @@ private:
     Arranging arranging_;
     ElementMenu menu_;
     LivePreview livePreview_;
+    StartPanel *startPanel_;
     ElementOutline *outline_;
     QString templateFolder_;
 };

@@ -1,10 +1,8 @@
 #include "editor/SkinPages.h"
 
-#include "editor/ClientLayout.h"
 #include "editor/PageScenes.h"
 #include "editor/PageView.h"
 
-#include <QFrame>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -29,13 +27,8 @@ constexpr std::array<PageNames, 4> pageNames{{
 SkinPages SkinPages::create(QWidget &client, const PageScenes &scenes)
 {
     SkinPages result;
-    // The plain panel behind the notebook shows while no skin is open.
-    auto *behind = new QFrame(&client);
-    behind->setGeometry(clientRect(0, 216, 1001, 489));
-
     result.Notebook = new QTabWidget(&client);
     result.Notebook->setObjectName(QStringLiteral("Notebook"));
-    result.Notebook->setGeometry(clientRect(0, 200, 1001, 505));
     for (std::size_t i = 0; i < pageNames.size(); ++i) {
         auto *tab = new QWidget;
         tab->setObjectName(QString::fromLatin1(pageNames[i].tab));

@@ -1163,6 +1163,33 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
+    <name>StartPanel</name>
+    <message>
+        <source>Kein Skin geöffnet</source>
+        <translation>No skin open</translation>
+    </message>
+    <message>
+        <source>Öffne ein Skin, lege eines aus einer Vorlage an oder ziehe eine Skin-Datei (.lkv) oder ein Skin-Paket (.zip) in dieses Fenster.</source>
+        <translation>Open a skin, make one from a template, or drop a skin file (.lkv) or a skin package (.zip) into this window.</translation>
+    </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Opened Recently</translation>
+    </message>
+    <message>
+        <source>Skin öffnen...</source>
+        <translation>Open Skin...</translation>
+    </message>
+    <message>
+        <source>Neu aus Vorlage...</source>
+        <translation>New from Template...</translation>
+    </message>
+    <message>
+        <source>Skin-Paket öffnen...</source>
+        <translation>Open Skin Package...</translation>
+    </message>
+</context>
+<context>
     <name>StateBitmapCommand</name>
     <message>
         <source>Bild wählen</source>

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QScreen>
 #include <QtTest>
 
 class ShellTest : public QObject {
@@ -246,6 +247,22 @@ private slots:
         writeSettingsFile("[Ansicht]\r\nFenster=kein Layout\r\n");
         Shell garbled(platform_);
         QVERIFY(garbled.form1().outline().isVisibleTo(&garbled.form1()));
+    }
+
+    // The first start fits the screen; a size the user gave comes back at the next.
+    void theWindowOpensAsLargeAsItWasClosed()
+    {
+        const QSize room = shell_->form1().screen()->availableSize();
+        QVERIFY(shell_->form1().sizeHint().width() > room.width());
+        QVERIFY(shell_->form1().isMaximized());
+        activate(&shell_->form1());
+        shell_->form1().showNormal();
+        shell_->form1().resize(1100, 640);
+        shell_->form1().close();
+        QVERIFY(settingsFile().contains("Fensterplatz="));
+        Shell again(platform_);
+        QVERIFY(!again.form1().isMaximized());
+        QCOMPARE(again.form1().size(), QSize(1100, 640));
     }
 
     void aWindowThatNeverReadTheSettingsWritesNoneOfThem()

@@ -1,6 +1,8 @@
-// Renders the main window with a skin open, once per notebook page and once zoomed to
-// 400 %, a group drag, a comparison, the check report and the three dialogs, to PNG files:
+// Renders the main window before a skin is open, then with one open, once per notebook
+// page, once as small as a laptop leaves it and once zoomed to 400 %, a group drag, a
+// comparison, the check report and the three dialogs, to PNG files:
 //   QT_QPA_PLATFORM=offscreen velmor_make_screenshots <skin.lkv> <folder>
+// With QT_SCALE_FACTOR set, it renders only the Player page as that scaled screen shows it.
 #include "app/AboutDialog.h"
 #include "app/Shell.h"
 #include "app/SkinNameDialog.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGraphicsItem>
 #include <QMouseEvent>
 #include <QTabWidget>
@@ -158,6 +161,25 @@ bool saveComparison(MainWindow &form, const QDir &folder)
     return saved;
 }
 
+// The window as small as a laptop leaves it: the page scrolls, the panel too.
+bool saveSmall(MainWindow &form, const QDir &folder)
+{
+    const QSize drawn = form.size();
+    form.resize(1024, 600);
+    form.pages().Notebook->setCurrentIndex(0);
+    const bool saved = saveGrab(form, folder, QStringLiteral("small"));
+    form.resize(drawn);
+    return saved;
+}
+
+bool saveScaled(MainWindow &form, const QString &skin, const QDir &folder)
+{
+    form.load(skin);
+    form.pages().Notebook->setCurrentIndex(0);
+    const int percent = qRound(form.devicePixelRatio() * 100);
+    return saveGrab(form, folder, QStringLiteral("scaled-%1").arg(percent));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -173,13 +195,23 @@ int main(int argc, char *argv[])
     platform.openUrl = [](const QUrl &) {};
     Shell shell(platform);
     MainWindow &form = shell.form1();
-    // Whatever zoom the folder's settings keep, the pictures show the pages at 100 %.
+    // Whatever zoom and size the folder's settings keep, the pictures show the pages at
+    // 100 % in a window of the size its layout was drawn for.
     form.zoom().setPercent(100);
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(form.sizeHint());
     form.show();
-    form.load(QString::fromLocal8Bit(argv[1]));
-    if (dialogs->failed)
-        return 1;
     const QDir folder(QString::fromLocal8Bit(argv[2]));
+    const QString skin = QString::fromLocal8Bit(argv[1]);
+    // On a scaled screen, only the window as a laptop shows it.
+    if (form.devicePixelRatio() != 1.0)
+        return saveScaled(form, skin, folder) ? 0 : 1;
+    form.showRecentSkins({QFileInfo(skin).absoluteFilePath()});
+    if (!saveGrab(form, folder, QStringLiteral("start")))
+        return 1;
+    form.load(skin);
+    if (dialogs->failed || !saveSmall(form, folder))
+        return 1;
     // The Player page is taken with the zoomed one.
     const QStringList names{"player", "schedule", "description", "player-view"};
     auto *notebook = form.findChild<QTabWidget *>(QStringLiteral("Notebook"));
