@@ -1,7 +1,6 @@
 #include "editor/Arranging.h"
 
 #include "editor/EditorDocument.h"
-#include "editor/PageItem.h"
 #include "editor/PageScenes.h"
 #include "editor/SkinPages.h"
 #include "editor/WindowActions.h"
@@ -30,13 +29,7 @@ void Arranging::selectAllShown() const
     const std::optional<Page> page = workspace_.pages.currentPage();
     if (!page || workspace_.commands.StatePreview->isChecked())
         return;
-    std::vector<const CatalogueEntry *> shown;
-    for (const CatalogueEntry &entry : catalogue()) {
-        const PageItem *view = workspace_.scenes.views().view(entry, *page);
-        if (view && view->isVisible())
-            shown.push_back(&entry);
-    }
-    workspace_.document.selectElements(shown);
+    workspace_.document.selectElements(workspace_.scenes.views().shownOn(*page));
 }
 
 void Arranging::copyPlace()

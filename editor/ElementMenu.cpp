@@ -2,7 +2,10 @@
 
 #include "editor/Arranging.h"
 #include "editor/EditorDocument.h"
+#include "editor/PageItem.h"
 #include "editor/PageScenes.h"
+#include "editor/PageView.h"
+#include "editor/SkinPages.h"
 #include "editor/StatePreviews.h"
 #include "editor/WindowActions.h"
 
@@ -60,10 +63,28 @@ bool ElementMenu::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto &scene = static_cast<PageScene &>(*watched);
     auto &menuEvent = static_cast<QGraphicsSceneContextMenuEvent &>(*event);
+    if (menuEvent.reason() == QGraphicsSceneContextMenuEvent::Keyboard)
+        return openForKeyElement(scene);
     const CatalogueEntry *entry = workspace_.scenes.views().entryOf(
         scene.pageItemAt(menuEvent.scenePos(), menuEvent.widget()));
     if (!entry)
         return false;
     menuFor(*entry)->exec(menuEvent.screenPos());
+    return true;
+}
+
+// The menu key means the key element, wherever the pointer is; its menu opens at the
+// element's centre.
+bool ElementMenu::openForKeyElement(const PageScene &scene)
+{
+    const Selection &key = workspace_.document.selection();
+    const CatalogueEntry *entry = key.kind == Selection::Kind::Element ? key.element : nullptr;
+    const std::optional<Page> page = scene.page();
+    const PageItem *view = entry && page ? workspace_.scenes.views().view(*entry, *page) : nullptr;
+    if (!view || !view->isVisible())
+        return false;
+    const QGraphicsView &shown = *workspace_.pages.views[static_cast<std::size_t>(*page)];
+    const QPoint centre = shown.mapFromScene(view->sceneBoundingRect().center());
+    menuFor(*entry)->exec(shown.viewport()->mapToGlobal(centre));
     return true;
 }

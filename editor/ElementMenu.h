@@ -9,12 +9,14 @@
 #include <memory>
 
 class Arranging;
+class PageScene;
 class QMenu;
 class StatePreviews;
 
 // The context menu of an element on the pages: the pictures of its states, the
 // arrange menu, its problems in the check report, and copying its place to the
-// selection. A right click on an element outside the selection selects it first.
+// selection. A right click on an element outside the selection selects it first; the
+// menu key opens the menu of the key element.
 class ElementMenu : public QObject {
     Q_OBJECT
 
@@ -32,6 +34,7 @@ protected:
 
 private:
     void addStateChoices(QMenu &menu, const CatalogueEntry &entry);
+    bool openForKeyElement(const PageScene &scene);
 
     Workspace workspace_;
     StatePreviews &previews_;

@@ -175,6 +175,8 @@ void ElementOutline::changeEvent(QEvent *event)
 void ElementOutline::retranslate()
 {
     setWindowTitle(tr("Elemente"));
+    // The title just set gave the menu entry its text; the entry also needs its letter.
+    toggleViewAction()->setText(tr("E&lemente"));
     filter_->setPlaceholderText(tr("Nach Nummer, Abschnitt oder Name filtern"));
     tree_->setHeaderLabels({tr("Nr."), tr("Abschnitt"), tr("Name"), tr("Position"), tr("Größe")});
     for (int i = 0; i < tree_->topLevelItemCount(); ++i)

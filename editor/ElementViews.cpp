@@ -53,6 +53,17 @@ ElementViews::ElementViews(const std::array<QGraphicsScene *, 3> &pages)
     retranslate();
 }
 
+std::vector<const CatalogueEntry *> ElementViews::shownOn(Page page) const
+{
+    std::vector<const CatalogueEntry *> shown;
+    for (const CatalogueEntry &entry : catalogue()) {
+        const PageItem *item = view(entry, page);
+        if (item && item->isVisible())
+            shown.push_back(&entry);
+    }
+    return shown;
+}
+
 void ElementViews::retranslate() const
 {
     for (const CatalogueEntry &entry : catalogue()) {

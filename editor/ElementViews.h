@@ -30,6 +30,9 @@ public:
     const CatalogueEntry *entryOf(const QGraphicsItem *item) const;
     // The element's views in the order Player, Schedule, Description.
     std::vector<PageItem *> views(const CatalogueEntry &entry) const;
+    // The elements whose views the page shows, in catalogue order, which the outline
+    // lists them in too.
+    std::vector<const CatalogueEntry *> shownOn(Page page) const;
     // The element's views stand above those of every other element.
     void bringToFront(const CatalogueEntry &entry);
 

@@ -1,31 +1,87 @@
 #include "editor/KeyboardEditing.h"
 
 #include "editor/EditorDocument.h"
+#include "editor/PageItem.h"
+#include "editor/PageScenes.h"
+#include "editor/PageView.h"
+#include "editor/SkinPages.h"
+#include "editor/ViewDragging.h"
+#include "editor/WindowActions.h"
 
+#include <QAction>
 #include <QKeyEvent>
-#include <QWidget>
 
-KeyboardEditing::KeyboardEditing(EditorDocument &document, const std::array<QWidget *, 3> &pages)
-    : document_(document)
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// Tab forward, Shift+Tab (which arrives as Backtab) back; nothing for other keys.
+std::optional<bool> tabDirection(const QKeyEvent &key)
 {
-    for (QWidget *page : pages) {
-        // A click on the page gives it the keyboard; Tab passes it on as before. The
-        // arrow keys never scroll the view: they are the selection's.
-        page->setFocusPolicy(Qt::ClickFocus);
-        page->installEventFilter(this);
+    if (key.modifiers() & ~Qt::ShiftModifier)
+        return std::nullopt;
+    if (key.key() == Qt::Key_Backtab || (key.key() == Qt::Key_Tab && key.modifiers()))
+        return false;
+    if (key.key() == Qt::Key_Tab)
+        return true;
+    return std::nullopt;
+}
+
+} // namespace
+
+KeyboardEditing::KeyboardEditing(const Workspace &workspace, ViewDragging &clicks)
+    : workspace_(workspace), clicks_(clicks)
+{
+    for (Page page : allPages) {
+        // The page is in the tab order and takes the keyboard on a click. The arrow keys
+        // never scroll the view: they are the selection's.
+        QWidget *view = workspace_.pages.views[static_cast<std::size_t>(page)];
+        view->setFocusPolicy(Qt::StrongFocus);
+        view->installEventFilter(this);
     }
 }
 
-bool KeyboardEditing::eventFilter(QObject *, QEvent *event)
+bool KeyboardEditing::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto &key = static_cast<const QKeyEvent &>(*event);
+    if (const std::optional<bool> forward = tabDirection(key)) {
+        // While the states are shown nothing is selected; Tab only passes the keyboard on.
+        if (workspace_.commands.StatePreview->isChecked())
+            return false;
+        for (Page page : allPages) {
+            if (workspace_.pages.views[static_cast<std::size_t>(page)] == watched)
+                return walk(page, *forward);
+        }
+        return false;
+    }
     if (key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier) {
-        document_.select({});
+        workspace_.document.select({});
         return true;
     }
     return nudge(key);
+}
+
+bool KeyboardEditing::walk(Page page, bool forward)
+{
+    const ElementViews &elements = workspace_.scenes.views();
+    const std::vector<const CatalogueEntry *> shown = elements.shownOn(page);
+    const Selection &key = workspace_.document.selection();
+    const auto at = std::find(shown.begin(), shown.end(),
+                              key.kind == Selection::Kind::Element ? key.element : nullptr);
+    const auto count = static_cast<std::ptrdiff_t>(shown.size());
+    std::ptrdiff_t next = forward ? 0 : count - 1;
+    if (at != shown.end())
+        next = (at - shown.begin()) + (forward ? 1 : -1);
+    if (next < 0 || next >= count)
+        return false;
+    const CatalogueEntry &entry = *shown[static_cast<std::size_t>(next)];
+    clicks_.pressElement(entry);
+    workspace_.pages.views[static_cast<std::size_t>(page)]->ensureVisible(
+        elements.view(entry, page));
+    return true;
 }
 
 bool KeyboardEditing::nudge(const QKeyEvent &event)
@@ -53,8 +109,8 @@ bool KeyboardEditing::nudge(const QKeyEvent &event)
         return false;
     const int step = modifiers & Qt::ShiftModifier ? 10 : 1;
     if (modifiers & Qt::ControlModifier)
-        document_.nudge(0, 0, x * step, y * step);
+        workspace_.document.nudge(0, 0, x * step, y * step);
     else
-        document_.nudge(x * step, y * step, 0, 0);
+        workspace_.document.nudge(x * step, y * step, 0, 0);
     return true;
 }

@@ -1,27 +1,33 @@
 #pragma once
 
+#include "editor/Workspace.h"
+#include "skin/SkinDocument.h"
+
 #include <QObject>
 
-#include <array>
-
-class EditorDocument;
+class ViewDragging;
 class QKeyEvent;
-class QWidget;
 
-// The arrow keys on a page view that has the keyboard: they move the selected item by a
-// pixel (ten with Shift); with Ctrl they make it wider, narrower, taller or lower.
-// A run of keys on one item is one step.
+// The keyboard on an element page that has it: the arrow keys move the selected item by
+// a pixel (ten with Shift); with Ctrl they make it wider, narrower, taller or lower, and
+// a run of keys on one item is one step. Tab and Shift+Tab select the page's elements one
+// after the other in the outline's order, Escape lets go of the selection.
 class KeyboardEditing : public QObject {
     Q_OBJECT
 
 public:
-    KeyboardEditing(EditorDocument &document, const std::array<QWidget *, 3> &pages);
+    // The clicks select as a press on an element view does.
+    KeyboardEditing(const Workspace &workspace, ViewDragging &clicks);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool nudge(const QKeyEvent &event);
+    // Selects the element after (before) the key element; false past either end, where
+    // the keyboard leaves the page as Tab always does.
+    bool walk(Page page, bool forward);
 
-    EditorDocument &document_;
+    Workspace workspace_;
+    ViewDragging &clicks_;
 };

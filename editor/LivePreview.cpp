@@ -14,7 +14,17 @@
 #include <QAction>
 #include <QGraphicsSceneMouseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QUndoStack>
+
+namespace {
+
+bool passesFocus(const QKeyEvent &key)
+{
+    return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+}
+
+} // namespace
 
 LivePreview::LivePreview(const Workspace &workspace) : workspace_(workspace)
 {
@@ -69,7 +79,8 @@ bool LivePreview::isDisabledShown(const CatalogueEntry &entry) const
            entry.hasState(StateBitmap::Da);
 }
 
-// Every press, drag and drop and every key on the pages is the preview's meanwhile.
+// Every press, drag and drop and every key but Tab on the pages is the preview's
+// meanwhile.
 bool LivePreview::eventFilter(QObject *watched, QEvent *event)
 {
     if (!isRunning())
@@ -80,11 +91,15 @@ bool LivePreview::eventFilter(QObject *watched, QEvent *event)
     case QEvent::GraphicsSceneMouseRelease:
     case QEvent::GraphicsSceneMouseDoubleClick:
         return mouse(static_cast<PageScene &>(*watched), *event);
+    case QEvent::KeyPress:
+        // Tab still takes the keyboard on, so that it never stays caught on a page.
+        if (passesFocus(static_cast<const QKeyEvent &>(*event)))
+            return false;
+        [[fallthrough]];
     case QEvent::GraphicsSceneContextMenu:
     case QEvent::GraphicsSceneDragEnter:
     case QEvent::GraphicsSceneDragMove:
     case QEvent::GraphicsSceneDrop:
-    case QEvent::KeyPress:
         event->accept();
         return true;
     default:

@@ -46,8 +46,7 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       loader_(*this, workspace_), fields_(workspace_), previews_(workspace_),
       snapping_(document_, scenes_, *commands_.SnapToElements, *commands_.SnapToGrid),
       dragging_(workspace_, previews_, snapping_), graphics_(workspace_, fields_),
-      keyboard_(document_, {pages_.views[0], pages_.views[1], pages_.views[2]}),
-      drops_(previews_, graphics_, scenes_),
+      keyboard_(workspace_, dragging_), drops_(previews_, graphics_, scenes_),
       watch_(document_, *dialogs_, [this](const QString &path) { load(path); }),
       report_(
           document_, *dialogs_, [this](const SkinProblem &problem) { reveal(problem); },

@@ -9,11 +9,20 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
 // One notch of a common wheel.
 constexpr int notch = 120;
+
+// How wide the frame of the page with the keyboard is, in screen pixels.
+constexpr int focusFrameWidth = 2;
+
+QRegion edgeOf(const QRect &area, int depth)
+{
+    return QRegion(area).subtracted(area.adjusted(depth, depth, -depth, -depth));
+}
 
 } // namespace
 
@@ -87,12 +96,49 @@ void PageView::leaveEvent(QEvent *event)
     QGraphicsView::leaveEvent(event);
 }
 
-// A line between every two skin pixels, one screen pixel wide, over the exposed part.
-// Drawn as thin rectangles in screen pixels: a long line costs the painter far more.
+void PageView::focusInEvent(QFocusEvent *event)
+{
+    QGraphicsView::focusInEvent(event);
+    redrawEdge();
+}
+
+void PageView::focusOutEvent(QFocusEvent *event)
+{
+    QGraphicsView::focusOutEvent(event);
+    redrawEdge();
+}
+
+// The view moves what it shows instead of drawing it again, the frame with it.
+void PageView::scrollContentsBy(int dx, int dy)
+{
+    QGraphicsView::scrollContentsBy(dx, dy);
+    if (hasFocus())
+        redrawEdge(std::max(std::abs(dx), std::abs(dy)));
+}
+
+void PageView::redrawEdge(int scrolled)
+{
+    viewport()->update(edgeOf(viewport()->rect(), focusFrameWidth + scrolled));
+}
+
 void PageView::drawForeground(QPainter *painter, const QRectF &rect)
 {
-    if (!pixelGrid_ || zoom_ < pixelGridZoom)
+    if (pixelGrid_ && zoom_ >= pixelGridZoom)
+        drawPixelGrid(painter, rect);
+    if (!hasFocus())
         return;
+    painter->save();
+    painter->resetTransform();
+    const QColor frame = palette().color(QPalette::Highlight);
+    for (const QRect &band : edgeOf(viewport()->rect(), focusFrameWidth))
+        painter->fillRect(band, frame);
+    painter->restore();
+}
+
+// A line between every two skin pixels, one screen pixel wide, over the exposed part.
+// Drawn as thin rectangles in screen pixels: a long line costs the painter far more.
+void PageView::drawPixelGrid(QPainter *painter, const QRectF &rect) const
+{
     const QRect screen = mapFromScene(rect).boundingRect().intersected(viewport()->rect());
     const int left = static_cast<int>(std::floor(rect.left()));
     const int right = static_cast<int>(std::ceil(rect.right()));

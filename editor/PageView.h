@@ -6,7 +6,8 @@ class PageScene;
 
 // Shows a page scene at the shared zoom, its origin at the top-left corner, pixels
 // sharp at every zoom and, when asked for, a grid between them from 400 %. Ctrl and
-// the wheel ask for a zoom about the pointer.
+// the wheel ask for a zoom about the pointer. A frame in the highlight colour shows
+// that the page has the keyboard.
 class PageView : public QGraphicsView {
     Q_OBJECT
 
@@ -31,9 +32,17 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:
+    void drawPixelGrid(QPainter *painter, const QRectF &rect) const;
+    // Draws the edge of the viewport anew, as deep as the focus frame and the distance
+    // a scroll has just carried the old frame inwards.
+    void redrawEdge(int scrolled = 0);
+
     int zoom_ = 100;
     bool pixelGrid_ = true;
     int wheelTurn_ = 0; // eighths of a degree not yet worth a step

@@ -53,7 +53,7 @@ const CommandTraits commandTraits[] = {
                        "Speichern unter|Aktive Datei unter einem neuen Namen speichern"),
      noGlyph, false},
     {&WindowActions::FileCompare, "FileCompare",
-     QT_TRANSLATE_NOOP("WindowActions", "&Vergleichen mit..."), "",
+     QT_TRANSLATE_NOOP("WindowActions", "Ver&gleichen mit..."), "",
      QT_TRANSLATE_NOOP("WindowActions", "Vergleichen mit|Zeigen, worin sich das Skin von einer "
                                         "anderen Skin-Datei unterscheidet"),
      noGlyph, false},
@@ -119,9 +119,9 @@ const CommandTraits commandTraits[] = {
      QT_TRANSLATE_NOOP("WindowActions",
                        "Deaktiviert zeigen|Jedes Element mit vier Zuständen deaktiviert zeigen"),
      noGlyph, true},
-    {&WindowActions::Update, "Update", QT_TRANSLATE_NOOP("WindowActions", "Versions-Update"), "",
+    {&WindowActions::Update, "Update", QT_TRANSLATE_NOOP("WindowActions", "&Versions-Update"), "",
      "", noGlyph, true},
-    {&WindowActions::Info, "Info", QT_TRANSLATE_NOOP("WindowActions", "Über Velmor"), "", "",
+    {&WindowActions::Info, "Info", QT_TRANSLATE_NOOP("WindowActions", "Ü&ber Velmor"), "", "",
      noGlyph, true},
 };
 
@@ -190,12 +190,12 @@ QIcon zoomGlyph(char sign)
 // Each language names itself, so that someone who cannot read the other finds it.
 QMenu *makeLanguageMenu(QMenu &info, WindowActions &c)
 {
-    QMenu *menu = info.addMenu(QStringLiteral("Sprache / Language"));
+    QMenu *menu = info.addMenu(QStringLiteral("&Sprache / Language"));
     menu->setObjectName(QStringLiteral("Language"));
     auto *group = new QActionGroup(menu);
-    c.LanguageGerman = group->addAction(QStringLiteral("Deutsch"));
+    c.LanguageGerman = group->addAction(QStringLiteral("&Deutsch"));
     c.LanguageGerman->setObjectName(QStringLiteral("LanguageGerman"));
-    c.LanguageEnglish = group->addAction(QStringLiteral("English"));
+    c.LanguageEnglish = group->addAction(QStringLiteral("&English"));
     c.LanguageEnglish->setObjectName(QStringLiteral("LanguageEnglish"));
     for (QAction *entry : group->actions())
         entry->setCheckable(true);
@@ -214,6 +214,10 @@ WindowActions WindowActions::create(QMainWindow &window)
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     c.ViewZoomIn->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    // Windows has no quit key of its own, Alt+F4 closes any window; Ctrl+Q is the one
+    // the other desktops agree on.
+    const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    c.FileExit1->setShortcuts(quit.isEmpty() ? QList{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quit);
     for (QAction *toggle :
          {c.ViewPixelGrid, c.SnapToElements, c.SnapToGrid, c.StatePreview, c.PreviewDisabled})
         toggle->setCheckable(true);
@@ -223,6 +227,7 @@ WindowActions WindowActions::create(QMainWindow &window)
     for (Arrangement arrangement : allArrangements) {
         auto *action = new QAction(&window);
         action->setObjectName(arrangementCommandName(arrangement));
+        action->setShortcut(arrangementShortcut(arrangement));
         action->setEnabled(false);
         c.arrange[static_cast<std::size_t>(arrangement)] = action;
     }
@@ -291,12 +296,12 @@ WindowActions WindowActions::create(QMainWindow &window)
 void WindowActions::showMenuTexts() const
 {
     FileMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Datei")));
-    RecentSkins->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "Zuletzt geöffnet")));
+    RecentSkins->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Zuletzt geöffnet")));
     EditMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Bearbeiten")));
     ViewMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Ansicht")));
-    ArrangeMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "&Anordnen")));
+    ArrangeMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "An&ordnen")));
     for (Arrangement arrangement : allArrangements)
-        arrangeAction(arrangement)->setText(arrangementName(arrangement));
+        arrangeAction(arrangement)->setText(arrangementCaption(arrangement));
     InfoMenu->setTitle(translated(QT_TRANSLATE_NOOP("WindowActions", "I&nfo")));
     EditNameButton->setText(translated(QT_TRANSLATE_NOOP("WindowActions", "S&kinname")));
     EditNameButton->setToolTip(EditName->toolTip());

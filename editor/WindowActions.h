@@ -44,14 +44,14 @@ struct WindowActions {
     std::array<QAction *, allArrangements.size()> arrange{};
     QAction *Update = nullptr;
     QAction *Info = nullptr;
-    QMenu *RecentSkins = nullptr; // "Zuletzt geöffnet", below "Ö&ffnen..."
-    QMenu *Language = nullptr;    // "Sprache / Language" in "I&nfo", one entry a language
+    QMenu *RecentSkins = nullptr; // "&Zuletzt geöffnet", below "Ö&ffnen..."
+    QMenu *Language = nullptr;    // "&Sprache / Language" in "I&nfo", one entry a language
     QAction *LanguageGerman = nullptr;
     QAction *LanguageEnglish = nullptr;
     QMenu *FileMenu = nullptr;
     QMenu *EditMenu = nullptr;
     QMenu *ViewMenu = nullptr;    // "&Ansicht"
-    QMenu *ArrangeMenu = nullptr; // "&Anordnen"
+    QMenu *ArrangeMenu = nullptr; // "An&ordnen"
     QMenu *InfoMenu = nullptr;
     QAction *EditNameButton = nullptr; // the tool bar's "S&kinname"
 

@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(placeOf(9), places.at(9));
         QCOMPARE(steps(), 1);
         QCOMPARE(document().history().undoText(), QStringLiteral("Oben ausrichten"));
-        QCOMPARE(document().history().undoText(), arrange(Arrangement::AlignTop)->text());
+        QCOMPARE(document().history().undoText(), arrange(Arrangement::AlignTop)->iconText());
 
         probe_->command("FileSave1")->trigger();
         QCOMPARE(probe_->dialogs->calls().size(), 0);
