@@ -33,44 +33,44 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
 <context>
     <name>Arrangement</name>
     <message>
-        <source>Links ausrichten</source>
-        <translation>Align Left</translation>
+        <source>&amp;Links ausrichten</source>
+        <translation>Align &amp;Left</translation>
     </message>
     <message>
-        <source>Horizontal zentrieren</source>
-        <translation>Center Horizontally</translation>
+        <source>&amp;Horizontal zentrieren</source>
+        <translation>Center &amp;Horizontally</translation>
     </message>
     <message>
-        <source>Rechts ausrichten</source>
-        <translation>Align Right</translation>
+        <source>&amp;Rechts ausrichten</source>
+        <translation>Align &amp;Right</translation>
     </message>
     <message>
-        <source>Oben ausrichten</source>
-        <translation>Align Top</translation>
+        <source>&amp;Oben ausrichten</source>
+        <translation>Align &amp;Top</translation>
     </message>
     <message>
-        <source>Vertikal zentrieren</source>
-        <translation>Center Vertically</translation>
+        <source>&amp;Vertikal zentrieren</source>
+        <translation>Center &amp;Vertically</translation>
     </message>
     <message>
-        <source>Unten ausrichten</source>
-        <translation>Align Bottom</translation>
+        <source>&amp;Unten ausrichten</source>
+        <translation>Align &amp;Bottom</translation>
     </message>
     <message>
-        <source>Horizontal gleichmäßig verteilen</source>
-        <translation>Distribute Horizontally</translation>
+        <source>Hori&amp;zontal gleichmäßig verteilen</source>
+        <translation>Distribute Hori&amp;zontally</translation>
     </message>
     <message>
-        <source>Vertikal gleichmäßig verteilen</source>
-        <translation>Distribute Vertically</translation>
+        <source>Verti&amp;kal gleichmäßig verteilen</source>
+        <translation>Distribute Verti&amp;cally</translation>
     </message>
     <message>
-        <source>Gleiche Breite</source>
-        <translation>Same Width</translation>
+        <source>Gleiche &amp;Breite</source>
+        <translation>Same &amp;Width</translation>
     </message>
     <message>
-        <source>Gleiche Höhe</source>
-        <translation>Same Height</translation>
+        <source>&amp;Gleiche Höhe</source>
+        <translation>Same Hei&amp;ght</translation>
     </message>
 </context>
 <context>
@@ -394,6 +394,10 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>Größe</source>
         <translation>Size</translation>
+    </message>
+    <message>
+        <source>E&amp;lemente</source>
+        <translation>E&amp;lements</translation>
     </message>
 </context>
 <context>
@@ -1459,24 +1463,12 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <translation>Check skin|List every problem of the skin</translation>
     </message>
     <message>
-        <source>Versions-Update</source>
-        <translation>Version Update</translation>
-    </message>
-    <message>
-        <source>Über Velmor</source>
-        <translation>About Velmor</translation>
-    </message>
-    <message>
         <source>(leer)</source>
         <translation>(empty)</translation>
     </message>
     <message>
         <source>&amp;Datei</source>
         <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>Zuletzt geöffnet</source>
-        <translation>Open Recent</translation>
     </message>
     <message>
         <source>&amp;Bearbeiten</source>
@@ -1560,7 +1552,7 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
     <message>
         <source>&amp;Zustände vorführen</source>
-        <translation>&amp;Preview States</translation>
+        <translation>Preview &amp;States</translation>
     </message>
     <message>
         <source>Zustände vorführen|Die Seiten reagieren auf Maus und Klick wie der Player; nichts lässt sich bearbeiten</source>
@@ -1575,16 +1567,28 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <translation>Show Disabled|Show every four-state element disabled</translation>
     </message>
     <message>
-        <source>&amp;Anordnen</source>
-        <translation>&amp;Arrange</translation>
+        <source>Vergleichen mit|Zeigen, worin sich das Skin von einer anderen Skin-Datei unterscheidet</source>
+        <translation>Compare With|Show how the skin differs from another skin file</translation>
     </message>
     <message>
-        <source>&amp;Vergleichen mit...</source>
+        <source>Ver&amp;gleichen mit...</source>
         <translation>&amp;Compare With...</translation>
     </message>
     <message>
-        <source>Vergleichen mit|Zeigen, worin sich das Skin von einer anderen Skin-Datei unterscheidet</source>
-        <translation>Compare With|Show how the skin differs from another skin file</translation>
+        <source>&amp;Versions-Update</source>
+        <translation>&amp;Version Update</translation>
+    </message>
+    <message>
+        <source>Ü&amp;ber Velmor</source>
+        <translation>&amp;About Velmor</translation>
+    </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation>Open &amp;Recent</translation>
+    </message>
+    <message>
+        <source>An&amp;ordnen</source>
+        <translation>&amp;Arrange</translation>
     </message>
 </context>
 </TS>

@@ -14,8 +14,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QScreen>
+#include <QTimer>
 #include <QtTest>
 
 class ShellTest : public QObject {
