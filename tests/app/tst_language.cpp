@@ -12,10 +12,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -119,6 +121,8 @@ private:
 private slots:
     void init()
     {
+        // The language a start installs.
+        applyLanguage(Language::German);
         folder_ = std::make_unique<CurrentFolder>();
         dialogs_ = std::make_shared<ScriptedDialogs>();
         Platform platform;
@@ -180,6 +184,30 @@ private slots:
         shell_->form1().load(skin.path());
         QCOMPARE(dialogs_->texts(ScriptedDialogs::Error), QStringList{"Bitmap is invalid"});
         QCOMPARE(shell_->form1().checkReport().windowTitle(), QStringLiteral("Check Skin"));
+    }
+
+    // Qt's own dialogs and buttons: German from Qt's catalogue, English of themselves.
+    void qtsOwnTextsFollowTheLanguage()
+    {
+        const auto closeText = [this] {
+            return shell_->form1()
+                .checkReport()
+                .findChild<QDialogButtonBox *>()
+                ->button(QDialogButtonBox::Close)
+                ->text();
+        };
+        const QStringList columns{"Name", "Size", "Type", "Date Modified"};
+        const auto columnTexts = [&columns] {
+            QStringList texts;
+            for (const QString &column : columns)
+                texts << QCoreApplication::translate("QFileSystemModel", qPrintable(column));
+            return texts;
+        };
+        QCOMPARE(closeText(), QStringLiteral("Schließen"));
+        QCOMPARE(columnTexts(), (QStringList{"Name", "Größe", "Typ", "Änderungsdatum"}));
+        choose("LanguageEnglish");
+        QCOMPARE(closeText(), QStringLiteral("Close"));
+        QCOMPARE(columnTexts(), columns);
     }
 
     // A translation that drops a placeholder would drop a file name from a message.

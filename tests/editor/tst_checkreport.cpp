@@ -3,7 +3,9 @@
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -80,6 +82,25 @@ private slots:
         QVERIFY(messages()[1].contains(QStringLiteral("btn_play_up.bmp")));
         QCOMPARE(problems()->topLevelItem(1)->text(2),
                  QString::number(skin_->lineOf("btn_play", "bitmap_up")));
+    }
+
+    void closesByItsButtonAndByEscape_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Schließen") << false;
+        QTest::newRow("Escape in the list") << true;
+    }
+    void closesByItsButtonAndByEscape()
+    {
+        QFETCH(bool, escape);
+        probe_->form->load(skin_->path());
+        probe_->command("SkinCheck")->trigger();
+        SkinCheckReport &report = probe_->form->checkReport();
+        if (escape)
+            QTest::keyClick(problems(), Qt::Key_Escape);
+        else
+            report.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
+        QVERIFY(!report.isVisible());
     }
 
 private:
