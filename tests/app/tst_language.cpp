@@ -189,25 +189,15 @@ private slots:
     // Qt's own dialogs and buttons: German from Qt's catalogue, English of themselves.
     void qtsOwnTextsFollowTheLanguage()
     {
-        const auto closeText = [this] {
-            return shell_->form1()
-                .checkReport()
-                .findChild<QDialogButtonBox *>()
-                ->button(QDialogButtonBox::Close)
-                ->text();
+        const QAbstractButton *close =
+            shell_->form1().checkReport().findChild<QDialogButtonBox *>()->button(
+                QDialogButtonBox::Close);
+        const auto sizeColumn = [] {
+            return QCoreApplication::translate("QFileSystemModel", "Size");
         };
-        const QStringList columns{"Name", "Size", "Type", "Date Modified"};
-        const auto columnTexts = [&columns] {
-            QStringList texts;
-            for (const QString &column : columns)
-                texts << QCoreApplication::translate("QFileSystemModel", qPrintable(column));
-            return texts;
-        };
-        QCOMPARE(closeText(), QStringLiteral("Schließen"));
-        QCOMPARE(columnTexts(), (QStringList{"Name", "Größe", "Typ", "Änderungsdatum"}));
+        QCOMPARE((QStringList{close->text(), sizeColumn()}), (QStringList{"Schließen", "Größe"}));
         choose("LanguageEnglish");
-        QCOMPARE(closeText(), QStringLiteral("Close"));
-        QCOMPARE(columnTexts(), columns);
+        QCOMPARE((QStringList{close->text(), sizeColumn()}), (QStringList{"Close", "Size"}));
     }
 
     // A translation that drops a placeholder would drop a file name from a message.
