@@ -167,6 +167,45 @@ void AppSettings::writeWindowPlace(const QByteArray &place)
     writeBase64("Fensterplatz", place);
 }
 
+namespace {
+
+// Far beyond any desktop, near enough to zero that no sum of two overflows.
+constexpr int farthestCoordinate = 1 << 16;
+
+} // namespace
+
+// Kept as "left,top,width,height", readable in the file like the other view settings.
+std::optional<QRect> AppSettings::windowPlace(const char *key) const
+{
+    const QStringList numbers =
+        QString::fromStdString(settingsFile().ReadValue(viewSection, key, "")).split(u',');
+    if (numbers.size() != 4)
+        return std::nullopt;
+    int values[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        bool isNumber = false;
+        values[i] = numbers[i].trimmed().toInt(&isNumber);
+        if (!isNumber || values[i] < -farthestCoordinate || values[i] > farthestCoordinate)
+            return std::nullopt;
+    }
+    if (values[2] <= 0 || values[3] <= 0)
+        return std::nullopt;
+    return QRect(values[0], values[1], values[2], values[3]);
+}
+
+void AppSettings::writeWindowPlace(const char *key, const QRect &place)
+{
+    SettingsFile file = settingsFile();
+    file.PutValue(viewSection, key,
+                  QStringLiteral("%1,%2,%3,%4")
+                      .arg(place.left())
+                      .arg(place.top())
+                      .arg(place.width())
+                      .arg(place.height())
+                      .toStdString());
+    file.UpdateFile();
+}
+
 Language AppSettings::language() const
 {
     const std::string code = settingsFile().ReadValue(languageSection, "Sprache", "");

@@ -3,6 +3,7 @@
 #include "platform/Language.h"
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -10,10 +11,10 @@
 
 // The program's own settings in "Velmor.ini" in the current folder: the download
 // server and the news last accepted in the section "Update", the skins opened last in
-// "Zuletzt", the language chosen in "Sprache", the zoom, snapping and docks in "Ansicht". Nothing
-// is kept in memory: every read reads the file, and every write reads it afresh and changes only
-// its own keys in the same step, so that no part of the program, and no other running copy, has its
-// changes put back by an old copy.
+// "Zuletzt", the language chosen in "Sprache", the zoom, snapping, docks and tool windows in
+// "Ansicht". Nothing is kept in memory: every read reads the file, and every write reads it afresh
+// and changes only its own keys in the same step, so that no part of the program, and no other
+// running copy, has its changes put back by an old copy.
 class AppSettings {
 public:
     QString server() const;
@@ -44,6 +45,11 @@ public:
     // it; empty when none was kept.
     QByteArray windowPlace() const;
     void writeWindowPlace(const QByteArray &place);
+
+    // Where the user left a tool window: its frame's top left corner and its size, under
+    // the key. None when none was kept, or when what was kept is no place on a desktop.
+    std::optional<QRect> windowPlace(const char *key) const;
+    void writeWindowPlace(const char *key, const QRect &place);
 
     // German unless English was chosen.
     Language language() const;

@@ -4,6 +4,7 @@
 #include "app/ActivationWatch.h"
 #include "app/RecentSkinsWriter.h"
 #include "app/SkinNameDialog.h"
+#include "app/ToolWindowPlaces.h"
 #include "editor/MainWindow.h"
 #include "update/VersionChecker.h"
 
@@ -55,6 +56,9 @@ Shell::Shell(Platform platform)
     QObject::connect(&form1_->zoom(), &PageZoom::changed, form1_.get(),
                      [](int percent) { AppSettings().writeZoom(percent); });
     keepViewSettings();
+    // Each lives as long as its window, which deletes it.
+    new ToolWindowPlaces(*form1_, form1_->checkReport(), "BerichtFenster");
+    new ToolWindowPlaces(*form1_, form1_->comparison(), "VergleichFenster");
 }
 
 // Snapping is kept the moment it is switched. The docks' places and the window's are

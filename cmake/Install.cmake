@@ -58,6 +58,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps reads the libraries the binary links, so the Qt packages and their
 # versions are those the program was built against.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's dialogs read their German texts from Qt's own catalogues, which no library
+# brings along.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

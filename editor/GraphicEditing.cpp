@@ -5,7 +5,6 @@
 #include "editor/GeometryFields.h"
 #include "editor/PageScenes.h"
 #include "editor/PictureItem.h"
-#include "platform/Platform.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -60,7 +59,7 @@ void GraphicEditing::click(Graphic graphic) const
 // leaves the graphic as it was.
 void GraphicEditing::choose(Graphic graphic) const
 {
-    const QString path = workspace_.dialogs.openPicture();
+    const QString path = workspace_.choosePicture();
     if (!path.isEmpty())
         chooseFile(graphic, path);
 }

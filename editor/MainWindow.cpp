@@ -123,7 +123,9 @@ LoadOutcome MainWindow::open(const QString &path)
 
 void MainWindow::openSkin()
 {
-    const QString path = dialogs_->openSkin();
+    const QString path =
+        dialogs_->askForFile({Dialogs::FileKind::OpenSkin, tr("Skin öffnen"),
+                              QString::fromStdString(document_.skin().skinFolder)});
     if (!path.isEmpty())
         openAfterAsking(path);
 }
@@ -142,7 +144,8 @@ void MainWindow::newFromTemplate()
     if (version.isEmpty())
         return;
     const QString path =
-        dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skin().skinPath)));
+        dialogs_->askForFile({Dialogs::FileKind::SaveSkin, tr("Neues Skin speichern unter"),
+                              QString::fromStdString(folderOf(document_.skin().skinPath))});
     if (!path.isEmpty() && keepWork())
         createFromTemplate(version.toStdString(), path);
 }
@@ -250,7 +253,8 @@ void MainWindow::save()
 void MainWindow::saveAs()
 {
     const QString path =
-        dialogs_->saveSkinAs(QString::fromStdString(folderOf(document_.skin().skinPath)));
+        dialogs_->askForFile({Dialogs::FileKind::SaveSkin, tr("Skin speichern unter"),
+                              QString::fromStdString(folderOf(document_.skin().skinPath))});
     if (path.isEmpty())
         return;
     document_.setSkinPath(path.toStdString());
@@ -325,7 +329,9 @@ void MainWindow::reveal(const SkinDifference &difference)
 
 void MainWindow::compareWithOther()
 {
-    const QString path = dialogs_->openSkin();
+    const QString path =
+        dialogs_->askForFile({Dialogs::FileKind::OpenSkin, tr("Skin zum Vergleichen wählen"),
+                              QString::fromStdString(document_.skin().skinFolder)});
     if (!path.isEmpty())
         comparison_.compareWith(path);
 }

@@ -6,9 +6,9 @@
 #include "platform/ProblemText.h"
 #include "platform/SkinChecker.h"
 
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -49,7 +49,7 @@ bool isReplaceable(ProblemCode code)
 
 SkinCheckReport::SkinCheckReport(EditorDocument &document, Dialogs &dialogs, Reveal reveal,
                                  Reload reload, QWidget *parent)
-    : QWidget(parent, Qt::Tool), document_(document), dialogs_(dialogs), reveal_(std::move(reveal)),
+    : ToolWindow(parent), document_(document), dialogs_(dialogs), reveal_(std::move(reveal)),
       reload_(std::move(reload)), summary_(new QLabel(this)), list_(new QTreeWidget(this)),
       replace_(new QPushButton(this))
 {
@@ -66,10 +66,9 @@ SkinCheckReport::SkinCheckReport(EditorDocument &document, Dialogs &dialogs, Rev
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(list_);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(replace_);
-    layout->addLayout(buttons);
+    QDialogButtonBox *buttons = closingButtons();
+    buttons->addButton(replace_, QDialogButtonBox::ActionRole);
+    layout->addWidget(buttons);
     recheckSoon_.setSingleShot(true);
     recheckSoon_.setInterval(recheckDelayMs);
     connect(&recheckSoon_, &QTimer::timeout, this, &SkinCheckReport::recheck);
@@ -91,7 +90,7 @@ void SkinCheckReport::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
-    QWidget::changeEvent(event);
+    ToolWindow::changeEvent(event);
 }
 
 // The problems stay those of the last check; only their words change.
@@ -214,7 +213,8 @@ void SkinCheckReport::replaceBitmap(const QString &name)
         dialogs_.error(place.error);
         return;
     }
-    const QString chosen = dialogs_.openPicture();
+    const QString chosen = dialogs_.askForFile(
+        {Dialogs::FileKind::OpenPicture, tr("Ersatz für %1 wählen").arg(name), folder});
     if (chosen.isEmpty())
         return;
     const BitmapRepair repair = repairBitmap(chosen, name, folder);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "editor/ToolWindow.h"
 #include "skin/SkinCheck.h"
 
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -21,7 +21,7 @@ class QTreeWidgetItem;
 // editor holds it and checks again, a moment after each change, while it is shown. A
 // double click on a problem shows where it is, through `reveal`. A bitmap that is
 // missing or cannot be read can be replaced from here by one the user chooses.
-class SkinCheckReport : public QWidget {
+class SkinCheckReport : public ToolWindow {
     Q_OBJECT
 
 public:

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/SkinComparison.h"
 
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -36,7 +37,7 @@ QTreeWidgetItem *rowOf(const SkinDifference &difference)
 
 SkinComparisonWindow::SkinComparisonWindow(EditorDocument &document, PageScenes &scenes,
                                            Dialogs &dialogs, Reveal reveal, QWidget *parent)
-    : QWidget(parent, Qt::Tool), document_(document), scenes_(scenes), dialogs_(dialogs),
+    : ToolWindow(parent), document_(document), scenes_(scenes), dialogs_(dialogs),
       reveal_(std::move(reveal)), summary_(new QLabel(this)), list_(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("SkinComparison"));
@@ -50,6 +51,7 @@ SkinComparisonWindow::SkinComparisonWindow(EditorDocument &document, PageScenes 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(list_);
+    layout->addWidget(closingButtons());
     compareSoon_.setSingleShot(true);
     compareSoon_.setInterval(compareDelayMs);
     connect(&compareSoon_, &QTimer::timeout, this, &SkinComparisonWindow::compare);
@@ -62,13 +64,13 @@ void SkinComparisonWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
-    QWidget::changeEvent(event);
+    ToolWindow::changeEvent(event);
 }
 
 // Closed, the comparison leaves nothing on the pages; minimised, it stays.
 void SkinComparisonWindow::hideEvent(QHideEvent *event)
 {
-    QWidget::hideEvent(event);
+    ToolWindow::hideEvent(event);
     if (event->spontaneous())
         return;
     compareSoon_.stop();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "editor/ToolWindow.h"
 #include "skin/SkinDiff.h"
 
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 #include <vector>
@@ -19,7 +19,7 @@ class QTreeWidgetItem;
 // marks it on the pages: every part that differs, and the other skin's place of an
 // element moved or resized. It compares again, a moment after each change, while it is
 // shown; a double click on a difference shows where it is, through `reveal`.
-class SkinComparisonWindow : public QWidget {
+class SkinComparisonWindow : public ToolWindow {
     Q_OBJECT
 
 public:

@@ -96,7 +96,7 @@ void StatePreviews::choose(StateBitmap state) const
 {
     if (!owner(state))
         return;
-    const QString path = workspace_.dialogs.openPicture();
+    const QString path = workspace_.choosePicture();
     if (!path.isEmpty())
         chooseFile(state, path);
 }

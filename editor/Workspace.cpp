@@ -1,9 +1,12 @@
 #include "editor/Workspace.h"
 
 #include "editor/EditingPanel.h"
+#include "editor/EditorDocument.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
 #include "skin/SkinFormat.h"
+
+#include <QCoreApplication>
 
 std::optional<QImage> Workspace::readPicture(const QString &name, const QString &folder) const
 {
@@ -18,4 +21,12 @@ std::optional<QImage> Workspace::readPicture(const QString &name, const QString 
 void Workspace::showFileName(const std::string &path) const
 {
     panel.showFileName(QString::fromStdString(bareFileName(path)));
+}
+
+// A new bitmap usually lies beside the skin, so the dialog starts there.
+QString Workspace::choosePicture() const
+{
+    return dialogs.askForFile({Dialogs::FileKind::OpenPicture,
+                               QCoreApplication::translate("Workspace", "Bitmap wählen"),
+                               QString::fromStdString(document.skin().skinFolder)});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include <optional>
 #include <string>
@@ -26,6 +27,8 @@ struct Workspace {
     // complete path); one that cannot be loaded is reported in the error box, with the
     // picture loader's own text.
     std::optional<QImage> readPicture(const QString &name, const QString &folder = {}) const;
+    // A bitmap the user chooses for the open skin; "" when cancelled.
+    QString choosePicture() const;
     // Puts the file name of a path into "Bildname", without its folder.
     void showFileName(const std::string &path) const;
 };

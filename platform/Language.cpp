@@ -1,6 +1,8 @@
 #include "platform/Language.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <memory>
@@ -20,7 +22,30 @@ QTranslator &englishTranslator()
     return *translator;
 }
 
-Language installed = Language::German;
+// Qt's own texts in its dialogs ("Abbrechen", the columns of the file dialog) come
+// from Qt's German catalogue: the one a Windows or installed program brings beside
+// itself, else the system's. Without one they stay English.
+QTranslator &qtGermanTranslator()
+{
+    static const std::unique_ptr<QTranslator> translator = [] {
+        auto loaded = std::make_unique<QTranslator>();
+        const QStringList folders{
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations")),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+        // windeployqt merges Qt's catalogues into one named "qt".
+        for (const QString &folder : folders) {
+            for (const QString &name : {QStringLiteral("qtbase_de"), QStringLiteral("qt_de")}) {
+                if (loaded->load(name, folder))
+                    return loaded;
+            }
+        }
+        return loaded;
+    }();
+    return *translator;
+}
+
+// None until the first choice: Qt's catalogue is installed then, even for German.
+std::optional<Language> installed;
 
 } // namespace
 
@@ -38,14 +63,18 @@ std::optional<Language> languageOfCode(const QString &code)
     return std::nullopt;
 }
 
+// Qt's texts are English of themselves, so English takes only the program's catalogue.
 void applyLanguage(Language language)
 {
     if (language == installed)
         return;
-    if (language == Language::English)
+    if (language == Language::English) {
+        QCoreApplication::removeTranslator(&qtGermanTranslator());
         QCoreApplication::installTranslator(&englishTranslator());
-    else
+    } else {
         QCoreApplication::removeTranslator(&englishTranslator());
+        QCoreApplication::installTranslator(&qtGermanTranslator());
+    }
     installed = language;
     // Qt posts the change to every window; delivered now, the switch is over when this
     // returns, and nothing shows a mix of both languages in between.
@@ -54,5 +83,5 @@ void applyLanguage(Language language)
 
 Language currentLanguage()
 {
-    return installed;
+    return installed.value_or(Language::German);
 }

@@ -25,6 +25,27 @@ public:
     {
         return yesNo(title, text);
     }
+    // A skin or bitmap file for what the title names, the dialog starting in `folder`
+    // (where the last file dialog was when it is ""); "" when cancelled. A double that
+    // answers only the three questions above answers this one through them.
+    enum class FileKind { OpenSkin, SaveSkin, OpenPicture };
+    struct FileQuestion {
+        FileKind kind;
+        QString title;
+        QString folder;
+    };
+    virtual QString askForFile(const FileQuestion &question)
+    {
+        switch (question.kind) {
+        case FileKind::SaveSkin:
+            return saveSkinAs(question.folder);
+        case FileKind::OpenPicture:
+            return openPicture();
+        case FileKind::OpenSkin:
+            break;
+        }
+        return openSkin();
+    }
     // A file or folder for skin packages, starting at `proposed`; "" when cancelled.
     enum class FileChoice { OpenPackage, SavePackage, UnpackFolder };
     virtual QString chooseFile(FileChoice choice, const QString &proposed)

@@ -11,7 +11,7 @@ namespace {
 const QString skinSuffix = QStringLiteral("lkv");
 const QString applicationTitle = QStringLiteral("Velmor");
 
-struct FileQuestion {
+struct FileSetup {
     QString title;
     QString filter; // Windows form
     QString defaultSuffix;
@@ -22,15 +22,15 @@ struct FileQuestion {
 // The platform's own dialog is used where there is one: on Windows it speaks the
 // user's language and previews bitmaps. The labels only matter for Qt's fallback
 // dialog, which would otherwise show English ones.
-QString askForFile(const FileQuestion &question)
+QString runFileDialog(const FileSetup &setup)
 {
-    QFileDialog dialog(QApplication::activeWindow(), question.title, question.folder,
-                       qtFilter(question.filter));
-    dialog.setAcceptMode(question.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(question.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QFileDialog dialog(QApplication::activeWindow(), setup.title, setup.folder,
+                       qtFilter(setup.filter));
+    dialog.setAcceptMode(setup.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(setup.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The user picked the name to save under; replacing that file needs no second question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, question.save);
-    dialog.setDefaultSuffix(question.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, setup.save);
+    dialog.setDefaultSuffix(setup.defaultSuffix);
     dialog.setLabelText(QFileDialog::LookIn,
                         QCoreApplication::translate("SystemDialogs", "Suchen in:"));
     dialog.setLabelText(QFileDialog::FileName,
@@ -38,8 +38,8 @@ QString askForFile(const FileQuestion &question)
     dialog.setLabelText(QFileDialog::FileType,
                         QCoreApplication::translate("SystemDialogs", "Dateityp:"));
     dialog.setLabelText(QFileDialog::Accept,
-                        question.save ? QCoreApplication::translate("SystemDialogs", "Speichern")
-                                      : QCoreApplication::translate("SystemDialogs", "Öffnen"));
+                        setup.save ? QCoreApplication::translate("SystemDialogs", "Speichern")
+                                   : QCoreApplication::translate("SystemDialogs", "Öffnen"));
     dialog.setLabelText(QFileDialog::Reject,
                         QCoreApplication::translate("SystemDialogs", "Abbrechen"));
     if (dialog.exec() != QDialog::Accepted)
@@ -118,17 +118,30 @@ QString qtFilter(const QString &windowsFilter)
 
 QString SystemDialogs::openSkin()
 {
-    return askForFile({tr("Öffnen"), skinFilter(), skinSuffix, {}, false});
+    return askForFile({FileKind::OpenSkin, tr("Skin öffnen"), {}});
 }
 
 QString SystemDialogs::saveSkinAs(const QString &initialFolder)
 {
-    return askForFile({tr("Speichern unter"), skinFilter(), skinSuffix, initialFolder, true});
+    return askForFile({FileKind::SaveSkin, tr("Skin speichern unter"), initialFolder});
 }
 
 QString SystemDialogs::openPicture()
 {
-    return askForFile({tr("Öffnen"), pictureFilter(), {}, {}, false});
+    return askForFile({FileKind::OpenPicture, tr("Bitmap wählen"), {}});
+}
+
+QString SystemDialogs::askForFile(const FileQuestion &question)
+{
+    switch (question.kind) {
+    case FileKind::SaveSkin:
+        return runFileDialog({question.title, skinFilter(), skinSuffix, question.folder, true});
+    case FileKind::OpenPicture:
+        return runFileDialog({question.title, pictureFilter(), {}, question.folder, false});
+    case FileKind::OpenSkin:
+        break;
+    }
+    return runFileDialog({question.title, skinFilter(), skinSuffix, question.folder, false});
 }
 
 void SystemDialogs::error(const QString &text)

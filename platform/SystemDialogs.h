@@ -17,6 +17,7 @@ public:
     QString openSkin() override;
     QString saveSkinAs(const QString &initialFolder) override;
     QString openPicture() override;
+    QString askForFile(const FileQuestion &question) override;
     void error(const QString &text) override;
     void message(const QString &text) override;
     bool confirm(const QString &text) override;

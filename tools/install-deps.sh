@@ -10,6 +10,9 @@ packages=(make cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libzip-de
 packages+=(zipcmp zipmerge ziptool)
 # The English catalogue: Qt Linguist's lupdate and lrelease and their CMake functions.
 packages+=(qt6-l10n-tools qt6-tools-dev)
+# Qt's own catalogues, for the texts of Qt's dialogs in German; the Windows package
+# takes them from here as well.
+packages+=(qt6-translations-l10n)
 # The install test validates the desktop files and packages the program as Debian
 # would: the freedesktop.org validators and databases, CPack's helpers (file,
 # dpkg-shlibdeps) and lintian.
@@ -24,12 +27,12 @@ icons) packages+=(librsvg2-bin icoutils) ;;
 # loader, wine the launcher that starts it; clang's runtime package brings the header
 # the fuzz targets read their input through. Qt and libzip for Windows are built from
 # Debian's source packages (tools/windows-deps.sh) against Debian's MinGW zlib, with
-# perl for Qt's header generator; Qt's own catalogues come from the translations
-# package, the installer from NSIS. The installed program's test runs it on Xvfb,
-# finds its window with xdotool and compares pictures with ImageMagick.
+# perl for Qt's header generator; the installer comes from NSIS. The installed
+# program's test runs it on Xvfb, finds its window with xdotool and compares pictures
+# with ImageMagick.
 windows) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64
                     libclang-rt-14-dev libz-mingw-w64-dev perl xz-utils
-                    qt6-translations-l10n nsis xvfb xdotool imagemagick) ;;
+                    nsis xvfb xdotool imagemagick) ;;
 esac
 
 missing=()

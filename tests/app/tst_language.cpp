@@ -12,10 +12,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -119,6 +121,8 @@ private:
 private slots:
     void init()
     {
+        // The language a start installs.
+        applyLanguage(Language::German);
         folder_ = std::make_unique<CurrentFolder>();
         dialogs_ = std::make_shared<ScriptedDialogs>();
         Platform platform;
@@ -180,6 +184,20 @@ private slots:
         shell_->form1().load(skin.path());
         QCOMPARE(dialogs_->texts(ScriptedDialogs::Error), QStringList{"Bitmap is invalid"});
         QCOMPARE(shell_->form1().checkReport().windowTitle(), QStringLiteral("Check Skin"));
+    }
+
+    // Qt's own dialogs and buttons: German from Qt's catalogue, English of themselves.
+    void qtsOwnTextsFollowTheLanguage()
+    {
+        const QAbstractButton *close =
+            shell_->form1().checkReport().findChild<QDialogButtonBox *>()->button(
+                QDialogButtonBox::Close);
+        const auto sizeColumn = [] {
+            return QCoreApplication::translate("QFileSystemModel", "Size");
+        };
+        QCOMPARE((QStringList{close->text(), sizeColumn()}), (QStringList{"Schließen", "Größe"}));
+        choose("LanguageEnglish");
+        QCOMPARE((QStringList{close->text(), sizeColumn()}), (QStringList{"Close", "Size"}));
     }
 
     // A translation that drops a placeholder would drop a file name from a message.

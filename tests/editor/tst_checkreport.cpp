@@ -3,7 +3,9 @@
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -80,6 +82,18 @@ private slots:
         QVERIFY(messages()[1].contains(QStringLiteral("btn_play_up.bmp")));
         QCOMPARE(problems()->topLevelItem(1)->text(2),
                  QString::number(skin_->lineOf("btn_play", "bitmap_up")));
+    }
+
+    void closesByItsButtonAndByEscapeInTheList()
+    {
+        probe_->form->load(skin_->path());
+        SkinCheckReport &report = probe_->form->checkReport();
+        report.showForDocument();
+        report.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
+        QVERIFY(!report.isVisible());
+        report.showForDocument();
+        QTest::keyClick(problems(), Qt::Key_Escape);
+        QVERIFY(!report.isVisible());
     }
 
 private:

@@ -1,13 +1,18 @@
 #include "editor/EditorDocument.h"
 #include "platform/SkinPackage.h"
+#include "skin/SkinFormat.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace {
@@ -244,6 +249,35 @@ private slots:
         QVERIFY(QFile::exists(copy));
         QTest::qWait(500);
         QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Message), 1);
+    }
+
+    // Each file dialog says what the file is for, and those of an open skin start in its
+    // folder, wherever the program was started.
+    void fileDialogsNameTheirPurposeAndStartInTheSkinFolder()
+    {
+        QFile::remove(QDir(folder_->path()).filePath("btn_about_do.bmp"));
+        probe_->dialogs->answerChooseItem(QString::fromLatin1(version15));
+        probe_->command("FileOpen1")->trigger();
+        probe_->command("FileCompare")->trigger();
+        probe_->command("FileSaveAs1")->trigger();
+        probe_->command("FileNewFromTemplate")->trigger();
+        EditorProbe::doubleClick(probe_->view("ImageP"));
+        probe_->command("SkinCheck")->trigger();
+        QTreeWidget *problems = probe_->form->checkReport().problemList();
+        QCOMPARE(problems->topLevelItemCount(), 1);
+        problems->setCurrentItem(problems->topLevelItem(0));
+        probe_->child<QPushButton>("ReplaceBitmap")->click();
+
+        QSet<QString> titles;
+        for (const ScriptedDialogs::Call &call : probe_->dialogs->calls()) {
+            if (call.kind == ScriptedDialogs::ChooseItem)
+                continue;
+            QCOMPARE(QFileInfo(call.folder).canonicalFilePath(),
+                     QFileInfo(folder_->path()).canonicalFilePath());
+            QVERIFY2(!titles.contains(call.title), qPrintable(call.title));
+            titles << call.title;
+        }
+        QCOMPARE(titles.size(), 6);
     }
 
 private:

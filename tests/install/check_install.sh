@@ -102,6 +102,8 @@ awk '$2 != "root/root" ||
 [ -s "$work/modes" ] && fail "owners or modes: $(cat "$work/modes")"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends was not read from the binary"
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n' ||
+    fail "Depends lacks Qt's catalogues, which Qt's dialogs take their German texts from"
 dpkg-deb -x "$deb" "$work/root"
 [ "$("$work/root/usr/bin/velmor" --version)" = "Velmor $version" ] || fail "packaged velmor --version"
 

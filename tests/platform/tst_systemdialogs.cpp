@@ -38,7 +38,7 @@ void typeAndAccept(QFileDialog *dialog, const QString &name)
         dialog->close();
 }
 
-enum Question { OpenSkin, SaveSkinAs, OpenPicture, Error, Message, Confirm, YesNo };
+enum Question { Error, Message, Confirm, YesNo };
 
 } // namespace
 
@@ -78,40 +78,41 @@ private slots:
 
     void fileDialogsAreSetUpForTheirFiles_data()
     {
-        QTest::addColumn<int>("question");
-        QTest::addColumn<QStringList>("setup"); // title, filter, default suffix
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("setup"); // filter, default suffix
 
         QTest::newRow("open skin")
-            << int(OpenSkin) << QStringList{"Öffnen", "Lakova (*.lkv)", "lkv"};
+            << int(Dialogs::FileKind::OpenSkin) << QStringList{"Lakova (*.lkv)", "lkv"};
         QTest::newRow("save skin")
-            << int(SaveSkinAs) << QStringList{"Speichern unter", "Lakova (*.lkv)", "lkv"};
+            << int(Dialogs::FileKind::SaveSkin) << QStringList{"Lakova (*.lkv)", "lkv"};
         QTest::newRow("open picture")
-            << int(OpenPicture) << QStringList{"Öffnen", "Bitmap (*.bmp)", ""};
+            << int(Dialogs::FileKind::OpenPicture) << QStringList{"Bitmap (*.bmp)", ""};
     }
 
+    // The title and the folder are the caller's: they say what the file is for.
     void fileDialogsAreSetUpForTheirFiles()
     {
-        QFETCH(int, question);
+        QFETCH(int, kind);
         QFETCH(QStringList, setup);
 
+        const QTemporaryDir folder;
+        const QString title = QStringLiteral("Skin zum Vergleichen wählen");
         QStringList seen;
         bool seenSave = false;
         onNextModal([&](QWidget *modal) {
             if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-                seen = QStringList{dialog->windowTitle(), dialog->nameFilters().join(";;"),
-                                   dialog->defaultSuffix()};
+                seen = QStringList{dialog->windowTitle(), dialog->directory().absolutePath(),
+                                   dialog->nameFilters().join(";;"), dialog->defaultSuffix()};
                 seenSave = dialog->acceptMode() == QFileDialog::AcceptSave;
             }
             modal->close();
         });
-        SystemDialogs dialogs;
-        const QString answer = question == OpenSkin     ? dialogs.openSkin()
-                               : question == SaveSkinAs ? dialogs.saveSkinAs(QDir::tempPath())
-                                                        : dialogs.openPicture();
+        const auto fileKind = static_cast<Dialogs::FileKind>(kind);
+        const QString answer = SystemDialogs().askForFile({fileKind, title, folder.path()});
 
         QCOMPARE(answer, QString());
-        QCOMPARE(seen, setup);
-        QCOMPARE(seenSave, question == SaveSkinAs);
+        QCOMPARE(seen, QStringList({title, QDir(folder.path()).absolutePath()}) + setup);
+        QCOMPARE(seenSave, fileKind == Dialogs::FileKind::SaveSkin);
     }
 
     void saveAsStartsInFolderAndReplacesWithoutAsking_data()

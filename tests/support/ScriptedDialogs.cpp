@@ -45,6 +45,23 @@ QString ScriptedDialogs::openPicture()
     return next(openPictureAnswers_);
 }
 
+// Recorded as the plain question of the same kind, answered from the same script.
+QString ScriptedDialogs::askForFile(const FileQuestion &question)
+{
+    switch (question.kind) {
+    case FileKind::SaveSkin:
+        calls_.append({SaveSkinAs, {}, question.title, question.folder});
+        return next(saveSkinAsAnswers_);
+    case FileKind::OpenPicture:
+        calls_.append({OpenPicture, {}, question.title, question.folder});
+        return next(openPictureAnswers_);
+    case FileKind::OpenSkin:
+        break;
+    }
+    calls_.append({OpenSkin, {}, question.title, question.folder});
+    return next(openSkinAnswers_);
+}
+
 void ScriptedDialogs::error(const QString &text)
 {
     calls_.append({Error, text, {}, {}});

@@ -27,8 +27,8 @@ public:
     struct Call {
         Kind kind;
         QString text;   // the box's text
-        QString title;  // yesNo only
-        QString folder; // saveSkinAs only
+        QString title;  // yes/no questions and the file dialogs asked with one
+        QString folder; // where a file dialog starts
     };
 
     void answerOpenSkin(const QString &path) { openSkinAnswers_.enqueue(path); }
@@ -50,6 +50,7 @@ public:
     QString openSkin() override;
     QString saveSkinAs(const QString &initialFolder) override;
     QString openPicture() override;
+    QString askForFile(const FileQuestion &question) override;
     void error(const QString &text) override;
     void message(const QString &text) override;
     bool confirm(const QString &text) override;
