@@ -175,7 +175,7 @@ constexpr int farthestCoordinate = 1 << 16;
 } // namespace
 
 // Kept as "left,top,width,height", readable in the file like the other view settings.
-std::optional<QRect> AppSettings::windowPlace(const char *key) const
+std::optional<QRect> AppSettings::toolWindowPlace(const char *key) const
 {
     const QStringList numbers =
         QString::fromStdString(settingsFile().ReadValue(viewSection, key, "")).split(u',');
@@ -193,7 +193,7 @@ std::optional<QRect> AppSettings::windowPlace(const char *key) const
     return QRect(values[0], values[1], values[2], values[3]);
 }
 
-void AppSettings::writeWindowPlace(const char *key, const QRect &place)
+void AppSettings::writeToolWindowPlace(const char *key, const QRect &place)
 {
     SettingsFile file = settingsFile();
     file.PutValue(viewSection, key,

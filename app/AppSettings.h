@@ -48,8 +48,8 @@ public:
 
     // Where the user left a tool window: its frame's top left corner and its size, under
     // the key. None when none was kept, or when what was kept is no place on a desktop.
-    std::optional<QRect> windowPlace(const char *key) const;
-    void writeWindowPlace(const char *key, const QRect &place);
+    std::optional<QRect> toolWindowPlace(const char *key) const;
+    void writeToolWindowPlace(const char *key, const QRect &place);
 
     // German unless English was chosen.
     Language language() const;

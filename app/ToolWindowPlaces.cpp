@@ -78,7 +78,7 @@ void ToolWindowPlaces::place()
     // that tells the frame only once the window is up leaves it out the first time.
     const QSize frame = tool_.frameGeometry().size() - tool_.size();
     std::optional<QRect> at;
-    if (const std::optional<QRect> kept = AppSettings().windowPlace(key_))
+    if (const std::optional<QRect> kept = AppSettings().toolWindowPlace(key_))
         at = placeOnScreens(QRect(kept->topLeft(), kept->size() + frame), areas);
     if (!at) {
         const QWidget *menu = main_.menuWidget();
@@ -98,5 +98,5 @@ void ToolWindowPlaces::keep()
     if (now == kept_)
         return;
     kept_ = now;
-    AppSettings().writeWindowPlace(key_, now);
+    AppSettings().writeToolWindowPlace(key_, now);
 }

@@ -624,6 +624,22 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <translation>These bitmaps do not exist; the skin names them all the same:
 %1</translation>
     </message>
+    <message>
+        <source>Skin öffnen</source>
+        <translation>Open Skin</translation>
+    </message>
+    <message>
+        <source>Neues Skin speichern unter</source>
+        <translation>Save New Skin As</translation>
+    </message>
+    <message>
+        <source>Skin speichern unter</source>
+        <translation>Save Skin As</translation>
+    </message>
+    <message>
+        <source>Skin zum Vergleichen wählen</source>
+        <translation>Choose Skin to Compare With</translation>
+    </message>
 </context>
 <context>
     <name>PictureLoader</name>
@@ -929,6 +945,10 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>Ersetzen...</source>
         <translation>Replace...</translation>
+    </message>
+    <message>
+        <source>Ersatz für %1 wählen</source>
+        <translation>Choose Replacement for %1</translation>
     </message>
 </context>
 <context>
@@ -1250,10 +1270,6 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
         <translation>Bitmap (*.bmp)</translation>
     </message>
     <message>
-        <source>Speichern unter</source>
-        <translation>Save As</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1284,6 +1300,18 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>&amp;Nein</source>
         <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Skin öffnen</source>
+        <translation>Open Skin</translation>
+    </message>
+    <message>
+        <source>Skin speichern unter</source>
+        <translation>Save Skin As</translation>
+    </message>
+    <message>
+        <source>Bitmap wählen</source>
+        <translation>Choose Bitmap</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1617,13 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>An&amp;ordnen</source>
         <translation>&amp;Arrange</translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>Bitmap wählen</source>
+        <translation>Choose Bitmap</translation>
     </message>
 </context>
 </TS>

@@ -85,7 +85,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[Ansicht]\r\nBerichtFenster=" + stored + "\r\n");
         file.close();
-        QCOMPARE(AppSettings().windowPlace("BerichtFenster"), read);
+        QCOMPARE(AppSettings().toolWindowPlace("BerichtFenster"), read);
     }
 
     void theReportOpensWhereTheUserLeftIt()
