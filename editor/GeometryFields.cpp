@@ -3,7 +3,9 @@
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
 #include "editor/NumberField.h"
+#include "editor/WindowActions.h"
 
+#include <QAction>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -31,6 +33,9 @@ GeometryFields::GeometryFields(const Workspace &workspace) : workspace_(workspac
     connect(&document, &EditorDocument::backgroundChanged, this,
             [this](Page page) { follow(Selection::backgroundOf(page)); });
     connect(&document, &EditorDocument::selectionChanged, this, [this] { showSelection(); });
+    connect(&document, &EditorDocument::skinTextChanged, this, [this] { enableForSelection(); });
+    connect(workspace_.commands.StatePreview, &QAction::toggled, this,
+            [this] { enableForSelection(); });
 }
 
 NumberField *GeometryFields::field(Edge edge) const
@@ -74,14 +79,32 @@ void GeometryFields::changed(Edge edge, const NumberField &field, int value) con
         workspace_.document.applyEdge(edge, value);
 }
 
-// A lone item takes what the fields show, as the program wrote it there.
+// A lone item takes what the fields show, as the program wrote it there. Without a
+// selection they show nothing of the last one, which they could no longer change.
 void GeometryFields::showSelection() const
 {
+    enableForSelection();
     const EditorDocument &document = workspace_.document;
     if (document.selectedItems().size() > 1)
         showShared();
     else if (document.selection().kind != Selection::Kind::None)
         showItem(document.selection());
+    else {
+        for (Edge edge : fieldOrder)
+            field(edge)->showMixed();
+    }
+}
+
+// What is typed goes to the selected items, so there must be one, of an open skin, and
+// the pages must not be previewing the states.
+void GeometryFields::enableForSelection() const
+{
+    const EditorDocument &document = workspace_.document;
+    const bool editable = !document.skin().targetVersion.empty() &&
+                          document.selection().kind != Selection::Kind::None &&
+                          !workspace_.commands.StatePreview->isChecked();
+    for (Edge edge : fieldOrder)
+        field(edge)->setEnabled(editable);
 }
 
 void GeometryFields::follow(const Selection &item) const

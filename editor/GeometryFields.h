@@ -28,6 +28,7 @@ public:
 private:
     void changed(Edge edge, const NumberField &field, int value) const;
     void showSelection() const;
+    void enableForSelection() const;
     void follow(const Selection &item) const;
     // A page background shows only its size: it is never placed.
     void showItem(const Selection &item) const;

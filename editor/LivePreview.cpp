@@ -2,7 +2,6 @@
 
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
-#include "editor/NumberField.h"
 #include "editor/PageScenes.h"
 #include "editor/PageView.h"
 #include "editor/PictureItem.h"
@@ -137,16 +136,12 @@ void LivePreview::showResting(const CatalogueEntry &entry) const
     workspace_.scenes.views().setPicture(entry, workspace_.document.upPicture(entry));
 }
 
-// The fields, the state pictures and the commands that edit wait for the preview's end.
+// The state pictures and the commands that edit wait for the preview's end; the fields
+// follow the preview by themselves.
 void LivePreview::lockEditing(bool locked) const
 {
-    const EditingPanel &panel = workspace_.panel;
     const bool opened = !workspace_.document.skin().targetVersion.empty();
-    for (QWidget *control :
-         {static_cast<QWidget *>(panel.grossX), static_cast<QWidget *>(panel.grossY),
-          static_cast<QWidget *>(panel.PositionX), static_cast<QWidget *>(panel.PositionY)})
-        control->setEnabled(!locked && opened);
-    panel.GroupBox1->setEnabled(!locked);
+    workspace_.panel.GroupBox1->setEnabled(!locked);
     const WindowActions &commands = workspace_.commands;
     const QUndoStack &history = workspace_.document.history();
     commands.EditUndo->setEnabled(!locked && history.canUndo());

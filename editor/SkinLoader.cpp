@@ -10,6 +10,7 @@
 #include "skin/SkinLoad.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QTabWidget>
 
@@ -42,8 +43,9 @@ LoadOutcome SkinLoader::load(const QString &path)
         workspace_.dialogs.message(notASkinMessage());
         outcome = LoadOutcome::NotASkin;
     } else {
+        // The size and position fields wait for a selection.
         pages.accept(loaded);
-        workspace_.panel.enableEditing(true);
+        workspace_.panel.edit1->setEnabled(true);
         outcome = pages.showPictures(loaded);
         showPages();
         if (outcome != LoadOutcome::Loaded)
@@ -57,12 +59,13 @@ LoadOutcome SkinLoader::load(const QString &path)
 void SkinLoader::hideAndDisable(PageLoad &load)
 {
     workspace_.pages.Notebook->hide();
+    // The preview ends first, so that the new skin's pictures are the ones it shows,
+    // and so that its end enables no field again.
+    workspace_.commands.StatePreview->setChecked(false);
     // Disabling a field that holds a typed value pulls it into its bounds, which counts
     // as the user's edit; the new history must not start with it.
     workspace_.panel.enableEditing(false);
     load.begin();
-    // The preview ends first, so that the new skin's pictures are the ones it shows.
-    workspace_.commands.StatePreview->setChecked(false);
     workspace_.commands.EditName->setEnabled(false);
     for (QAction *command : enabledByASkin(workspace_.commands))
         command->setEnabled(false);

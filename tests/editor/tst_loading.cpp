@@ -110,9 +110,14 @@ private slots:
                          "FileNewFromTemplate", "FileOpen1", "FileOpenPackage", "FileSaveAs1",
                          "Info", "SkinCheck", "StatePreview", "Update"}));
         QVERIFY(shown("Notebook"));
-        for (const char *field : {"grossX", "grossY", "PositionX", "PositionY", "edit1"})
-            QVERIFY(child(field)->isEnabled());
+        QVERIFY(child("edit1")->isEnabled());
         QVERIFY(child<QLineEdit>("edit1")->isReadOnly());
+        // The size and position fields take input once something is selected.
+        for (const char *field : {"grossX", "grossY", "PositionX", "PositionY"})
+            QVERIFY(!child(field)->isEnabled());
+        form_->editorDocument().select(Selection::of(*findElement(13)));
+        for (const char *field : {"grossX", "grossY", "PositionX", "PositionY"})
+            QVERIFY(child(field)->isEnabled());
         QVERIFY(view("Transparent1").widget()->isEnabled());
         QVERIFY(shown("Image01up") && shown("Image01da"));
         QVERIFY(dialogs_->calls().isEmpty());
@@ -216,7 +221,7 @@ private slots:
         for (const char *name : {"Image09p", "Image10p", "Image51d", "Image01up"})
             QVERIFY2(!shown(name), name);
         QCOMPARE(form_->windowTitle(), QStringLiteral("Velmor"));
-        QVERIFY(shown("Notebook") && child("grossX")->isEnabled());
+        QVERIFY(shown("Notebook") && child("edit1")->isEnabled());
         QVERIFY(!command("FileSaveAs1")->isEnabled());
         QVERIFY(!command("EditName")->isEnabled());
         QCOMPARE(form_->document().targetVersion, std::string(version14));

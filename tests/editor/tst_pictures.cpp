@@ -261,6 +261,7 @@ private slots:
         Probe::click(label("ImageStream"));
         QCOMPARE(hint(), QStringLiteral("g6.bmp"));
         QCOMPARE(fields(), (QList<int>{0, 0, 0, 0}));
+        QVERIFY(!probe_->field("grossX")->isEnabled());
         QCOMPARE(label("Image07s")->geometry(), SkinFixture::place(7));
         QCOMPARE(probe_->form->selection().kind, Selection::Kind::None);
     }
