@@ -406,9 +406,14 @@ void EditorDocument::acceptSkin(SkinDocument &loaded)
     emit skinTextChanged();
 }
 
+// Also the same paths again: a skin opened anew may hold other pictures under them.
 void EditorDocument::takeStatePaths(const CatalogueEntry &entry, const SkinElement &loaded)
 {
     skin_.element(entry).statePaths = loaded.statePaths;
+    for (StateBitmap state : allStates) {
+        if (entry.hasState(state))
+            emit statePathChanged(entry, state);
+    }
 }
 
 // What was due is written, and nothing else is: the reckoning starts afresh from here.

@@ -29,6 +29,7 @@ FileWatch::FileWatch(EditorDocument &document, Dialogs &dialogs, Reload reload)
     settleSoon_.setInterval(settleDelayMs);
     connect(&settleSoon_, &QTimer::timeout, this, &FileWatch::settle);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &FileWatch::noteChange);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &FileWatch::folderChanged);
     // A load sets every path one by one; the files are looked at once it is done.
     rewatchSoon_.setSingleShot(true);
     rewatchSoon_.setInterval(0);
@@ -86,6 +87,41 @@ void FileWatch::watchSkin()
     }
     if (!fresh.isEmpty())
         watcher_.addPaths(fresh);
+    wanted_ = wanted;
+    watchFolders();
+}
+
+// A deleted file is no longer watched; its folder tells when it comes back.
+void FileWatch::watchFolders()
+{
+    QSet<QString> folders;
+    for (const QString &file : std::as_const(wanted_))
+        folders.insert(QFileInfo(file).absolutePath());
+    const QStringList watched = watcher_.directories();
+    QStringList gone;
+    for (const QString &folder : watched) {
+        if (!folders.contains(folder))
+            gone << folder;
+    }
+    if (!gone.isEmpty())
+        watcher_.removePaths(gone);
+    QStringList fresh;
+    for (const QString &folder : std::as_const(folders)) {
+        if (!watched.contains(folder) && QFileInfo(folder).isDir())
+            fresh << folder;
+    }
+    if (!fresh.isEmpty())
+        watcher_.addPaths(fresh);
+}
+
+void FileWatch::folderChanged()
+{
+    const QStringList listed = watcher_.files();
+    const QSet<QString> watched(listed.begin(), listed.end());
+    for (const QString &file : std::as_const(wanted_)) {
+        if (!watched.contains(file) && QFileInfo::exists(file))
+            noteChange(file);
+    }
 }
 
 QString FileWatch::watchedPlace() const

@@ -37,6 +37,10 @@ private:
     // The skin file and the folder its bitmap names are resolved in.
     QString watchedPlace() const;
     void noteChange(const QString &path);
+    // Something in a folder of the skin's files changed: a file of the skin that was
+    // gone, and so unwatched, may be there again.
+    void folderChanged();
+    void watchFolders();
     void settle();
     void skinFileChanged();
 
@@ -47,6 +51,7 @@ private:
     QTimer settleSoon_;
     QTimer rewatchSoon_;
     QSet<QString> changed_;
+    QSet<QString> wanted_; // every file watchSkin() watches, or would once it exists
     QString skinFile_;
     QString watched_;           // watchedPlace() at the last watchSkin()
     QByteArray refusedVersion_; // the other program's text the user chose not to load

@@ -74,14 +74,22 @@ void GeometryFields::changed(Edge edge, const NumberField &field, int value) con
         workspace_.document.applyEdge(edge, value);
 }
 
-// A lone item takes what the fields show, as the program wrote it there.
+// A lone item takes what the fields show, as the program wrote it there. Without a
+// selection they show nothing of the last one, which they could no longer change.
 void GeometryFields::showSelection() const
 {
     const EditorDocument &document = workspace_.document;
+    const bool selected = document.selection().kind != Selection::Kind::None;
+    for (Edge edge : fieldOrder)
+        field(edge)->takeInput(selected);
     if (document.selectedItems().size() > 1)
         showShared();
     else if (document.selection().kind != Selection::Kind::None)
         showItem(document.selection());
+    else {
+        for (Edge edge : fieldOrder)
+            field(edge)->showMixed();
+    }
 }
 
 void GeometryFields::follow(const Selection &item) const

@@ -45,14 +45,15 @@ void GraphicEditing::click(Graphic graphic) const
         selectBackground(*page);
         return;
     }
+    // The fields show zeros; ending the selection first keeps them from collapsing
+    // whatever was selected, and leaves the file name standing.
+    const bool endsSelection = graphic == Graphic::Stream || graphic == Graphic::Curpos;
+    if (endsSelection)
+        workspace_.document.select({});
     const SkinDocument &skin = workspace_.document.skin();
     workspace_.showFileName(skin.graphicPaths[static_cast<std::size_t>(graphic)]);
-    if (graphic == Graphic::Stream || graphic == Graphic::Curpos) {
-        // The fields show zeros; ending the selection first keeps them from
-        // collapsing whatever was selected.
-        workspace_.document.select({});
+    if (endsSelection)
         fields_.show({});
-    }
 }
 
 // The picture is loaded before its path is kept, so a file that is no bitmap

@@ -2,6 +2,7 @@
 
 #include "editor/EditingPanel.h"
 #include "editor/EditorDocument.h"
+#include "editor/ModeBadge.h"
 #include "editor/NumberField.h"
 #include "editor/PageScenes.h"
 #include "editor/PageView.h"
@@ -34,6 +35,9 @@ LivePreview::LivePreview(const Workspace &workspace) : workspace_(workspace)
         workspace_.pages.views[i]->installEventFilter(this);
         connect(workspace_.pages.views[i], &PageView::pointerLeft, this,
                 [this] { hover(nullptr, nullptr, false); });
+        badges_.push_back(
+            new ModeBadge(QT_TRANSLATE_NOOP("ModeBadge", "Vorschau läuft – F5 beendet"),
+                          *workspace_.pages.views[i]));
     }
     const WindowActions &commands = workspace_.commands;
     commands.PreviewDisabled->setEnabled(false);
@@ -59,6 +63,8 @@ bool LivePreview::isRunning() const
 void LivePreview::start(bool running)
 {
     hover(nullptr, nullptr, false);
+    for (ModeBadge *badge : badges_)
+        badge->setVisible(running);
     lockEditing(running);
     workspace_.commands.PreviewDisabled->setEnabled(running);
     showDisabled();

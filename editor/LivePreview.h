@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+#include <vector>
+
+class ModeBadge;
 class PageItem;
 class PageScene;
 
@@ -12,7 +15,8 @@ class PageScene;
 // mouse-over bitmap under the pointer, its pressed bitmap while pressed, and its up
 // bitmap again when the pointer leaves. With PreviewDisabled every four-state element
 // shows its disabled bitmap and takes no notice of the mouse. Nothing can be edited
-// meanwhile; a bitmap that cannot be shown shows its file's name, without a box.
+// meanwhile; a bitmap that cannot be shown shows its file's name, without a box. A
+// badge on every page says that the preview runs and how it ends.
 class LivePreview : public QObject {
     Q_OBJECT
 
@@ -38,6 +42,7 @@ private:
     void lockEditing(bool locked) const;
 
     Workspace workspace_;
+    std::vector<ModeBadge *> badges_; // one on each page view, while the preview runs
     const CatalogueEntry *hovered_ = nullptr;
     PageItem *hoveredView_ = nullptr;
 };

@@ -59,7 +59,8 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       arranging_(workspace_),
       menu_(workspace_, previews_, arranging_,
             [this](const CatalogueEntry &entry) { report_.showForElement(entry); }),
-      livePreview_(workspace_), startPanel_(new StartPanel(commands_, &client_)),
+      livePreview_(workspace_), navigation_(workspace_),
+      startPanel_(new StartPanel(commands_, &client_)),
       outline_(new ElementOutline(workspace_, this))
 {
     setObjectName(QStringLiteral("Form1"));

@@ -11,6 +11,7 @@
 #include "editor/GraphicEditing.h"
 #include "editor/KeyboardEditing.h"
 #include "editor/LivePreview.h"
+#include "editor/PageNavigation.h"
 #include "editor/PageScenes.h"
 #include "editor/PageZoom.h"
 #include "editor/PictureDrops.h"
@@ -137,6 +138,7 @@ private:
     Arranging arranging_;
     ElementMenu menu_;
     LivePreview livePreview_;
+    PageNavigation navigation_; // after the preview: Space pans also while it runs
     StartPanel *startPanel_;
     ElementOutline *outline_;
     QString templateFolder_;

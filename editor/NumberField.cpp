@@ -20,6 +20,12 @@ NumberField::NumberField(const QString &name, bool ranged, QWidget *parent)
     setEnabled(false);
 }
 
+void NumberField::takeInput(bool takes)
+{
+    setReadOnly(!takes);
+    lineEdit()->setReadOnly(!takes || !typable_);
+}
+
 namespace {
 
 // The keys of the editor's own undo and redo, whatever the platform calls redo.

@@ -23,6 +23,9 @@ public:
     void showMixed();
     bool isMixed() const { return mixed_; }
     bool isUserChange() const { return userActions_ > 0; }
+    // A field with nothing to act on takes neither keys nor steps, yet stays enabled, as
+    // an open skin's fields are; typing into a position field stays off either way.
+    void takeInput(bool takes);
 
 protected:
     bool event(QEvent *event) override;

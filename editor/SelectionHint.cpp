@@ -45,5 +45,7 @@ void showSelectionHints(const EditorDocument &document, const EditingPanel &pane
                      [&document, &panel] {
                          if (const char *hint = hintOf(document.selection()))
                              panel.showHint(hint);
+                         else if (document.selection().kind == Selection::Kind::None)
+                             panel.showFileName({});
                      });
 }

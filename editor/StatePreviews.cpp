@@ -25,7 +25,8 @@ StatePreviews::StatePreviews(const Workspace &workspace) : workspace_(workspace)
                      [this] { showSelection(); });
 }
 
-// A list leaves the panel as it was; a page background has no disabled state.
+// A list leaves the panel as it was; a page background has no disabled state; with
+// nothing selected the panel shows nothing of the last selection.
 void StatePreviews::showSelection()
 {
     const Selection &key = workspace_.document.selection();
@@ -33,6 +34,10 @@ void StatePreviews::showSelection()
         show(*key.element);
     else if (key.kind == Selection::Kind::Background)
         preview(StateBitmap::Da)->hide();
+    else if (key.kind == Selection::Kind::None) {
+        for (StateBitmap state : allStates)
+            preview(state)->clear();
+    }
 }
 
 void StatePreviews::show(const CatalogueEntry &entry)

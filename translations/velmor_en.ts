@@ -642,6 +642,13 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     </message>
 </context>
 <context>
+    <name>ModeBadge</name>
+    <message>
+        <source>Vorschau läuft – F5 beendet</source>
+        <translation>Preview running – F5 ends it</translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <source>Unbekannte Bilddateierweiterung (.%1)</source>

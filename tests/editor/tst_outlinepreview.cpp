@@ -228,6 +228,19 @@ private slots:
         QVERIFY(!command("PreviewDisabled")->isEnabled());
     }
 
+    // A sign over the view, not in the page: it stays put and no export draws it.
+    void previewShowsItsModeOnThePage()
+    {
+        auto *badge = player()->findChild<QLabel *>(QStringLiteral("ModeBadge"));
+        QVERIFY(badge && !badge->isVisible());
+        startPreview();
+        QVERIFY(badge->isVisible());
+        QCOMPARE(badge->text(), QStringLiteral("Vorschau läuft – F5 beendet"));
+        QVERIFY(player()->viewport()->geometry().contains(badge->geometry()));
+        command("StatePreview")->setChecked(false);
+        QVERIFY(!badge->isVisible());
+    }
+
     void nothingIsEditableDuringThePreview()
     {
         Probe::drag(view("Image05p"), {3, 0});

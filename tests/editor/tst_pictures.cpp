@@ -137,6 +137,18 @@ private slots:
         QCOMPARE(hint(), QStringLiteral("e40_da.bmp"));
     }
 
+    // The skin opened again, as after a repair or a change elsewhere, shows its files as
+    // they are now, in the previews of what stays selected as on the pages.
+    void previewsShowTheBitmapsOfTheSkinOpenedAgain()
+    {
+        Probe::click(label("Image07p"));
+        for (const char *name : {"e07_up.bmp", "e07_mo.bmp"})
+            offer(QString::fromLatin1(name), SkinFixture::place(7).size(), Qt::red);
+        probe_->form->load(skinPath_);
+        for (const char *name : {"Image07p", "Image01up", "Image01mo"})
+            QCOMPARE(label(name)->pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));
+    }
+
     void unloadableBitmapKeepsEverythingButThePath()
     {
         Probe::click(label("Image05p"));
@@ -261,6 +273,7 @@ private slots:
         Probe::click(label("ImageStream"));
         QCOMPARE(hint(), QStringLiteral("g6.bmp"));
         QCOMPARE(fields(), (QList<int>{0, 0, 0, 0}));
+        QVERIFY(probe_->field("grossX")->isReadOnly());
         QCOMPARE(label("Image07s")->geometry(), SkinFixture::place(7));
         QCOMPARE(probe_->form->selection().kind, Selection::Kind::None);
     }
