@@ -11,24 +11,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QScreen>
-#include <QStyle>
 
 namespace {
 
-// The window opens where it was closed. The first time it takes the size its layout
-// was drawn for, or the whole screen where that has less room, title bar included.
+// The window opens where and as it was closed; the first time it fills the screen's
+// work area, the controls at their places and the rest of the room the page's.
 void placeWindow(QMainWindow &window, const QByteArray &place)
 {
-    if (!place.isEmpty() && window.restoreGeometry(place))
-        return;
-    const QScreen *screen = window.screen();
-    if (!screen)
-        return;
-    const QSize needed =
-        window.size() + QSize(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    const QSize room = screen->availableSize();
-    if (needed.width() > room.width() || needed.height() > room.height())
+    if (place.isEmpty() || !window.restoreGeometry(place))
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 

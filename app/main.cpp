@@ -15,8 +15,7 @@ int main(int argc, char *argv[])
     applyLanguage(startLanguage(QApplication::arguments()));
     const CommandLine line = CommandLine::parse(QApplication::arguments());
     Shell shell(Platform::system());
-    // The controls stand at fixed places, but the window still fills the work area.
-    shell.form1().showMaximized();
+    shell.form1().show();
     const QString skin = line.skins.value(0);
     if (skin.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
         shell.form1().openPackage(skin);

@@ -8,6 +8,7 @@
 #include "app/SkinNameDialog.h"
 #include "editor/MainWindow.h"
 #include "editor/PageView.h"
+#include "platform/Language.h"
 #include "platform/Platform.h"
 #include "update/VersionChecker.h"
 
@@ -185,6 +186,7 @@ bool saveScaled(MainWindow &form, const QString &skin, const QDir &folder)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    applyLanguage(Language::German);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <skin.lkv> <folder>\n", argv[0]);
         return 2;
