@@ -4,13 +4,16 @@
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QSet>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The window on a screen scaled as Windows laptops are, to 150 %: the skin's pixels
-// are pixel art and stay sharp at every zoom, and the program's own glyphs are drawn for
-// the screen, not blown up.
+// The window on a screen scaled as Windows laptops are (150 %, or the scale the run
+// is given): the skin's pixels are pixel art and stay sharp at every zoom, the program's
+// own glyphs are drawn for the screen, not blown up, and no text is cut off.
 class ScaledScreenTest : public QObject {
     Q_OBJECT
 
@@ -44,19 +47,45 @@ private slots:
 
         view->ensureVisible(picture);
         const QPixmap screen = view->viewport()->grab();
-        QCOMPARE(screen.devicePixelRatio(), 1.5);
+        const qreal scale = screen.devicePixelRatio();
+        QCOMPARE(scale, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
         const QImage shown = screen.toImage().convertToFormat(QImage::Format_RGB32);
         const QRect logical = view->mapFromScene(picture->sceneBoundingRect()).boundingRect();
         // The element's own device pixels, short of the edges the rounding may share.
         const QRect device(
-            QPoint(qCeil(logical.left() * 1.5) + 2, qCeil(logical.top() * 1.5) + 2),
-            QPoint(qFloor(logical.right() * 1.5) - 2, qFloor(logical.bottom() * 1.5) - 2));
+            QPoint(qCeil(logical.left() * scale) + 2, qCeil(logical.top() * scale) + 2),
+            QPoint(qFloor(logical.right() * scale) - 2, qFloor(logical.bottom() * scale) - 2));
         QVERIFY(device.width() > 10 && device.height() > 10);
         QVERIFY(shown.rect().contains(device));
         for (int y = device.top(); y <= device.bottom(); ++y)
             for (int x = device.left(); x <= device.right(); ++x)
                 QVERIFY2(colours.contains(shown.pixel(x, y)),
                          qPrintable(QStringLiteral("a blended pixel at %1,%2").arg(x).arg(y)));
+    }
+
+    // On a laptop's room: every caption whole, and four digits in every number field.
+    void noTextIsCutOff()
+    {
+        QTemporaryDir folder;
+        const DemoSkinCopy demo(QStringLiteral("sonnengelb-15"), folder.path());
+        EditorProbe probe;
+        probe.form->resize(1024, 600);
+        probe.form->show();
+        probe.form->load(demo.path());
+        QCoreApplication::processEvents();
+        for (const QLabel *label : probe.form->findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->wordWrap() || !label->pixmap().isNull())
+                continue;
+            const QString text = label->text().remove(QLatin1Char('&'));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
+                     qPrintable(text));
+        }
+        for (const QSpinBox *field : probe.form->findChildren<QSpinBox *>()) {
+            const QLineEdit *text = field->findChild<QLineEdit *>();
+            QVERIFY2(text->fontMetrics().horizontalAdvance(QStringLiteral("1000")) <=
+                         text->contentsRect().width(),
+                     qPrintable(field->objectName()));
+        }
     }
 
     void zoomGlyphsHaveTheScreensOwnPixels()
@@ -70,7 +99,8 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_SCALE_FACTOR", "1.5");
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "1.5");
     QApplication application(argc, argv);
     ScaledScreenTest test;
     return QTest::qExec(&test, argc, argv);
