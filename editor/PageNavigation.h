@@ -14,9 +14,7 @@ class QMouseEvent;
 
 // Moves the page views without changing the skin. The middle button, or the left one
 // while Space is held, pans the page as a hand would; the page shown scrolls to every
-// element selected elsewhere than on it (the outline, the check report, the keyboard);
-// and a page switch keeps selected only what the new page shows, so that the fields
-// never speak of an element out of sight.
+// element selected elsewhere than on it (the outline, the check report, the keyboard).
 class PageNavigation : public QObject {
     Q_OBJECT
 

@@ -26,8 +26,8 @@ QRect shownAt(const PageView *page, const Shown &item)
 } // namespace
 
 // The page views move without changing the skin: a hand pans them, they follow a
-// selection made elsewhere than on them, and what they no longer show is no longer
-// selected, nor in the fields.
+// selection made elsewhere than on them, and the fields show nothing of a selection
+// that ended.
 class PageNavigationTest : public QObject {
     Q_OBJECT
 
