@@ -4,7 +4,6 @@
 #include "tests/editor/EditorProbe.h"
 
 #include <QDockWidget>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -119,17 +118,6 @@ private slots:
         QVERIFY(outline.isHidden());
         shown->trigger();
         QVERIFY(outline.isVisible());
-    }
-
-    void theNumberFieldsShowFourDigits()
-    {
-        probe_->open(folder_->path());
-        for (const char *name : {"grossX", "grossY", "PositionX", "PositionY"}) {
-            QLineEdit *text = probe_->field(name)->findChild<QLineEdit *>();
-            QVERIFY2(text->fontMetrics().horizontalAdvance(QStringLiteral("1000")) <=
-                         text->contentsRect().width(),
-                     name);
-        }
     }
 
     // Without a skin the window says what to do; the ways it names work.
