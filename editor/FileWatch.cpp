@@ -91,12 +91,17 @@ void FileWatch::watchSkin()
     watchFolders();
 }
 
-// A deleted file is no longer watched; its folder tells when it comes back.
+// A deleted file is no longer watched; its folder tells when it comes back. Only such a
+// folder is watched, and only while the file is away: on Windows a watched folder can
+// be neither deleted nor renamed.
 void FileWatch::watchFolders()
 {
     QSet<QString> folders;
-    for (const QString &file : std::as_const(wanted_))
-        folders.insert(QFileInfo(file).absolutePath());
+    for (const QString &file : std::as_const(wanted_)) {
+        const QFileInfo info(file);
+        if (!info.exists())
+            folders.insert(info.absolutePath());
+    }
     const QStringList watched = watcher_.directories();
     QStringList gone;
     for (const QString &folder : watched) {
@@ -160,6 +165,7 @@ void FileWatch::settle()
         else
             bitmapChanged(path);
     }
+    watchFolders();
 }
 
 void FileWatch::bitmapChanged(const QString &path)
