@@ -20,6 +20,29 @@ QString fileOf(const std::string &name, const QString &folder)
     return QFileInfo(resolvePicturePath(QString::fromStdString(name), folder)).absoluteFilePath();
 }
 
+// Only what changed is told to the system, as a watch costs a call each way and a skin
+// names some two hundred files: what is no longer wanted is let go, and what is wanted
+// and there is taken on.
+void watchOnly(QFileSystemWatcher &watcher, const QStringList &watched, const QSet<QString> &wanted,
+               bool (*isThere)(const QString &))
+{
+    QStringList gone;
+    for (const QString &path : watched) {
+        if (!wanted.contains(path))
+            gone << path;
+    }
+    if (!gone.isEmpty())
+        watcher.removePaths(gone);
+    const QSet<QString> kept(watched.begin(), watched.end());
+    QStringList fresh;
+    for (const QString &path : wanted) {
+        if (!kept.contains(path) && isThere(path))
+            fresh << path;
+    }
+    if (!fresh.isEmpty())
+        watcher.addPaths(fresh);
+}
+
 } // namespace
 
 FileWatch::FileWatch(EditorDocument &document, Dialogs &dialogs, Reload reload)
@@ -68,26 +91,9 @@ void FileWatch::watchSkin()
         changedElsewhere_ = false;
         goneReported_ = false;
     }
-    // Only what changed is told to the system: a watch costs a call each way, and a
-    // skin names some two hundred files.
-    const QSet<QString> wanted(files.begin(), files.end());
-    const QStringList watched = watcher_.files();
-    QStringList gone;
-    for (const QString &file : watched) {
-        if (!wanted.contains(file))
-            gone << file;
-    }
-    if (!gone.isEmpty())
-        watcher_.removePaths(gone);
-    const QSet<QString> kept(watched.begin(), watched.end());
-    QStringList fresh;
-    for (const QString &file : wanted) {
-        if (!kept.contains(file) && QFileInfo::exists(file))
-            fresh << file;
-    }
-    if (!fresh.isEmpty())
-        watcher_.addPaths(fresh);
-    wanted_ = wanted;
+    wanted_ = QSet<QString>(files.begin(), files.end());
+    watchOnly(watcher_, watcher_.files(), wanted_,
+              [](const QString &file) { return QFileInfo::exists(file); });
     watchFolders();
 }
 
@@ -102,21 +108,8 @@ void FileWatch::watchFolders()
         if (!info.exists())
             folders.insert(info.absolutePath());
     }
-    const QStringList watched = watcher_.directories();
-    QStringList gone;
-    for (const QString &folder : watched) {
-        if (!folders.contains(folder))
-            gone << folder;
-    }
-    if (!gone.isEmpty())
-        watcher_.removePaths(gone);
-    QStringList fresh;
-    for (const QString &folder : std::as_const(folders)) {
-        if (!watched.contains(folder) && QFileInfo(folder).isDir())
-            fresh << folder;
-    }
-    if (!fresh.isEmpty())
-        watcher_.addPaths(fresh);
+    watchOnly(watcher_, watcher_.directories(), folders,
+              [](const QString &folder) { return QFileInfo(folder).isDir(); });
 }
 
 void FileWatch::folderChanged()

@@ -84,7 +84,7 @@ void GeometryFields::showSelection() const
         field(edge)->takeInput(selected);
     if (document.selectedItems().size() > 1)
         showShared();
-    else if (document.selection().kind != Selection::Kind::None)
+    else if (selected)
         showItem(document.selection());
     else {
         for (Edge edge : fieldOrder)

@@ -1,7 +1,6 @@
 #include "editor/KeyboardEditing.h"
 
 #include "editor/EditorDocument.h"
-#include "editor/PageItem.h"
 #include "editor/PageScenes.h"
 #include "editor/PageView.h"
 #include "editor/SkinPages.h"
@@ -66,8 +65,7 @@ bool KeyboardEditing::eventFilter(QObject *watched, QEvent *event)
 
 bool KeyboardEditing::walk(Page page, bool forward)
 {
-    const ElementViews &elements = workspace_.scenes.views();
-    const std::vector<const CatalogueEntry *> shown = elements.shownOn(page);
+    const std::vector<const CatalogueEntry *> shown = workspace_.scenes.views().shownOn(page);
     const Selection &key = workspace_.document.selection();
     const auto at = std::find(shown.begin(), shown.end(),
                               key.kind == Selection::Kind::Element ? key.element : nullptr);
@@ -77,10 +75,8 @@ bool KeyboardEditing::walk(Page page, bool forward)
         next = (at - shown.begin()) + (forward ? 1 : -1);
     if (next < 0 || next >= count)
         return false;
-    const CatalogueEntry &entry = *shown[static_cast<std::size_t>(next)];
-    clicks_.pressElement(entry);
-    workspace_.pages.views[static_cast<std::size_t>(page)]->ensureVisible(
-        elements.view(entry, page));
+    // The page follows the new selection by itself, as after any not made by the mouse.
+    clicks_.pressElement(*shown[static_cast<std::size_t>(next)]);
     return true;
 }
 
