@@ -126,8 +126,12 @@ private slots:
         QTest::newRow("half a million parts") << parts + QStringLiteral("x.bmp") << true;
         QTest::newRow("one part too long") << QString(256, 'b') + QStringLiteral(".bmp") << true;
         QTest::newRow("path too long") << QStringLiteral("a/").repeated(2100) + "x.bmp" << true;
+#ifndef Q_OS_WIN
+        // Windows finds a name whatever its case, so the search this row times never runs
+        // there; under Wine each part would only time Wine's own scan of the folder.
         QTest::newRow("through a large folder and back")
             << QStringLiteral("BIG/../").repeated(540) + QStringLiteral("BIG/f1.BMP") << false;
+#endif
     }
     void namesResolveInTimeLinearInTheirLength()
     {
