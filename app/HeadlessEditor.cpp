@@ -3,9 +3,9 @@
 #include "app/CheckCommand.h"
 #include "editor/document/EditorDocument.h"
 #include "editor/files/PageLoad.h"
+#include "editor/files/SkinFiles.h"
 #include "editor/scene/PageExport.h"
 #include "editor/scene/PageScenes.h"
-#include "editor/windows/MainWindow.h"
 #include "platform/CancellingDialogs.h"
 #include "platform/FileNames.h"
 #include "platform/FileWrites.h"
@@ -138,12 +138,16 @@ int runNewSkin(const QString &version, const QString &path, bool mayReplace, QTe
         err << refused << '\n';
         return 1;
     }
-    auto dialogs = std::make_shared<CancellingDialogs>();
-    MainWindow window(dialogs);
+    CancellingDialogs dialogs;
+    EditorDocument document;
+    PageScenes scenes(document);
+    SkinFiles files(document, dialogs, [&](const QString &source) {
+        return loadPages(source, document, scenes, dialogs);
+    });
     const std::string_view player = version == QLatin1String("1.5") ? version15 : version14;
-    if (window.createFromTemplate(player, skin))
+    if (files.createFromTemplate(player, skin))
         return 0;
     made.removeAll();
-    err << path << ": " << dialogs->shown.join(QLatin1Char('\n')) << '\n';
+    err << path << ": " << dialogs.shown.join(QLatin1Char('\n')) << '\n';
     return 1;
 }

@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     shell.mainWindow().show();
     const QString skin = line.skins.value(0);
     if (skin.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
-        shell.mainWindow().openPackage(skin);
+        shell.mainWindow().files().openPackage(skin);
     else if (!skin.isEmpty())
         shell.mainWindow().load(skin);
     return application.exec();

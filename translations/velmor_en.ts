@@ -579,64 +579,6 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Neue Skins lassen sich nicht anlegen. Öffne ein vorhandenes Skin und speichere es unter einem neuen Namen.</source>
-        <translation>New skins cannot be created. Open an existing skin and save it under a new name.</translation>
-    </message>
-    <message>
-        <source>Neu aus Vorlage</source>
-        <translation>New from Template</translation>
-    </message>
-    <message>
-        <source>Für welchen Player ist das neue Skin?</source>
-        <translation>Which player is the new skin for?</translation>
-    </message>
-    <message>
-        <source>Die Vorlage für %1 fehlt.</source>
-        <translation>The template for %1 is missing.</translation>
-    </message>
-    <message>
-        <source>Skin-Paket öffnen</source>
-        <translation>Open Skin Package</translation>
-    </message>
-    <message>
-        <source>Welches Skin des Pakets?</source>
-        <translation>Which skin of the package?</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 gibt es nicht mehr. Sie wird aus der Liste genommen.</source>
-        <translation>The file %1 no longer exists. It is removed from the list.</translation>
-    </message>
-    <message>
-        <source>Bestätigung</source>
-        <translation>Confirmation</translation>
-    </message>
-    <message>
-        <source>Das Skin wurde geändert. Speichern ?</source>
-        <translation>The skin has been changed. Save it?</translation>
-    </message>
-    <message>
-        <source>Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?</source>
-        <translation>The skin folder already holds a file %1. Replace it?</translation>
-    </message>
-    <message>
-        <source>Diese Bitmaps gibt es nicht; das Skin nennt sie trotzdem:
-%1</source>
-        <translation>These bitmaps do not exist; the skin names them all the same:
-%1</translation>
-    </message>
-    <message>
-        <source>Skin öffnen</source>
-        <translation>Open Skin</translation>
-    </message>
-    <message>
-        <source>Neues Skin speichern unter</source>
-        <translation>Save New Skin As</translation>
-    </message>
-    <message>
-        <source>Skin speichern unter</source>
-        <translation>Save Skin As</translation>
-    </message>
-    <message>
         <source>Skin zum Vergleichen wählen</source>
         <translation>Choose Skin to Compare With</translation>
     </message>
@@ -994,6 +936,67 @@ All 1.4 and 1.5 versions of the Orvana one player.</translation>
     <message>
         <source>%1 Unterschiede zwischen „%2“ (A) und dem offenen Skin (B).</source>
         <translation>%1 differences between “%2” (A) and the open skin (B).</translation>
+    </message>
+</context>
+<context>
+    <name>SkinFiles</name>
+    <message>
+        <source>Die Datei %1 gibt es nicht mehr. Sie wird aus der Liste genommen.</source>
+        <translation>The file %1 no longer exists. It is removed from the list.</translation>
+    </message>
+    <message>
+        <source>Skin-Paket öffnen</source>
+        <translation>Open Skin Package</translation>
+    </message>
+    <message>
+        <source>Welches Skin des Pakets?</source>
+        <translation>Which skin of the package?</translation>
+    </message>
+    <message>
+        <source>Die Vorlage für %1 fehlt.</source>
+        <translation>The template for %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Das Skin wurde geändert. Speichern ?</source>
+        <translation>The skin has been changed. Save it?</translation>
+    </message>
+    <message>
+        <source>Neue Skins lassen sich nicht anlegen. Öffne ein vorhandenes Skin und speichere es unter einem neuen Namen.</source>
+        <translation>New skins cannot be created. Open an existing skin and save it under a new name.</translation>
+    </message>
+    <message>
+        <source>Skin öffnen</source>
+        <translation>Open Skin</translation>
+    </message>
+    <message>
+        <source>Neu aus Vorlage</source>
+        <translation>New from Template</translation>
+    </message>
+    <message>
+        <source>Für welchen Player ist das neue Skin?</source>
+        <translation>Which player is the new skin for?</translation>
+    </message>
+    <message>
+        <source>Neues Skin speichern unter</source>
+        <translation>Save New Skin As</translation>
+    </message>
+    <message>
+        <source>Skin speichern unter</source>
+        <translation>Save Skin As</translation>
+    </message>
+    <message>
+        <source>Im Skin-Ordner gibt es schon eine Datei %1. Ersetzen?</source>
+        <translation>The skin folder already holds a file %1. Replace it?</translation>
+    </message>
+    <message>
+        <source>Diese Bitmaps gibt es nicht; das Skin nennt sie trotzdem:
+%1</source>
+        <translation>These bitmaps do not exist; the skin names them all the same:
+%1</translation>
     </message>
 </context>
 <context>

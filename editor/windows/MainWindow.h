@@ -11,7 +11,7 @@
 #include "editor/controls/Workspace.h"
 #include "editor/document/EditorDocument.h"
 #include "editor/document/Selection.h"
-#include "editor/files/FileWatch.h"
+#include "editor/files/SkinFiles.h"
 #include "editor/interaction/Arranging.h"
 #include "editor/interaction/DragSnapping.h"
 #include "editor/interaction/ElementMenu.h"
@@ -44,7 +44,7 @@ public:
     explicit MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent = nullptr);
 
     // Opens the skin as if it had been chosen in the Open dialog.
-    LoadOutcome load(const QString &path);
+    LoadOutcome load(const QString &path) { return files_.load(path); }
 
     EditorDocument &editorDocument() { return document_; }
     const SkinDocument &document() const { return document_.skin(); }
@@ -60,21 +60,12 @@ public:
     ElementOutline &outline() { return *outline_; }
     ElementMenu &elementMenu() { return menu_; }
     Arranging &arranging() { return arranging_; }
+    SkinFiles &files() { return files_; }
 
     // The name goes into line 1 of the skin at the next save, which it makes due.
     void confirmSkinName(const QString &name);
 
-    // Opens a skin as the Open command, a recent skin or a drop does: unsaved work is
-    // asked about first.
-    void openAfterAsking(const QString &path);
     void showRecentSkins(const QStringList &paths) const;
-
-    // Copies the template of the player version into a new skin at the path, its
-    // bitmaps beside it, and opens it; false (after saying why) when that failed.
-    bool createFromTemplate(std::string_view version, const QString &path);
-    // Unpacks a skin package into a folder the user chooses and opens the skin in it.
-    void openPackage(const QString &zipPath);
-    void setTemplateFolder(const QString &folder) { templateFolder_ = folder; }
 
 signals:
     // The window closes for good, after the question about unsaved changes; not sent
@@ -92,23 +83,10 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void connectFiles();
     void retranslate();
-    // Every way a skin is opened: its bitmaps' failures are reported anew.
+    // Every way a skin is shown: its bitmaps' failures are reported anew.
     LoadOutcome open(const QString &path);
-    void openSkin();
-    void openRecent(const QString &path);
-    void newFromTemplate();
-    void choosePackage();
-    void exportZip();
-    // Asks the close prompt's question while there is unsaved work and saves on "Ja";
-    // false on "Abbrechen" or when that save failed, so nothing may replace the skin.
-    bool keepWork();
-    // Save does nothing while it is disabled: nothing has changed since the last save.
-    void save();
-    void saveAs();
-    // Saves into the skin path; into another folder than the skin's every bitmap comes
-    // along, else those chosen from elsewhere.
-    bool write();
     // Shows the page where the problem lies and selects what it concerns.
     void reveal(const SkinProblem &problem);
     void reveal(const SkinDifference &difference);
@@ -132,7 +110,7 @@ private:
     GraphicEditing graphics_;
     KeyboardEditing keyboard_;
     PictureDrops drops_;
-    FileWatch watch_;
+    SkinFiles files_;
     SkinCheckReport report_;
     SkinComparisonWindow comparison_;
     Arranging arranging_;
@@ -141,5 +119,4 @@ private:
     PageNavigation navigation_; // after the preview: Space pans also while it runs
     StartPanel *startPanel_;
     ElementOutline *outline_;
-    QString templateFolder_;
 };

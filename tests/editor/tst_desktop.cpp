@@ -96,7 +96,7 @@ private slots:
         // Its folder gone, the skin cannot be saved, whoever runs the test.
         QVERIFY(QDir(folder_->path()).removeRecursively());
         probe_->dialogs->answerYesNo(true);
-        probe_->form->openAfterAsking(otherSkin());
+        probe_->form->files().openAfterAsking(otherSkin());
         QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 1);
         QCOMPARE(QString::fromStdString(probe_->form->document().skinPath), skin_->path());
         QVERIFY(document().isChanged());
@@ -157,7 +157,7 @@ private slots:
         } else if (way == "drop") {
             QVERIFY(dropFiles(probe_->view("Image09p"), {other}));
         } else if (way == "template") {
-            probe_->form->setTemplateFolder(
+            probe_->form->files().setTemplateFolder(
                 QFileInfo(DemoSkinCopy::demoFolder(QStringLiteral("sonnengelb-15"))).path());
             probe_->dialogs->answerChooseItem(QStringLiteral("Orvana one 1.5"));
             probe_->dialogs->answerSaveSkinAs(target + ".lkv");

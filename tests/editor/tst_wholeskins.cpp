@@ -150,7 +150,7 @@ private slots:
     void aTemplateGivesASkinOfItsOwnThatChecksClean()
     {
         QFETCH(QString, version);
-        probe_->form->setTemplateFolder(DemoSkinCopy::demoFolder({}));
+        probe_->form->files().setTemplateFolder(DemoSkinCopy::demoFolder({}));
         const QString path = QDir(elsewhere_->path()).filePath("mein.lkv");
         probe_->dialogs->answerChooseItem(version);
         probe_->dialogs->answerSaveSkinAs(path);
@@ -177,7 +177,7 @@ private slots:
         // Opened again elsewhere, it is the skin with the edit, in a folder of its own.
         const QString unpacked = QDir(elsewhere_->path()).filePath("reise");
         probe_->dialogs->answerChooseFile(unpacked);
-        probe_->form->openPackage(zip);
+        probe_->form->files().openPackage(zip);
         QCOMPARE(QString::fromStdString(probe_->form->document().skinPath),
                  QDir(unpacked).filePath("nachtblau.lkv"));
         QCOMPARE(probe_->element(9).geometry.top, 9);
@@ -198,7 +198,7 @@ private slots:
         const QString unpacked = QDir(elsewhere_->path()).filePath("zwei");
         probe_->dialogs->answerChooseFile(unpacked);
         probe_->dialogs->answerChooseItem(QStringLiteral("zweites.lkv"));
-        probe_->form->openPackage(zip);
+        probe_->form->files().openPackage(zip);
         QCOMPARE(QString::fromStdString(probe_->form->document().skinPath),
                  QDir(unpacked).filePath("zweites.lkv"));
     }
