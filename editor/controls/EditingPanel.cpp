@@ -18,6 +18,8 @@ struct FieldCaption {
     int top;
 };
 
+enum CaptionIndex { WidthCaption = 2, HeightCaption, LeftCaption, TopCaption };
+
 constexpr std::array<FieldCaption, 6> captionLayout{{
     {QT_TRANSLATE_NOOP("EditingPanel", "Größe"), 544, 128},
     {QT_TRANSLATE_NOOP("EditingPanel", "Position"), 544, 168},
@@ -27,20 +29,33 @@ constexpr std::array<FieldCaption, 6> captionLayout{{
     {QT_TRANSLATE_NOOP("EditingPanel", "Y:"), 688, 168},
 }};
 
+// The group boxes where the layout was drawn; clientRect moves them below the bars.
+constexpr QRect stateGroupPlace(8, 64, 473, 129);
+constexpr QRect nameGroupPlace(488, 64, 281, 49);
+constexpr QRect pictureNamePlace(8, 20, 265, 21);
+
+// The four state previews side by side in their group, each picture inside a sunken
+// frame that keeps its border free.
+constexpr std::array<int, 4> previewLefts{12, 123, 235, 347};
+constexpr int previewTop = 14;
+constexpr QSize previewFrameSize(111, 100);
+constexpr int previewBorder = 2;
+
 void createStatePreviews(QWidget &client, EditingPanel &panel)
 {
     auto *group = new QGroupBox(&client);
     group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setGeometry(clientRect(8, 64, 473, 129));
+    group->setGeometry(clientRect(stateGroupPlace));
     panel.stateGroup = group;
     const std::array<const char *, 4> names{"Image01up", "Image01do", "Image01mo", "Image01da"};
-    const std::array<int, 4> lefts{12, 123, 235, 347};
     for (std::size_t i = 0; i < names.size(); ++i) {
         auto *frame = new QFrame(group);
         frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        frame->setGeometry(lefts[i], 14, 111, 100);
+        frame->setGeometry(QRect(QPoint(previewLefts[i], previewTop), previewFrameSize));
         auto *picture = new PictureLabel(QString::fromLatin1(names[i]), frame);
-        picture->setGeometry(2, 2, 107, 96);
+        picture->setGeometry(
+            QRect(QPoint(), previewFrameSize)
+                .adjusted(previewBorder, previewBorder, -previewBorder, -previewBorder));
         picture->hide();
         panel.statePreviews[i] = picture;
     }
@@ -57,12 +72,16 @@ QLabel *createBoldLabel(QWidget &client, const FieldCaption &caption)
 }
 
 // Wide enough for four digits beside the spin buttons, up to the caption that follows.
-constexpr int fieldWidth = 54;
+constexpr QSize fieldSize(54, 22);
+// A field stands right of its "X:" or "Y:", its text on the caption's line.
+constexpr QPoint fieldBesideCaption(16, -8);
 
-NumberField *createField(QWidget &client, const char *name, bool ranged, int left, int top)
+NumberField *createField(QWidget &client, const char *name, bool ranged, CaptionIndex caption)
 {
     auto *field = new NumberField(QString::fromLatin1(name), ranged, &client);
-    field->setGeometry(clientRect(left, top, fieldWidth, 22));
+    const QPoint drawn =
+        QPoint(captionLayout[caption].left, captionLayout[caption].top) + fieldBesideCaption;
+    field->setGeometry(clientRect(QRect(drawn, fieldSize)));
     return field;
 }
 
@@ -74,18 +93,18 @@ EditingPanel EditingPanel::create(QWidget &client)
     createStatePreviews(client, panel);
 
     panel.nameGroup = new QGroupBox(&client);
-    panel.nameGroup->setGeometry(clientRect(488, 64, 281, 49));
+    panel.nameGroup->setGeometry(clientRect(nameGroupPlace));
     panel.pictureName = new QLineEdit(panel.nameGroup);
     panel.pictureName->setObjectName(QStringLiteral("edit1"));
-    panel.pictureName->setGeometry(8, 20, 265, 21);
+    panel.pictureName->setGeometry(pictureNamePlace);
     panel.pictureName->setReadOnly(true);
 
     for (std::size_t i = 0; i < captionLayout.size(); ++i)
         panel.fieldCaptions[i] = createBoldLabel(client, captionLayout[i]);
-    panel.widthField = createField(client, "grossX", true, 632, 120);
-    panel.heightField = createField(client, "grossY", true, 704, 120);
-    panel.leftField = createField(client, "PositionX", false, 632, 160);
-    panel.topField = createField(client, "PositionY", false, 704, 160);
+    panel.widthField = createField(client, "grossX", true, WidthCaption);
+    panel.heightField = createField(client, "grossY", true, HeightCaption);
+    panel.leftField = createField(client, "PositionX", false, LeftCaption);
+    panel.topField = createField(client, "PositionY", false, TopCaption);
 
     panel.skinText = new SkinTextView(&client);
     panel.skinText->hide();

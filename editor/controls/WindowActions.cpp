@@ -1,5 +1,6 @@
 #include "editor/controls/WindowActions.h"
 
+#include "editor/controls/ClientLayout.h"
 #include "editor/document/ArrangementNames.h"
 #include "platform/Language.h"
 
@@ -236,7 +237,7 @@ WindowActions WindowActions::create(QMainWindow &window)
         action->setIcon(zoomGlyph(sign));
 
     QMenuBar *menus = window.menuBar();
-    menus->setFixedHeight(25);
+    menus->setFixedHeight(menuBarHeight);
     c.fileMenu = menus->addMenu(QString());
     c.fileMenu->addActions({c.fileNew, c.newFromTemplate, c.open});
     c.recentSkins = c.fileMenu->addMenu(QString());
@@ -271,7 +272,7 @@ WindowActions WindowActions::create(QMainWindow &window)
 
     auto *tools = new QToolBar(&window);
     tools->setObjectName(QStringLiteral("ToolBar1"));
-    tools->setFixedHeight(28);
+    tools->setFixedHeight(toolBarHeight);
     tools->setMovable(false);
     tools->setFloatable(false);
     tools->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -32,12 +32,26 @@ constexpr std::array<FramedPicture, 6> framedPictures{{
 
 enum FramedIndex { StreamFrame = 4, CurposFrame = 5 };
 
+// Every frame is as high; its pictures keep clear of its line, a little more at the top.
+constexpr int frameHeight = 169;
+constexpr QMargins pictureMargins(4, 6, 4, 4);
+// A caption's last line stands this far above its frame.
+constexpr int captionGap = 2;
+// The check box stands below the current position's frame.
+constexpr QPoint transparentPlace(664, 416);
+
+// Where a frame's pictures stand inside it.
+QRect insideFrame(int frameWidth)
+{
+    return QRect(0, 0, frameWidth, frameHeight).marginsRemoved(pictureMargins);
+}
+
 FrameItem *createFrame(QGraphicsScene &page, const FramedPicture &framed, TextItem *&caption)
 {
     caption = new TextItem(QString(), boldPageFont());
     page.addItem(caption);
     auto *frame = new FrameItem(QString(), FrameItem::Shape::Box, true, 1, false);
-    frame->setGeometry({framed.left, framed.top, framed.width, 169});
+    frame->setGeometry({framed.left, framed.top, framed.width, frameHeight});
     page.addItem(frame);
     return frame;
 }
@@ -67,7 +81,7 @@ QCheckBox *createTransparent(QGraphicsScene &page)
     box->setEnabled(false);
     QGraphicsProxyWidget *standing = page.addWidget(box);
     standing->setFont(boldPageFont());
-    standing->setPos(664, 416);
+    standing->setPos(transparentPlace);
     return box;
 }
 
@@ -86,20 +100,21 @@ PlayerViewPage PlayerViewPage::create(QGraphicsScene &page)
     for (std::size_t v = 0; v < threePieceViews.size(); ++v) {
         const ThreePieceView &three = threePieceViews[v];
         FrameItem *threeFrame = frame(v);
+        const QRect inside = insideFrame(framedPictures[v].width);
         for (std::size_t i = 0; i < 3; ++i) {
             auto *piece = new PictureItem(QString::fromLatin1(three.names[i]),
                                           PictureItem::Drawing::Stretched, threeFrame);
-            piece->setGeometry({pieceLefts[i], 6, pieceWidths[i], 159});
+            piece->setGeometry({pieceLefts[i], inside.top(), pieceWidths[i], inside.height()});
             add(static_cast<Graphic>(static_cast<std::size_t>(three.first) + i), piece);
         }
     }
     auto *stream = new PictureItem(QStringLiteral("ImageStream"), PictureItem::Drawing::Stretched,
                                    frame(StreamFrame));
-    stream->setGeometry({4, 6, 153, 159});
+    stream->setGeometry(insideFrame(framedPictures[StreamFrame].width));
     add(Graphic::Stream, stream);
     auto *curpos = new PictureItem(QStringLiteral("ImageCurpos"), PictureItem::Drawing::Natural,
                                    frame(CurposFrame));
-    curpos->setGeometry({4, 6, 97, 159});
+    curpos->setGeometry(insideFrame(framedPictures[CurposFrame].width));
     add(Graphic::Curpos, curpos);
 
     view.transparentBox = createTransparent(page);
@@ -114,7 +129,8 @@ void PlayerViewPage::retranslate() const
         TextItem *caption = captions[i];
         caption->setText(QCoreApplication::translate("PlayerViewPage", framedPictures[i].caption));
         caption->fitText();
-        caption->setPos(framedPictures[i].left, framedPictures[i].top - caption->height() - 2);
+        caption->setPos(framedPictures[i].left,
+                        framedPictures[i].top - caption->height() - captionGap);
     }
     transparentBox->setText(tr("Transparent "));
     transparentBox->adjustSize();

@@ -10,6 +10,9 @@
 namespace {
 
 constexpr qreal handleSide = 7;
+// How far past the frame its line may paint, in the page's units: wide enough for the
+// line at the smallest zoom.
+constexpr qreal lineReach = 8;
 
 constexpr std::array<HandleEdges, 8> handleEdges{
     {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}}};
@@ -83,10 +86,9 @@ void SelectionFrame::fit()
     update();
 }
 
-// Wide enough for the one-pixel line at the smallest zoom.
 QRectF SelectionFrame::boundingRect() const
 {
-    return frame_.adjusted(-8, -8, 8, 8);
+    return frame_.adjusted(-lineReach, -lineReach, lineReach, lineReach);
 }
 
 void SelectionFrame::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)

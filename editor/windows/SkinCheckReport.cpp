@@ -54,7 +54,7 @@ SkinCheckReport::SkinCheckReport(EditorDocument &document, Dialogs &dialogs, Rev
       replace_(new QPushButton(this))
 {
     setObjectName(QStringLiteral("SkinCheckReport"));
-    resize(760, 320);
+    resize(firstSize);
     summary_->setObjectName(QStringLiteral("CheckSummary"));
     list_->setObjectName(QStringLiteral("ProblemList"));
     list_->setRootIsDecorated(false);

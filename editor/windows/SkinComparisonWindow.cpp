@@ -41,7 +41,7 @@ SkinComparisonWindow::SkinComparisonWindow(EditorDocument &document, PageScenes 
       reveal_(std::move(reveal)), summary_(new QLabel(this)), list_(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("SkinComparison"));
-    resize(760, 320);
+    resize(firstSize);
     summary_->setObjectName(QStringLiteral("ComparisonSummary"));
     summary_->setWordWrap(true);
     list_->setObjectName(QStringLiteral("DifferenceList"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/windows/MainWindow.h"
+#include "tests/editor/SavedFile.h"
 #include "tests/editor/Shown.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
@@ -54,9 +55,20 @@ public:
     }
     QAction *command(const char *name) const { return child<QAction>(QString::fromLatin1(name)); }
     bool saveEnabled() const { return command("FileSave1")->isEnabled(); }
+    void save() const { command("FileSave1")->trigger(); }
+    void saveAs(const QString &path) const
+    {
+        dialogs->answerSaveSkinAs(path);
+        command("FileSaveAs1")->trigger();
+    }
     const SkinElement &element(int number) const
     {
         return form->document().element(*findElement(number));
+    }
+    QRect placeOf(int number) const
+    {
+        const Rect &r = element(number).geometry;
+        return {r.left, r.top, r.width, r.height};
     }
     // The next save writes the element's section.
     bool due(int number) const { return form->editorDocument().due().has(*findElement(number)); }
@@ -90,10 +102,10 @@ public:
         mouse(target, QEvent::MouseMove, from + by);
         mouse(target, QEvent::MouseButtonRelease, from + by);
     }
-    static void click(const Shown &target)
+    static void click(const Shown &target, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        press(target);
-        mouse(target, QEvent::MouseButtonRelease, {2, 2});
+        mouse(target, QEvent::MouseButtonPress, {2, 2}, Qt::LeftButton, modifiers);
+        mouse(target, QEvent::MouseButtonRelease, {2, 2}, Qt::LeftButton, modifiers);
     }
     static void doubleClick(const Shown &target)
     {

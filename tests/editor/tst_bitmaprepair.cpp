@@ -13,12 +13,6 @@ namespace {
 
 const QColor chosenColour(200, 40, 90);
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class BitmapRepairTest : public QObject {
@@ -113,7 +107,7 @@ private slots:
             replace(name);
         }
         QCOMPARE(shownColour("Image01" + state), chosenColour);
-        QCOMPARE(contents(inSkin(name)), contents(chosen));
+        QCOMPARE(bytesOf(inSkin(name)), bytesOf(chosen));
         QVERIFY(!rowNaming(name));
         QVERIFY(!probe_->saveEnabled());
     }

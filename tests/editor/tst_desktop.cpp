@@ -294,11 +294,6 @@ private slots:
     }
 
 private:
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     QString otherFolderPath() const
     {
         otherFolder_ = std::make_unique<QTemporaryDir>();

@@ -12,23 +12,12 @@ using Probe = EditorProbe;
 // The value of a key as the file holds it, blanks around "=" left out.
 QString valueIn(const QString &path, const QString &section, const QString &key)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString current;
-    for (const QString &line : QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"))) {
-        if (line.startsWith(QLatin1Char('[')))
-            current = line.mid(1, line.indexOf(QLatin1Char(']')) - 1);
-        else if (current == section && line.section(QLatin1Char('='), 0, 0).trimmed() == key)
-            return line.section(QLatin1Char('='), 1).trimmed();
+    for (const QByteArray &line : sectionOf(linesOf(path), section.toLatin1())) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals >= 0 && line.left(equals).trimmed() == key.toLatin1())
+            return QString::fromLatin1(line.mid(equals + 1).trimmed());
     }
     return {};
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -47,12 +36,6 @@ private:
 
     EditorDocument &document() const { return probe_->form->editorDocument(); }
     QString inNew(const QString &name) const { return QDir(newFolder_).filePath(name); }
-    void save() const { probe_->command("FileSave1")->trigger(); }
-    void saveAs(const QString &path) const
-    {
-        probe_->dialogs->answerSaveSkinAs(path);
-        probe_->command("FileSaveAs1")->trigger();
-    }
     // A folder where the file should go: no user can replace it by a file, root neither.
     static void block(const QString &path) { QVERIFY(QDir().mkpath(path)); }
     static void unblock(const QString &path) { QVERIFY(QDir(path).removeRecursively()); }
@@ -65,7 +48,7 @@ private:
     void failSaveAsIntoTheNewFolder()
     {
         block(inNew(QStringLiteral("skin.lkv")));
-        saveAs(inNew(QStringLiteral("skin.lkv")));
+        probe_->saveAs(inNew(QStringLiteral("skin.lkv")));
         QCOMPARE(probe_->dialogs->count(ScriptedDialogs::Error), 1);
         unblock(inNew(QStringLiteral("skin.lkv")));
     }
@@ -108,10 +91,10 @@ private slots:
         if (undoToTheCleanPoint) {
             document().history().undo();
             QVERIFY(!probe_->saveEnabled());
-            saveAs(inNew(QStringLiteral("skin.lkv")));
+            probe_->saveAs(inNew(QStringLiteral("skin.lkv")));
         } else {
             Probe::drag(probe_->view("Image29p"), {2, 0});
-            save();
+            probe_->save();
         }
         const QString written = inNew(QStringLiteral("skin.lkv"));
         QCOMPARE(valueIn(written, "btn_player", "bitmap_up"), QStringLiteral("e05_up_2.bmp"));
@@ -132,7 +115,7 @@ private slots:
         open();
         block(inNew(QStringLiteral("e40_da.bmp")));
         probe_->dialogs->answerYesNo(true);
-        saveAs(inNew(QStringLiteral("skin.lkv")));
+        probe_->saveAs(inNew(QStringLiteral("skin.lkv")));
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
                  QStringList{QStringLiteral(
                                  "Die Datei %1 konnte nicht gespeichert werden. Dort steht keine "
@@ -144,7 +127,7 @@ private slots:
         unblock(inNew(QStringLiteral("e40_da.bmp")));
 
         Probe::drag(probe_->view("Image29p"), {0, 3});
-        save();
+        probe_->save();
         QCOMPARE(checkSkinFile(inNew(QStringLiteral("skin.lkv"))).count(Severity::Error), 0);
         QVERIFY(QFile::exists(inNew(QStringLiteral("e41_up.bmp"))));
     }
@@ -164,11 +147,11 @@ private slots:
         Probe::doubleClick(probe_->view("Image01up"));
         const QString copy = QDir(skinFolder_).filePath(QStringLiteral("kopie.lkv"));
         block(copy);
-        saveAs(copy);
+        probe_->saveAs(copy);
         unblock(copy);
         document().history().undo();
 
-        saveAs(copy);
+        probe_->saveAs(copy);
         QCOMPARE(valueIn(copy, "btn_schedule", "bitmap_up"), QStringLiteral("kaputt.bmp"));
         QCOMPARE(valueIn(copy, "btn_schedule", "position"),
                  QStringLiteral("%1,%2, 0, 0").arg(SkinFixture::left(5)).arg(SkinFixture::top(5)));
@@ -184,7 +167,7 @@ private slots:
         failSaveAsIntoTheNewFolder();
 
         Probe::drag(probe_->view("Image29p"), {0, 1});
-        save();
+        probe_->save();
         const QString written = inNew(QStringLiteral("skin.lkv"));
         QCOMPARE(valueIn(written, "dlg_main", "bitmap1"), QStringLiteral("g0_2.bmp"));
         QCOMPARE(valueIn(written, "dlg_main", "bitmap0"), QStringLiteral("g0.bmp"));

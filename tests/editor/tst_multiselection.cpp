@@ -42,15 +42,9 @@ SkinFixture apart()
 // The left and top the skin file gives the section, however the line is spaced.
 QPoint savedPosition(const QString &path, const QByteArray &section)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {-1, -1};
-    bool inside = false;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith('['))
-            inside = line.trimmed() == "[" + section + "]";
+    for (const QByteArray &line : sectionOf(linesOf(path), section)) {
         const QByteArrayList pair = line.split('=');
-        if (inside && pair.size() == 2 && pair[0].trimmed() == "position") {
+        if (pair.size() == 2 && pair[0].trimmed() == "position") {
             const QByteArrayList numbers = pair[1].split(',');
             return {numbers.value(0).trimmed().toInt(), numbers.value(1).trimmed().toInt()};
         }
@@ -88,11 +82,6 @@ private:
     {
         return probe_->child<NumberField>(QString::fromLatin1(name));
     }
-    QRect placeOf(int number) const
-    {
-        const Rect &r = probe_->element(number).geometry;
-        return {r.left, r.top, r.width, r.height};
-    }
     QList<int> selected() const
     {
         QList<int> numbers;
@@ -110,17 +99,11 @@ private:
     int steps() const { return document().history().count(); }
     QAction *arrange(Arrangement a) const { return probe_->form->commands().arrangeAction(a); }
 
-    static void ctrlClick(const Shown &target)
-    {
-        Probe::mouse(target, QEvent::MouseButtonPress, {2, 2}, Qt::LeftButton, Qt::ControlModifier);
-        Probe::mouse(target, QEvent::MouseButtonRelease, {2, 2}, Qt::LeftButton,
-                     Qt::ControlModifier);
-    }
     void select(std::initializer_list<const char *> names) const
     {
         Probe::click(view(*names.begin()));
         for (auto name = names.begin() + 1; name != names.end(); ++name)
-            ctrlClick(view(*name));
+            Probe::click(view(*name), Qt::ControlModifier);
     }
 
     // A mouse event on the page view's viewport (the Player page's unless told), at a
@@ -153,7 +136,7 @@ private:
                      const std::function<void()> &meanwhile = {}) const
     {
         const qreal scale = player()->transform().m11();
-        const QPoint from = player()->mapFromScene(QRectF(placeOf(number)).center());
+        const QPoint from = player()->mapFromScene(QRectF(probe_->placeOf(number)).center());
         const QPoint screenBy = (QPointF(by) * scale).toPoint();
         send(QEvent::MouseButtonPress, from, modifiers);
         send(QEvent::MouseMove, from + screenBy / 2, modifiers);
@@ -184,7 +167,7 @@ private slots:
         // Every page frames every selected element it shows.
         QCOMPARE(probe_->form->scenes().scene(Page::Schedule).frames().size(), std::size_t{3});
 
-        ctrlClick(view("Image07s"));
+        Probe::click(view("Image07s"), Qt::ControlModifier);
         QCOMPARE(selected(), (QList<int>{8, 9}));
         QVERIFY(probe_->form->selection().isElement(*findElement(8)));
         QCOMPARE(playerScene().frames().size(), std::size_t{2});
@@ -239,12 +222,12 @@ private slots:
         QCOMPARE(selected(), (QList<int>{7, 8, 9}));
         for (int number : {7, 8, 9}) {
             const QRect moved = places.at(number).translated(15, -9);
-            QCOMPARE(placeOf(number), moved);
+            QCOMPARE(probe_->placeOf(number), moved);
             for (char page : {'p', 's', 'd'})
                 QCOMPARE(viewOf(number, page)->geometry(), moved);
             QVERIFY(probe_->due(number));
         }
-        QCOMPARE(placeOf(10), places.at(10));
+        QCOMPARE(probe_->placeOf(10), places.at(10));
         QCOMPARE(steps(), 1);
         probe_->command("EditUndo")->trigger();
         for (int number : {7, 8, 9})
@@ -258,10 +241,10 @@ private slots:
         for (int step = 0; step < 3; ++step)
             QTest::keyClick(player(), Qt::Key_Right);
         QTest::keyClick(player(), Qt::Key_Down, Qt::ShiftModifier);
-        QCOMPARE(placeOf(10), places.at(10).translated(3, 10));
-        QCOMPARE(placeOf(7), places.at(7).translated(3, 10));
+        QCOMPARE(probe_->placeOf(10), places.at(10).translated(3, 10));
+        QCOMPARE(probe_->placeOf(7), places.at(7).translated(3, 10));
         QCOMPARE(viewOf(7, 'd')->pos(), places.at(7).topLeft() + QPoint(3, 10));
-        QCOMPARE(placeOf(8), places.at(8));
+        QCOMPARE(probe_->placeOf(8), places.at(8));
         QCOMPARE(steps(), 1);
     }
 
@@ -274,8 +257,8 @@ private slots:
         }
         probe_->field("grossX")->selectAll();
         QTest::keyClicks(field("grossX"), QStringLiteral("40"));
-        QCOMPARE(placeOf(7).width(), 40);
-        QCOMPARE(placeOf(8).width(), 40);
+        QCOMPARE(probe_->placeOf(7).width(), 40);
+        QCOMPARE(probe_->placeOf(8).width(), 40);
         QCOMPARE(view("Image08d")->width(), 40);
         QVERIFY(!field("grossX")->isMixed());
         QCOMPARE(field("grossX")->value(), 40);
@@ -289,8 +272,8 @@ private slots:
 
         probe_->command("EditUndo")->trigger();
         probe_->command("EditUndo")->trigger();
-        QCOMPARE(placeOf(7), places.at(7));
-        QCOMPARE(placeOf(8), places.at(8));
+        QCOMPARE(probe_->placeOf(7), places.at(7));
+        QCOMPARE(probe_->placeOf(8), places.at(8));
         QVERIFY(field("grossX")->isMixed());
         QCOMPARE(field("grossX")->text(), QString());
 
@@ -314,9 +297,9 @@ private slots:
         QCOMPARE(enabled(), none);
         Probe::click(view("Image07p"));
         QCOMPARE(enabled(), none);
-        ctrlClick(view("Image08p"));
+        Probe::click(view("Image08p"), Qt::ControlModifier);
         QCOMPARE(enabled(), two);
-        ctrlClick(view("Image09p"));
+        Probe::click(view("Image09p"), Qt::ControlModifier);
         QCOMPARE(enabled(), QList<bool>(10, true));
         Probe::click(view("ImageP"));
         QCOMPARE(enabled(), none);
@@ -328,7 +311,7 @@ private slots:
         arrange(Arrangement::AlignTop)->trigger();
         for (int number : {7, 8, 10})
             QCOMPARE(viewOf(number, 's')->y(), 430);
-        QCOMPARE(placeOf(9), places.at(9));
+        QCOMPARE(probe_->placeOf(9), places.at(9));
         QCOMPARE(steps(), 1);
         QCOMPARE(document().history().undoText(), QStringLiteral("Oben ausrichten"));
         QCOMPARE(document().history().undoText(), arrange(Arrangement::AlignTop)->iconText());
@@ -346,13 +329,13 @@ private slots:
     {
         select({"Image09p", "Image10p", "Image07p", "Image08p"});
         arrange(Arrangement::DistributeHorizontally)->trigger();
-        QCOMPARE(placeOf(7), places.at(7));
-        QCOMPARE(placeOf(10), places.at(10));
-        const int gap1 = placeOf(8).left() - (placeOf(7).right() + 1);
-        const int gap2 = placeOf(9).left() - (placeOf(8).right() + 1);
-        const int gap3 = placeOf(10).left() - (placeOf(9).right() + 1);
+        QCOMPARE(probe_->placeOf(7), places.at(7));
+        QCOMPARE(probe_->placeOf(10), places.at(10));
+        const int gap1 = probe_->placeOf(8).left() - (probe_->placeOf(7).right() + 1);
+        const int gap2 = probe_->placeOf(9).left() - (probe_->placeOf(8).right() + 1);
+        const int gap3 = probe_->placeOf(10).left() - (probe_->placeOf(9).right() + 1);
         QVERIFY(std::max({gap1, gap2, gap3}) - std::min({gap1, gap2, gap3}) <= 1);
-        QCOMPARE(placeOf(8).top(), places.at(8).top());
+        QCOMPARE(probe_->placeOf(8).top(), places.at(8).top());
         QCOMPARE(steps(), 1);
 
         arrange(Arrangement::SameHeight)->trigger();
@@ -362,7 +345,7 @@ private slots:
         probe_->command("EditUndo")->trigger();
         probe_->command("EditUndo")->trigger();
         for (int number : {7, 8, 9, 10})
-            QCOMPARE(placeOf(number), places.at(number));
+            QCOMPARE(probe_->placeOf(number), places.at(number));
     }
 
     void selectAllTakesThePageShownAndEscapeLetsGo()
@@ -425,7 +408,7 @@ private slots:
             guideX = playerScene().guides().x();
             guideY = playerScene().guides().y();
         });
-        QCOMPARE(placeOf(8), places.at(8).translated(0, by.y()).translated(left - 160, 0));
+        QCOMPARE(probe_->placeOf(8), places.at(8).translated(0, by.y()).translated(left - 160, 0));
         QCOMPARE(guideX, left == 120 ? std::optional<double>(120) : std::nullopt);
         QVERIFY(!guideY);
         // The guides go with the drag.
@@ -440,8 +423,8 @@ private slots:
         snapToElements(true);
         select({"Image09p", "Image10p"});
         dragElement(9, {-140, -100});
-        QCOMPARE(placeOf(9).topLeft(), QPoint(88, 310));
-        QCOMPARE(placeOf(10).topLeft(), QPoint(158, 350));
+        QCOMPARE(probe_->placeOf(9).topLeft(), QPoint(88, 310));
+        QCOMPARE(probe_->placeOf(10).topLeft(), QPoint(158, 350));
     }
 
     void altAndTheArrowKeysNeverSnap()
@@ -451,7 +434,7 @@ private slots:
         dragElement(8, {-36, -80}, Qt::AltModifier,
                     [&] { guided = playerScene().guides().x().has_value(); });
         QVERIFY(!guided);
-        QCOMPARE(placeOf(8).topLeft(), QPoint(124, 350));
+        QCOMPARE(probe_->placeOf(8).topLeft(), QPoint(124, 350));
 
         probe_->command("EditUndo")->trigger();
         Probe::click(view("Image08p"));
@@ -459,7 +442,7 @@ private slots:
             QTest::keyClick(player(), Qt::Key_Left, Qt::ShiftModifier);
         for (int step = 0; step < 6; ++step)
             QTest::keyClick(player(), Qt::Key_Left);
-        QCOMPARE(placeOf(8).topLeft(), QPoint(124, 430));
+        QCOMPARE(probe_->placeOf(8).topLeft(), QPoint(124, 430));
         QVERIFY(!playerScene().guides().x());
     }
 
@@ -470,13 +453,13 @@ private slots:
         QCOMPARE(grid->data().toInt(), 8);
         grid->setChecked(true);
         dragElement(8, {-37, -75});
-        QCOMPARE(placeOf(8).topLeft(), QPoint(120, 352));
+        QCOMPARE(probe_->placeOf(8).topLeft(), QPoint(120, 352));
 
         probe_->command("EditUndo")->trigger();
         snapToElements(true);
         // Across, element 07's right edge is in reach; down, only the grid is.
         dragElement(8, {-35, -77});
-        QCOMPARE(placeOf(8).topLeft(), QPoint(120, 352));
+        QCOMPARE(probe_->placeOf(8).topLeft(), QPoint(120, 352));
     }
 
     void contextMenuCopiesAPlaceOntoTheSelection()
@@ -499,17 +482,17 @@ private slots:
         menu = probe_->form->elementMenu().menuFor(*findElement(9));
         QCOMPARE(selected(), (QList<int>{8, 9}));
         entryIn(*menu, QStringLiteral("Position einfügen"))->trigger();
-        QCOMPARE(placeOf(8), QRect(100, 400, 21, 13));
-        QCOMPARE(placeOf(9), QRect(100, 400, 22, 14));
+        QCOMPARE(probe_->placeOf(8), QRect(100, 400, 21, 13));
+        QCOMPARE(probe_->placeOf(9), QRect(100, 400, 22, 14));
         QCOMPARE(view("Image09s")->pos(), QPoint(100, 400));
         QCOMPARE(steps(), 1);
 
         entryIn(*menu, QStringLiteral("Position und Größe einfügen"))->trigger();
-        QCOMPARE(placeOf(8), places.at(7));
-        QCOMPARE(placeOf(9), places.at(7));
+        QCOMPARE(probe_->placeOf(8), places.at(7));
+        QCOMPARE(probe_->placeOf(9), places.at(7));
         QCOMPARE(steps(), 2);
         probe_->command("EditUndo")->trigger();
-        QCOMPARE(placeOf(9), QRect(100, 400, 22, 14));
+        QCOMPARE(probe_->placeOf(9), QRect(100, 400, 22, 14));
     }
 };
 

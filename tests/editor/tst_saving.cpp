@@ -9,29 +9,6 @@ namespace {
 
 using Probe = EditorProbe;
 
-QByteArrayList linesOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll().split('\n');
-}
-
-// The lines of one section, header included, up to the next header.
-QByteArrayList sectionOf(const QByteArrayList &lines, const QByteArray &section)
-{
-    const QByteArray header = "[" + section + "]";
-    QByteArrayList result;
-    bool inside = false;
-    for (const QByteArray &line : lines) {
-        if (line.startsWith('['))
-            inside = line.trimmed() == header;
-        if (inside)
-            result << line;
-    }
-    return result;
-}
-
 } // namespace
 
 class SavingTest : public QObject {
@@ -43,12 +20,6 @@ private:
     QString skinPath_;
 
     Shown view(const char *name) const { return probe_->view(name); }
-    void save() const { probe_->command("FileSave1")->trigger(); }
-    void saveAs(const QString &path) const
-    {
-        probe_->dialogs->answerSaveSkinAs(path);
-        probe_->command("FileSaveAs1")->trigger();
-    }
 
 private slots:
     void init()
@@ -65,7 +36,7 @@ private slots:
         Probe::drag(view("Image29s"), {10, 5});
         probe_->field("grossX")->selectAll();
         QTest::keyClicks(probe_->field("grossX"), QStringLiteral("40"));
-        save();
+        probe_->save();
         QVERIFY(!probe_->saveEnabled());
         QVERIFY(!probe_->due(29));
 
@@ -98,7 +69,7 @@ private slots:
         Probe::click(view("Image05p"));
         probe_->field("PositionX")->setValue(333);
         Probe::drag(view("ListPlayer"), {1, 1}, {0, 0});
-        save();
+        probe_->save();
         QVERIFY(!sectionOf(linesOf(skinPath_), "btn_schedule").join().contains("333"));
     }
 
@@ -106,7 +77,7 @@ private slots:
     {
         const QString copy = folder_->filePath(QStringLiteral("other/copy.lkv"));
         QVERIFY(QDir(folder_->path()).mkdir(QStringLiteral("other")));
-        saveAs(copy);
+        probe_->saveAs(copy);
         QCOMPARE(probe_->dialogs->calls().last().folder + QStringLiteral("skin.lkv"), skinPath_);
         QVERIFY(QFile::exists(copy));
         QVERIFY(QFile::exists(folder_->filePath(QStringLiteral("other/e05_up.bmp"))));
@@ -118,34 +89,15 @@ private slots:
 
         // The copy is the skin now: a later save goes there.
         Probe::drag(view("Image05p"), {1, 1});
-        save();
+        probe_->save();
         QVERIFY(sectionOf(linesOf(copy), "btn_schedule").contains("bitmap_up=e05_up.bmp\r"));
-    }
-
-    void secondSaveKeepsWhatTheFirstWrote()
-    {
-        Probe::drag(view("Image05p"), {3, 0});
-        save();
-        Probe::drag(view("Image07p"), {4, 0});
-        save();
-        const QByteArrayList after = linesOf(skinPath_);
-        QVERIFY(sectionOf(after, "btn_schedule")
-                    .contains(QStringLiteral("position=%1,%2, 0, 0\r")
-                                  .arg(SkinFixture::left(5) + 3)
-                                  .arg(SkinFixture::top(5))
-                                  .toLatin1()));
-        QVERIFY(sectionOf(after, "btn_player")
-                    .contains(QStringLiteral("position=%1,%2, 0, 0\r")
-                                  .arg(SkinFixture::left(7) + 4)
-                                  .arg(SkinFixture::top(7))
-                                  .toLatin1()));
     }
 
     void failedWriteIsReportedAndLosesNothing()
     {
         Probe::drag(view("Image05p"), {3, 0});
         const QString nowhere = folder_->filePath(QStringLiteral("gone/skin.lkv"));
-        saveAs(nowhere);
+        probe_->saveAs(nowhere);
         QCOMPARE(probe_->dialogs->texts(ScriptedDialogs::Error),
                  QStringList{
                      QStringLiteral("Die Datei %1 konnte nicht gespeichert werden. Den Ordner %2 "
@@ -155,7 +107,7 @@ private slots:
         QVERIFY(probe_->saveEnabled());
         QVERIFY(probe_->due(5));
 
-        saveAs(skinPath_);
+        probe_->saveAs(skinPath_);
         QVERIFY(!probe_->saveEnabled());
         QVERIFY(sectionOf(linesOf(skinPath_), "btn_schedule")
                     .contains(QStringLiteral("position=%1,%2, 0, 0\r")
@@ -176,7 +128,7 @@ private slots:
         if (!QFile::link(aside, link) || !QFileInfo(link).isSymbolicLink())
             QSKIP("this file system has no symbolic links");
         Probe::drag(view("Image05p"), {3, 0});
-        saveAs(link);
+        probe_->saveAs(link);
         const QStringList errors = probe_->dialogs->texts(ScriptedDialogs::Error);
         QVERIFY2(errors.size() == 1 && errors.front().contains(QStringLiteral("Verknüpfung")),
                  qPrintable(errors.join('\n')));
@@ -188,7 +140,7 @@ private slots:
     void listDragReachesTheMainDialogGeometry()
     {
         Probe::drag(view("ListSchedule"), {-40, 5}, {1, 1});
-        save();
+        probe_->save();
         const QByteArrayList main = sectionOf(linesOf(skinPath_), "dlg_main");
         QVERIFY(main.contains("position_m=590,100 // anfangsposition von body unten\r"));
         QVERIFY(main.contains("position_g=140,50  // anfangspos von body oben\r"));

@@ -22,11 +22,6 @@ private:
     EditorDocument &document() const { return probe_->form->editorDocument(); }
     QUndoStack &history() const { return document().history(); }
     Shown view(const char *name) const { return probe_->view(name); }
-    QRect geometryOf(int number) const
-    {
-        const Rect &r = probe_->element(number).geometry;
-        return {r.left, r.top, r.width, r.height};
-    }
     QList<int> fields() const { return probe_->fields(); }
     static QList<int> fieldsOf(const QRect &rect)
     {
@@ -79,55 +74,6 @@ private slots:
         QVERIFY(probe_->saveEnabled());
     }
 
-    void savedStepIsTheCleanPointInBothDirections()
-    {
-        Probe::drag(view("Image09p"), {4, 0});
-        probe_->command("FileSave1")->trigger();
-        QVERIFY(!probe_->saveEnabled());
-
-        // The file holds the move: taking it back is a change, taking it again is none.
-        history().undo();
-        QVERIFY(probe_->saveEnabled());
-        QVERIFY(probe_->due(9));
-        history().redo();
-        QVERIFY(!probe_->saveEnabled());
-        QVERIFY(!probe_->due(9));
-
-        // A new step after undoing the saved one leaves the file's state out of reach.
-        history().undo();
-        Probe::drag(view("Image10p"), {0, 4});
-        history().undo();
-        QVERIFY(probe_->saveEnabled());
-        QVERIFY(probe_->due(9));
-        QVERIFY(!probe_->due(10));
-    }
-
-    void runsOfOneKindOnOneItemMerge()
-    {
-        Probe::click(view("Image08p"));
-        auto *width = probe_->field("grossX");
-        width->selectAll();
-        QTest::keyClicks(width, QStringLiteral("120"));
-        QCOMPARE(history().count(), 1);
-        QTest::keyClick(probe_->field("PositionY"), Qt::Key_Up);
-        QTest::keyClick(probe_->field("PositionY"), Qt::Key_Up);
-        QCOMPARE(history().count(), 2);
-
-        key("PlayerPageView", Qt::Key_Right);
-        key("PlayerPageView", Qt::Key_Down, Qt::ControlModifier);
-        key("PlayerPageView", Qt::Key_Left, Qt::ShiftModifier);
-        QCOMPARE(history().count(), 3);
-        // Selecting ends the run, even when it selects the same item again.
-        Probe::click(view("Image08p"));
-        key("PlayerPageView", Qt::Key_Right);
-        QCOMPARE(history().count(), 4);
-
-        for (int step = 0; step < 4; ++step)
-            history().undo();
-        QCOMPARE(geometryOf(8), SkinFixture::place(8));
-        QVERIFY(!probe_->saveEnabled());
-    }
-
     // The field's own text undo must not answer these keys: it would undo the typing
     // and make that an edit of its own.
     void undoAndRedoKeysActOnTheHistoryWhileAFieldHasTheFocus()
@@ -140,16 +86,16 @@ private slots:
         width->selectAll();
         QTest::keyClicks(width, QStringLiteral("120"));
         QCOMPARE(history().count(), 1);
-        QCOMPARE(geometryOf(8).width(), 120);
+        QCOMPARE(probe_->placeOf(8).width(), 120);
 
         QTest::keyClick(width, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(history().count(), 1);
         QCOMPARE(history().index(), 0);
-        QCOMPARE(geometryOf(8), place);
+        QCOMPARE(probe_->placeOf(8), place);
         QCOMPARE(width->value(), place.width());
         QTest::keyClick(width, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(history().index(), 1);
-        QCOMPARE(geometryOf(8).width(), 120);
+        QCOMPARE(probe_->placeOf(8).width(), 120);
         QTest::keyClick(width, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(width, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(history().count(), 1);
@@ -165,7 +111,7 @@ private slots:
         const QRect place = SkinFixture::place(5);
         key("DescriptionPageView", Qt::Key_Left);
         key("DescriptionPageView", Qt::Key_Up, Qt::ShiftModifier);
-        QCOMPARE(geometryOf(5), place.translated(-1, -10));
+        QCOMPARE(probe_->placeOf(5), place.translated(-1, -10));
         QCOMPARE(view("Image05p")->geometry(), place.translated(-1, -10));
         QCOMPARE(fields(), fieldsOf(place.translated(-1, -10)));
         QVERIFY(probe_->due(5));
@@ -173,10 +119,10 @@ private slots:
         document().editEdge(Edge::Width, 995);
         for (int press = 0; press < 3; ++press)
             key("DescriptionPageView", Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(geometryOf(5).width(), 1000);
+        QCOMPARE(probe_->placeOf(5).width(), 1000);
         document().editEdge(Edge::Height, 3);
         key("DescriptionPageView", Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(geometryOf(5).height(), 0);
+        QCOMPARE(probe_->placeOf(5).height(), 0);
         const int steps = history().count();
         key("DescriptionPageView", Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(history().count(), steps);

@@ -10,12 +10,6 @@
 
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QString askReplace =
     QStringLiteral("Im Skin-Ordner gibt es schon eine Datei btn_exit_do.bmp. Ersetzen?");
 

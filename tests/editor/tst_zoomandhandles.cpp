@@ -94,11 +94,6 @@ private:
         probe_->child<QTabWidget>(QStringLiteral("Notebook"))
             ->setCurrentWidget(viewOf(on)->parentWidget());
     }
-    QRect placeOf(int number) const
-    {
-        const Rect &r = probe_->element(number).geometry;
-        return {r.left, r.top, r.width, r.height};
-    }
     // Where a press takes hold of the handle: a handle stands just outside the frame.
     static QPoint handlePoint(const PageItem *target, HandleEdges edges)
     {
@@ -242,7 +237,7 @@ private slots:
             send(shown, QEvent::MouseMove, from + by * step / moves);
         send(shown, QEvent::MouseButtonRelease, from + by);
         const QRect moved = SkinFixture::place(5).translated(5, -3);
-        QCOMPARE(placeOf(5), moved);
+        QCOMPARE(probe_->placeOf(5), moved);
         QCOMPARE(dragged->geometry(), moved);
     }
 
@@ -298,7 +293,7 @@ private slots:
         const QRect start = SkinFixture::place(9);
         const QRect resized(start.x() + change.x(), start.y() + change.y(),
                             start.width() + change.width(), start.height() + change.height());
-        QCOMPARE(placeOf(9), resized);
+        QCOMPARE(probe_->placeOf(9), resized);
         for (const char *name : {"Image09p", "Image09s", "Image09d"})
             QCOMPARE(view(name)->geometry(), resized);
         QCOMPARE(probe_->fields(),
@@ -325,7 +320,7 @@ private slots:
             QCOMPARE(item(name)->toolTip(), QStringLiteral("Element 09 [btn_exit], 32 × 11"));
 
         trigger("EditUndo");
-        QCOMPARE(placeOf(9), SkinFixture::place(9).adjusted(0, 0, 8, -3));
+        QCOMPARE(probe_->placeOf(9), SkinFixture::place(9).adjusted(0, 0, 8, -3));
         QCOMPARE(item("Image09d")->toolTip(), QStringLiteral("Element 09 [btn_exit], 30 × 11"));
         trigger("EditUndo");
         QCOMPARE(view("Image09s")->geometry(), SkinFixture::place(9));
@@ -362,7 +357,7 @@ private slots:
         showPage(element);
         Probe::click(element);
         dragHandle(element, {edgeX, edgeY}, by, shift ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(placeOf(35), resized);
+        QCOMPARE(probe_->placeOf(35), resized);
         QCOMPARE(element->sceneBoundingRect(), QRectF(resized));
     }
 
