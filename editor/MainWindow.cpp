@@ -119,6 +119,7 @@ LoadOutcome MainWindow::open(const QString &path)
     previews_.forgetReports();
     const LoadOutcome outcome = loader_.load(path);
     outline_->refill();
+    pages_.settleScenes();
     return outcome;
 }
 
