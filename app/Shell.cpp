@@ -29,7 +29,7 @@ Shell::Shell(Platform platform)
       form2_(std::make_unique<AboutDialog>(form1_.get())),
       form3_(std::make_unique<SkinNameDialog>(form1_.get())),
       form4_(std::make_unique<VersionChecker>(platform_, form1_.get())),
-      recentWriter_(std::make_unique<RecentSkinsWriter>(*form1_))
+      recentWriter_(std::make_unique<RecentSkinsWriter>())
 {
     connectCommands();
     activation_ = new ActivationWatch(*form1_);
