@@ -92,13 +92,13 @@ private slots:
     void theStartPanelShownAgainListsTheSkinsOpened()
     {
         const QString path = skin(QStringLiteral("opened"));
-        shell_->form1().show();
-        shell_->form1().load(path);
+        shell_->mainWindow().show();
+        shell_->mainWindow().load(path);
         QFile none(QDir(folder_->path()).filePath(QStringLiteral("none.lkv")));
         QVERIFY(none.open(QIODevice::WriteOnly));
         none.close();
-        shell_->form1().load(none.fileName());
-        const auto *start = shell_->form1().findChild<QWidget *>(QStringLiteral("StartPanel"));
+        shell_->mainWindow().load(none.fileName());
+        const auto *start = shell_->mainWindow().findChild<QWidget *>(QStringLiteral("StartPanel"));
         QVERIFY(start->isVisible());
         QStringList listed;
         for (const QPushButton *entry : start->findChildren<QPushButton *>())
