@@ -29,7 +29,7 @@ Shell::Shell(Platform platform)
       aboutDialog_(std::make_unique<AboutDialog>(mainWindow_.get())),
       skinNameDialog_(std::make_unique<SkinNameDialog>(mainWindow_.get())),
       versionChecker_(std::make_unique<VersionChecker>(platform_, mainWindow_.get())),
-      recentWriter_(std::make_unique<RecentSkinsWriter>(*mainWindow_))
+      recentWriter_(std::make_unique<RecentSkinsWriter>())
 {
     connectCommands();
     activation_ = new ActivationWatch(*mainWindow_);

@@ -67,39 +67,71 @@ ElementOutline::ElementOutline(const Workspace &workspace, QWidget *parent)
             });
 }
 
+// A row stays where its element stays and a text changes only where it differs, so
+// that a skin opened again, or another of the same player, redraws only what is new.
 void ElementOutline::refill()
 {
     {
         QScopedValueRollback guard(syncing_, true);
-        tree_->clear();
-        rows_.fill(nullptr);
-        const std::optional<Page> page = workspace_.pages.currentPage();
-        for (const CatalogueEntry &entry : catalogue()) {
-            const PageItem *view = page ? workspace_.scenes.views().view(entry, *page) : nullptr;
-            if (!view || !view->isVisible())
-                continue;
-            auto *row = new QTreeWidgetItem(tree_);
-            rows_[catalogueIndex(entry)] = row;
-            row->setData(NumberColumn, Qt::UserRole, static_cast<uint>(catalogueIndex(entry)));
-            showRow(*row);
+        const std::vector<std::size_t> shown = shownElements();
+        unsigned changed = 0;
+        for (int extra = tree_->topLevelItemCount() - static_cast<int>(shown.size()); extra > 0;
+             --extra) {
+            delete tree_->takeTopLevelItem(tree_->topLevelItemCount() - 1);
+            changed = ~0U;
         }
-        for (int column = 0; column < tree_->columnCount(); ++column)
-            tree_->resizeColumnToContents(column);
+        rows_.fill(nullptr);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            QTreeWidgetItem *row = tree_->topLevelItem(static_cast<int>(i));
+            if (!row)
+                row = new QTreeWidgetItem(tree_);
+            const QVariant number = static_cast<uint>(shown[i]);
+            if (row->data(NumberColumn, Qt::UserRole) != number)
+                row->setData(NumberColumn, Qt::UserRole, number);
+            rows_[shown[i]] = row;
+            changed |= showRow(*row);
+        }
+        for (int column = 0; column < tree_->columnCount(); ++column) {
+            if (changed & (1U << column))
+                tree_->resizeColumnToContents(column);
+        }
         applyFilter();
     }
     followSelection();
 }
 
-void ElementOutline::showRow(QTreeWidgetItem &row) const
+std::vector<std::size_t> ElementOutline::shownElements() const
+{
+    std::vector<std::size_t> shown;
+    const std::optional<Page> page = workspace_.pages.currentPage();
+    if (!page)
+        return shown;
+    for (const CatalogueEntry &entry : catalogue()) {
+        const PageItem *view = workspace_.scenes.views().view(entry, *page);
+        if (view && view->isVisible())
+            shown.push_back(catalogueIndex(entry));
+    }
+    return shown;
+}
+
+unsigned ElementOutline::showRow(QTreeWidgetItem &row) const
 {
     const CatalogueEntry &entry = entryOf(row);
     const Rect &place = workspace_.document.skin().element(entry).geometry;
-    row.setText(NumberColumn, QString::fromLatin1(entry.numberText));
-    row.setText(SectionColumn, QString::fromLatin1(entry.section));
     const char *hint = elementHint(entry);
-    row.setText(NameColumn, hint ? QCoreApplication::translate("EditingPanel", hint) : QString());
-    row.setText(PlaceColumn, tr("%1, %2").arg(place.left).arg(place.top));
-    row.setText(SizeColumn, tr("%1 × %2").arg(place.width).arg(place.height));
+    const std::array<QString, 5> texts{
+        QString::fromLatin1(entry.numberText), QString::fromLatin1(entry.section),
+        hint ? QCoreApplication::translate("EditingPanel", hint) : QString(),
+        tr("%1, %2").arg(place.left).arg(place.top),
+        tr("%1 × %2").arg(place.width).arg(place.height)};
+    unsigned changed = 0;
+    for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
+        if (row.text(column) != texts[static_cast<std::size_t>(column)]) {
+            row.setText(column, texts[static_cast<std::size_t>(column)]);
+            changed |= 1U << column;
+        }
+    }
+    return changed;
 }
 
 void ElementOutline::applyFilter() const
@@ -111,7 +143,9 @@ void ElementOutline::applyFilter() const
                              row->text(NumberColumn).contains(wanted, Qt::CaseInsensitive) ||
                              row->text(SectionColumn).contains(wanted, Qt::CaseInsensitive) ||
                              row->text(NameColumn).contains(wanted, Qt::CaseInsensitive);
-        row->setHidden(!matches);
+        // Hiding a row lays the whole list out again, even when it changes nothing.
+        if (row->isHidden() == matches)
+            row->setHidden(!matches);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QDockWidget>
 
 #include <array>
+#include <vector>
 
 class QLineEdit;
 class QTreeWidget;
@@ -31,7 +32,10 @@ protected:
 
 private:
     void retranslate();
-    void showRow(QTreeWidgetItem &row) const;
+    // The catalogue numbers of the elements the current page shows.
+    std::vector<std::size_t> shownElements() const;
+    // The columns whose text changed, one bit each.
+    unsigned showRow(QTreeWidgetItem &row) const;
     void applyFilter() const;
     void followSelection();
     void selectFromTree();

@@ -3,6 +3,7 @@
 #include "editor/controls/PageView.h"
 #include "editor/scene/PageScenes.h"
 
+#include <QCoreApplication>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -51,6 +52,19 @@ void SkinPages::retranslate() const
     for (std::size_t i = 0; i < pageNames.size(); ++i)
         notebook->setTabText(static_cast<int>(i),
                              QCoreApplication::translate("SkinPages", pageNames[i].title));
+}
+
+// The hidden pages' scenes come after the shown one's, when its paint has left nothing
+// for theirs, which nobody sees: so one paint shows the whole window after a change
+// to every page, such as a load.
+void SkinPages::settleScenes() const
+{
+    const auto settle = [](const PageView *view) {
+        QCoreApplication::sendPostedEvents(view->scene(), QEvent::MetaCall);
+    };
+    settle(views[static_cast<std::size_t>(notebook->currentIndex())]);
+    for (const PageView *view : views)
+        settle(view);
 }
 
 std::optional<Page> SkinPages::currentPage() const

@@ -22,6 +22,9 @@ struct SkinPages {
     QWidget *tab(Page page) const { return tabs[static_cast<std::size_t>(page)]; }
     // The element page whose tab is shown; nothing on the "Player-Sicht" page.
     std::optional<Page> currentPage() const;
+    // Has the scenes take in what changed in them: the shown one first, as a scene that
+    // does paints the window at once.
+    void settleScenes() const;
     // Sets the tab titles again in the language now installed.
     void retranslate() const;
 };

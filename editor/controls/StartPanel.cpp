@@ -67,14 +67,32 @@ StartPanel::StartPanel(const WindowActions &commands, QWidget *parent)
     showRecentSkins({});
 }
 
+// Hidden behind an open skin, the panel makes its list when it shows again: an open
+// changes the list, and no one sees it then.
 void StartPanel::showRecentSkins(const QStringList &paths)
 {
+    recent_ = paths;
+    listed_ = false;
+    if (!isHidden())
+        listRecentSkins();
+}
+
+void StartPanel::setVisible(bool visible)
+{
+    if (visible && !listed_)
+        listRecentSkins();
+    QFrame::setVisible(visible);
+}
+
+void StartPanel::listRecentSkins()
+{
+    listed_ = true;
     while (QLayoutItem *item = recentList_->takeAt(0)) {
         delete item->widget();
         delete item;
     }
-    recentCaption_->setVisible(!paths.isEmpty());
-    for (const QString &path : paths) {
+    recentCaption_->setVisible(!recent_.isEmpty());
+    for (const QString &path : std::as_const(recent_)) {
         const QFileInfo file(path);
         auto *entry = new QPushButton(this);
         entry->setFlat(true);

@@ -17,6 +17,7 @@ public:
     StartPanel(const WindowActions &commands, QWidget *parent);
 
     void showRecentSkins(const QStringList &paths);
+    void setVisible(bool visible) override;
 
 signals:
     void recentChosen(const QString &path);
@@ -26,10 +27,13 @@ protected:
 
 private:
     void retranslate();
+    void listRecentSkins();
 
     QLabel *title_;
     QLabel *hint_;
     QLabel *recentCaption_;
     QVBoxLayout *recentList_;
     std::array<QPushButton *, 3> buttons_{};
+    QStringList recent_;
+    bool listed_ = false;
 };

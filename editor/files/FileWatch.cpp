@@ -99,14 +99,17 @@ void FileWatch::watchSkin()
 
 // A deleted file is no longer watched; its folder tells when it comes back. Only such a
 // folder is watched, and only while the file is away: on Windows a watched folder can
-// be neither deleted nor renamed.
+// be neither deleted nor renamed. The watch holds every wanted file that is there and
+// lets go of one when it goes, so what it does not hold is away, without a look at
+// each of some two hundred files.
 void FileWatch::watchFolders()
 {
+    const QStringList listed = watcher_.files();
+    const QSet<QString> watched(listed.begin(), listed.end());
     QSet<QString> folders;
     for (const QString &file : std::as_const(wanted_)) {
-        const QFileInfo info(file);
-        if (!info.exists())
-            folders.insert(info.absolutePath());
+        if (!watched.contains(file))
+            folders.insert(QFileInfo(file).absolutePath());
     }
     watchOnly(watcher_, watcher_.directories(), folders,
               [](const QString &folder) { return QFileInfo(folder).isDir(); });

@@ -106,6 +106,9 @@ LoadOutcome MainWindow::open(const QString &path)
     previews_.forgetReports();
     const LoadOutcome outcome = loader_.load(path);
     outline_->refill();
+    // The window paints the skin here, before the watch and the list of skins opened
+    // last take their turn, which show nothing.
+    pages_.settleScenes();
     return outcome;
 }
 

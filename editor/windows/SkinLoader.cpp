@@ -5,7 +5,6 @@
 #include "editor/controls/SkinPages.h"
 #include "editor/controls/WindowActions.h"
 #include "editor/document/EditorDocument.h"
-#include "editor/scene/PageScenes.h"
 #include "platform/Platform.h"
 #include "skin/SkinLoad.h"
 
@@ -33,19 +32,22 @@ SkinLoader::SkinLoader(QMainWindow &window, const Workspace &workspace)
 LoadOutcome SkinLoader::load(const QString &path)
 {
     PageLoad pages(workspace_.document, workspace_.scenes, workspace_.dialogs);
-    hideAndDisable(pages);
     LoadedSkin loaded = loadSkin(path.toStdString(), readSkinFile(path));
+    disable(pages);
     LoadOutcome outcome = LoadOutcome::Loaded;
     if (!loaded.isSkin()) {
         // The previous skin stays the document, so a later save cannot copy this
-        // file's text over it.
+        // file's text over it; its pages go, as after a load that failed.
+        workspace_.pages.notebook->hide();
         workspace_.dialogs.message(notASkinMessage());
         outcome = LoadOutcome::NotASkin;
     } else {
         pages.accept(loaded);
         workspace_.panel.enableEditing(true);
         outcome = pages.showPictures(loaded);
-        showPages();
+        // The notebook stays up while a skin replaces another, so that the first paint
+        // after the load redraws only what changed, not the notebook's frame and tabs.
+        workspace_.pages.notebook->show();
         if (outcome != LoadOutcome::Loaded)
             return outcome;
         finish();
@@ -54,9 +56,8 @@ LoadOutcome SkinLoader::load(const QString &path)
     return outcome;
 }
 
-void SkinLoader::hideAndDisable(PageLoad &load)
+void SkinLoader::disable(PageLoad &load)
 {
-    workspace_.pages.notebook->hide();
     // Disabling a field that holds a typed value pulls it into its bounds, which counts
     // as the user's edit; the new history must not start with it.
     workspace_.panel.enableEditing(false);
@@ -66,15 +67,6 @@ void SkinLoader::hideAndDisable(PageLoad &load)
     workspace_.commands.skinName->setEnabled(false);
     for (QAction *command : enabledByASkin(workspace_.commands))
         command->setEnabled(false);
-}
-
-// The scenes take in what the load changed while their views are hidden, so that the
-// pages are painted once, whole, when the notebook shows them.
-void SkinLoader::showPages() const
-{
-    for (std::size_t i = 0; i <= PageScenes::playerViewIndex; ++i)
-        QCoreApplication::sendPostedEvents(&workspace_.scenes.scene(i), QEvent::MetaCall);
-    workspace_.pages.notebook->show();
 }
 
 void SkinLoader::showTitle() const

@@ -24,8 +24,7 @@ public:
     void showTitle() const;
 
 private:
-    void hideAndDisable(PageLoad &load);
-    void showPages() const;
+    void disable(PageLoad &load);
     void finish();
 
     QMainWindow &window_;

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <QtTest>
 
 // The skins opened last, in the "Datei" menu and in Velmor.ini.
@@ -85,6 +86,24 @@ private slots:
         shell_->mainWindow().show();
         shell_->mainWindow().load(path);
         QTRY_COMPARE(AppSettings().recentSkins().value(0), QFileInfo(path).absoluteFilePath());
+    }
+
+    // A file that is no skin brings the start panel back, with the skins opened so far.
+    void theStartPanelShownAgainListsTheSkinsOpened()
+    {
+        const QString path = skin(QStringLiteral("opened"));
+        shell_->mainWindow().show();
+        shell_->mainWindow().load(path);
+        QFile none(QDir(folder_->path()).filePath(QStringLiteral("none.lkv")));
+        QVERIFY(none.open(QIODevice::WriteOnly));
+        none.close();
+        shell_->mainWindow().load(none.fileName());
+        const auto *start = shell_->mainWindow().findChild<QWidget *>(QStringLiteral("StartPanel"));
+        QVERIFY(start->isVisible());
+        QStringList listed;
+        for (const QPushButton *entry : start->findChildren<QPushButton *>())
+            listed << entry->toolTip();
+        QVERIFY(listed.contains(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     }
 
     void aSkinThatDoesNotOpenIsNotListed()

@@ -143,10 +143,19 @@ private slots:
         QCOMPARE(tree()->topLevelItemCount(), 0);
     }
 
-    // What a 1.4 skin does not show has no row either.
+    // What a 1.4 skin does not show has no row either; a row the skin before had shows
+    // this skin's place, filtered as the filter says.
     void outlineFollowsTheSkinOpened()
     {
-        probe_->open(folder_->path(), SkinFixture(false));
+        SkinFixture older(false);
+        older.set("btn_player", "position", "44, 55, 0, 0");
+        probe_->form->outline().filter()->setText(QStringLiteral("07"));
+        probe_->open(folder_->path(), older);
+        QCOMPARE(
+            row(QStringLiteral("07"))->text(3).split(QRegularExpression(QStringLiteral("\\D+"))),
+            (QStringList{"44", "55"}));
+        QCOMPARE(rows(), QStringList{"07"});
+        probe_->form->outline().filter()->clear();
         QCOMPARE(rows(), shownOn(Page::Player));
         QVERIFY(!rows().contains(QStringLiteral("131")));
         notebook()->setCurrentIndex(1);
