@@ -1,6 +1,6 @@
 #include "app/AppSettings.h"
 
-#include "editor/WindowActions.h"
+#include "editor/controls/WindowActions.h"
 #include "ini/SettingsFile.h"
 #include "ini/TextRules.h"
 #include "ini/Windows1252.h"

@@ -5,7 +5,7 @@
 #include "app/RecentSkinsWriter.h"
 #include "app/SkinNameDialog.h"
 #include "app/ToolWindowPlaces.h"
-#include "editor/MainWindow.h"
+#include "editor/windows/MainWindow.h"
 #include "update/VersionChecker.h"
 
 #include <QAction>
@@ -25,30 +25,31 @@ void placeWindow(QMainWindow &window, const QByteArray &place)
 } // namespace
 
 Shell::Shell(Platform platform)
-    : platform_(std::move(platform)), form1_(std::make_unique<MainWindow>(platform_.dialogs)),
-      form2_(std::make_unique<AboutDialog>(form1_.get())),
-      form3_(std::make_unique<SkinNameDialog>(form1_.get())),
-      form4_(std::make_unique<VersionChecker>(platform_, form1_.get())),
-      recentWriter_(std::make_unique<RecentSkinsWriter>(*form1_))
+    : platform_(std::move(platform)), mainWindow_(std::make_unique<MainWindow>(platform_.dialogs)),
+      aboutDialog_(std::make_unique<AboutDialog>(mainWindow_.get())),
+      skinNameDialog_(std::make_unique<SkinNameDialog>(mainWindow_.get())),
+      versionChecker_(std::make_unique<VersionChecker>(platform_, mainWindow_.get())),
+      recentWriter_(std::make_unique<RecentSkinsWriter>(*mainWindow_))
 {
     connectCommands();
-    activation_ = new ActivationWatch(*form1_);
-    QObject::connect(activation_, &ActivationWatch::activated, form1_.get(),
+    activation_ = new ActivationWatch(*mainWindow_);
+    QObject::connect(activation_, &ActivationWatch::activated, mainWindow_.get(),
                      [this] { readSettings(); });
-    QObject::connect(form1_.get(), &MainWindow::closing, form1_.get(), [this] { writeSettings(); });
-    QObject::connect(form1_.get(), &MainWindow::skinOpened, form1_.get(),
+    QObject::connect(mainWindow_.get(), &MainWindow::closing, mainWindow_.get(),
+                     [this] { writeSettings(); });
+    QObject::connect(mainWindow_.get(), &MainWindow::skinOpened, mainWindow_.get(),
                      [this](const QString &path) { rememberSkin(path); });
-    QObject::connect(form1_.get(), &MainWindow::recentSkinGone, form1_.get(),
+    QObject::connect(mainWindow_.get(), &MainWindow::recentSkinGone, mainWindow_.get(),
                      [this](const QString &path) { forgetSkin(path); });
-    form1_->showRecentSkins(AppSettings().recentSkins());
+    mainWindow_->showRecentSkins(AppSettings().recentSkins());
     // The zoom is kept the moment it changes, as the language is.
-    form1_->zoom().setPercent(AppSettings().zoom());
-    QObject::connect(&form1_->zoom(), &PageZoom::changed, form1_.get(),
+    mainWindow_->zoom().setPercent(AppSettings().zoom());
+    QObject::connect(&mainWindow_->zoom(), &PageZoom::changed, mainWindow_.get(),
                      [](int percent) { AppSettings().writeZoom(percent); });
     keepViewSettings();
     // Each lives as long as its window, which deletes it.
-    new ToolWindowPlaces(*form1_, form1_->checkReport(), "BerichtFenster");
-    new ToolWindowPlaces(*form1_, form1_->comparison(), "VergleichFenster");
+    new ToolWindowPlaces(*mainWindow_, mainWindow_->checkReport(), "BerichtFenster");
+    new ToolWindowPlaces(*mainWindow_, mainWindow_->comparison(), "VergleichFenster");
 }
 
 // Snapping is kept the moment it is switched. The docks' places and the window's are
@@ -58,29 +59,29 @@ Shell::Shell(Platform platform)
 void Shell::keepViewSettings()
 {
     const AppSettings settings;
-    const WindowActions &commands = form1_->commands();
-    commands.SnapToElements->setChecked(settings.snapToElements());
-    commands.SnapToGrid->setChecked(settings.snapToGrid());
-    commands.SnapToGrid->setData(settings.gridStep());
-    form1_->restoreState(settings.windowLayout());
-    placeWindow(*form1_, settings.windowPlace());
-    for (QAction *snap : {commands.SnapToElements, commands.SnapToGrid}) {
-        QObject::connect(snap, &QAction::toggled, form1_.get(), [commands] {
-            AppSettings().writeSnapping(commands.SnapToElements->isChecked(),
-                                        commands.SnapToGrid->isChecked());
+    const WindowActions &commands = mainWindow_->commands();
+    commands.snapToElements->setChecked(settings.snapToElements());
+    commands.snapToGrid->setChecked(settings.snapToGrid());
+    commands.snapToGrid->setData(settings.gridStep());
+    mainWindow_->restoreState(settings.windowLayout());
+    placeWindow(*mainWindow_, settings.windowPlace());
+    for (QAction *snap : {commands.snapToElements, commands.snapToGrid}) {
+        QObject::connect(snap, &QAction::toggled, mainWindow_.get(), [commands] {
+            AppSettings().writeSnapping(commands.snapToElements->isChecked(),
+                                        commands.snapToGrid->isChecked());
         });
     }
-    QObject::connect(activation_, &ActivationWatch::activated, form1_.get(), [this] {
+    QObject::connect(activation_, &ActivationWatch::activated, mainWindow_.get(), [this] {
         if (laidOut_.isEmpty()) {
-            laidOut_ = form1_->saveState();
-            placed_ = form1_->saveGeometry();
+            laidOut_ = mainWindow_->saveState();
+            placed_ = mainWindow_->saveGeometry();
         }
     });
-    QObject::connect(form1_.get(), &MainWindow::closing, form1_.get(), [this] {
-        const QByteArray layout = form1_->saveState();
+    QObject::connect(mainWindow_.get(), &MainWindow::closing, mainWindow_.get(), [this] {
+        const QByteArray layout = mainWindow_->saveState();
         if (!laidOut_.isEmpty() && layout != laidOut_)
             AppSettings().writeWindowLayout(layout);
-        const QByteArray place = form1_->saveGeometry();
+        const QByteArray place = mainWindow_->saveGeometry();
         if (!placed_.isEmpty() && place != placed_)
             AppSettings().writeWindowPlace(place);
     });
@@ -90,13 +91,15 @@ Shell::~Shell() = default;
 
 void Shell::connectCommands()
 {
-    const WindowActions &commands = form1_->commands();
-    QObject::connect(commands.Update, &QAction::triggered, form4_.get(), &QDialog::exec);
-    QObject::connect(commands.Info, &QAction::triggered, form2_.get(), &QDialog::exec);
-    QObject::connect(commands.EditName, &QAction::triggered, form3_.get(), [this] { editName(); });
-    QObject::connect(commands.LanguageGerman, &QAction::triggered, form1_.get(),
+    const WindowActions &commands = mainWindow_->commands();
+    QObject::connect(commands.checkForUpdates, &QAction::triggered, versionChecker_.get(),
+                     &QDialog::exec);
+    QObject::connect(commands.about, &QAction::triggered, aboutDialog_.get(), &QDialog::exec);
+    QObject::connect(commands.skinName, &QAction::triggered, skinNameDialog_.get(),
+                     [this] { editName(); });
+    QObject::connect(commands.german, &QAction::triggered, mainWindow_.get(),
                      [] { chooseLanguage(Language::German); });
-    QObject::connect(commands.LanguageEnglish, &QAction::triggered, form1_.get(),
+    QObject::connect(commands.english, &QAction::triggered, mainWindow_.get(),
                      [] { chooseLanguage(Language::English); });
 }
 
@@ -110,9 +113,9 @@ void Shell::chooseLanguage(Language language)
 void Shell::readSettings()
 {
     const AppSettings settings;
-    form4_->Serverwahl1->setCurrentText(settings.server());
-    form4_->ServerwahlChange();
-    form4_->Memo2->setPlainText(settings.news());
+    versionChecker_->serverChoice->setCurrentText(settings.server());
+    versionChecker_->ServerwahlChange();
+    versionChecker_->newsText->setPlainText(settings.news());
     updateSettingsRead_ = true;
 }
 
@@ -123,24 +126,24 @@ void Shell::writeSettings()
     if (!updateSettingsRead_)
         return;
     std::optional<QString> news;
-    if (form4_->showsNews())
-        news = form4_->Memo2->toPlainText();
-    AppSettings().writeUpdate(form4_->Serverwahl1->currentText(), news);
+    if (versionChecker_->showsNews())
+        news = versionChecker_->newsText->toPlainText();
+    AppSettings().writeUpdate(versionChecker_->serverChoice->currentText(), news);
 }
 
 // Once a name has been confirmed, every later use of the dialog marks the skin
 // changed, even one that ends with "Abbrechen": the name still has to be saved.
 void Shell::editName()
 {
-    form3_->exec();
-    if (form3_->nameConfirmed())
-        form1_->confirmSkinName(form3_->skinName());
+    skinNameDialog_->exec();
+    if (skinNameDialog_->nameConfirmed())
+        mainWindow_->confirmSkinName(skinNameDialog_->skinName());
 }
 
 // The list is read afresh each time: another copy of the program may have added to it.
 void Shell::rememberSkin(const QString &path)
 {
-    form1_->showRecentSkins(recentWriter_->opened(path));
+    mainWindow_->showRecentSkins(recentWriter_->opened(path));
 }
 
 void Shell::forgetSkin(const QString &path)
@@ -150,5 +153,5 @@ void Shell::forgetSkin(const QString &path)
     QStringList recent = settings.recentSkins();
     recent.removeAll(path);
     settings.writeRecentSkins(recent);
-    form1_->showRecentSkins(recent);
+    mainWindow_->showRecentSkins(recent);
 }

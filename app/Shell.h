@@ -24,10 +24,10 @@ public:
     Shell(const Shell &) = delete;
     Shell &operator=(const Shell &) = delete;
 
-    MainWindow &form1() { return *form1_; }
-    AboutDialog &form2() { return *form2_; }
-    SkinNameDialog &form3() { return *form3_; }
-    VersionChecker &form4() { return *form4_; }
+    MainWindow &mainWindow() { return *mainWindow_; }
+    AboutDialog &aboutDialog() { return *aboutDialog_; }
+    SkinNameDialog &skinNameDialog() { return *skinNameDialog_; }
+    VersionChecker &versionChecker() { return *versionChecker_; }
 
 private:
     void keepViewSettings();
@@ -41,10 +41,10 @@ private:
 
     Platform platform_;
     // The main window goes last: the others are its children.
-    std::unique_ptr<MainWindow> form1_;
-    std::unique_ptr<AboutDialog> form2_;
-    std::unique_ptr<SkinNameDialog> form3_;
-    std::unique_ptr<VersionChecker> form4_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<AboutDialog> aboutDialog_;
+    std::unique_ptr<SkinNameDialog> skinNameDialog_;
+    std::unique_ptr<VersionChecker> versionChecker_;
     // Waits for the main window's paints, so it is made after the window and goes first.
     std::unique_ptr<RecentSkinsWriter> recentWriter_;
     bool updateSettingsRead_ = false;

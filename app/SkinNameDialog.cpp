@@ -26,26 +26,26 @@ SkinNameDialog::SkinNameDialog(QWidget *parent)
     setFixedSize(281, 109);
     caption_ = new QLabel(this);
     caption_->setGeometry(8, 12, 265, 16);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(8, 32, 265, 21);
-    OKBtn = createButton("OKBtn", 58, this);
-    CancelBtn = createButton("CancelBtn", 148, this);
-    OKBtn->setEnabled(false);
+    nameField = new QLineEdit(this);
+    nameField->setObjectName(QStringLiteral("Edit1"));
+    nameField->setGeometry(8, 32, 265, 21);
+    okButton = createButton("OKBtn", 58, this);
+    cancelButton = createButton("CancelBtn", 148, this);
+    okButton->setEnabled(false);
     retranslate();
     // A name of blanks is still a name.
-    connect(Edit1, &QLineEdit::textChanged, OKBtn,
-            [this](const QString &text) { OKBtn->setEnabled(!text.isEmpty()); });
-    connect(OKBtn, &QPushButton::clicked, this, &SkinNameDialog::confirm);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(nameField, &QLineEdit::textChanged, okButton,
+            [this](const QString &text) { okButton->setEnabled(!text.isEmpty()); });
+    connect(okButton, &QPushButton::clicked, this, &SkinNameDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SkinNameDialog::retranslate()
 {
     setWindowTitle(tr("Skinname"));
     caption_->setText(tr("Name des Skins:"));
-    OKBtn->setText(tr("OK"));
-    CancelBtn->setText(tr("Abbrechen"));
+    okButton->setText(tr("OK"));
+    cancelButton->setText(tr("Abbrechen"));
 }
 
 void SkinNameDialog::changeEvent(QEvent *event)
@@ -71,6 +71,6 @@ void SkinNameDialog::keyPressEvent(QKeyEvent *event)
 void SkinNameDialog::confirm()
 {
     nameConfirmed_ = true;
-    skinName_ = Edit1->text();
+    skinName_ = nameField->text();
     accept();
 }

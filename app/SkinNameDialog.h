@@ -19,9 +19,9 @@ public:
     // The text of the last OK, as typed: not trimmed.
     const QString &skinName() const { return skinName_; }
 
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
+    QLineEdit *nameField = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 
 protected:
     // Neither Enter nor Escape closes the dialog: only its two buttons do.

@@ -1,7 +1,7 @@
 #include "app/ToolWindowPlaces.h"
 
 #include "app/AppSettings.h"
-#include "editor/MainWindow.h"
+#include "editor/windows/MainWindow.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Shell.h"
-#include "editor/MainWindow.h"
+#include "editor/windows/MainWindow.h"
 
 #include <QApplication>
 
@@ -15,11 +15,11 @@ int main(int argc, char *argv[])
     applyLanguage(startLanguage(QApplication::arguments()));
     const CommandLine line = CommandLine::parse(QApplication::arguments());
     Shell shell(Platform::system());
-    shell.form1().show();
+    shell.mainWindow().show();
     const QString skin = line.skins.value(0);
     if (skin.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
-        shell.form1().openPackage(skin);
+        shell.mainWindow().openPackage(skin);
     else if (!skin.isEmpty())
-        shell.form1().load(skin);
+        shell.mainWindow().load(skin);
     return application.exec();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/MainWindow.h"
-#include "editor/PageItem.h"
-#include "editor/PageView.h"
+#include "editor/controls/PageView.h"
+#include "editor/scene/PageItem.h"
+#include "editor/windows/MainWindow.h"
 
 #include <QApplication>
 #include <QGraphicsItem>
@@ -40,7 +40,7 @@ public:
     // Its page in front and the item scrolled into sight, as before any press on it.
     void bringIntoView() const
     {
-        window_.pages().Notebook->setCurrentIndex(page_);
+        window_.pages().notebook->setCurrentIndex(page_);
         view_->ensureVisible(item_, 0, 0);
     }
 

@@ -13,14 +13,14 @@
 #include "bench/Floor.h"
 #include "bench/PaddedSkin.h"
 #include "bench/PageTarget.h"
-#include "editor/EditorDocument.h"
-#include "editor/ElementViews.h"
-#include "editor/MainWindow.h"
-#include "editor/PageScenes.h"
-#include "editor/PageView.h"
-#include "editor/PictureItem.h"
-#include "editor/WindowActions.h"
-#include "editor/ZoomSteps.h"
+#include "editor/controls/PageView.h"
+#include "editor/controls/WindowActions.h"
+#include "editor/controls/ZoomSteps.h"
+#include "editor/document/EditorDocument.h"
+#include "editor/scene/ElementViews.h"
+#include "editor/scene/PageScenes.h"
+#include "editor/scene/PictureItem.h"
+#include "editor/windows/MainWindow.h"
 #include "platform/CancellingDialogs.h"
 
 #include <QAction>
@@ -185,7 +185,7 @@ public:
     Bars()
         : skin_(VELMOR_DEMO_SKIN, 0), floorCopy_(VELMOR_DEMO_SKIN, 0),
           dialogs_(std::make_shared<OpeningDialogs>(skin_.path())), shell_(userPlatform(dialogs_)),
-          form_(shell_.form1()), paints_(&form_)
+          form_(shell_.mainWindow()), paints_(&form_)
     {
         form_.show();
         load();
@@ -198,7 +198,7 @@ public:
     // written to the settings file) runs in the pause between rounds.
     void open()
     {
-        QAction *open = form_.commands().FileOpen1;
+        QAction *open = form_.commands().open;
         int opened = 0;
         const QMetaObject::Connection counting =
             QObject::connect(&form_, &MainWindow::skinOpened, [&opened] { ++opened; });
@@ -249,7 +249,7 @@ public:
         const PageTarget target(form_, QStringLiteral("Image29s"));
         target.bringIntoView();
         QApplication::processEvents();
-        QAction *save = form_.commands().FileSave1;
+        QAction *save = form_.commands().save;
         std::vector<double> floors, editors, ratios, saves;
         int step = 1;
         for (int round = 0; round < saveRounds; ++round) {
@@ -291,8 +291,8 @@ public:
     // it tells the grid's share, which has no bar of its own.
     void repaintsAtLargestZoom()
     {
-        form_.pages().Notebook->setCurrentIndex(static_cast<int>(Page::Player));
-        QAction *grid = form_.commands().ViewPixelGrid;
+        form_.pages().notebook->setCurrentIndex(static_cast<int>(Page::Player));
+        QAction *grid = form_.commands().pixelGrid;
         if (!grid->isChecked())
             fail("the pixel grid is off before anyone turned it off");
         const Repaints withGrid = repaintsOfPlayerPage();
@@ -318,7 +318,7 @@ public:
     {
         // A move by one pixel and back would snap back to where it began; the band bar
         // holds the cost of snapping.
-        QAction &snapping = *form_.commands().SnapToElements;
+        QAction &snapping = *form_.commands().snapToElements;
         const QSignalBlocker unsaved(snapping);
         snapping.setChecked(false);
         const PageTarget target(form_, QStringLiteral("Image29s"));
@@ -359,9 +359,9 @@ public:
     // pixel further across and down, twenty out, then back, and out again.
     void bandAndGroupDrag()
     {
-        if (!form_.commands().SnapToElements->isChecked())
+        if (!form_.commands().snapToElements->isChecked())
             fail("snapping to elements is off before anyone turned it off");
-        form_.pages().Notebook->setCurrentIndex(static_cast<int>(Page::Player));
+        form_.pages().notebook->setCurrentIndex(static_cast<int>(Page::Player));
         PageView *view = playerView();
         const std::vector<PageItem *> shown = shownOnPlayerPage();
         if (shown.size() < 2)
@@ -663,7 +663,7 @@ private:
 
     QWidget *currentViewport() const
     {
-        const int page = form_.pages().Notebook->currentIndex();
+        const int page = form_.pages().notebook->currentIndex();
         return form_.pages().views[static_cast<std::size_t>(page)]->viewport();
     }
 

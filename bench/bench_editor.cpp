@@ -4,9 +4,9 @@
 #include "bench/PaddedSkin.h"
 #include "bench/PageTarget.h"
 #include "bench/Runs.h"
-#include "editor/MainWindow.h"
-#include "editor/NumberField.h"
-#include "editor/SkinTextView.h"
+#include "editor/controls/NumberField.h"
+#include "editor/controls/SkinTextView.h"
+#include "editor/windows/MainWindow.h"
 #include "platform/CancellingDialogs.h"
 
 #include <QAction>
@@ -107,7 +107,7 @@ void skinTextIntoMemo1(benchmark::State &state)
 {
     ensureApplication();
     OpenSkin open(state);
-    SkinTextView *memo = open.form.panel().Memo1;
+    SkinTextView *memo = open.form.panel().skinText;
     for (auto _ : state) {
         memo->sourceChanged();
         benchmark::DoNotOptimize(memo->skinText());
@@ -199,7 +199,7 @@ void saveAfterDrag(benchmark::State &state)
     ensureApplication();
     OpenSkin open(state);
     const PageTarget view = open.view();
-    QAction *save = open.form.commands().FileSave1;
+    QAction *save = open.form.commands().save;
     int step = 1;
     for (auto _ : state) {
         state.PauseTiming();

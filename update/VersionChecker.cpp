@@ -20,7 +20,8 @@ const QString fileNotFound = HttpClient::notFoundBody();
 const QString server1Name = QStringLiteral("Server 1");
 const QString server2Name = QStringLiteral("Server 2");
 
-// Where Label3 stands: a little to the left for the wide "File not found", clear of the
+// Where the published version (Label3) stands: a little to the left for the wide "File not found",
+// clear of the
 // "<" for a new version.
 constexpr int versionTop = 40;
 constexpr int notFoundLeft = 177;
@@ -94,12 +95,12 @@ VersionChecker::VersionChecker(const Platform &platform, QWidget *parent)
     createControls();
     retranslate();
 
-    connect(Memo2, &QPlainTextEdit::textChanged, this,
-            [this] { showsNoNewsNotice_ = Memo2->toPlainText() == noNewsNotice(); });
-    connect(Serverwahl1, &QComboBox::currentTextChanged, this, &VersionChecker::ServerwahlChange);
-    connect(ButtonStart, &QPushButton::clicked, this, &VersionChecker::check);
-    connect(Button1, &QPushButton::clicked, this, &VersionChecker::download);
-    connect(Buttonbeenden, &QPushButton::clicked, this, &QDialog::close);
+    connect(newsText, &QPlainTextEdit::textChanged, this,
+            [this] { showsNoNewsNotice_ = newsText->toPlainText() == noNewsNotice(); });
+    connect(serverChoice, &QComboBox::currentTextChanged, this, &VersionChecker::ServerwahlChange);
+    connect(checkButton, &QPushButton::clicked, this, &VersionChecker::check);
+    connect(downloadButton, &QPushButton::clicked, this, &VersionChecker::download);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(http_, &HttpClient::failed, this, [this] {
         platform_.dialogs->error(
             tr("Es konnte keine Verbindung mit der Datei im Internet festgestellt werden."));
@@ -111,42 +112,45 @@ void VersionChecker::createControls()
 {
     serverGroup_ = new QGroupBox(this);
     serverGroup_->setGeometry(10, 8, 295, 49);
-    Serverwahl1 = new QComboBox(serverGroup_);
-    Serverwahl1->setObjectName(QStringLiteral("Serverwahl1"));
-    Serverwahl1->setEditable(true);
+    serverChoice = new QComboBox(serverGroup_);
+    serverChoice->setObjectName(QStringLiteral("Serverwahl1"));
+    serverChoice->setEditable(true);
     // A typed name is a choice of its own, not a new entry in the list.
-    Serverwahl1->setInsertPolicy(QComboBox::NoInsert);
-    Serverwahl1->addItems({server1Name, server2Name});
-    Serverwahl1->setCurrentIndex(-1);
-    Serverwahl1->setGeometry(10, 16, 271, 21);
+    serverChoice->setInsertPolicy(QComboBox::NoInsert);
+    serverChoice->addItems({server1Name, server2Name});
+    serverChoice->setCurrentIndex(-1);
+    serverChoice->setGeometry(10, 16, 271, 21);
 
     versionGroup_ = new QGroupBox(this);
     versionGroup_->setGeometry(10, 62, 295, 67);
     onThisPc_ = createLabel(versionGroup_, QString(), 80, 16);
     onTheInternet_ = createLabel(versionGroup_, QString(), 184, 16);
     program_ = createLabel(versionGroup_, QString(), 12, versionTop);
-    Label1 = createLabel(versionGroup_, ownVersion, 96, versionTop, QStringLiteral("Label1"));
-    Label2 = createLabel(versionGroup_, QString(), 164, versionTop, QStringLiteral("Label2"));
-    QFont bold = Label2->font();
+    ownVersionLabel =
+        createLabel(versionGroup_, ownVersion, 96, versionTop, QStringLiteral("Label1"));
+    comparisonSign =
+        createLabel(versionGroup_, QString(), 164, versionTop, QStringLiteral("Label2"));
+    QFont bold = comparisonSign->font();
     bold.setBold(true);
-    Label2->setFont(bold);
-    Label3 = createLabel(versionGroup_, QString(), 185, versionTop, QStringLiteral("Label3"));
+    comparisonSign->setFont(bold);
+    publishedVersion =
+        createLabel(versionGroup_, QString(), 185, versionTop, QStringLiteral("Label3"));
 
     newsGroup_ = new QGroupBox(this);
     newsGroup_->setGeometry(10, 136, 295, 137);
-    Memo2 = new QPlainTextEdit(newsGroup_);
-    Memo2->setObjectName(QStringLiteral("Memo2"));
-    Memo2->setReadOnly(true);
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    newsText = new QPlainTextEdit(newsGroup_);
+    newsText->setObjectName(QStringLiteral("Memo2"));
+    newsText->setReadOnly(true);
+    newsText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto *newsLayout = new QVBoxLayout(newsGroup_);
     newsLayout->setContentsMargins(2, 2, 2, 2);
-    newsLayout->addWidget(Memo2);
+    newsLayout->addWidget(newsText);
 
-    ButtonStart = createButton(this, "ButtonStart", {16, 288, 96, 25});
-    ButtonStart->setEnabled(false);
-    Button1 = createButton(this, "Button1", {123, 288, 89, 25});
-    Button1->setEnabled(false);
-    Buttonbeenden = createButton(this, "Buttonbeenden", {231, 288, 75, 25});
+    checkButton = createButton(this, "ButtonStart", {16, 288, 96, 25});
+    checkButton->setEnabled(false);
+    downloadButton = createButton(this, "Button1", {123, 288, 89, 25});
+    downloadButton->setEnabled(false);
+    closeButton = createButton(this, "Buttonbeenden", {231, 288, 75, 25});
 }
 
 void VersionChecker::retranslate()
@@ -158,13 +162,13 @@ void VersionChecker::retranslate()
     setLabelText(onTheInternet_, tr("im Internet:"));
     setLabelText(program_, tr("Programm"));
     if (!published_)
-        setLabelText(Label3, tr("unbenannt"));
+        setLabelText(publishedVersion, tr("unbenannt"));
     newsGroup_->setTitle(tr("News"));
     if (showsNoNewsNotice_)
-        Memo2->setPlainText(noNewsNotice());
-    ButtonStart->setText(tr("&Gibt's was neues?"));
-    Button1->setText(tr("&Start Download"));
-    Buttonbeenden->setText(tr("&Beenden"));
+        newsText->setPlainText(noNewsNotice());
+    checkButton->setText(tr("&Gibt's was neues?"));
+    downloadButton->setText(tr("&Start Download"));
+    closeButton->setText(tr("&Beenden"));
 }
 
 void VersionChecker::changeEvent(QEvent *event)
@@ -181,7 +185,7 @@ QString VersionChecker::noNewsNotice()
 
 bool VersionChecker::showsNews() const
 {
-    return !showsNoNewsNotice_ && !Memo2->toPlainText().isEmpty();
+    return !showsNoNewsNotice_ && !newsText->toPlainText().isEmpty();
 }
 
 // Whole sentences, so that a language can order them its own way.
@@ -203,15 +207,15 @@ QString VersionChecker::newsQuestion(bool newNews) const
 void VersionChecker::ServerwahlChange()
 {
     // Names are compared exactly: anything else the user types leaves the choice alone.
-    const QString text = Serverwahl1->currentText();
+    const QString text = serverChoice->currentText();
     if (text.isEmpty()) {
-        ButtonStart->setEnabled(false);
+        checkButton->setEnabled(false);
     } else if (text == server1Name) {
         baseUrl_ = platform_.server1;
-        ButtonStart->setEnabled(true);
+        checkButton->setEnabled(true);
     } else if (text == server2Name) {
         baseUrl_ = platform_.server2;
-        ButtonStart->setEnabled(true);
+        checkButton->setEnabled(true);
     }
 }
 
@@ -235,20 +239,20 @@ void VersionChecker::reportInvalidHost()
 void VersionChecker::applyVersion(const QString &published)
 {
     published_ = published;
-    setLabelText(Label3, published);
-    if (Label1->text() == Label3->text()) {
-        setLabelText(Label2, QStringLiteral("="));
+    setLabelText(publishedVersion, published);
+    if (ownVersionLabel->text() == publishedVersion->text()) {
+        setLabelText(comparisonSign, QStringLiteral("="));
         finding_ = VersionFinding::Same;
-        Button1->setEnabled(false);
+        downloadButton->setEnabled(false);
     }
     if (isNewVersion(published)) {
-        setLabelText(Label2, QStringLiteral("<"));
+        setLabelText(comparisonSign, QStringLiteral("<"));
         finding_ = VersionFinding::Newer;
     }
     // Without a version file the sign, the button and the question still tell what the
     // last successful check found.
     if (published == fileNotFound)
-        Label3->move(notFoundLeft, versionTop);
+        publishedVersion->move(notFoundLeft, versionTop);
 }
 
 void VersionChecker::check()
@@ -264,22 +268,22 @@ void VersionChecker::check()
         return;
     const QString news = http_->body();
     Dialogs &dialogs = *platform_.dialogs;
-    if (comparableNews(news) == comparableNews(Memo2->document()->toRawText())) {
+    if (comparableNews(news) == comparableNews(newsText->document()->toRawText())) {
         dialogs.confirm(newsQuestion(false));
     } else if (dialogs.confirm(newsQuestion(true))) {
-        Memo2->setPlainText(news);
-        if (Memo2->toPlainText() == fileNotFound)
-            Memo2->setPlainText(noNewsNotice());
+        newsText->setPlainText(news);
+        if (newsText->toPlainText() == fileNotFound)
+            newsText->setPlainText(noNewsNotice());
     }
 
     if (isNewVersion(published)) {
-        Button1->setEnabled(true);
-        QPalette red = Button1->palette();
+        downloadButton->setEnabled(true);
+        QPalette red = downloadButton->palette();
         // A disabled button keeps the grey of its kind.
         red.setColor(QPalette::Active, QPalette::ButtonText, Qt::red);
         red.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::red);
-        Button1->setPalette(red);
-        Label3->move(newVersionLeft, versionTop);
+        downloadButton->setPalette(red);
+        publishedVersion->move(newVersionLeft, versionTop);
     }
 }
 

@@ -22,8 +22,8 @@ class VersionChecker : public QDialog {
 public:
     explicit VersionChecker(const Platform &platform, QWidget *parent = nullptr);
 
-    QComboBox *Serverwahl1;
-    QPlainTextEdit *Memo2;
+    QComboBox *serverChoice;
+    QPlainTextEdit *newsText;
 
     // Takes the server from the text of Serverwahl1. The main window calls it after
     // putting the stored choice there.
@@ -62,12 +62,12 @@ private:
     QLabel *onThisPc_;
     QLabel *onTheInternet_;
     QLabel *program_;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QPushButton *ButtonStart;
-    QPushButton *Button1;
-    QPushButton *Buttonbeenden;
+    QLabel *ownVersionLabel;
+    QLabel *comparisonSign;
+    QLabel *publishedVersion;
+    QPushButton *checkButton;
+    QPushButton *downloadButton;
+    QPushButton *closeButton;
 
     QUrl baseUrl_; // empty until a server is chosen
     QString question_;

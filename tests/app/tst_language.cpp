@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Shell.h"
 #include "app/SkinNameDialog.h"
-#include "editor/MainWindow.h"
+#include "editor/windows/MainWindow.h"
 #include "platform/Language.h"
 #include "tests/support/CurrentFolder.h"
 #include "tests/support/DemoSkinCopy.h"
@@ -103,12 +103,12 @@ private:
 
     void choose(const char *entry)
     {
-        shell_->form1().findChild<QAction *>(QString::fromLatin1(entry))->trigger();
+        shell_->mainWindow().findChild<QAction *>(QString::fromLatin1(entry))->trigger();
     }
     QList<QWidget *> windows() const
     {
-        return {&shell_->form1(), &shell_->form2(), &shell_->form3(), &shell_->form4(),
-                &shell_->form1().checkReport()};
+        return {&shell_->mainWindow(), &shell_->aboutDialog(), &shell_->skinNameDialog(),
+                &shell_->versionChecker(), &shell_->mainWindow().checkReport()};
     }
     QStringList everyText() const
     {
@@ -128,7 +128,7 @@ private slots:
         Platform platform;
         platform.dialogs = dialogs_;
         shell_ = std::make_unique<Shell>(platform);
-        shell_->form1().show();
+        shell_->mainWindow().show();
     }
     void cleanup()
     {
@@ -155,7 +155,7 @@ private slots:
     {
         QCOMPARE(startLanguage({"velmor"}), Language::German);
         choose("LanguageEnglish");
-        QVERIFY(shell_->form1().commands().LanguageEnglish->isChecked());
+        QVERIFY(shell_->mainWindow().commands().english->isChecked());
         QCOMPARE(AppSettings().language(), Language::English);
         QCOMPARE(startLanguage({"velmor"}), Language::English);
         // One run in German does not change the choice.
@@ -166,14 +166,14 @@ private slots:
     void menusToolBarAndVersionCheckerSpeakEnglish()
     {
         choose("LanguageEnglish");
-        const WindowActions &commands = shell_->form1().commands();
-        QCOMPARE((QStringList{commands.FileMenu->title(), commands.EditMenu->title(),
-                              commands.InfoMenu->title()}),
+        const WindowActions &commands = shell_->mainWindow().commands();
+        QCOMPARE((QStringList{commands.fileMenu->title(), commands.editMenu->title(),
+                              commands.infoMenu->title()}),
                  (QStringList{"&File", "&Edit", "I&nfo"}));
-        QCOMPARE(commands.FileOpen1->toolTip(), QStringLiteral("Open"));
-        QCOMPARE(commands.FileSave1->toolTip(), QStringLiteral("Save"));
-        QCOMPARE(commands.EditNameButton->toolTip(), QStringLiteral("Skin Name"));
-        QCOMPARE(shell_->form4().windowTitle(), QStringLiteral("Velmor version checker"));
+        QCOMPARE(commands.open->toolTip(), QStringLiteral("Open"));
+        QCOMPARE(commands.save->toolTip(), QStringLiteral("Save"));
+        QCOMPARE(commands.skinNameButton->toolTip(), QStringLiteral("Skin Name"));
+        QCOMPARE(shell_->versionChecker().windowTitle(), QStringLiteral("Velmor version checker"));
     }
 
     void aFailedLoadIsReportedInEnglish()
@@ -181,16 +181,16 @@ private slots:
         choose("LanguageEnglish");
         DemoSkinCopy skin(QStringLiteral("nachtblau-14"), folder_->path());
         skin.writeFile("btn_play_up.bmp", "broken");
-        shell_->form1().load(skin.path());
+        shell_->mainWindow().load(skin.path());
         QCOMPARE(dialogs_->texts(ScriptedDialogs::Error), QStringList{"Bitmap is invalid"});
-        QCOMPARE(shell_->form1().checkReport().windowTitle(), QStringLiteral("Check Skin"));
+        QCOMPARE(shell_->mainWindow().checkReport().windowTitle(), QStringLiteral("Check Skin"));
     }
 
     // Qt's own dialogs and buttons: German from Qt's catalogue, English of themselves.
     void qtsOwnTextsFollowTheLanguage()
     {
         const QAbstractButton *close =
-            shell_->form1().checkReport().findChild<QDialogButtonBox *>()->button(
+            shell_->mainWindow().checkReport().findChild<QDialogButtonBox *>()->button(
                 QDialogButtonBox::Close);
         const auto sizeColumn = [] {
             return QCoreApplication::translate("QFileSystemModel", "Size");

@@ -1,6 +1,6 @@
 #include "app/AppSettings.h"
 #include "app/Shell.h"
-#include "editor/MainWindow.h"
+#include "editor/windows/MainWindow.h"
 #include "tests/support/CurrentFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
@@ -32,7 +32,7 @@ class RecentSkinsTest : public QObject {
     }
     QMenu *menu() const
     {
-        return shell_->form1().findChild<QMenu *>(QStringLiteral("RecentSkins"));
+        return shell_->mainWindow().findChild<QMenu *>(QStringLiteral("RecentSkins"));
     }
     QStringList entries() const
     {
@@ -62,9 +62,9 @@ private slots:
         QStringList paths;
         for (int i = 0; i < 9; ++i) {
             paths << skin(QStringLiteral("s%1").arg(i));
-            shell_->form1().load(paths.back());
+            shell_->mainWindow().load(paths.back());
         }
-        shell_->form1().load(paths[3]); // opened again: first, and not twice
+        shell_->mainWindow().load(paths[3]); // opened again: first, and not twice
         QCOMPARE(entries(), (QStringList{"&1 s3.lkv", "&2 s8.lkv", "&3 s7.lkv", "&4 s6.lkv",
                                          "&5 s5.lkv", "&6 s4.lkv", "&7 s2.lkv", "&8 s1.lkv"}));
         QCOMPARE(menu()->actions().front()->toolTip(),
@@ -82,8 +82,8 @@ private slots:
     void anOpenedSkinIsKeptOnceTheWindowShowsIt()
     {
         const QString path = skin(QStringLiteral("shown"));
-        shell_->form1().show();
-        shell_->form1().load(path);
+        shell_->mainWindow().show();
+        shell_->mainWindow().load(path);
         QTRY_COMPARE(AppSettings().recentSkins().value(0), QFileInfo(path).absoluteFilePath());
     }
 
@@ -91,7 +91,7 @@ private slots:
     {
         SkinFixture broken(false);
         broken.clear("btn_exit");
-        shell_->form1().load(broken.write(folder_->path(), QStringLiteral("broken.lkv")));
+        shell_->mainWindow().load(broken.write(folder_->path(), QStringLiteral("broken.lkv")));
         QCOMPARE(entries(), QStringList{"(leer)"});
     }
 
@@ -99,10 +99,10 @@ private slots:
     {
         const QString first = skin(QStringLiteral("first"));
         const QString second = skin(QStringLiteral("second"));
-        shell_->form1().load(first);
-        shell_->form1().load(second);
+        shell_->mainWindow().load(first);
+        shell_->mainWindow().load(second);
         menu()->actions()[1]->trigger();
-        QCOMPARE(QString::fromStdString(shell_->form1().document().skinPath),
+        QCOMPARE(QString::fromStdString(shell_->mainWindow().document().skinPath),
                  QFileInfo(first).absoluteFilePath());
         QCOMPARE(entries().front(), QStringLiteral("&1 first.lkv"));
 

@@ -2,7 +2,7 @@
 #include "app/AppSettings.h"
 #include "app/Shell.h"
 #include "app/SkinNameDialog.h"
-#include "editor/MainWindow.h"
+#include "editor/windows/MainWindow.h"
 #include "tests/support/CurrentFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
@@ -29,7 +29,7 @@ private:
 
     QAction *command(const char *name) const
     {
-        return shell_->form1().findChild<QAction *>(QString::fromLatin1(name));
+        return shell_->mainWindow().findChild<QAction *>(QString::fromLatin1(name));
     }
     QByteArray settingsFile() const
     {
@@ -43,22 +43,22 @@ private:
         file.write(text);
     }
     void activate(QWidget *window) const { QApplication::setActiveWindow(window); }
-    QString news() const { return shell_->form4().Memo2->toPlainText(); }
-    QString server() const { return shell_->form4().Serverwahl1->currentText(); }
+    QString news() const { return shell_->versionChecker().newsText->toPlainText(); }
+    QString server() const { return shell_->versionChecker().serverChoice->currentText(); }
     QString openSkin()
     {
         const QString path = SkinFixture(true).write(folder_->path());
-        shell_->form1().load(path);
+        shell_->mainWindow().load(path);
         return path;
     }
     // Answers the skin-name dialog once it is up, as a user would.
     void nameSkin(const QString &typed, bool ok)
     {
-        SkinNameDialog &dialog = shell_->form3();
+        SkinNameDialog &dialog = shell_->skinNameDialog();
         QTimer::singleShot(0, &dialog, [&dialog, typed, ok] {
             if (!typed.isNull())
-                dialog.Edit1->setText(typed);
-            (ok ? dialog.OKBtn : dialog.CancelBtn)->click();
+                dialog.nameField->setText(typed);
+            (ok ? dialog.okButton : dialog.cancelButton)->click();
         });
         command("EditName")->trigger();
     }
@@ -73,7 +73,7 @@ private slots:
         platform_.server1 = QUrl(QStringLiteral("http://127.0.0.1:9/one/"));
         platform_.server2 = QUrl(QStringLiteral("http://127.0.0.1:9/two/"));
         shell_ = std::make_unique<Shell>(platform_);
-        shell_->form1().show();
+        shell_->mainWindow().show();
     }
     void cleanup()
     {
@@ -83,24 +83,25 @@ private slots:
 
     void windowsAreMadeWithTheirCaptions()
     {
-        QCOMPARE(shell_->form2().windowTitle(), QStringLiteral("Informationen"));
-        QCOMPARE(shell_->form3().windowTitle(), QStringLiteral("Skinname"));
-        QCOMPARE(shell_->form4().windowTitle(), QStringLiteral("Velmor Versions-Checker"));
-        QVERIFY(!shell_->form3().OKBtn->isEnabled());
+        QCOMPARE(shell_->aboutDialog().windowTitle(), QStringLiteral("Informationen"));
+        QCOMPARE(shell_->skinNameDialog().windowTitle(), QStringLiteral("Skinname"));
+        QCOMPARE(shell_->versionChecker().windowTitle(), QStringLiteral("Velmor Versions-Checker"));
+        QVERIFY(!shell_->skinNameDialog().okButton->isEnabled());
         QVERIFY(!command("DateiNeu")->isEnabled());
-        for (QWidget *dialog :
-             std::initializer_list<QWidget *>{&shell_->form2(), &shell_->form3(), &shell_->form4()})
+        for (QWidget *dialog : std::initializer_list<QWidget *>{
+                 &shell_->aboutDialog(), &shell_->skinNameDialog(), &shell_->versionChecker()})
             QVERIFY(dialog->isHidden());
     }
 
     void firstStartWritesTheDefaultsAtClose()
     {
-        activate(&shell_->form1());
+        activate(&shell_->mainWindow());
         QCOMPARE(server(), QStringLiteral("Server 1"));
         QCOMPARE(news(), QStringLiteral("Keine News vorhanden"));
-        QVERIFY(
-            shell_->form4().findChild<QPushButton *>(QStringLiteral("ButtonStart"))->isEnabled());
-        shell_->form1().close();
+        QVERIFY(shell_->versionChecker()
+                    .findChild<QPushButton *>(QStringLiteral("ButtonStart"))
+                    ->isEnabled());
+        shell_->mainWindow().close();
         QCOMPARE(settingsFile(),
                  QByteArray("[Update]\r\nNews=Keine News vorhanden\r\nServer=Server 1\r\n"));
         QCOMPARE(dialogs_->calls().size(), 0);
@@ -116,19 +117,19 @@ private slots:
     {
         QFETCH(QString, shown);
         writeSettingsFile("[Update]\r\nNews=Alt\r\nServer=Server 2\r\n");
-        activate(&shell_->form1());
+        activate(&shell_->mainWindow());
         QCOMPARE(server(), QStringLiteral("Server 2"));
-        shell_->form4().Memo2->setPlainText(shown);
-        shell_->form1().close();
+        shell_->versionChecker().newsText->setPlainText(shown);
+        shell_->mainWindow().close();
         QCOMPARE(settingsFile(), QByteArray("[Update]\r\nNews=Alt\r\nServer=Server 2\r\n"));
     }
 
     void settingsFileThatCannotBeUsedIsPassedOverSilently()
     {
         QVERIFY(QDir().mkdir(QStringLiteral("Velmor.ini")));
-        activate(&shell_->form1());
+        activate(&shell_->mainWindow());
         QCOMPARE(news(), QStringLiteral("Keine News vorhanden"));
-        shell_->form1().close();
+        shell_->mainWindow().close();
         QVERIFY(QFileInfo(QStringLiteral("Velmor.ini")).isDir());
         QCOMPARE(dialogs_->calls().size(), 0);
     }
@@ -137,18 +138,18 @@ private slots:
     {
         writeSettingsFile("[Update]\r\nServer=Server 2\r\n");
         QFile::setPermissions(QStringLiteral("Velmor.ini"), QFile::ReadOwner | QFile::ReadOther);
-        activate(&shell_->form1());
-        shell_->form4().Memo2->setPlainText(QStringLiteral("Neu"));
-        shell_->form1().close();
+        activate(&shell_->mainWindow());
+        shell_->versionChecker().newsText->setPlainText(QStringLiteral("Neu"));
+        shell_->mainWindow().close();
         QCOMPARE(settingsFile(), QByteArray("[Update]\r\nServer=Server 2\r\nNews=Neu\r\n"));
     }
 
     void multiLineNewsComesBackWhole()
     {
-        activate(&shell_->form1());
+        activate(&shell_->mainWindow());
         const QString text = QStringLiteral("Neu:\nÄnderungen in C:\\Skins\\n\r\nEnde");
-        shell_->form4().Memo2->setPlainText(text);
-        shell_->form1().close();
+        shell_->versionChecker().newsText->setPlainText(text);
+        shell_->mainWindow().close();
         QVERIFY(
             settingsFile().contains("News=Neu:\\n\xC4nderungen in C:\\\\Skins\\\\n\\nEnde\r\n"));
         QCOMPARE(AppSettings().news(), QStringLiteral("Neu:\nÄnderungen in C:\\Skins\\n\nEnde"));
@@ -157,13 +158,13 @@ private slots:
 
     void settingsAreReadAgainOnlyAfterAWindowOfTheProgram()
     {
-        activate(&shell_->form1());
+        activate(&shell_->mainWindow());
         writeSettingsFile("[Update]\r\nNews=Eins\r\n");
         activate(nullptr);
-        activate(&shell_->form1());
+        activate(&shell_->mainWindow());
         QCOMPARE(news(), QStringLiteral("Keine News vorhanden"));
-        activate(&shell_->form2());
-        activate(&shell_->form1());
+        activate(&shell_->aboutDialog());
+        activate(&shell_->mainWindow());
         QCOMPARE(news(), QStringLiteral("Eins"));
     }
 
@@ -172,13 +173,13 @@ private slots:
     // window read the file survives the close.
     void closingKeepsWhatOthersWroteSinceTheWindowReadTheFile()
     {
-        activate(&shell_->form1());
+        activate(&shell_->mainWindow());
         command("LanguageEnglish")->trigger();
         const QString opened = QFileInfo(openSkin()).absoluteFilePath();
         const QString fromOtherCopy = QDir(folder_->path()).filePath("andere.lkv");
         AppSettings().writeRecentSkins({fromOtherCopy, opened});
-        shell_->form4().Serverwahl1->setCurrentText(QStringLiteral("Server 2"));
-        shell_->form1().close();
+        shell_->versionChecker().serverChoice->setCurrentText(QStringLiteral("Server 2"));
+        shell_->mainWindow().close();
         applyLanguage(Language::German);
         const AppSettings settings;
         QCOMPARE(settings.language(), Language::English);
@@ -203,11 +204,11 @@ private slots:
         QFETCH(int, shown);
         writeSettingsFile(kept);
         Shell started(platform_);
-        QCOMPARE(started.form1().zoom().percent(), shown);
-        QCOMPARE(started.form1().findChild<QLabel *>(QStringLiteral("ZoomLevel"))->text(),
+        QCOMPARE(started.mainWindow().zoom().percent(), shown);
+        QCOMPARE(started.mainWindow().findChild<QLabel *>(QStringLiteral("ZoomLevel"))->text(),
                  QStringLiteral("%1 %").arg(shown));
-        started.form1().findChild<QAction *>(QStringLiteral("ViewZoomOut"))->trigger();
-        QCOMPARE(AppSettings().zoom(), started.form1().zoom().percent());
+        started.mainWindow().findChild<QAction *>(QStringLiteral("ViewZoomOut"))->trigger();
+        QCOMPARE(AppSettings().zoom(), started.mainWindow().zoom().percent());
         QVERIFY(AppSettings().zoom() < shown);
     }
 
@@ -218,68 +219,68 @@ private slots:
         writeSettingsFile("[Ansicht]\r\nRaster=0\r\n");
         {
             Shell started(platform_);
-            const WindowActions &commands = started.form1().commands();
-            QVERIFY(commands.SnapToElements->isChecked());
-            QVERIFY(!commands.SnapToGrid->isChecked());
-            QCOMPARE(commands.SnapToGrid->data().toInt(), 8);
-            commands.SnapToElements->setChecked(false);
-            commands.SnapToGrid->setChecked(true);
+            const WindowActions &commands = started.mainWindow().commands();
+            QVERIFY(commands.snapToElements->isChecked());
+            QVERIFY(!commands.snapToGrid->isChecked());
+            QCOMPARE(commands.snapToGrid->data().toInt(), 8);
+            commands.snapToElements->setChecked(false);
+            commands.snapToGrid->setChecked(true);
         }
         QVERIFY(settingsFile().contains("Einrasten=0\r\n"));
         QVERIFY(settingsFile().contains("RasterEinrasten=1\r\n"));
         writeSettingsFile("[Ansicht]\r\nEinrasten=0\r\nRasterEinrasten=1\r\nRaster=16\r\n");
         Shell again(platform_);
-        QVERIFY(!again.form1().commands().SnapToElements->isChecked());
-        QVERIFY(again.form1().commands().SnapToGrid->isChecked());
-        QCOMPARE(again.form1().commands().SnapToGrid->data().toInt(), 16);
+        QVERIFY(!again.mainWindow().commands().snapToElements->isChecked());
+        QVERIFY(again.mainWindow().commands().snapToGrid->isChecked());
+        QCOMPARE(again.mainWindow().commands().snapToGrid->data().toInt(), 16);
     }
 
     // Only a layout the user changed is written, and the next start shows it.
     void aClosedOutlineStaysClosed()
     {
-        activate(&shell_->form1());
-        QVERIFY(shell_->form1().outline().isVisibleTo(&shell_->form1()));
-        shell_->form1().outline().toggleViewAction()->trigger();
-        shell_->form1().close();
+        activate(&shell_->mainWindow());
+        QVERIFY(shell_->mainWindow().outline().isVisibleTo(&shell_->mainWindow()));
+        shell_->mainWindow().outline().toggleViewAction()->trigger();
+        shell_->mainWindow().close();
         QVERIFY(settingsFile().contains("Fenster="));
         Shell again(platform_);
-        QVERIFY(!again.form1().outline().isVisibleTo(&again.form1()));
+        QVERIFY(!again.mainWindow().outline().isVisibleTo(&again.mainWindow()));
         writeSettingsFile("[Ansicht]\r\nFenster=kein Layout\r\n");
         Shell garbled(platform_);
-        QVERIFY(garbled.form1().outline().isVisibleTo(&garbled.form1()));
+        QVERIFY(garbled.mainWindow().outline().isVisibleTo(&garbled.mainWindow()));
     }
 
     // The first start fills the screen; a size the user gave comes back at the next.
     void theWindowOpensAsLargeAsItWasClosed()
     {
-        QVERIFY(shell_->form1().isMaximized());
-        activate(&shell_->form1());
-        shell_->form1().showNormal();
-        shell_->form1().resize(1100, 640);
-        shell_->form1().close();
+        QVERIFY(shell_->mainWindow().isMaximized());
+        activate(&shell_->mainWindow());
+        shell_->mainWindow().showNormal();
+        shell_->mainWindow().resize(1100, 640);
+        shell_->mainWindow().close();
         QVERIFY(settingsFile().contains("Fensterplatz="));
         Shell again(platform_);
-        QVERIFY(!again.form1().isMaximized());
-        QCOMPARE(again.form1().size(), QSize(1100, 640));
+        QVERIFY(!again.mainWindow().isMaximized());
+        QCOMPARE(again.mainWindow().size(), QSize(1100, 640));
     }
 
     void aWindowThatNeverReadTheSettingsWritesNoneOfThem()
     {
         writeSettingsFile("[Update]\r\nServer=Server 2\r\nNews=Alt\r\n");
         Shell unseen(platform_);
-        unseen.form1().close();
+        unseen.mainWindow().close();
         QCOMPARE(settingsFile(), QByteArray("[Update]\r\nServer=Server 2\r\nNews=Alt\r\n"));
     }
 
     void aCancelledCloseWritesNoSettings()
     {
-        activate(&shell_->form1());
+        activate(&shell_->mainWindow());
         openSkin();
         nameSkin(QStringLiteral("Abend"), true);
-        shell_->form4().Serverwahl1->setCurrentText(QStringLiteral("Server 2"));
+        shell_->versionChecker().serverChoice->setCurrentText(QStringLiteral("Server 2"));
         dialogs_->answerCancel();
-        QVERIFY(!shell_->form1().close());
-        QVERIFY(shell_->form1().isVisible());
+        QVERIFY(!shell_->mainWindow().close());
+        QVERIFY(shell_->mainWindow().isVisible());
         QVERIFY(!settingsFile().contains("Server="));
         QVERIFY(command("FileSave1")->isEnabled());
     }
@@ -289,7 +290,7 @@ private slots:
         const QString skin = openSkin();
         nameSkin(QStringLiteral("Abend"), true);
         dialogs_->answerYesNo(true);
-        shell_->form1().close();
+        shell_->mainWindow().close();
         QCOMPARE(dialogs_->calls().size(), 1);
         QCOMPARE(dialogs_->calls().first().title, QStringLiteral("Bestätigung"));
         QCOMPARE(dialogs_->calls().first().text,
@@ -305,7 +306,7 @@ private slots:
         const QString skin = openSkin();
         nameSkin(QStringLiteral("Abend"), true);
         dialogs_->answerYesNo(false);
-        shell_->form1().close();
+        shell_->mainWindow().close();
         QFile saved(skin);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readLine(), QByteArray("PP_LKV = Fixture\r\n"));
@@ -314,31 +315,31 @@ private slots:
     void skinNameDialogKeepsItsTextAndItsConfirmation()
     {
         openSkin();
-        SkinNameDialog &dialog = shell_->form3();
+        SkinNameDialog &dialog = shell_->skinNameDialog();
         nameSkin(QStringLiteral(" "), false);
         QVERIFY(!command("FileSave1")->isEnabled());
-        QVERIFY(dialog.OKBtn->isEnabled());
-        dialog.Edit1->clear();
-        QVERIFY(!dialog.OKBtn->isEnabled());
+        QVERIFY(dialog.okButton->isEnabled());
+        dialog.nameField->clear();
+        QVERIFY(!dialog.okButton->isEnabled());
 
         nameSkin(QStringLiteral(" Grün "), true);
         QVERIFY(command("FileSave1")->isEnabled());
-        QCOMPARE(shell_->form1().document().skinName, std::string(" Grün "));
+        QCOMPARE(shell_->mainWindow().document().skinName, std::string(" Grün "));
         command("FileSave1")->trigger();
         QVERIFY(!command("FileSave1")->isEnabled());
 
         openSkin();
         nameSkin(QStringLiteral("Verworfen"), false);
-        QCOMPARE(dialog.Edit1->text(), QStringLiteral("Verworfen"));
+        QCOMPARE(dialog.nameField->text(), QStringLiteral("Verworfen"));
         QVERIFY(command("FileSave1")->isEnabled());
-        QCOMPARE(shell_->form1().document().skinName, std::string(" Grün "));
+        QCOMPARE(shell_->mainWindow().document().skinName, std::string(" Grün "));
     }
 
     void skinNameDialogIgnoresEnterAndEscape()
     {
-        SkinNameDialog &dialog = shell_->form3();
+        SkinNameDialog &dialog = shell_->skinNameDialog();
         dialog.show();
-        dialog.Edit1->setText(QStringLiteral("x"));
+        dialog.nameField->setText(QStringLiteral("x"));
         QTest::keyClick(&dialog, Qt::Key_Return);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(dialog.isVisible());
@@ -349,13 +350,15 @@ private slots:
     void aboutBoxShowsTheVersion()
     {
         QStringList texts;
-        for (const QLabel *label : shell_->form2().findChildren<QLabel *>())
+        for (const QLabel *label : shell_->aboutDialog().findChildren<QLabel *>())
             texts << label->text();
         QVERIFY(texts.contains(QStringLiteral("Velmor")));
         QVERIFY(texts.contains(QStringLiteral("Version: 1.1.0.0")));
         QVERIFY(texts.contains(QStringLiteral("Diese Version ist für folgende Programme:\nAlle 1.4 "
                                               "und 1.5 Versionen von dem Orvana one-Player.")));
-        QVERIFY(shell_->form2().findChild<QPushButton *>(QStringLiteral("OKButton"))->isDefault());
+        QVERIFY(shell_->aboutDialog()
+                    .findChild<QPushButton *>(QStringLiteral("OKButton"))
+                    ->isDefault());
     }
 };
 

@@ -1,7 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/Shell.h"
 #include "app/ToolWindowPlaces.h"
-#include "editor/MainWindow.h"
+#include "editor/windows/MainWindow.h"
 #include "tests/support/CurrentFolder.h"
 #include "tests/support/DemoSkinCopy.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -95,10 +95,10 @@ private slots:
         Platform platform;
         platform.dialogs = std::make_shared<ScriptedDialogs>();
         const auto open = [&skin](Shell &shell) -> QWidget & {
-            shell.form1().show();
-            shell.form1().load(skin.path());
-            shell.form1().checkReport().showForDocument();
-            return shell.form1().checkReport();
+            shell.mainWindow().show();
+            shell.mainWindow().load(skin.path());
+            shell.mainWindow().checkReport().showForDocument();
+            return shell.mainWindow().checkReport();
         };
         {
             Shell shell(platform);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/MainWindow.h"
+#include "editor/windows/MainWindow.h"
 #include "tests/editor/Shown.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SkinFixture.h"
@@ -25,7 +25,7 @@ public:
         // The fixture's elements stand a few pixels apart, where snapping would pull
         // every drag; the drags here move by exactly what the pointer does, and
         // snapping has tests of its own.
-        form->commands().SnapToElements->setChecked(false);
+        form->commands().snapToElements->setChecked(false);
     }
 
     // Writes the fixture's skin into the folder and opens it in the window; its path.

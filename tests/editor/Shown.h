@@ -1,9 +1,9 @@
 #pragma once
 
-#include "editor/FrameItems.h"
-#include "editor/MainWindow.h"
-#include "editor/PageItem.h"
-#include "editor/PictureItem.h"
+#include "editor/scene/FrameItems.h"
+#include "editor/scene/PageItem.h"
+#include "editor/scene/PictureItem.h"
+#include "editor/windows/MainWindow.h"
 
 #include <QApplication>
 #include <QGraphicsProxyWidget>

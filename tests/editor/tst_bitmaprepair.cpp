@@ -1,5 +1,5 @@
-#include "editor/EditorDocument.h"
-#include "editor/SkinCheckReport.h"
+#include "editor/document/EditorDocument.h"
+#include "editor/windows/SkinCheckReport.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 #include "tests/support/HostileFiles.h"

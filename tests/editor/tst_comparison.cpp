@@ -1,6 +1,6 @@
-#include "editor/DifferenceMarks.h"
-#include "editor/EditorDocument.h"
-#include "editor/SkinComparisonWindow.h"
+#include "editor/document/EditorDocument.h"
+#include "editor/scene/DifferenceMarks.h"
+#include "editor/windows/SkinComparisonWindow.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 

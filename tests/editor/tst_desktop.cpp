@@ -1,4 +1,4 @@
-#include "editor/EditorDocument.h"
+#include "editor/document/EditorDocument.h"
 #include "platform/SkinPackage.h"
 #include "skin/SkinFormat.h"
 #include "tests/editor/EditorProbe.h"

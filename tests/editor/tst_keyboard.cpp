@@ -1,4 +1,4 @@
-#include "editor/PageView.h"
+#include "editor/controls/PageView.h"
 #include "platform/Language.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/SkinFixture.h"
@@ -64,7 +64,7 @@ private slots:
         form().show();
         QApplication::setActiveWindow(&form());
         form().showRecentSkins({probe_->open(folder_->path())});
-        form().pages().Notebook->setCurrentIndex(static_cast<int>(Page::Player));
+        form().pages().notebook->setCurrentIndex(static_cast<int>(Page::Player));
     }
 
     void cleanup() { applyLanguage(Language::German); }
@@ -104,7 +104,7 @@ private slots:
         form().editorDocument().select(Selection::of(*findElement(outline.front())));
         tab(false);
         QVERIFY(form().focusWidget() != player());
-        form().commands().StatePreview->setChecked(true);
+        form().commands().statePreview->setChecked(true);
         player()->setFocus(Qt::TabFocusReason);
         tab();
         QCOMPARE(form().focusWidget(), form().outline().filter());

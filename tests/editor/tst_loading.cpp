@@ -1,5 +1,5 @@
-#include "editor/MainWindow.h"
-#include "editor/SkinTextView.h"
+#include "editor/controls/SkinTextView.h"
+#include "editor/windows/MainWindow.h"
 #include "skin/SkinFormat.h"
 #include "tests/editor/Shown.h"
 #include "tests/support/ScriptedDialogs.h"

@@ -1,6 +1,6 @@
-#include "editor/NumberField.h"
-#include "editor/PageView.h"
-#include "editor/SnapGuides.h"
+#include "editor/controls/NumberField.h"
+#include "editor/controls/PageView.h"
+#include "editor/scene/SnapGuides.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/SkinFixture.h"
 
@@ -162,7 +162,7 @@ private:
             meanwhile();
         send(QEvent::MouseButtonRelease, from + screenBy, modifiers);
     }
-    void snapToElements(bool on) const { probe_->form->commands().SnapToElements->setChecked(on); }
+    void snapToElements(bool on) const { probe_->form->commands().snapToElements->setChecked(on); }
 
 private slots:
     void init()
@@ -487,7 +487,7 @@ private slots:
             QVERIFY(entryIn(
                 *menu, QStringLiteral("Bild für bitmap_%1 wählen...").arg(QLatin1String(state))));
         QVERIFY(!entryIn(*menu, QStringLiteral("Bild für bitmap_da wählen...")));
-        QVERIFY(menu->actions().contains(probe_->form->commands().ArrangeMenu->menuAction()));
+        QVERIFY(menu->actions().contains(probe_->form->commands().arrangeMenu->menuAction()));
         QVERIFY(entryIn(*menu, QStringLiteral("Im Bericht zeigen")));
         QVERIFY(!entryIn(*menu, QStringLiteral("Position einfügen"))->isEnabled());
         QVERIFY(!entryIn(*menu, QStringLiteral("Position und Größe einfügen"))->isEnabled());

@@ -1,4 +1,4 @@
-#include "editor/NumberField.h"
+#include "editor/controls/NumberField.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "editor/PageView.h"
+#include "editor/controls/PageView.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/SkinFixture.h"
 

@@ -1,6 +1,6 @@
-#include "editor/MainWindow.h"
-#include "editor/PageView.h"
-#include "editor/PictureItem.h"
+#include "editor/controls/PageView.h"
+#include "editor/scene/PictureItem.h"
+#include "editor/windows/MainWindow.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/DemoSkinCopy.h"
 

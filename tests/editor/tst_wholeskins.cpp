@@ -1,4 +1,4 @@
-#include "editor/EditorDocument.h"
+#include "editor/document/EditorDocument.h"
 #include "platform/SkinChecker.h"
 #include "platform/SkinPackage.h"
 #include "tests/editor/EditorProbe.h"

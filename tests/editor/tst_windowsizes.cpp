@@ -1,6 +1,6 @@
-#include "editor/ElementOutline.h"
-#include "editor/PageView.h"
-#include "editor/StartPanel.h"
+#include "editor/controls/ElementOutline.h"
+#include "editor/controls/PageView.h"
+#include "editor/controls/StartPanel.h"
 #include "tests/editor/EditorProbe.h"
 
 #include <QDockWidget>

@@ -1,6 +1,6 @@
-#include "editor/PageView.h"
-#include "editor/SelectionFrame.h"
-#include "editor/ZoomSteps.h"
+#include "editor/controls/PageView.h"
+#include "editor/controls/ZoomSteps.h"
+#include "editor/scene/SelectionFrame.h"
 #include "tests/editor/EditorProbe.h"
 #include "tests/support/SkinFixture.h"
 

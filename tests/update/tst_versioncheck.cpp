@@ -45,7 +45,7 @@ private:
         form_ = std::make_unique<VersionChecker>(platform);
         form_->httpClient().setProxy(QNetworkProxy::NoProxy);
         form_->httpClient().setTimeout(3000);
-        form_->Memo2->setPlainText(noNews);
+        form_->newsText->setPlainText(noNews);
     }
     template <typename T> T *child(const char *name) const
     {
@@ -73,7 +73,7 @@ private slots:
         dialogs_ = std::make_shared<ScriptedDialogs>();
         opened_.clear();
         makeForm();
-        form_->Serverwahl1->setEditText(QStringLiteral("Server 1"));
+        form_->serverChoice->setEditText(QStringLiteral("Server 1"));
     }
     void cleanup() { applyLanguage(Language::German); }
 
@@ -188,7 +188,7 @@ private slots:
         QFETCH(QByteArray, news);
         QFETCH(int, status);
         QFETCH(bool, isNew);
-        form_->Memo2->setPlainText(shown);
+        form_->newsText->setPlainText(shown);
         publish("1.1.0.0", news, 200, status);
         dialogs_->answerConfirm(true);
         check();
@@ -196,7 +196,7 @@ private slots:
                  QStringList{isNew ? QStringLiteral("Ja, neue News aber keine neue Version des "
                                                     "Velmors.")
                                    : sameVersionNoNews});
-        QTEST(form_->Memo2->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'),
+        QTEST(form_->newsText->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'),
               "shownAfter");
     }
 
@@ -210,12 +210,12 @@ private slots:
         check();
         QCOMPARE(dialogs_->texts(ScriptedDialogs::Confirm),
                  QStringList{"Yes, there is news, but no new version of Velmor."});
-        QCOMPARE(form_->Memo2->toPlainText(), QStringLiteral("No news found"));
+        QCOMPARE(form_->newsText->toPlainText(), QStringLiteral("No news found"));
         QVERIFY(!form_->showsNews());
         applyLanguage(Language::German);
-        QCOMPARE(form_->Memo2->toPlainText(), QStringLiteral("Keine News gefunden"));
+        QCOMPARE(form_->newsText->toPlainText(), QStringLiteral("Keine News gefunden"));
         QVERIFY(!form_->showsNews());
-        form_->Memo2->setPlainText(QStringLiteral("No news found"));
+        form_->newsText->setPlainText(QStringLiteral("No news found"));
         QVERIFY(form_->showsNews());
     }
 
@@ -235,7 +235,7 @@ private slots:
         publish("1.2.0.0", "Neu:\r\nVersion 1.2");
         dialogs_->answerConfirm(accepted);
         check();
-        QCOMPARE(form_->Memo2->toPlainText(),
+        QCOMPARE(form_->newsText->toPlainText(),
                  accepted ? QStringLiteral("Neu:\nVersion 1.2") : noNews);
         check();
         QTEST(dialogs_->texts(ScriptedDialogs::Confirm).value(1), "second");
@@ -253,7 +253,7 @@ private slots:
         QFETCH(QString, server);
         makeForm(QUrl(QStringLiteral("http://nohost1.invalid/velmor/")),
                  QUrl(QStringLiteral("http://nohost2.invalid/velmor/")));
-        form_->Serverwahl1->setEditText(server);
+        form_->serverChoice->setEditText(server);
         check();
         const QStringList errors = dialogs_->texts(ScriptedDialogs::Error);
         QCOMPARE(errors.size(), 2);
@@ -263,7 +263,7 @@ private slots:
         QVERIFY(!errors[1].isEmpty());
         QCOMPARE(label("Label3")->text(), QStringLiteral("unbenannt"));
         QCOMPARE(label("Label2")->text(), QString());
-        QCOMPARE(form_->Memo2->toPlainText(), noNews);
+        QCOMPARE(form_->newsText->toPlainText(), noNews);
         QCOMPARE(dialogs_->count(ScriptedDialogs::Confirm), 0);
     }
 
@@ -311,7 +311,7 @@ private slots:
         QFETCH(QStringList, typed);
         makeForm();
         for (const QString &text : typed)
-            form_->Serverwahl1->setEditText(text);
+            form_->serverChoice->setEditText(text);
         check();
         QTEST(server_->requests().value(0), "asked");
         QCOMPARE(button("ButtonStart")->isEnabled(), !server_->requests().isEmpty());

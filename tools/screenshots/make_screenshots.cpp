@@ -6,8 +6,8 @@
 #include "app/AboutDialog.h"
 #include "app/Shell.h"
 #include "app/SkinNameDialog.h"
-#include "editor/MainWindow.h"
-#include "editor/PageView.h"
+#include "editor/controls/PageView.h"
+#include "editor/windows/MainWindow.h"
 #include "platform/Language.h"
 #include "platform/Platform.h"
 #include "update/VersionChecker.h"
@@ -68,7 +68,7 @@ bool saveCheckReport(MainWindow &form, const QDir &folder)
     document.editEdge(Edge::Left, 930);
     document.select(Selection::of(*findElement(15)));
     document.editEdge(Edge::Top, 150);
-    form.commands().SkinCheck->trigger();
+    form.commands().checkSkin->trigger();
     const bool saved = saveGrab(form.checkReport(), folder, QStringLiteral("check"));
     form.checkReport().hide();
     document.history().undo();
@@ -93,7 +93,7 @@ void click(PageView &view, const QGraphicsItem &item)
 bool saveZoomed(MainWindow &form, const QDir &folder)
 {
     const CatalogueEntry &exit = *findElement(9);
-    form.pages().Notebook->setCurrentIndex(0);
+    form.pages().notebook->setCurrentIndex(0);
     click(*form.pages().views[0], *form.scenes().views().view(exit, Page::Player));
     if (!saveGrab(form, folder, QStringLiteral("player")))
         return false;
@@ -120,7 +120,7 @@ void sendMouse(PageView &view, QEvent::Type type, QPointF scenePoint, Qt::MouseB
 // drag snaps to another element, with the outline beside the page.
 bool saveArranged(MainWindow &form, const QDir &folder)
 {
-    form.pages().Notebook->setCurrentIndex(0);
+    form.pages().notebook->setCurrentIndex(0);
     PageView &view = *form.pages().views[0];
     const ElementViews &views = form.scenes().views();
     const std::array<int, 5> row{31, 32, 33, 34, 35};
@@ -146,7 +146,7 @@ bool saveArranged(MainWindow &form, const QDir &folder)
 // page with the saved places outlined, and the list of differences.
 bool saveComparison(MainWindow &form, const QDir &folder)
 {
-    form.pages().Notebook->setCurrentIndex(0);
+    form.pages().notebook->setCurrentIndex(0);
     EditorDocument &document = form.editorDocument();
     document.select(Selection::of(*findElement(29)));
     document.editEdge(Edge::Left, document.skin().element(*findElement(29)).geometry.left + 36);
@@ -167,7 +167,7 @@ bool saveSmall(MainWindow &form, const QDir &folder)
 {
     const QSize drawn = form.size();
     form.resize(1024, 600);
-    form.pages().Notebook->setCurrentIndex(0);
+    form.pages().notebook->setCurrentIndex(0);
     const bool saved = saveGrab(form, folder, QStringLiteral("small"));
     form.resize(drawn);
     return saved;
@@ -176,7 +176,7 @@ bool saveSmall(MainWindow &form, const QDir &folder)
 bool saveScaled(MainWindow &form, const QString &skin, const QDir &folder)
 {
     form.load(skin);
-    form.pages().Notebook->setCurrentIndex(0);
+    form.pages().notebook->setCurrentIndex(0);
     const int percent = qRound(form.devicePixelRatio() * 100);
     return saveGrab(form, folder, QStringLiteral("scaled-%1").arg(percent));
 }
@@ -196,7 +196,7 @@ int main(int argc, char *argv[])
     platform.dialogs = dialogs;
     platform.openUrl = [](const QUrl &) {};
     Shell shell(platform);
-    MainWindow &form = shell.form1();
+    MainWindow &form = shell.mainWindow();
     // Whatever zoom and size the folder's settings keep, the pictures show the pages at
     // 100 % in a window of the size its layout was drawn for.
     form.zoom().setPercent(100);
@@ -224,9 +224,10 @@ int main(int argc, char *argv[])
     }
     if (!saveZoomed(form, folder) || !saveArranged(form, folder) || !saveComparison(form, folder))
         return 1;
-    const bool dialogsSaved = saveCheckReport(form, folder) &&
-                              saveDialogGrab(shell.form2(), folder, QStringLiteral("about")) &&
-                              saveDialogGrab(shell.form3(), folder, QStringLiteral("skinname")) &&
-                              saveDialogGrab(shell.form4(), folder, QStringLiteral("update"));
+    const bool dialogsSaved =
+        saveCheckReport(form, folder) &&
+        saveDialogGrab(shell.aboutDialog(), folder, QStringLiteral("about")) &&
+        saveDialogGrab(shell.skinNameDialog(), folder, QStringLiteral("skinname")) &&
+        saveDialogGrab(shell.versionChecker(), folder, QStringLiteral("update"));
     return dialogsSaved ? 0 : 1;
 }
