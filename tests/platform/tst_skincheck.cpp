@@ -99,19 +99,6 @@ Repaint upPictureAs(QImage::Format format, int bits)
     };
 }
 
-// Writes the up picture over the state's bitmap, run-length encoded with 8 or 4 bits.
-Repaint upPictureEncoded(int bits)
-{
-    return [bits](DemoSkinCopy &skin, const QString &section, const QString &key) {
-        QFile state(bitmapOf(skin, section, key));
-        const QImage up(bitmapOf(skin, section, QStringLiteral("bitmap_up")));
-        if (up.format() != QImage::Format_Indexed8 || !state.open(QIODevice::WriteOnly) ||
-            state.write(runLengthBitmap(up, bits)) < 0)
-            return QString();
-        return QFileInfo(state).fileName();
-    };
-}
-
 #ifdef Q_OS_LINUX
 // The most memory the process held since the last reset; -1 where it cannot be told.
 qint64 peakKiB(bool reset)
@@ -311,13 +298,6 @@ private slots:
             << "nachtblau-14"
             << "btn_stop"
             << "bitmap_mo" << 30 << upPictureAs(QImage::Format_RGB32, 24) << same;
-        QTest::newRow("da run-length encoded") << "sonnengelb-15"
-                                               << "btn_stop"
-                                               << "bitmap_da" << 30 << upPictureEncoded(8) << same;
-        QTest::newRow("mo run-length encoded with 4 bits")
-            << "nachtblau-14"
-            << "btn_stop"
-            << "bitmap_mo" << 30 << upPictureEncoded(4) << same;
         QTest::newRow("mo differs by one pixel")
             << "sonnengelb-15"
             << "btn_stop"

@@ -8,13 +8,13 @@ void put(QByteArray &out, quint32 value, int bytes)
         out.append(char(value >> (8 * i)));
 }
 
-void encodeRow(QByteArray &out, const uchar *row, int width, int bits)
+void encodeRow(QByteArray &out, const uchar *row, int width)
 {
     for (int x = 0; x < width;) {
         int run = 1;
         while (x + run < width && run < 255 && row[x + run] == row[x])
             ++run;
-        out.append(char(run)).append(char(bits == 8 ? row[x] : row[x] << 4 | row[x]));
+        out.append(char(run)).append(char(row[x]));
         x += run;
     }
     out.append('\0').append('\0');
@@ -22,19 +22,19 @@ void encodeRow(QByteArray &out, const uchar *row, int width, int bits)
 
 } // namespace
 
-QByteArray runLengthBitmap(const QImage &indexed, int bits)
+QByteArray runLengthBitmap(const QImage &indexed)
 {
     QByteArray pixels;
     for (int y = indexed.height() - 1; y >= 0; --y)
-        encodeRow(pixels, indexed.constScanLine(y), indexed.width(), bits);
+        encodeRow(pixels, indexed.constScanLine(y), indexed.width());
     pixels.append('\0').append('\1');
     const QList<QRgb> colours = indexed.colorTable();
     const quint32 offset = 14 + 40 + 4 * quint32(colours.size());
     QByteArray out("BM");
     for (const quint32 value :
          {offset + quint32(pixels.size()), 0u, offset, 40u, quint32(indexed.width()),
-          quint32(indexed.height()), 1u | quint32(bits) << 16, bits == 8 ? 1u : 2u,
-          quint32(pixels.size()), 2835u, 2835u, quint32(colours.size()), 0u})
+          quint32(indexed.height()), 1u | 8u << 16, 1u, quint32(pixels.size()), 2835u, 2835u,
+          quint32(colours.size()), 0u})
         put(out, value, 4);
     for (const QRgb colour : colours)
         put(out, colour & 0xffffffu, 4);

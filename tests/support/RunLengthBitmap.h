@@ -4,6 +4,5 @@
 #include <QImage>
 
 // The picture (Indexed8) as a bitmap file whose rows are run-length encoded with 8 bits
-// a pixel, or with 4 when `bits` is 4 and no index is above 15: each stretch of equal
-// pixels one run, each row ended on its own.
-QByteArray runLengthBitmap(const QImage &indexed, int bits = 8);
+// a pixel: each stretch of equal pixels one run, each row ended on its own.
+QByteArray runLengthBitmap(const QImage &indexed);
