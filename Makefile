@@ -87,6 +87,7 @@ bench: deps
 	./build/release/bench/velmor_bench_editor
 	./build/release/bench/velmor_bench_floor
 	./build/release/bench/velmor_bench_bars
+	./build/release/bench/velmor_bench_huge
 
 # Each fuzz target first runs the inputs that once made it fail, then fuzzes on a copy
 # of its seed corpus, so the committed corpus only grows when someone merges new inputs

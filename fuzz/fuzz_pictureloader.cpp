@@ -4,6 +4,7 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "platform/PictureLoader.h"
+#include "platform/PixelDigest.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -88,6 +89,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     countOutcome(data, size, picture);
     require(picture.ok() != picture.image.isNull(),
             "a picture came with an error, or none without");
+    // The digest taken while decoding, without Qt for a run-length encoded bitmap, must
+    // judge the file as Qt does and see the same pixels.
+    const LoadedPicture measured =
+        loadPicture(QStringLiteral("x.bmp"), pictureFolder(), PictureUse::Measure);
+    const LoadedPicture digested =
+        loadPicture(QStringLiteral("x.bmp"), pictureFolder(), PictureUse::Digest);
+    require(digested.failure == measured.failure, "the digest judged the bitmap otherwise");
+    require(digested.pixelSize == measured.image.size(), "the digest saw another size");
+    // Qt leaves the pixels of an odd run-length encoded bitmap that no run reaches as
+    // memory held them; only pixels that two decodings agree on can be compared.
+    const bool defined =
+        measured.ok() &&
+        pixelDigest(measured.image) ==
+            pixelDigest(
+                loadPicture(QStringLiteral("x.bmp"), pictureFolder(), PictureUse::Measure).image);
+    require(!defined || digested.pixels == pixelDigest(measured.image),
+            "the digest saw other pixels");
     if (picture.ok()) {
         require(picture.image.width() <= maxPictureSide && picture.image.height() <= maxPictureSide,
                 "a picture beyond the size limit loaded");

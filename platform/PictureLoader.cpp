@@ -2,6 +2,7 @@
 
 #include "platform/FileContents.h"
 #include "platform/FileNames.h"
+#include "platform/PictureDigest.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -320,6 +321,9 @@ LoadedPicture loadPicture(const QString &name, const QString &folder, PictureUse
     if (const QString missing = missingData(file, declared); !missing.isEmpty())
         return invalid(picture, missing);
     allowTheLargestPicture();
+    if (use == PictureUse::Digest)
+        return digestOpenedPicture(file, reader, declared, picture) ? picture
+                                                                    : invalid(picture, {});
     if (kept.isValid())
         reader.setClipRect({0, 0, int(std::min<qint64>(width, kept.width())),
                             int(std::min<qint64>(height, kept.height()))});

@@ -22,6 +22,9 @@ struct LoadedPicture {
     bool missing = false; // the name leads to no file at all
     Failure failure = Failure::None;
     QSize declaredSize; // what the header promised, for a picture too large
+    // With PictureUse::Digest, of the decoded picture; the image then stays empty.
+    QSize pixelSize;
+    std::uint64_t pixels = 0; // see pixelDigest()
     bool ok() const { return failure == Failure::None; }
 };
 
@@ -39,8 +42,9 @@ QString spelledPicturePath(const QString &name, const QString &folder);
 inline constexpr int maxPictureSide = maxSkinSide;
 
 // What the picture is for: the screen takes 32-bit pixels, which a bitmap of 16 or 256
-// colours is converted to; a picture that is only measured keeps what the file holds.
-enum class PictureUse : std::uint8_t { Screen, Measure };
+// colours is converted to; a picture that is only measured keeps what the file holds;
+// of a picture only compared, a digest of its pixels is kept and nothing else.
+enum class PictureUse : std::uint8_t { Screen, Measure, Digest };
 
 // Loads the Windows bitmap that a picture name stands for (see resolvePicturePath).
 // Only ".bmp" names count as pictures; the checks run in the order extension, opening,

@@ -14,49 +14,32 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
 #include <optional>
 
 namespace {
 
-// Rows converted at a time: a few megabytes at most, whatever the picture's size.
-constexpr int digestBand = 64;
-
-std::size_t digestRows(const QImage &argb, std::size_t digest)
+// The bitmaps' own threads. Skins are checked side by side on Qt's shared pool, and a
+// thread of that pool that waited there for bitmaps queued behind other skins would
+// wait for ever.
+QThreadPool &decodingThreads()
 {
-    const auto rowBytes = static_cast<std::size_t>(argb.width()) * sizeof(QRgb);
-    for (int y = 0; y < argb.height(); ++y)
-        digest = qHashBits(argb.constScanLine(y), rowBytes, digest);
-    return digest;
-}
-
-// The pixels as one colour format, so that a picture saved with fewer colours still
-// counts as the same picture. A picture of another format is converted a band of rows
-// at a time instead of whole, which would cost four times its size once more.
-std::uint64_t pixelDigest(const QImage &image)
-{
-    const std::size_t seed = qHash(image.width()) ^ (qHash(image.height()) << 1);
-    // RGB32 keeps its pixels as 0xffRRGGBB, already what ARGB32 holds: no copy then.
-    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32)
-        return digestRows(image, seed);
-    std::size_t digest = seed;
-    for (int top = 0; top < image.height(); top += digestBand) {
-        const QImage band =
-            image.copy(0, top, image.width(), std::min(digestBand, image.height() - top));
-        digest = digestRows(band.convertToFormat(QImage::Format_ARGB32), digest);
-    }
-    return digest;
+    // Never destroyed: its idle threads may still wait when the statics go at exit.
+    static QThreadPool *const threads = new QThreadPool;
+    return *threads;
 }
 
 BitmapFacts factsOf(const QString &name, const QString &folder)
 {
-    const LoadedPicture picture = loadPicture(name, folder, PictureUse::Measure);
+    const LoadedPicture picture = loadPicture(name, folder, PictureUse::Digest);
     BitmapFacts facts;
     switch (picture.failure) {
     case LoadedPicture::Failure::None:
-        facts.size = {picture.image.width(), picture.image.height()};
-        facts.pixels = pixelDigest(picture.image);
+        facts.size = {picture.pixelSize.width(), picture.pixelSize.height()};
+        facts.pixels = picture.pixels;
         break;
     case LoadedPicture::Failure::UnknownExtension:
         facts.outcome = BitmapFacts::Outcome::UnknownExtension;
@@ -91,20 +74,25 @@ std::vector<BitmapFacts> examineBitmaps(const std::vector<BitmapUse> &uses,
                                         const std::string &folder)
 {
     const QString base = fileNameFromBytes(folder);
-    QHash<QString, BitmapFacts> known;
+    QHash<QString, qsizetype> indexOf;
+    QStringList names;
+    for (const BitmapUse &use : uses) {
+        const QString name = QString::fromStdString(use.name);
+        if (!use.keyMissing && !indexOf.contains(name)) {
+            indexOf.insert(name, names.size());
+            names << name;
+        }
+    }
+    // Decoding is nearly all of the work, and every bitmap is a file of its own: they are
+    // decoded on every core, within the budget the loader holds them to.
+    const QList<BitmapFacts> examined = QtConcurrent::blockingMapped(
+        &decodingThreads(), names, [&base](const QString &name) { return factsOf(name, base); });
     std::vector<BitmapFacts> facts;
     facts.reserve(uses.size());
-    for (const BitmapUse &use : uses) {
-        if (use.keyMissing) {
-            facts.emplace_back();
-            continue;
-        }
-        const QString name = QString::fromStdString(use.name);
-        auto found = known.find(name);
-        if (found == known.end())
-            found = known.insert(name, factsOf(name, base));
-        facts.push_back(*found);
-    }
+    for (const BitmapUse &use : uses)
+        facts.push_back(use.keyMissing
+                            ? BitmapFacts{}
+                            : examined.at(indexOf.value(QString::fromStdString(use.name))));
     return facts;
 }
 

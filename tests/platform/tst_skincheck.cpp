@@ -3,6 +3,7 @@
 #include "platform/SkinChecker.h"
 #include "tests/support/DemoSkinCopy.h"
 #include "tests/support/HostileFiles.h"
+#include "tests/support/RunLengthBitmap.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -97,6 +98,27 @@ Repaint upPictureAs(QImage::Format format, int bits)
         return QFileInfo(state).fileName();
     };
 }
+
+#ifdef Q_OS_LINUX
+// The most memory the process held since the last reset; -1 where it cannot be told.
+qint64 peakKiB(bool reset)
+{
+    if (reset) {
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+            return -1;
+    }
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QByteArray key = reset ? "VmRSS:" : "VmHWM:";
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').front().toLongLong();
+    }
+    return -1;
+}
+#endif
 
 // While it lives, the skin's folder is the current one.
 class InFolder {
@@ -321,6 +343,43 @@ private slots:
         QCOMPARE(QString::fromStdString(problem.file), file);
         QVERIFY(severityOf(problem.code) == Severity::Warning);
         QVERIFY2(problemMessage(problem).contains(file), qPrintable(problemMessage(problem)));
+    }
+
+    // Of a run-length encoded bitmap a row at a time is decoded, however large: a skin
+    // of such bitmaps of 5792 × 5792 pixels (32 MiB each decoded) is checked in little
+    // memory and time.
+    void hugeRunLengthBitmapsAreCheckedInLittleMemory()
+    {
+        QTemporaryDir folder;
+        DemoSkinCopy skin(QStringLiteral("sonnengelb-15"), folder.path());
+        QByteArray encoded;
+        {
+            QImage picture(5792, 5792, QImage::Format_Indexed8);
+            picture.setColorTable({qRgb(250, 200, 0), qRgb(20, 20, 90)});
+            for (int y = 0; y < picture.height(); ++y)
+                std::fill_n(picture.scanLine(y), picture.width(), uchar(y / 64 % 2));
+            encoded = runLengthBitmap(picture);
+        }
+        const QStringList bitmaps = QDir(folder.path()).entryList({"btn_*_up.bmp"});
+        for (const QString &name : bitmaps.mid(0, 24)) {
+            QFile file(QDir(folder.path()).filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(encoded) == encoded.size());
+        }
+#ifdef Q_OS_LINUX
+        const qint64 before = peakKiB(true);
+#endif
+        QElapsedTimer clock;
+        clock.start();
+        const SkinReport report = checkSkinFile(skin.path());
+        QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(report.count(Severity::Error), 0);
+        QVERIFY(codesOf(report).contains(QStringLiteral("bitmap-size-differs")));
+#ifdef Q_OS_LINUX
+        if (before < 0)
+            QSKIP("This system does not tell the memory a process held at most.");
+        const qint64 grown = peakKiB(false) - before;
+        QVERIFY2(grown < 16 * 1024, qPrintable(QStringLiteral("%1 KiB").arg(grown)));
+#endif
     }
 
     void bitmapsNoKeyNamesAreNotedOnlyWhenAsked()
