@@ -45,8 +45,8 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       workspace_{document_, scenes_, pages_, panel_, commands_, *dialogs_},
       loader_(*this, workspace_), fields_(workspace_), previews_(workspace_),
       snapping_(document_, scenes_, *commands_.snapToElements, *commands_.snapToGrid),
-      dragging_(workspace_, previews_, snapping_), graphics_(workspace_, fields_),
-      keyboard_(workspace_, dragging_), drops_(previews_, graphics_, scenes_),
+      dragging_(workspace_, snapping_), graphics_(workspace_), keyboard_(workspace_, dragging_),
+      drops_(previews_, graphics_, scenes_),
       watch_(document_, *dialogs_, [this](const QString &path) { load(path); }),
       report_(
           document_, *dialogs_, [this](const SkinProblem &problem) { reveal(problem); },
@@ -67,7 +67,7 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     loader_.showTitle();
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     commands_.followHistory(document_.history());
-    showSelectionHints(document_, panel_);
+    showPictureNames(document_, panel_);
     client_.setPages(pages_.notebook, startPanel_);
     connect(startPanel_, &StartPanel::recentChosen, this, &MainWindow::openRecent);
     addDockWidget(Qt::RightDockWidgetArea, outline_);
