@@ -31,6 +31,10 @@ GeometryFields::GeometryFields(const Workspace &workspace) : workspace_(workspac
     connect(&document, &EditorDocument::backgroundChanged, this,
             [this](Page page) { follow(Selection::backgroundOf(page)); });
     connect(&document, &EditorDocument::selectionChanged, this, [this] { showSelection(); });
+    connect(&document, &EditorDocument::pictureClicked, this, [this] {
+        if (workspace_.document.pointedPicture().hasNoFieldPlace())
+            show({});
+    });
 }
 
 NumberField *GeometryFields::field(Edge edge) const
@@ -74,8 +78,8 @@ void GeometryFields::changed(Edge edge, const NumberField &field, int value) con
         workspace_.document.applyEdge(edge, value);
 }
 
-// A lone item takes what the fields show, as the program wrote it there. Without a
-// selection they show nothing of the last one, which they could no longer change.
+// Without a selection the fields show nothing of the last one, which they could no
+// longer change.
 void GeometryFields::showSelection() const
 {
     const EditorDocument &document = workspace_.document;

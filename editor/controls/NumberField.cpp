@@ -1,5 +1,7 @@
 #include "editor/controls/NumberField.h"
 
+#include "editor/document/EditorDocument.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,7 +13,8 @@
 
 NumberField::NumberField(const QString &name, bool ranged, QWidget *parent)
     : QSpinBox(parent), lowest_(ranged ? 0 : std::numeric_limits<int>::min()),
-      highest_(ranged ? 1000 : std::numeric_limits<int>::max()), typable_(ranged)
+      highest_(ranged ? EditorDocument::largestFieldSize : std::numeric_limits<int>::max()),
+      typable_(ranged)
 {
     setObjectName(name);
     setRange(lowest_, highest_);

@@ -2,6 +2,7 @@
 
 #include "editor/controls/EditingPanel.h"
 #include "editor/document/EditorDocument.h"
+#include "skin/SkinFormat.h"
 
 #include <QLineEdit>
 
@@ -37,9 +38,33 @@ const char *hintOf(const Selection &item)
     }
 }
 
+void showPointedName(const EditorDocument &document, const EditingPanel &panel)
+{
+    const PointedPicture &pointed = document.pointedPicture();
+    const SkinDocument &skin = document.skin();
+    const Selection &key = document.selection();
+    switch (pointed.kind) {
+    case PointedPicture::Kind::Graphic:
+        panel.showFileName(QString::fromStdString(
+            bareFileName(skin.graphicPaths[static_cast<std::size_t>(pointed.graphic)])));
+        break;
+    case PointedPicture::Kind::State:
+        if (key.kind == Selection::Kind::Element)
+            panel.showFileName(QString::fromStdString(
+                bareFileName(skin.element(*key.element).statePath(pointed.state))));
+        break;
+    case PointedPicture::Kind::Copy:
+        panel.showHint(
+            QT_TRANSLATE_NOOP("EditingPanel", "Änderungen unter Kategorie Player-Sicht"));
+        break;
+    case PointedPicture::Kind::None:
+        break;
+    }
+}
+
 } // namespace
 
-void showSelectionHints(const EditorDocument &document, const EditingPanel &panel)
+void showPictureNames(const EditorDocument &document, const EditingPanel &panel)
 {
     QObject::connect(&document, &EditorDocument::selectionChanged, panel.pictureName,
                      [&document, &panel] {
@@ -48,4 +73,6 @@ void showSelectionHints(const EditorDocument &document, const EditingPanel &pane
                          else if (document.selection().kind == Selection::Kind::None)
                              panel.showFileName({});
                      });
+    QObject::connect(&document, &EditorDocument::pictureNamed, panel.pictureName,
+                     [&document, &panel] { showPointedName(document, panel); });
 }

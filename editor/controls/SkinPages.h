@@ -20,6 +20,7 @@ struct SkinPages {
     static SkinPages create(QWidget &client, const PageScenes &scenes);
 
     QWidget *tab(Page page) const { return tabs[static_cast<std::size_t>(page)]; }
+    QWidget *playerViewTab() const { return tabs.back(); }
     // The element page whose tab is shown; nothing on the "Player-Sicht" page.
     std::optional<Page> currentPage() const;
     // Has the scenes take in what changed in them: the shown one first, as a scene that

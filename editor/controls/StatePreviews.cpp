@@ -23,6 +23,8 @@ StatePreviews::StatePreviews(const Workspace &workspace) : workspace_(workspace)
         [this](const CatalogueEntry &entry, StateBitmap state) { refresh(entry, state); });
     QObject::connect(&workspace_.document, &EditorDocument::selectionChanged, preview(allStates[0]),
                      [this] { showSelection(); });
+    QObject::connect(&workspace_.document, &EditorDocument::gestureEnded, preview(allStates[0]),
+                     [this] { reportFailures(); });
 }
 
 // A list leaves the panel as it was; a page background has no disabled state; with
@@ -91,8 +93,8 @@ const CatalogueEntry *StatePreviews::owner(StateBitmap state) const
 
 void StatePreviews::showFileName(StateBitmap state) const
 {
-    if (const CatalogueEntry *entry = owner(state))
-        workspace_.showFileName(workspace_.document.skin().element(*entry).statePath(state));
+    if (owner(state))
+        workspace_.document.clickPicture(PointedPicture::ofState(state));
 }
 
 // The element keeps the chosen name even when the file turns out to be no bitmap;
@@ -118,7 +120,7 @@ void StatePreviews::chooseFile(StateBitmap state, const QString &path) const
         return;
     }
     document.chooseStateBitmap(*entry, state, path.toStdString(), *image);
-    workspace_.showFileName(path.toStdString());
+    document.namePicture(PointedPicture::ofState(state));
 }
 
 // The views always show the up bitmap, so the document holds it; the other states

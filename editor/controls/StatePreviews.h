@@ -17,9 +17,6 @@ class StatePreviews {
 public:
     explicit StatePreviews(const Workspace &workspace);
 
-    // Shows the error box of each bitmap that failed since, once per file until the
-    // next skin is opened.
-    void reportFailures();
     // A skin is opened: its bitmaps may fail anew.
     void forgetReports();
 
@@ -38,9 +35,12 @@ private:
     void showSelection();
     // Loads the element's state bitmaps into the previews, showing the disabled one
     // only for elements that have it. A bitmap that cannot be loaded leaves its file's
-    // name in its preview; its error waits for reportFailures(), so that a press can
-    // still become a drag before any box takes the mouse.
+    // name in its preview; its error waits for the end of the gesture that selected
+    // the element, so that a press can still become a drag before any box takes the mouse.
     void show(const CatalogueEntry &entry);
+    // Shows the error box of each bitmap that failed since, once per file until the
+    // next skin is opened.
+    void reportFailures();
 
     // A state of the selected element got another bitmap, by a choice or its undo.
     void refresh(const CatalogueEntry &entry, StateBitmap state) const;

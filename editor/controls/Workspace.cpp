@@ -1,10 +1,8 @@
 #include "editor/controls/Workspace.h"
 
-#include "editor/controls/EditingPanel.h"
 #include "editor/document/EditorDocument.h"
 #include "platform/PictureLoader.h"
 #include "platform/Platform.h"
-#include "skin/SkinFormat.h"
 
 #include <QCoreApplication>
 
@@ -16,11 +14,6 @@ std::optional<QImage> Workspace::readPicture(const QString &name, const QString 
         return std::nullopt;
     }
     return std::move(loaded.image);
-}
-
-void Workspace::showFileName(const std::string &path) const
-{
-    panel.showFileName(QString::fromStdString(bareFileName(path)));
 }
 
 // A new bitmap usually lies beside the skin, so the dialog starts there.

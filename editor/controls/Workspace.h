@@ -29,6 +29,4 @@ struct Workspace {
     std::optional<QImage> readPicture(const QString &name, const QString &folder = {}) const;
     // A bitmap the user chooses for the open skin; "" when cancelled.
     QString choosePicture() const;
-    // Puts the file name of a path into "Bildname", without its folder.
-    void showFileName(const std::string &path) const;
 };

@@ -150,7 +150,7 @@ void EditorDocument::select(const Selection &item)
     selected_.clear();
     if (item.kind != Selection::Kind::None)
         selected_.push_back(item);
-    emit selectionChanged();
+    announceSelection();
 }
 
 void EditorDocument::selectElements(const std::vector<const CatalogueEntry *> &elements)
@@ -161,7 +161,7 @@ void EditorDocument::selectElements(const std::vector<const CatalogueEntry *> &e
         if (entry && !isSelected(Selection::of(*entry)))
             selected_.push_back(Selection::of(*entry));
     }
-    emit selectionChanged();
+    announceSelection();
 }
 
 void EditorDocument::toggleElement(const CatalogueEntry &entry)
@@ -175,6 +175,25 @@ void EditorDocument::toggleElement(const CatalogueEntry &entry)
         selected_.erase(found);
     else
         selected_.push_back(item);
+    announceSelection();
+}
+
+// The sizes only: a place has no bounds in the fields. A page background's place is
+// never shown, and the track lists' size is the Schedule list's.
+void EditorDocument::announceSelection()
+{
+    if (selected_.size() == 1) {
+        const Selection &item = selected_.front();
+        const Rect reference = referenceGeometry(item);
+        ItemGeometry fitted = itemGeometry(item);
+        for (Edge edge : {Edge::Width, Edge::Height}) {
+            const int size = edgeOf(reference, edge);
+            if (fieldSize(size) != size)
+                fitted = withEdge(item, fitted, edge, fieldSize(size));
+        }
+        if (!(fitted == itemGeometry(item)))
+            setItemGeometry(item, fitted);
+    }
     emit selectionChanged();
 }
 
@@ -367,6 +386,27 @@ void EditorDocument::applyEdge(Edge edge, int value)
                         withEdge(selected_.front(), itemGeometry(selected_.front()), edge, value));
 }
 
+void EditorDocument::endGesture()
+{
+    endRun();
+    emit gestureEnded();
+}
+
+void EditorDocument::clickPicture(const PointedPicture &picture)
+{
+    if (picture.hasNoFieldPlace())
+        select({});
+    pointed_ = picture;
+    emit pictureNamed();
+    emit pictureClicked();
+}
+
+void EditorDocument::namePicture(const PointedPicture &picture)
+{
+    pointed_ = picture;
+    emit pictureNamed();
+}
+
 // The name is not the file's, yet no step can take it back: it is due until written.
 void EditorDocument::keepFailedStatePath(const CatalogueEntry &entry, StateBitmap state,
                                          const std::string &path)
@@ -445,12 +485,6 @@ bool EditorDocument::movesFolder() const
     const QFileInfo from(QString::fromStdString(skin_.skinFolder));
     const QFileInfo to(QFileInfo(QString::fromStdString(skin_.skinPath)).absolutePath());
     return from.canonicalFilePath() != to.canonicalFilePath();
-}
-
-void EditorDocument::relocateGraphic(Graphic graphic, const std::string &path)
-{
-    skin_.graphicPaths[static_cast<std::size_t>(graphic)] = path;
-    emit graphicChanged(graphic);
 }
 
 void EditorDocument::rewriteAtNextSave(const CatalogueEntry &entry)

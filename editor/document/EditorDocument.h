@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editor/document/DueReckoning.h"
+#include "editor/document/OutsideChanges.h"
+#include "editor/document/PointedPicture.h"
 #include "editor/document/Selection.h"
 #include "skin/Arrangement.h"
 #include "skin/SaveDue.h"
@@ -40,7 +42,8 @@ class EditorDocument : public QObject {
     Q_OBJECT
 
 public:
-    // The range of the size fields; sizes the program shows there are cut to it.
+    // The range of the size fields, 0 to this; a lone selected item is cut to it, and
+    // so are the sizes that edits make.
     static constexpr int largestFieldSize = 1000;
     // A size pulled into the fields' range.
     static int fieldSize(std::int64_t size);
@@ -87,7 +90,9 @@ public:
     Rect referenceGeometry(const Selection &item) const;
 
     // Each announces the selection, also when it stays as it was: a press on the
-    // selected element shows it again.
+    // selected element shows it again. A lone item selected is first cut to the size
+    // fields' range, without a step and without marking anything, so it never stands
+    // larger than the fields can say.
     void select(const Selection &item);
     // Elements in the order given; anything else among them is left out.
     void selectElements(const std::vector<const CatalogueEntry *> &elements);
@@ -119,6 +124,17 @@ public:
     // What the program writes into the fields applies to the selected item without a
     // step and without marking anything; to none while several are selected.
     void applyEdge(Edge edge, int value);
+    // The press, drag or key that made the selection is over: what would have taken
+    // the mouse from it may show now.
+    void endGesture();
+
+    // The picture "Bildname" names, besides the selection's hint.
+    const PointedPicture &pointedPicture() const { return pointed_; }
+    // A click on a picture that is no selectable item. The pictures of the stream and
+    // the cursor position end the selection first: their place is none the fields show.
+    void clickPicture(const PointedPicture &picture);
+    // A bitmap was chosen for the picture; the selection stays.
+    void namePicture(const PointedPicture &picture);
     // A bitmap chosen for a state keeps its name even when it cannot be shown. That is
     // no step and does not enable Save, but the next save writes the name.
     void keepFailedStatePath(const CatalogueEntry &entry, StateBitmap state,
@@ -140,22 +156,8 @@ public:
     // The file the next save writes (Save As); the skin folder follows once it is written.
     void setSkinPath(const std::string &path);
 
-    // A save brought the bitmap into the skin's folder: the document names the copy,
-    // without a step. Every save writes the graphics, so nothing more is due.
-    void relocateGraphic(Graphic graphic, const std::string &path);
-    // The element's section is due even when no step touched it: its bitmap is known
-    // by another name in the file than the next save must give.
-    void rewriteAtNextSave(const CatalogueEntry &entry);
-
-    // Used by the commands and the load; each emits its signal.
-    void setItemGeometry(const Selection &item, const ItemGeometry &geometry);
-    void setElementGeometry(const CatalogueEntry &entry, const Rect &geometry);
-    void setLists(const ListGeometry &lists);
-    void setBackground(Page page, const Rect &size);
-    void setStatePath(const CatalogueEntry &entry, StateBitmap state, const std::string &path);
-    void setUpPicture(const CatalogueEntry &entry, const QImage &picture);
-    void setGraphic(Graphic graphic, const std::string &path, const QImage &picture);
-    void setSkinName(const std::string &name);
+    // Bitmaps changed on disk or brought into the skin's folder.
+    OutsideChanges outsideChanges() { return OutsideChanges(*this); }
 
 signals:
     void elementGeometryChanged(const CatalogueEntry &entry);
@@ -167,8 +169,26 @@ signals:
     void selectionChanged();
     void skinTextChanged();
     void changedStateChanged(bool changed);
+    void gestureEnded();
+    void pictureClicked();
+    void pictureNamed();
 
 private:
+    // The element's section is due even when no step touched it: its bitmap is known
+    // by another name in the file than the next save must give.
+    void rewriteAtNextSave(const CatalogueEntry &entry);
+
+    // For the commands, the load and outside changes; each emits its signal.
+    void setItemGeometry(const Selection &item, const ItemGeometry &geometry);
+    void setElementGeometry(const CatalogueEntry &entry, const Rect &geometry);
+    void setLists(const ListGeometry &lists);
+    void setBackground(Page page, const Rect &size);
+    void setStatePath(const CatalogueEntry &entry, StateBitmap state, const std::string &path);
+    void setUpPicture(const CatalogueEntry &entry, const QImage &picture);
+    void setGraphic(Graphic graphic, const std::string &path, const QImage &picture);
+    void setSkinName(const std::string &name);
+
+    void announceSelection();
     ItemGeometry withEdge(const Selection &item, ItemGeometry base, Edge edge, int value) const;
     EditMarks marksOfEdit(const Selection &item) const;
     // Each selected item takes what the change makes of it, as one step.
@@ -188,6 +208,13 @@ private:
     std::array<Rect, 3> backgrounds_{};
     bool changed_ = false; // isChanged() as last announced
     int mergeFloor_ = 0;   // the step below this index takes no more merges
+    PointedPicture pointed_;
 
     friend class EditCommand;
+    friend class GeometryCommand;
+    friend class StateBitmapCommand;
+    friend class GraphicCommand;
+    friend class SkinNameCommand;
+    friend class OutsideChanges;
+    friend class PageLoad;
 };

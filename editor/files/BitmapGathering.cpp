@@ -59,7 +59,8 @@ public:
             if (!copy)
                 return false;
             if (!copy->isEmpty())
-                document_.relocateGraphic(static_cast<Graphic>(g), copy->toStdString());
+                document_.outsideChanges().graphicGathered(static_cast<Graphic>(g),
+                                                           copy->toStdString());
         }
         return true;
     }
@@ -76,10 +77,11 @@ public:
                 return false;
             if (copy->isEmpty())
                 continue;
-            document_.setStatePath(entry, state, copy->toStdString());
             // The file names it by the new name only once its keys are written.
-            if (QFileInfo(*copy).fileName() != QString::fromStdString(namedInFile(path)))
-                document_.rewriteAtNextSave(entry);
+            const bool renamed =
+                QFileInfo(*copy).fileName() != QString::fromStdString(namedInFile(path));
+            document_.outsideChanges().stateBitmapGathered(entry, state, copy->toStdString(),
+                                                           renamed);
         }
         return true;
     }

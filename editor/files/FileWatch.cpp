@@ -174,7 +174,7 @@ void FileWatch::bitmapChanged(const QString &path)
             continue;
         const LoadedPicture picture = loadPicture(QString::fromStdString(name), folder);
         if (picture.ok())
-            document_.setGraphic(static_cast<Graphic>(g), name, picture.image);
+            document_.outsideChanges().graphicRewritten(static_cast<Graphic>(g), picture.image);
     }
     for (const SkinElement &element : skin.elements) {
         for (StateBitmap state : allStates) {
@@ -182,12 +182,9 @@ void FileWatch::bitmapChanged(const QString &path)
             if (statePath.empty() || fileOf(statePath, {}) != path)
                 continue;
             const LoadedPicture picture = loadPicture(QString::fromStdString(statePath), {});
-            if (!picture.ok())
-                continue;
-            if (state == StateBitmap::Up)
-                document_.setUpPicture(*element.entry, picture.image);
-            // The same path again: whatever shows the state reads it anew.
-            document_.setStatePath(*element.entry, state, statePath);
+            if (picture.ok())
+                document_.outsideChanges().stateBitmapRewritten(*element.entry, state,
+                                                                picture.image);
         }
     }
 }

@@ -1,16 +1,12 @@
 #include "editor/interaction/GraphicEditing.h"
 
-#include "editor/controls/EditingPanel.h"
-#include "editor/controls/GeometryFields.h"
 #include "editor/document/EditorDocument.h"
 #include "editor/scene/PageScenes.h"
 #include "editor/scene/PictureItem.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 
-GraphicEditing::GraphicEditing(const Workspace &workspace, const GeometryFields &fields)
-    : workspace_(workspace), fields_(fields)
+GraphicEditing::GraphicEditing(const Workspace &workspace) : workspace_(workspace)
 {
     for (std::size_t i = 0; i < graphicCount; ++i) {
         const auto graphic = static_cast<Graphic>(i);
@@ -29,31 +25,21 @@ GraphicEditing::GraphicEditing(const Workspace &workspace, const GeometryFields 
 // The menu pieces inside the Player list only point to where they are edited.
 void GraphicEditing::connectMenuMirrors() const
 {
-    const EditingPanel *panel = &workspace_.panel;
+    EditorDocument *document = &workspace_.document;
     for (Graphic graphic : {Graphic::MenuLeft, Graphic::MenuCenter, Graphic::MenuRight}) {
-        QObject::connect(
-            workspace_.scenes.mirror(graphic), &PictureItem::clicked, panel->pictureName, [panel] {
-                panel->showHint(
-                    QT_TRANSLATE_NOOP("EditingPanel", "Änderungen unter Kategorie Player-Sicht"));
-            });
+        PictureItem *mirror = workspace_.scenes.mirror(graphic);
+        QObject::connect(mirror, &PictureItem::clicked, mirror, [document, graphic] {
+            document->clickPicture(PointedPicture::copyOf(graphic));
+        });
     }
 }
 
 void GraphicEditing::click(Graphic graphic) const
 {
-    if (const std::optional<Page> page = backgroundPage(graphic)) {
+    if (const std::optional<Page> page = backgroundPage(graphic))
         selectBackground(*page);
-        return;
-    }
-    // The fields show zeros; ending the selection first keeps them from collapsing
-    // whatever was selected, and leaves the file name standing.
-    const bool endsSelection = graphic == Graphic::Stream || graphic == Graphic::Curpos;
-    if (endsSelection)
-        workspace_.document.select({});
-    const SkinDocument &skin = workspace_.document.skin();
-    workspace_.showFileName(skin.graphicPaths[static_cast<std::size_t>(graphic)]);
-    if (endsSelection)
-        fields_.show({});
+    else
+        workspace_.document.clickPicture(PointedPicture::of(graphic));
 }
 
 // The picture is loaded before its path is kept, so a file that is no bitmap
@@ -71,7 +57,7 @@ void GraphicEditing::chooseFile(Graphic graphic, const QString &path) const
     if (!image)
         return;
     workspace_.document.chooseGraphic(graphic, path.toStdString(), *image);
-    workspace_.showFileName(path.toStdString());
+    workspace_.document.namePicture(PointedPicture::of(graphic));
 }
 
 void GraphicEditing::selectBackground(Page page) const

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-class GeometryFields;
 enum class Graphic : std::uint8_t;
 enum class Page : std::uint8_t;
 
@@ -16,7 +15,7 @@ enum class Page : std::uint8_t;
 // changes no selection and no size the skin stores.
 class GraphicEditing {
 public:
-    GraphicEditing(const Workspace &workspace, const GeometryFields &fields);
+    explicit GraphicEditing(const Workspace &workspace);
 
     // What a click on the graphic's picture does.
     void click(Graphic graphic) const;
@@ -29,5 +28,4 @@ private:
     void connectMenuMirrors() const;
 
     Workspace workspace_;
-    const GeometryFields &fields_;
 };

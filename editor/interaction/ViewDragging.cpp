@@ -1,6 +1,5 @@
 #include "editor/interaction/ViewDragging.h"
 
-#include "editor/controls/StatePreviews.h"
 #include "editor/document/EditorDocument.h"
 #include "editor/interaction/DragSnapping.h"
 #include "editor/scene/FrameItems.h"
@@ -35,9 +34,8 @@ constexpr double snapReach = 6;
 
 } // namespace
 
-ViewDragging::ViewDragging(const Workspace &workspace, StatePreviews &previews,
-                           const DragSnapping &snapping)
-    : workspace_(workspace), previews_(previews), snapping_(snapping),
+ViewDragging::ViewDragging(const Workspace &workspace, const DragSnapping &snapping)
+    : workspace_(workspace), snapping_(snapping),
       band_(std::make_unique<RubberBand>(workspace.scenes.views()))
 {
     PageScenes &scenes = workspace_.scenes;
@@ -204,7 +202,7 @@ PageItem *ViewDragging::nextBelow(PageScene &scene, const QGraphicsSceneMouseEve
 void ViewDragging::pressElement(const CatalogueEntry &entry)
 {
     selectElement(entry);
-    previews_.reportFailures();
+    workspace_.document.endGesture();
 }
 
 void ViewDragging::selectElement(const CatalogueEntry &entry)
@@ -304,8 +302,8 @@ Snap ViewDragging::snapDrag(PageScene &scene, const Rect &moved,
     return snapping_.snap(scene, moving, snapReach / screenScale(event));
 }
 
-// A state bitmap that could not be shown is reported only now: a box opened during
-// the press would have taken the mouse from the drag.
+// The gesture ends only now: a box about a state bitmap that could not be shown,
+// opened during the press, would have taken the mouse from the drag.
 // A click on one of several selected elements that did not drag selects it alone.
 void ViewDragging::release(PageScene &scene)
 {
@@ -315,8 +313,7 @@ void ViewDragging::release(PageScene &scene)
     narrowTo_ = nullptr;
     pressed_ = nullptr;
     resizing_.reset();
-    workspace_.document.endRun();
-    previews_.reportFailures();
+    workspace_.document.endGesture();
 }
 
 Rect ViewDragging::partGeometry(const Target &target) const

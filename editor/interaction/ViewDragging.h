@@ -17,7 +17,6 @@
 class DragSnapping;
 class PageScene;
 class RubberBand;
-class StatePreviews;
 class QGraphicsItem;
 class QGraphicsSceneMouseEvent;
 class QGraphicsView;
@@ -34,11 +33,11 @@ class ViewDragging : public QObject {
     Q_OBJECT
 
 public:
-    ViewDragging(const Workspace &workspace, StatePreviews &previews, const DragSnapping &snapping);
+    ViewDragging(const Workspace &workspace, const DragSnapping &snapping);
     ~ViewDragging() override;
 
-    // Selects the element as a press on one of its views does, without a drag, and
-    // reports a state bitmap that cannot be shown at once.
+    // Selects the element as a press on one of its views does, without a drag: the
+    // gesture ends at once, so a state bitmap that cannot be shown is reported now.
     void pressElement(const CatalogueEntry &entry);
 
 protected:
@@ -78,7 +77,6 @@ private:
     const Target *targetOf(const QGraphicsItem *item) const;
 
     Workspace workspace_;
-    StatePreviews &previews_;
     const DragSnapping &snapping_;
     std::unique_ptr<RubberBand> band_;
     QHash<const QGraphicsItem *, Target> targets_;

@@ -38,8 +38,8 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
       workspace_{document_, scenes_, pages_, panel_, commands_, *dialogs_},
       loader_(*this, workspace_), fields_(workspace_), previews_(workspace_),
       snapping_(document_, scenes_, *commands_.snapToElements, *commands_.snapToGrid),
-      dragging_(workspace_, previews_, snapping_), graphics_(workspace_, fields_),
-      keyboard_(workspace_, dragging_), drops_(previews_, graphics_, scenes_),
+      dragging_(workspace_, snapping_), graphics_(workspace_), keyboard_(workspace_, dragging_),
+      drops_(previews_, graphics_, scenes_),
       files_(document_, *dialogs_, [this](const QString &path) { return open(path); }),
       report_(
           document_, *dialogs_, [this](const SkinProblem &problem) { reveal(problem); },
@@ -62,7 +62,7 @@ MainWindow::MainWindow(std::shared_ptr<Dialogs> dialogs, QWidget *parent)
     loader_.showTitle();
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     commands_.followHistory(document_.history());
-    showSelectionHints(document_, panel_);
+    showPictureNames(document_, panel_);
     client_.setPages(pages_.notebook, startPanel_);
     addDockWidget(Qt::RightDockWidgetArea, outline_);
     outline_->toggleViewAction()->setObjectName(QStringLiteral("ViewElementOutline"));
@@ -125,7 +125,7 @@ void MainWindow::reveal(const SkinProblem &problem)
         pages_.notebook->setCurrentWidget(pages_.tab(problem.page.value_or(entry.referencePage())));
         document_.select(Selection::of(entry));
         // Its bitmaps that fail are said now, as after a press on the element.
-        previews_.reportFailures();
+        document_.endGesture();
     } else if (problem.graphic) {
         // A graphic of a page is shown with the page's background selected; the pieces
         // of the player view have a page of their own and no selection: their click
@@ -134,7 +134,7 @@ void MainWindow::reveal(const SkinProblem &problem)
             pages_.notebook->setCurrentWidget(pages_.tab(*problem.page));
             document_.select(Selection::backgroundOf(*problem.page));
         } else {
-            pages_.notebook->setCurrentIndex(3);
+            pages_.notebook->setCurrentWidget(pages_.playerViewTab());
             graphics_.click(*problem.graphic);
         }
     }

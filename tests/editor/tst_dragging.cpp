@@ -278,18 +278,6 @@ private slots:
         QCOMPARE(field("grossY")->value(), 1000);
     }
 
-    void sizeFieldsResizeAnOversizedElementWhenItIsSelected()
-    {
-        SkinFixture fixture(true);
-        fixture.set("btn_exit", "size", "1200, 30");
-        open(fixture);
-        Probe::click(view("Image09s"));
-        QCOMPARE(field("grossX")->value(), 1000);
-        for (const char *name : {"Image09p", "Image09s", "Image09d"})
-            QCOMPARE(view(name)->width(), 1000);
-        QVERIFY(!probe_->due(9));
-    }
-
     void stepButtonsOnAListEnableSaveButMarkNoElement()
     {
         Probe::click(view("ListPlayer"));

@@ -149,7 +149,8 @@ private slots:
         Headless pages;
         pages.load(writeSkin(folder_->path()));
         const CatalogueEntry &entry = *findElement(9);
-        pages.document.setElementGeometry(entry, {200, 60, 41, 17});
+        pages.document.select(Selection::of(entry));
+        pages.document.placeSelection({200, 60, 41, 17}, true);
         for (Page page : allPages)
             QCOMPARE(pages.view(9, page)->sceneBoundingRect(), QRectF(200, 60, 41, 17));
 
@@ -188,7 +189,7 @@ private slots:
         QVERIFY(!frameOf(Page::Description).isVisible());
 
         // The frame follows an edit of the selected element.
-        pages.document.setElementGeometry(*findElement(26), {40, 30, 10, 10});
+        pages.document.placeSelection({40, 30, 10, 10}, true);
         QVERIFY(frameOf(Page::Schedule).boundingRect().contains(QRectF(40, 30, 10, 10)));
 
         pages.document.select(Selection::of(*findElement(7)));
@@ -307,8 +308,8 @@ private slots:
         pages.load(writeSkin(folder_->path()));
         const QSize before = renderPages(pages.scenes)[0].image.size();
         const QSize moved = SkinFixture::place(number).size();
-        pages.document.setElementGeometry(*findElement(number),
-                                          {place.x(), place.y(), moved.width(), moved.height()});
+        pages.document.select(Selection::of(*findElement(number)));
+        pages.document.placeSelection({place.x(), place.y(), moved.width(), moved.height()}, true);
         const QSize after = renderPages(pages.scenes)[0].image.size();
         QCOMPARE(after.width(), size.width() > 0 ? size.width() : before.width());
         QCOMPARE(after.height(), size.height() > 0 ? size.height() : before.height());

@@ -169,8 +169,10 @@ private slots:
         QFETCH(int, page);
         QFETCH(QPoint, moveTo);
         const QRect nine = SkinFixture::place(9);
-        probe_->form->editorDocument().setElementGeometry(
-            *findElement(9), {moveTo.x(), moveTo.y(), nine.width(), nine.height()});
+        EditorDocument &document = probe_->form->editorDocument();
+        document.select(Selection::of(*findElement(9)));
+        document.placeSelection({moveTo.x(), moveTo.y(), nine.width(), nine.height()}, true);
+        document.select({});
         settle();
         probe_->child<QTabWidget>(QStringLiteral("Notebook"))->setCurrentIndex(page);
         PageView *shown = pageView(viewNames[static_cast<std::size_t>(page)]);
