@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Shell.h"
 #include "editor/windows/MainWindow.h"
+#include "platform/UnpackedPackage.h"
 
 #include <QApplication>
 
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
     Shell shell(Platform::system());
     shell.mainWindow().show();
     const QString skin = line.skins.value(0);
-    if (skin.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+    if (isPackagePath(skin))
         shell.mainWindow().files().openPackage(skin);
     else if (!skin.isEmpty())
         shell.mainWindow().load(skin);

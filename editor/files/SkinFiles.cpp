@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/SkinPackage.h"
 #include "platform/Templates.h"
+#include "platform/UnpackedPackage.h"
 #include "skin/SkinFormat.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ void SkinFiles::openRecent(const QString &path)
 
 void SkinFiles::openDropped(const QString &path)
 {
-    if (path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+    if (isPackagePath(path))
         openPackage(path);
     else
         openAfterAsking(path);
@@ -215,8 +216,7 @@ QString droppedSkin(const QList<QUrl> &urls)
 {
     for (const QUrl &url : urls) {
         const QString path = url.toLocalFile();
-        if (path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ||
-            path.endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive))
+        if (isPackagePath(path) || path.endsWith(QLatin1String(".lkv"), Qt::CaseInsensitive))
             return path;
     }
     return {};
