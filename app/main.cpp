@@ -1,12 +1,14 @@
 #include "app/CommandLine.h"
 #include "app/Shell.h"
 #include "editor/windows/MainWindow.h"
+#include "platform/PictureHeap.h"
 #include "platform/UnpackedPackage.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    keepPictureMemoryInHeap();
     if (CommandLine::asksForNoWindow(argc, argv))
         return runCommandLine(argc, argv);
     QApplication application(argc, argv);

@@ -23,6 +23,7 @@
 #include "editor/scene/PictureItem.h"
 #include "editor/windows/MainWindow.h"
 #include "platform/CancellingDialogs.h"
+#include "platform/PictureHeap.h"
 
 #include <QAction>
 #include <QApplication>
@@ -745,6 +746,8 @@ private:
 
 int main(int argc, char **argv)
 {
+    // As the program does, before the first picture.
+    keepPictureMemoryInHeap();
     // Measured without a display, as on the build machines.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
