@@ -214,12 +214,16 @@ private slots:
     void aBitmapChangedOnDiskIsShownAgain()
     {
         QFETCH(bool, goneFirst);
+        // Selected, so that its state preview must follow the file too.
+        document().select(Selection::of(*findElement(9)));
         if (goneFirst) {
             QVERIFY(QFile::remove(QDir(skin_->folder()).filePath("btn_exit_up.bmp")));
             QTest::qWait(500);
         }
         skin_->writeBitmap(QStringLiteral("btn_exit_up.bmp"), 28, 28); // dark cyan
         QTRY_COMPARE(document().upPicture(*findElement(9)).pixel(3, 3), QColor(Qt::darkCyan).rgb());
+        QCOMPARE(probe_->view("Image01up")->pixmap().toImage().pixel(3, 3),
+                 QColor(Qt::darkCyan).rgb());
         QCOMPARE(document().history().count(), 0);
         QVERIFY(!document().hasUnsavedChanges());
     }
