@@ -1,6 +1,7 @@
 #include "editor/controls/ClientArea.h"
 
 #include "editor/controls/ClientLayout.h"
+#include "editor/controls/EditingPanel.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -17,8 +18,9 @@ constexpr int rightMargin = 1024 - 1001;
 constexpr int bottomMargin = drawnSize.height() - pagesTop - 505;
 // Where the panel behind the notebook begins, below the notebook's tab bar.
 constexpr int behindOffset = 216 - 200;
-// The editing controls end at the right edge of "Bildname".
-constexpr int stripWidth = 488 + 281 + 8;
+// The editing controls end at the right edge of "Bildname"'s group, and a margin.
+constexpr int stripWidth =
+    EditingPanel::nameGroupPlace.x() + EditingPanel::nameGroupPlace.width() + 8;
 // The least of a page a window can come down to: a tab bar and a few rows of the page.
 constexpr QSize smallestPages(240, 120);
 

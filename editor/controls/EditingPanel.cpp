@@ -29,9 +29,8 @@ constexpr std::array<FieldCaption, 6> captionLayout{{
     {QT_TRANSLATE_NOOP("EditingPanel", "Y:"), 688, 168},
 }};
 
-// The group boxes where the layout was drawn; clientRect moves them below the bars.
+// Where the layout was drawn, as nameGroupPlace; clientRect moves them below the bars.
 constexpr QRect stateGroupPlace(8, 64, 473, 129);
-constexpr QRect nameGroupPlace(488, 64, 281, 49);
 constexpr QRect pictureNamePlace(8, 20, 265, 21);
 
 // The four state previews side by side in their group, each picture inside a sunken
@@ -93,7 +92,7 @@ EditingPanel EditingPanel::create(QWidget &client)
     createStatePreviews(client, panel);
 
     panel.nameGroup = new QGroupBox(&client);
-    panel.nameGroup->setGeometry(clientRect(nameGroupPlace));
+    panel.nameGroup->setGeometry(clientRect(EditingPanel::nameGroupPlace));
     panel.pictureName = new QLineEdit(panel.nameGroup);
     panel.pictureName->setObjectName(QStringLiteral("edit1"));
     panel.pictureName->setGeometry(pictureNamePlace);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QRect>
 
 #include <array>
 
@@ -28,6 +29,9 @@ public:
     NumberField *leftField = nullptr;
     NumberField *topField = nullptr;
     SkinTextView *skinText = nullptr;
+
+    // Where the layout was drawn; the rightmost of the panel's controls.
+    static constexpr QRect nameGroupPlace{488, 64, 281, 49};
 
     static EditingPanel create(QWidget &client);
 
