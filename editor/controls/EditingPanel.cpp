@@ -29,7 +29,8 @@ constexpr std::array<FieldCaption, 6> captionLayout{{
     {QT_TRANSLATE_NOOP("EditingPanel", "Y:"), 688, 168},
 }};
 
-// Where the layout was drawn, as nameGroupPlace; clientRect moves them below the bars.
+// The state group where the layout was drawn, as nameGroupPlace is; clientRect moves
+// both below the bars. Bildname's field stands inside its group.
 constexpr QRect stateGroupPlace(8, 64, 473, 129);
 constexpr QRect pictureNamePlace(8, 20, 265, 21);
 
@@ -92,7 +93,7 @@ EditingPanel EditingPanel::create(QWidget &client)
     createStatePreviews(client, panel);
 
     panel.nameGroup = new QGroupBox(&client);
-    panel.nameGroup->setGeometry(clientRect(EditingPanel::nameGroupPlace));
+    panel.nameGroup->setGeometry(clientRect(nameGroupPlace));
     panel.pictureName = new QLineEdit(panel.nameGroup);
     panel.pictureName->setObjectName(QStringLiteral("edit1"));
     panel.pictureName->setGeometry(pictureNamePlace);
